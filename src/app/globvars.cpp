@@ -1,0 +1,3 @@
+#include "app/globvars.h"
+
+GlobVars globvars;

@@ -1,0 +1,49 @@
+#pragma once
+// The one process-wide record of options, calibration values, the clip list
+// and the input flags. Windows and modules read and write its fields directly;
+// code that must run headless in tests takes a GlobVars& instead of the global.
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+enum class ClipCategory : int {
+    animals, appliances, clothing, food, health, house, jobs, kitchen, outside, vehicles
+};
+inline constexpr int CategoryCount = 10;
+inline constexpr int MaxClips = 150;
+
+// Lower-case category keys of the sequence files, in ClipCategory order.
+inline constexpr std::array<const char*, CategoryCount> CategoryKeys = {
+    "animals", "appliances", "clothing", "food", "health",
+    "house", "jobs", "kitchen", "outside", "vehicles"};
+
+struct GlobVars {
+    // Persisted in the settings file, in file order.
+    int16_t InputDevice = 0;      // 1..4 COM adapter, 5 joystick port, 6 mouse, 7 space bar
+    int16_t ScreenSize = 0;       // 1 normal, 2 mid-sized, 3 full screen
+    int16_t PromptInterval = 0;   // 0 off, else seconds
+    int16_t SequenceOrder = 0;    // 1 random, 2 category, else alphabetical
+    int16_t CurrentClip = 0;      // 1-based index of the clip presented last
+    double PressCalibration = 0;  // 0 = not yet calibrated
+    double WipeCalibration = 0;
+    int16_t BackgroundKind = 0;   // 1 TV set, else theater
+    std::array<int16_t, CategoryCount> CategoryEnabled{};
+
+    // Run-time only.
+    int16_t MovieSource = 0;
+    QString ProgramFolder;        // folder of the executable with a trailing '/'
+    QString DataFolder;
+    QString MediaFolder;
+    std::array<QString, MaxClips + 1> ClipList;  // entries 1..ClipCount
+    int16_t ClipCount = 0;
+    int16_t MarkerLeft = 0;
+    int16_t MarkerTop = 0;
+    int16_t KeyReleased = 0;
+    int16_t MouseReleased = 0;
+    int16_t SwitchPressed = 0;
+    int16_t SkipRequested = 0;
+    int16_t ReplayRequested = 0;
+};
+
+extern GlobVars globvars;
