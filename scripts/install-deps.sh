@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl-dev
   libmpv-dev libsdl2-dev
   googletest libgtest-dev
-  ffmpeg espeak-ng sox fonts-noto-color-emoji
+  ffmpeg espeak-ng sox fonts-noto-color-emoji fonts-liberation
   xvfb xauth x11-utils xdotool
 )
 
