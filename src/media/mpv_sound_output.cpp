@@ -1,0 +1,52 @@
+#include "media/mpv_sound_output.h"
+
+#include <QFileInfo>
+#include <mpv/client.h>
+
+// Gapless audio off: otherwise mpv reports the end of a file while its last
+// fraction of a second still waits in the output buffer.
+MpvSoundOutput::MpvSoundOutput()
+    : mpv_({{"vid", "no"}, {"vo", "null"}, {"idle", "yes"}, {"keep-open", "no"},
+            {"gapless-audio", "no"}})
+{
+}
+
+void MpvSoundOutput::play(const QString& wavPath, bool loop)
+{
+    if (!mpv_.get())
+        return;
+    if (!QFileInfo(wavPath).isFile()) {
+        // Silence is the answer to a missing file, and it also ends a sound
+        // that is still repeating, as any newer sound would.
+        mpv_.command({QStringLiteral("stop")});
+        return;
+    }
+    mpv_.setString("loop-file", loop ? QStringLiteral("inf") : QStringLiteral("no"));
+    const int64_t entry = mpv_.load(wavPath);
+    // Looping was asked for by no caller so far; returning at once is the only
+    // choice that does not block the program for good. The next play replaces it.
+    if (entry >= 0 && !loop)
+        waitForEnd(entry);
+}
+
+// Blocks on mpv's event queue (no polling, no window events) until the given
+// entry has ended, whether it played through or failed to open. Events of
+// earlier sounds still in the queue are passed over by their entry id.
+void MpvSoundOutput::waitForEnd(int64_t entry)
+{
+    mpv_handle* h = mpv_.get();
+    for (;;) {
+        const mpv_event* event = mpv_wait_event(h, 1.0);
+        if (event->event_id == MPV_EVENT_SHUTDOWN)
+            return;
+        if (event->event_id == MPV_EVENT_END_FILE
+            && static_cast<const mpv_event_end_file*>(event->data)->playlist_entry_id == entry)
+            return;
+        if (event->event_id == MPV_EVENT_NONE) {
+            // A quiet second: make sure the core has not gone idle behind our back.
+            int idle = 0;
+            if (mpv_get_property(h, "idle-active", MPV_FORMAT_FLAG, &idle) < 0 || idle)
+                return;
+        }
+    }
+}
