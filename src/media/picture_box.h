@@ -1,0 +1,26 @@
+#pragma once
+// A visible picture: a widget that shows its Picture and repaints the changed
+// area at once, so every frame of an animation reaches the screen even while
+// the caller keeps the event loop waiting.
+
+#include "media/picture.h"
+
+#include <QWidget>
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    // The widget always has the picture's size.
+    Picture& picture() { return picture_; }
+    const Picture& picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void picture_changed(const QRect& area);
+
+    Picture picture_;
+};

@@ -1,0 +1,76 @@
+#include "playback/layout.h"
+
+#include "app/globvars.h"
+#include "media/blit.h"
+
+namespace {
+constexpr int AreaWidth = 640;
+constexpr int AreaHeight = 480;
+const QRgb FrameColour = qRgb(180, 130, 70);
+
+// The hand picture: the hand in its top rows, its mask from MaskRow down.
+constexpr int16_t HandWidth = 184;
+constexpr int16_t HandHeight = 89;
+constexpr int16_t MaskRow = 90;
+
+// One-pixel outline of the box from (0, 0) to (right, bottom), corners included.
+void outline(Picture& target, int right, int bottom, QRgb colour)
+{
+    fill_box(target, QRect(0, 0, right + 1, 1), colour);
+    fill_box(target, QRect(0, bottom, right + 1, 1), colour);
+    fill_box(target, QRect(0, 0, 1, bottom + 1), colour);
+    fill_box(target, QRect(right, 0, 1, bottom + 1), colour);
+}
+}
+
+const BackdropGeometry& backdrop_geometry(int16_t background_kind)
+{
+    // The hand stands 50 left of and 100 above the TV set, or 410 right of and
+    // 107 above the theater's corner.
+    static const BackdropGeometry tv{
+        QStringLiteral("aobj_tv.jpg"), {120, 117, 397, 364, 0, 0}, {70, 17}, {190, 85}, {144, 220}};
+    static const BackdropGeometry theater{
+        QStringLiteral("aobj_thr.jpg"), {5, 125, 629, 350, 0, 0}, {415, 18}, {530, 100}, {145, 160}};
+    return background_kind == 1 ? tv : theater;
+}
+
+void init_pictureboxes(PlaybackPictures& p)
+{
+    p.Background.picture().set_size(AreaWidth + 1, AreaHeight + 1);
+    for (Picture* store : {&p.PB1, &p.pb2, &p.pb3, &p.pb4, &p.PBW, &p.pbw2})
+        store->set_size(AreaWidth, AreaHeight);
+}
+
+void clear_backdrop(PlaybackPictures& p)
+{
+    blank_rect({0, 0, AreaWidth, AreaHeight, 0, 0}, p.Background.picture());
+}
+
+QString draw_backdrop(PlaybackPictures& p, GlobVars& g)
+{
+    const BackdropGeometry& geometry = backdrop_geometry(g.BackgroundKind);
+    Picture& background = p.Background.picture();
+    QString missing;
+
+    p.BackdropRect = geometry.backdrop;
+    const QString backdropPath = g.DataFolder + geometry.picture;
+    if (p.pb3.load(backdropPath))
+        copy_rect(p.BackdropRect, p.pb3, background);
+    else
+        missing = backdropPath;
+
+    const QString handPath = g.DataFolder + QStringLiteral("aobj_hnd.jpg");
+    const bool handLoaded = p.PB1.load(handPath);
+    if (!handLoaded && missing.isEmpty())
+        missing = handPath;
+    p.HandRect = {int16_t(geometry.hand.x()), int16_t(geometry.hand.y()), HandWidth, HandHeight, 0, 0};
+    g.MarkerLeft = int16_t(geometry.marker.x());
+    g.MarkerTop = int16_t(geometry.marker.y());
+    if (handLoaded)
+        copy_rect(p.HandRect, p.PB1, background);
+    p.HandMaskRect = p.HandRect;
+    p.HandMaskRect.source_y = MaskRow;
+
+    outline(background, background.width() - 3, background.height() - 3, FrameColour);
+    return missing;
+}

@@ -1,0 +1,129 @@
+#include "app/globvars.h"
+#include "media/blit.h"
+#include "media/test_pictures.h"
+#include "playback/layout.h"
+
+#include <QPainter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+const QRgb Frame = qRgb(180, 130, 70);
+
+// A data folder with its own backdrop and hand pictures of the real sizes.
+struct DataFolder {
+    QTemporaryDir dir;
+    DataFolder()
+    {
+        write("aobj_tv.jpg", 397, 364, 1);
+        write("aobj_thr.jpg", 629, 350, 2);
+        write("aobj_hnd.jpg", 184, 179, 3);
+    }
+    void write(const QString& name, int width, int height, int seed)
+    {
+        Picture picture(width, height);
+        paint_pattern(picture, seed);
+        picture.image().save(dir.filePath(name), "JPG", 95);
+    }
+    QImage decoded(const QString& name) const { return rgb32(QImage(dir.filePath(name))); }
+    QString prefix() const { return dir.path() + '/'; }
+};
+
+struct LayoutFixture : ::testing::Test {
+    DataFolder data;
+    GlobVars g;
+    PlaybackPictures pictures;
+
+    void SetUp() override
+    {
+        g.DataFolder = data.prefix();
+        init_pictureboxes(pictures);
+    }
+    Picture& background() { return pictures.Background.picture(); }
+
+    // The drawing area after a backdrop drawn over `before`, composed independently.
+    QImage expected(const QImage& before, const QString& backdrop, QPoint at, QPoint hand) const
+    {
+        QImage result = before.copy();
+        QPainter painter(&result);
+        painter.drawImage(at, data.decoded(backdrop));
+        painter.drawImage(hand, data.decoded("aobj_hnd.jpg"), QRect(0, 0, 184, 89));
+        painter.setPen(Frame);
+        painter.drawLine(0, 0, 638, 0);
+        painter.drawLine(0, 478, 638, 478);
+        painter.drawLine(0, 0, 0, 478);
+        painter.drawLine(638, 0, 638, 478);
+        return result;
+    }
+};
+}
+
+TEST_F(LayoutFixture, InitSizesThePicturesAndClearBlacksTheDrawingArea)
+{
+    EXPECT_EQ(pictures.Background.size(), QSize(641, 481));
+    for (const Picture* store : {&pictures.PB1, &pictures.pb2, &pictures.pb3, &pictures.pb4,
+                                 &pictures.PBW, &pictures.pbw2})
+        EXPECT_EQ(store->size(), QSize(640, 480));
+
+    fill_box(background(), background().rect(), qRgb(9, 9, 9));
+    clear_backdrop(pictures);
+    const QImage& image = background().image();
+    EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(639, 479), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(640, 200), qRgb(9, 9, 9));
+    EXPECT_EQ(image.pixel(300, 480), qRgb(9, 9, 9));
+}
+
+TEST_F(LayoutFixture, TvSetOnABlackArea)
+{
+    g.BackgroundKind = 1;
+    clear_backdrop(pictures);
+    const QImage before = background().image().copy();
+    EXPECT_EQ(draw_backdrop(pictures, g), QString());
+
+    EXPECT_EQ(pictures.BackdropRect, (BlitRect{120, 117, 397, 364, 0, 0}));
+    EXPECT_EQ(pictures.HandRect, (BlitRect{70, 17, 184, 89, 0, 0}));
+    EXPECT_EQ(pictures.HandMaskRect, (BlitRect{70, 17, 184, 89, 0, 90}));
+    EXPECT_EQ(g.MarkerLeft, 190);
+    EXPECT_EQ(g.MarkerTop, 85);
+    EXPECT_EQ(background().image(), expected(before, "aobj_tv.jpg", {120, 117}, {70, 17}));
+    EXPECT_EQ(background().image().pixel(0, 478), Frame);
+    EXPECT_EQ(background().image().pixel(639, 479), qRgb(0, 0, 0));
+}
+
+TEST_F(LayoutFixture, EveryOtherKindIsTheTheaterOverWhatWasThere)
+{
+    for (int16_t kind : {2, 0, -7}) {
+        g.BackgroundKind = kind;
+        paint_pattern(background(), kind + 50);
+        const QImage before = background().image().copy();
+        EXPECT_EQ(draw_backdrop(pictures, g), QString());
+
+        EXPECT_EQ(pictures.BackdropRect, (BlitRect{5, 125, 629, 350, 0, 0}));
+        EXPECT_EQ(pictures.HandRect, (BlitRect{415, 18, 184, 89, 0, 0}));
+        EXPECT_EQ(pictures.HandMaskRect, (BlitRect{415, 18, 184, 89, 0, 90}));
+        EXPECT_EQ(g.MarkerLeft, 530);
+        EXPECT_EQ(g.MarkerTop, 100);
+        EXPECT_EQ(background().image(), expected(before, "aobj_thr.jpg", {5, 125}, {415, 18}))
+            << "kind " << kind;
+    }
+}
+
+TEST_F(LayoutFixture, AMissingPictureIsReportedAndTheRestIsDrawn)
+{
+    g.BackgroundKind = 1;
+    QFile::remove(data.dir.filePath("aobj_tv.jpg"));
+    clear_backdrop(pictures);
+    EXPECT_EQ(draw_backdrop(pictures, g), data.prefix() + "aobj_tv.jpg");
+    EXPECT_EQ(pictures.HandRect, (BlitRect{70, 17, 184, 89, 0, 0}));
+    EXPECT_EQ(background().image().pixel(200, 200), qRgb(0, 0, 0));  // no backdrop
+    EXPECT_EQ(background().image().pixel(0, 0), Frame);
+
+    QFile::remove(data.dir.filePath("aobj_hnd.jpg"));
+    QFile::remove(data.dir.filePath("aobj_thr.jpg"));
+    g.BackgroundKind = 2;
+    EXPECT_EQ(draw_backdrop(pictures, g), data.prefix() + "aobj_thr.jpg");
+    EXPECT_EQ(g.MarkerLeft, 530);
+    data.write("aobj_thr.jpg", 629, 350, 2);
+    EXPECT_EQ(draw_backdrop(pictures, g), data.prefix() + "aobj_hnd.jpg");
+}
