@@ -1,0 +1,231 @@
+#include "app/settings.h"
+
+#include "app/display_number.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+constexpr int SettingsLines = 18;
+constexpr int FirstCategoryLine = 8;
+// Far more than 18 short lines; a wrong file put in its place is never read whole.
+constexpr qint64 MaxSettingsBytes = 64 * 1024;
+
+// Defaults for a missing or unusable value: the mouse works on every computer,
+// calibration 0 makes the next playback measure this computer's speed.
+constexpr int16_t DefaultInputDevice = 6;
+constexpr int16_t DefaultScreenSize = 1;
+constexpr int16_t DefaultPromptInterval = 0;
+constexpr int16_t DefaultSequenceOrder = 2;
+constexpr int16_t DefaultCurrentClip = 0;
+constexpr int16_t DefaultBackgroundKind = 1;
+constexpr int16_t DefaultCategoryEnabled = 1;
+
+using Values = std::array<std::optional<double>, SettingsLines>;
+
+bool is_blank(char c) { return c == ' ' || c == '\t'; }
+
+// One value per line, so a damaged line never shifts the fields after it.
+// A value starts after leading blanks and ends at a blank, a comma or the line
+// end; the rest of its line is ignored.
+Values read_values(QByteArray content)
+{
+    if (content.startsWith("\xEF\xBB\xBF"))  // left by some text editors
+        content.remove(0, 3);
+    Values values;
+    const QList<QByteArray> lines = content.split('\n');
+    for (int i = 0; i < SettingsLines && i < lines.size(); ++i) {
+        const QByteArray& line = lines[i];
+        qsizetype start = 0;
+        while (start < line.size() && is_blank(line[start]))
+            ++start;
+        qsizetype end = start;
+        while (end < line.size() && !is_blank(line[end]) && line[end] != ',' && line[end] != '\r')
+            ++end;
+        values[i] = parse_number(std::string_view(line.constData() + start, size_t(end - start)));
+    }
+    return values;
+}
+
+// Integer fields take the number rounded half to even (the default rounding
+// mode), as long as it fits 16 bits.
+std::optional<int16_t> as_integer(const std::optional<double>& value)
+{
+    if (!value)
+        return std::nullopt;
+    const double rounded = std::nearbyint(*value);
+    if (!(rounded >= -32768 && rounded <= 32767))
+        return std::nullopt;
+    return int16_t(rounded);
+}
+
+bool is_calibration(const std::optional<double>& value)
+{
+    return value && std::isfinite(*value) && *value >= 0 && *value == std::floor(*value);
+}
+
+QString category_name(int index)
+{
+    QString name = QString::fromLatin1(CategoryKeys[size_t(index)]);
+    name[0] = name[0].toUpper();
+    return name;
+}
+
+// Stores every usable value in g and the default in every other field.
+// Returns the options that got their default.
+QStringList apply_values(GlobVars& g, const Values& values)
+{
+    QStringList reset;
+    auto load = [&values](int line, int16_t& field, int16_t fallback, bool (*fits)(int16_t)) {
+        const auto number = as_integer(values[size_t(line)]);
+        const bool usable = number && fits(*number);
+        field = usable ? *number : fallback;
+        return usable;
+    };
+    // Values the program gives a meaning to (an unlisted prompt interval, a
+    // sequence order of 4, a negative current clip) are kept as stored.
+    auto anyValue = [](int16_t) { return true; };
+    auto isDevice = [](int16_t n) { return n >= 1 && n <= 7; };
+    auto isFlag = [](int16_t n) { return n == 0 || n == 1; };
+
+    if (!load(0, g.InputDevice, DefaultInputDevice, isDevice))
+        reset << QStringLiteral("input device");
+    if (!load(1, g.ScreenSize, DefaultScreenSize, anyValue))
+        reset << QStringLiteral("movie screen size");
+    if (!load(2, g.PromptInterval, DefaultPromptInterval, anyValue))
+        reset << QStringLiteral("auditory prompt");
+    if (!load(3, g.SequenceOrder, DefaultSequenceOrder, anyValue))
+        reset << QStringLiteral("movie clip sequence");
+    if (!load(4, g.CurrentClip, DefaultCurrentClip, anyValue))
+        reset << QStringLiteral("current clip");
+    // The two delay counts are measured together; if either is unusable (or
+    // missing) both are cleared so the next playback measures the pair again.
+    if (is_calibration(values[5]) && is_calibration(values[6])) {
+        g.PressCalibration = *values[5];
+        g.WipeCalibration = *values[6];
+    } else {
+        g.PressCalibration = 0;
+        g.WipeCalibration = 0;
+        reset << QStringLiteral("speed calibration");
+    }
+    if (!load(7, g.BackgroundKind, DefaultBackgroundKind, anyValue))
+        reset << QStringLiteral("background");
+    // All flags 0 is kept: the category menu lets the adult switch one on.
+    QStringList categories;
+    for (int i = 0; i < CategoryCount; ++i) {
+        if (!load(FirstCategoryLine + i, g.CategoryEnabled[size_t(i)], DefaultCategoryEnabled, isFlag))
+            categories << category_name(i);
+    }
+    if (!categories.isEmpty())
+        reset << (categories.size() == 1 ? QStringLiteral("category ") : QStringLiteral("categories "))
+                     + categories.join(QStringLiteral(", "));
+    return reset;
+}
+
+QString all_reset_message(const QString& path, const QString& cause)
+{
+    return QStringLiteral("The settings file \"%1\" %2. All options were set to their defaults; "
+                          "a complete settings file will be written when the program is closed.")
+        .arg(path, cause);
+}
+
+bool write_whole(QIODevice& file, const QByteArray& content)
+{
+    return file.write(content) == content.size();
+}
+
+QString save_failure(const QString& path, const QString& reason)
+{
+    return QStringLiteral("The settings could not be saved to \"%1\" (%2). "
+                          "The options changed since the program started were not kept.")
+        .arg(path, reason);
+}
+
+}  // namespace
+
+SettingsLoadReport LoadSettings(GlobVars& g, const QString& programFolder)
+{
+    g.MovieSource = 1;
+    g.ProgramFolder = programFolder;
+    g.DataFolder = programFolder;
+
+    const QString path = programFolder + SettingsFileName;
+    QFile file(path);
+    if (!file.exists()) {
+        apply_values(g, Values{});
+        return {all_reset_message(path, QStringLiteral("was not found"))};
+    }
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        apply_values(g, Values{});
+        const QString reason = QFileInfo(path).isDir() ? QStringLiteral("it is a folder")
+                                                       : file.errorString();
+        return {all_reset_message(path, QStringLiteral("could not be read (%1)").arg(reason))};
+    }
+    const QByteArray content = file.read(MaxSettingsBytes);
+    if (file.error() != QFileDevice::NoError) {
+        apply_values(g, Values{});
+        return {all_reset_message(
+            path, QStringLiteral("could not be read (%1)").arg(file.errorString()))};
+    }
+
+    const Values values = read_values(content);
+    const QStringList reset = apply_values(g, values);
+    if (reset.isEmpty())
+        return {};
+    if (std::none_of(values.begin(), values.end(), [](const auto& v) { return v.has_value(); }))
+        return {all_reset_message(path, QStringLiteral("holds no usable settings"))};
+    return {QStringLiteral("Some values in the settings file \"%1\" were missing or not valid, "
+                           "so these options were reset to their defaults: %2. A complete "
+                           "settings file will be written when the program is closed.")
+                .arg(path, reset.join(QStringLiteral(", ")))};
+}
+
+QByteArray format_settings(const GlobVars& g)
+{
+    QByteArray out;
+    auto line = [&out](const QByteArray& number) { out += number + " \r\n"; };
+    // A calibration that is not a finite number cannot be written; 0 makes
+    // the next playback measure it again.
+    auto calibration = [](double v) { return display_double(std::isfinite(v) ? v : 0); };
+
+    line(display_integer(g.InputDevice));
+    line(display_integer(g.ScreenSize));
+    line(display_integer(g.PromptInterval));
+    line(display_integer(g.SequenceOrder));
+    line(display_integer(g.CurrentClip));
+    line(calibration(g.PressCalibration));
+    line(calibration(g.WipeCalibration));
+    line(display_integer(g.BackgroundKind));
+    for (int16_t flag : g.CategoryEnabled)
+        line(display_integer(flag));
+    return out;
+}
+
+QString SaveSettings(const GlobVars& g)
+{
+    return SaveSettings(g, write_whole);
+}
+
+QString SaveSettings(const GlobVars& g, const SettingsWrite& write)
+{
+    const QString path = g.ProgramFolder + SettingsFileName;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return save_failure(path, file.errorString());
+    if (!write(file, format_settings(g))) {
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QStringLiteral("writing stopped part-way");
+        file.cancelWriting();  // the old file stays as it was
+        return save_failure(path, reason);
+    }
+    if (!file.commit())
+        return save_failure(path, file.errorString());
+    return {};
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The settings file: the eighteen options and calibration values that persist
+// between runs, one number per line beside the program.
+
+#include "app/globvars.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+class QIODevice;
+
+inline constexpr const char* SettingsFileName = "aobj_se1.cfg";
+
+struct SettingsLoadReport {
+    // "" when the file was complete and sound; else one plain message for the
+    // adult naming the file and the options that were reset to their defaults.
+    QString message;
+};
+
+// Reads <programFolder>aobj_se1.cfg (programFolder ends with '/') into the 18
+// persisted fields of g; every field that cannot be used gets its default.
+// Then sets MovieSource = 1 and ProgramFolder = DataFolder = programFolder.
+SettingsLoadReport LoadSettings(GlobVars& g, const QString& programFolder);
+
+// Writes the 18 fields to g.ProgramFolder + SettingsFileName through a
+// temporary file that replaces the old one only when complete. Returns "" on
+// success, else a plain reason naming the path.
+QString SaveSettings(const GlobVars& g);
+
+// The same with the writing step supplied by the caller, so that a save that
+// fails part-way can be tried out. `write` returns false when it failed.
+using SettingsWrite = std::function<bool(QIODevice& file, const QByteArray& content)>;
+QString SaveSettings(const GlobVars& g, const SettingsWrite& write);
+
+// The exact bytes of the file for g.
+QByteArray format_settings(const GlobVars& g);

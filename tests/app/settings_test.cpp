@@ -1,0 +1,347 @@
+#include "app/display_number.h"
+#include "app/settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QIODevice>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+GlobVars sample_settings()
+{
+    GlobVars g;
+    g.InputDevice = 7;
+    g.ScreenSize = 3;
+    g.PromptInterval = 15;
+    g.SequenceOrder = 1;
+    g.CurrentClip = -3;
+    g.PressCalibration = 1234;
+    g.WipeCalibration = 56789;
+    g.BackgroundKind = 2;
+    g.CategoryEnabled = {1, 0, 1, 0, 1, 0, 1, 0, 1, 0};
+    return g;
+}
+
+class SettingsFile : public ::testing::Test {
+protected:
+    QString folder() const { return dir.path() + '/'; }
+    QString path() const { return folder() + SettingsFileName; }
+
+    void write_file(const QByteArray& content) const
+    {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    QByteArray read_file() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // A sound file of sample_settings() with line `line` (0-based) replaced.
+    QByteArray with_line(int line, const QByteArray& text) const
+    {
+        QList<QByteArray> lines = format_settings(sample_settings()).split('\n');
+        lines[line] = text + '\r';
+        return lines.join('\n');
+    }
+
+    SettingsLoadReport load(GlobVars& g) const { return LoadSettings(g, folder()); }
+
+    QTemporaryDir dir;
+};
+
+// The Integer field stored on `line` (0-based) of the file.
+int16_t& persisted_integer(GlobVars& g, int line)
+{
+    int16_t* fields[] = {&g.InputDevice, &g.ScreenSize, &g.PromptInterval, &g.SequenceOrder,
+                         &g.CurrentClip, nullptr, nullptr, &g.BackgroundKind};
+    return line < 8 ? *fields[line] : g.CategoryEnabled[size_t(line - 8)];
+}
+
+void expect_persisted_equal(const GlobVars& a, const GlobVars& b)
+{
+    EXPECT_EQ(a.InputDevice, b.InputDevice);
+    EXPECT_EQ(a.ScreenSize, b.ScreenSize);
+    EXPECT_EQ(a.PromptInterval, b.PromptInterval);
+    EXPECT_EQ(a.SequenceOrder, b.SequenceOrder);
+    EXPECT_EQ(a.CurrentClip, b.CurrentClip);
+    EXPECT_EQ(a.PressCalibration, b.PressCalibration);
+    EXPECT_EQ(a.WipeCalibration, b.WipeCalibration);
+    EXPECT_EQ(a.BackgroundKind, b.BackgroundKind);
+    EXPECT_EQ(a.CategoryEnabled, b.CategoryEnabled);
+}
+
+}  // namespace
+
+TEST(DisplayNumber, IntegersCarryABlankOrMinusInPlaceOfTheSign)
+{
+    EXPECT_EQ(display_integer(0), " 0");
+    EXPECT_EQ(display_integer(1), " 1");
+    EXPECT_EQ(display_integer(-3), "-3");
+    EXPECT_EQ(display_integer(32767), " 32767");
+    EXPECT_EQ(display_integer(-32768), "-32768");
+}
+
+TEST(DisplayNumber, DoublesUseTheShortestTextOfFifteenDigits)
+{
+    EXPECT_EQ(display_double(0.0), " 0");
+    EXPECT_EQ(display_double(-0.0), " 0");
+    EXPECT_EQ(display_double(4711), " 4711");
+    EXPECT_EQ(display_double(0.5), " .5");
+    EXPECT_EQ(display_double(-0.5), "-.5");
+    EXPECT_EQ(display_double(1.5), " 1.5");
+    EXPECT_EQ(display_double(0.1), " .1");
+    EXPECT_EQ(display_double(0.0001), " .0001");
+    EXPECT_EQ(display_double(0.00001), " 1E-05");
+    EXPECT_EQ(display_double(-2.5e-7), "-2.5E-07");
+    EXPECT_EQ(display_double(123456789012345.0), " 123456789012345");
+    EXPECT_EQ(display_double(1e15), " 1E+15");
+    EXPECT_EQ(display_double(1.5e20), " 1.5E+20");
+    EXPECT_EQ(display_double(1e100), " 1E+100");
+    // Rounding to 15 digits carries into the next power of ten.
+    EXPECT_EQ(display_double(999999999999999.9), " 1E+15");
+    EXPECT_EQ(display_double(1.0 / 3), " .333333333333333");
+    EXPECT_EQ(display_double(2.0 / 3), " .666666666666667");
+}
+
+TEST(DisplayNumber, ParsesOnlyWholeNumbers)
+{
+    EXPECT_EQ(parse_number("12"), 12.0);
+    EXPECT_EQ(parse_number("+2"), 2.0);
+    EXPECT_EQ(parse_number("-.5"), -0.5);
+    EXPECT_EQ(parse_number("1E+15"), 1e15);
+    EXPECT_EQ(parse_number("1.5e-3"), 1.5e-3);
+    for (const char* bad : {"", "-", ".", "abc", "1x", "0x10", "inf", "-nan", "1e999", "1,5"})
+        EXPECT_FALSE(parse_number(bad).has_value()) << bad;
+}
+
+TEST_F(SettingsFile, SavesTheExactBytesOfAKnownRecord)
+{
+    GlobVars g = sample_settings();
+    g.ProgramFolder = folder();
+    ASSERT_EQ(SaveSettings(g), "");
+    EXPECT_EQ(read_file(),
+              QByteArray(" 7 \r\n 3 \r\n 15 \r\n 1 \r\n-3 \r\n 1234 \r\n 56789 \r\n 2 \r\n"
+                         " 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n"));
+}
+
+TEST_F(SettingsFile, SaveThenLoadReproducesEveryField)
+{
+    GlobVars saved = sample_settings();
+    saved.ProgramFolder = folder();
+    for (auto [press, wipe] : {std::pair{0.0, 0.0}, {35.0, 120000.0}, {1e15, 1.5e20}}) {
+        saved.PressCalibration = press;
+        saved.WipeCalibration = wipe;
+        ASSERT_EQ(SaveSettings(saved), "");
+        GlobVars loaded;
+        EXPECT_EQ(load(loaded).message, "") << press << ' ' << wipe;
+        expect_persisted_equal(saved, loaded);
+    }
+    // Fractions survive the file's text form too.
+    for (double v : {0.5, -0.5, 7e-9, 0.1, 123.25, -1.5e20})
+        EXPECT_EQ(parse_number(display_double(v).trimmed().toStdString()), v) << v;
+}
+
+TEST_F(SettingsFile, ReadsValuesWhateverTheBlanksAndLineEnds)
+{
+    const QByteArray variants[] = {
+        "7\r\n3\r\n15\r\n1\r\n-3\r\n1234\r\n56789\r\n2\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n",
+        "  7   \n\t3\n 15 \n1\n-3\n1234\n56789\n2\n1\n0\n1\n0\n1\n0\n1\n0\n1\n0",
+        "7,x\r\n3 ,\r\n15, 99\r\n1 2\r\n-3\r\n1234\r\n56789\r\n2\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n"
+        "extra line\r\n",
+        "\xEF\xBB\xBF 7 \r\n 3 \r\n 15 \r\n 1 \r\n-3 \r\n 1234 \r\n 56789 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n"
+        " 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n",
+    };
+    for (const QByteArray& content : variants) {
+        write_file(content);
+        GlobVars g;
+        EXPECT_EQ(load(g).message, "") << content.toStdString();
+        expect_persisted_equal(g, sample_settings());
+    }
+}
+
+TEST_F(SettingsFile, IntegerFieldsRoundHalfToEven)
+{
+    GlobVars g;
+    write_file(with_line(4, "2.5"));
+    load(g);
+    EXPECT_EQ(g.CurrentClip, 2);
+    write_file(with_line(4, "3.5"));
+    load(g);
+    EXPECT_EQ(g.CurrentClip, 4);
+    write_file(with_line(4, "-0.6"));
+    load(g);
+    EXPECT_EQ(g.CurrentClip, -1);
+    write_file(with_line(4, "32767.4"));
+    EXPECT_EQ(load(g).message, "");
+    EXPECT_EQ(g.CurrentClip, 32767);
+    write_file(with_line(9, "0.6"));  // a category flag that rounds to 1
+    EXPECT_EQ(load(g).message, "");
+    EXPECT_EQ(g.CategoryEnabled[1], 1);
+}
+
+TEST_F(SettingsFile, KeepsValuesTheProgramGivesAMeaningTo)
+{
+    QList<QByteArray> lines = format_settings(sample_settings()).split('\n');
+    lines[1] = " 9 \r";   // screen size outside the menu: no movie
+    lines[2] = " 4 \r";   // prompt interval outside the menu
+    lines[3] = " 4 \r";   // sequence order: alphabetical
+    lines[7] = " 7 \r";   // background: theater
+    for (int i = 8; i < 18; ++i)
+        lines[i] = " 0 \r";
+    write_file(lines.join('\n'));
+    GlobVars g;
+    EXPECT_EQ(load(g).message, "");
+    EXPECT_EQ(g.ScreenSize, 9);
+    EXPECT_EQ(g.PromptInterval, 4);
+    EXPECT_EQ(g.SequenceOrder, 4);
+    EXPECT_EQ(g.CurrentClip, -3);
+    EXPECT_EQ(g.BackgroundKind, 7);
+    EXPECT_EQ(g.CategoryEnabled, (std::array<int16_t, CategoryCount>{}));
+}
+
+TEST_F(SettingsFile, MissingOrUnreadableFileGivesAllDefaults)
+{
+    GlobVars defaults;
+    const SettingsLoadReport missing = load(defaults);
+    EXPECT_TRUE(missing.message.contains(path()));
+    EXPECT_TRUE(missing.message.contains("not found"));
+    EXPECT_EQ(defaults.InputDevice, 6);
+    EXPECT_EQ(defaults.ScreenSize, 1);
+    EXPECT_EQ(defaults.PromptInterval, 0);
+    EXPECT_EQ(defaults.SequenceOrder, 2);
+    EXPECT_EQ(defaults.CurrentClip, 0);
+    EXPECT_EQ(defaults.PressCalibration, 0);
+    EXPECT_EQ(defaults.WipeCalibration, 0);
+    EXPECT_EQ(defaults.BackgroundKind, 1);
+    EXPECT_EQ(defaults.CategoryEnabled, (std::array<int16_t, CategoryCount>{1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+    EXPECT_EQ(defaults.ProgramFolder, folder());
+    EXPECT_EQ(defaults.DataFolder, folder());
+    EXPECT_EQ(defaults.MovieSource, 1);
+
+    ASSERT_TRUE(QDir(folder()).mkdir(SettingsFileName));  // a folder in the file's place
+    GlobVars g = sample_settings();
+    const SettingsLoadReport folderInPlace = load(g);
+    EXPECT_TRUE(folderInPlace.message.contains(path()));
+    expect_persisted_equal(g, defaults);
+}
+
+TEST_F(SettingsFile, EmptyOrShortFileResetsExactlyTheMissingFields)
+{
+    write_file("");
+    GlobVars g = sample_settings();
+    const SettingsLoadReport empty = load(g);
+    EXPECT_TRUE(empty.message.contains(path()));
+    EXPECT_EQ(g.InputDevice, 6);
+    EXPECT_EQ(g.CategoryEnabled[9], 1);
+
+    // Eight lines: options present, every category flag missing.
+    const QList<QByteArray> lines = format_settings(sample_settings()).split('\n');
+    write_file(lines.mid(0, 8).join('\n') + '\n');
+    GlobVars shortFile;
+    const SettingsLoadReport report = load(shortFile);
+    EXPECT_TRUE(report.message.contains(path()));
+    EXPECT_TRUE(report.message.contains("categories Animals, Appliances, Clothing"));
+    EXPECT_TRUE(report.message.contains("Vehicles"));
+    EXPECT_FALSE(report.message.contains("input device"));
+    EXPECT_EQ(shortFile.InputDevice, 7);
+    EXPECT_EQ(shortFile.PressCalibration, 1234);
+    EXPECT_EQ(shortFile.BackgroundKind, 2);
+    EXPECT_EQ(shortFile.CategoryEnabled, (std::array<int16_t, CategoryCount>{1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+}
+
+TEST_F(SettingsFile, ValueThatDoesNotFitResetsOnlyItsOwnField)
+{
+    struct Case {
+        int line;
+        QByteArray text;
+        const char* option;
+        int16_t fallback;
+    };
+    const Case cases[] = {
+        {0, "mouse", "input device", 6},     {0, "0", "input device", 6},
+        {0, "8", "input device", 6},         {1, "", "movie screen size", 1},
+        {2, "32768", "auditory prompt", 0},  {3, "-40000", "movie clip sequence", 2},
+        {4, "1e999", "current clip", 0},     {7, "TV", "background", 1},
+        {8, "2", "category Animals", 1},     {17, "-1", "category Vehicles", 1},
+        {12, "nan", "category Health", 1},   {9, "1.5", "category Appliances", 1},
+    };
+    for (const Case& c : cases) {
+        write_file(with_line(c.line, c.text));
+        GlobVars g;
+        const QString message = load(g).message;
+        EXPECT_TRUE(message.contains(path())) << message.toStdString();
+        EXPECT_TRUE(message.contains(c.option)) << message.toStdString();
+
+        GlobVars expected = sample_settings();
+        persisted_integer(expected, c.line) = c.fallback;
+        expect_persisted_equal(g, expected);
+    }
+}
+
+TEST_F(SettingsFile, UnusableCalibrationResetsBothValues)
+{
+    const QByteArray badValues[] = {"-1", "12.5", "inf", "x", ""};
+    for (int line : {5, 6}) {
+        for (const QByteArray& bad : badValues) {
+            write_file(with_line(line, bad));
+            GlobVars g;
+            const QString message = load(g).message;
+            EXPECT_TRUE(message.contains("speed calibration")) << line << bad.toStdString();
+            EXPECT_EQ(g.PressCalibration, 0);
+            EXPECT_EQ(g.WipeCalibration, 0);
+            EXPECT_EQ(g.InputDevice, 7);
+            EXPECT_EQ(g.BackgroundKind, 2);
+        }
+    }
+    // Six lines: the wipe count is missing, so the press count is measured again with it.
+    write_file(" 7 \r\n 3 \r\n 15 \r\n 1 \r\n-3 \r\n 1234 \r\n");
+    GlobVars g;
+    load(g);
+    EXPECT_EQ(g.PressCalibration, 0);
+    EXPECT_EQ(g.WipeCalibration, 0);
+}
+
+TEST_F(SettingsFile, NonFiniteCalibrationIsSavedAsNotCalibrated)
+{
+    GlobVars g = sample_settings();
+    g.ProgramFolder = folder();
+    g.PressCalibration = std::numeric_limits<double>::infinity();
+    g.WipeCalibration = std::numeric_limits<double>::quiet_NaN();
+    ASSERT_EQ(SaveSettings(g), "");
+    EXPECT_EQ(read_file().split('\n')[5], " 0 \r");
+    EXPECT_EQ(read_file().split('\n')[6], " 0 \r");
+}
+
+TEST_F(SettingsFile, InterruptedSaveLeavesTheOldFileIntact)
+{
+    const QByteArray old = format_settings(sample_settings());
+    write_file(old);
+    GlobVars g = sample_settings();
+    g.ProgramFolder = folder();
+    g.InputDevice = 6;
+    // Half the content reaches the disk, then the write fails.
+    const QString message = SaveSettings(g, [](QIODevice& file, const QByteArray& content) {
+        file.write(content.left(content.size() / 2));
+        return false;
+    });
+    EXPECT_TRUE(message.contains(path()));
+    EXPECT_EQ(read_file(), old);
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files), QStringList{SettingsFileName});
+}
+
+TEST_F(SettingsFile, SaveIntoAMissingFolderReportsThePath)
+{
+    GlobVars g = sample_settings();
+    g.ProgramFolder = folder() + "no such folder/";
+    const QString message = SaveSettings(g);
+    EXPECT_TRUE(message.contains(g.ProgramFolder + SettingsFileName)) << message.toStdString();
+}
