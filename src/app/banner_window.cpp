@@ -1,0 +1,207 @@
+#include "app/banner_window.h"
+
+#include "app/clip_list.h"
+#include "app/clip_listing.h"
+#include "app/full_screen.h"
+#include "app/globvars.h"
+#include "app/list_panel.h"
+#include "app/menu_tree.h"
+#include "app/options_menus.h"
+#include "app/settings.h"
+#include "app/users_guide.h"
+#include "media/dialogs.h"
+#include "media/sound.h"
+#include "playback/playback_placeholder.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+
+namespace {
+
+constexpr int PictureToButtonsGap = 50;
+constexpr int ButtonGap = 30;
+
+QPushButton* makeButton(const QString& name, const QString& caption, QSize size, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(11.25);
+    button->setFont(font);
+    button->setFixedSize(size);
+    // Shown by the first activation, after the gong.
+    button->setVisible(false);
+    button->setEnabled(false);
+    return button;
+}
+
+}  // namespace
+
+Banner::Banner(GlobVars& g, Dialogs& dialogs, SwitchSetup* switches, QWidget* parent)
+    : QMainWindow(parent), g_(g), dialogs_(dialogs)
+{
+    setObjectName(QStringLiteral("Banner"));
+    setWindowTitle(QStringLiteral("Options"));
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    build_menu_tree(*menuBar());
+    menus_ = new OptionsMenus(*menuBar(), g_, dialogs_, switches);
+
+    banimage_ = new QLabel(client);
+    banimage_->setObjectName(QStringLiteral("banimage"));
+    startButton_ = makeButton(QStringLiteral("StartButton"), QStringLiteral("Play Movies"), {174, 48}, client);
+    exitButton_ = makeButton(QStringLiteral("ExitButton"), QStringLiteral("Exit"), {163, 48}, client);
+    list1_ = new QListWidget(client);
+    style_list_panel(*list1_);
+    list1_->hide();
+
+    g_.MediaFolder = g_.DataFolder;
+    layOut();
+    menus_->mark_loaded_settings();
+
+    connect(startButton_, &QPushButton::clicked, this, &Banner::play_movies);
+    connect(exitButton_, &QPushButton::clicked, this, &Banner::end_program);
+    connect(menu_action(*menuBar(), QStringLiteral("list_clips")), &QAction::triggered, this, &Banner::list_clips);
+    connect(menu_action(*menuBar(), QStringLiteral("show_users_guide")), &QAction::triggered, this,
+            &Banner::show_users_guide);
+    // A window shortcut, so Esc works whichever control has the focus.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &Banner::end_program);
+}
+
+QSize Banner::screenSize() const
+{
+    return screen()->geometry().size();
+}
+
+void Banner::layOut()
+{
+    // Without a readable banner picture the window still works: the buttons
+    // sit where they would for an empty picture.
+    const QPixmap picture(g_.DataFolder + QStringLiteral("aobj_log.jpg"));
+    banimage_->setPixmap(picture);
+    const QSize screen = screenSize();
+    const int left = qRound((screen.width() - picture.width()) / 2.0);
+    const int top = qRound((screen.height() - picture.height()) / 6.0);
+    banimage_->setGeometry(left, top, picture.width(), picture.height());
+
+    const int buttonsTop = top + picture.height() + PictureToButtonsGap;
+    const int pairWidth = startButton_->width() + ButtonGap + exitButton_->width();
+    const int startLeft = qRound((screen.width() - pairWidth) / 2.0);
+    startButton_->move(startLeft, buttonsTop);
+    exitButton_->move(startLeft + startButton_->width() + ButtonGap, buttonsTop);
+}
+
+bool Banner::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        activate_menu();
+    return QMainWindow::event(event);
+}
+
+void Banner::activate_menu()
+{
+    unloadPlayback();
+    if (FirstActivation == 1) {
+        // Cleared before events run, so an activation delivered meanwhile
+        // cannot play the gong a second time.
+        FirstActivation = 0;
+        QCoreApplication::processEvents();
+        play_sound(g_.DataFolder + QStringLiteral("aobj_gong"), QStringLiteral("DONT_LOOP"));
+        for (QPushButton* button : {startButton_, exitButton_}) {
+            button->setVisible(true);
+            button->setEnabled(true);
+        }
+    }
+    banimage_->setVisible(true);
+    list1_->hide();
+}
+
+void Banner::play_movies()
+{
+    list1_->hide();
+    const ClipListBuild build = build_clip_list(g_);
+    if (!build.message.isEmpty())
+        dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::None, build.message);
+    if (!build.fileRead)
+        return;
+    unloadPlayback();
+    auto* playback = new PlaybackPlaceholder(g_, [this] { returnFromPlayback(); });
+    playback_ = playback;
+    playback->installEventFilter(this);
+    show_full_screen(*playback);
+    hide();
+}
+
+void Banner::returnFromPlayback()
+{
+    show_full_screen(*this);
+    activateWindow();
+    unloadPlayback();
+}
+
+void Banner::unloadPlayback()
+{
+    if (!playback_)
+        return;
+    // Later, not now: this may run while the playback window's code is on the stack.
+    playback_->hide();
+    playback_->deleteLater();
+    playback_.clear();
+}
+
+bool Banner::eventFilter(QObject* watched, QEvent* event)
+{
+    // Closing the playback window through the window system must bring the
+    // menu back rather than leave the program running with no window.
+    if (watched == playback_ && event->type() == QEvent::Close)
+        QTimer::singleShot(0, this, [this] {
+            if (playback_)
+                returnFromPlayback();
+        });
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Banner::list_clips()
+{
+    fill_list_panel(*list1_, ClipListingWidth, screenSize(), clip_listing_lines(g_.ProgramFolder));
+    banimage_->hide();
+    list1_->show();
+}
+
+void Banner::show_users_guide()
+{
+    fill_list_panel(*list1_, UsersGuideWidth, screenSize(), users_guide_lines(g_.ProgramFolder));
+    banimage_->hide();
+    list1_->show();
+}
+
+void Banner::end_program()
+{
+    if (ending_)
+        return;
+    ending_ = true;
+    const QString failure = SaveSettings(g_);
+    if (!failure.isEmpty())
+        dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Warning,
+                         QStringLiteral("Your settings could not be saved.\n") + failure);
+    hide();
+    emit programEnding();
+}
+
+void Banner::closeEvent(QCloseEvent* event)
+{
+    // Closing the window through the window system would otherwise end the
+    // program and silently lose the options chosen in this run: it ends the
+    // program the way "Exit" does, settings saved. Run from the event loop,
+    // not inside the close request.
+    event->ignore();
+    QTimer::singleShot(0, this, &Banner::end_program);
+}

@@ -1,0 +1,60 @@
+#pragma once
+// The menu window: the adult's control panel, shown full screen with the
+// banner picture, "Play Movies" and "Exit", and the options menus.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <cstdint>
+
+struct GlobVars;
+class Dialogs;
+class OptionsMenus;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class SwitchSetup;
+
+class Banner : public QMainWindow {
+    Q_OBJECT
+public:
+    // g must hold the loaded settings. switches may be nullptr (no adapter support).
+    Banner(GlobVars& g, Dialogs& dialogs, SwitchSetup* switches, QWidget* parent = nullptr);
+
+    // What happens each time the window becomes active; the first time it
+    // also plays the gong and reveals the buttons.
+    void activate_menu();
+
+    // "Exit", Esc and closing the window: save the settings, tell the user if
+    // that failed, hide this window and signal programEnding.
+    void end_program();
+
+    void play_movies();
+    void list_clips();
+    void show_users_guide();
+
+signals:
+    // The window is hidden and may be deleted; the credits window takes over.
+    void programEnding();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QSize screenSize() const;
+    void layOut();
+    void returnFromPlayback();
+    void unloadPlayback();
+
+    GlobVars& g_;
+    Dialogs& dialogs_;
+    OptionsMenus* menus_;
+    QLabel* banimage_;
+    QPushButton* startButton_;
+    QPushButton* exitButton_;
+    QListWidget* list1_;
+    QPointer<QWidget> playback_;
+    int16_t FirstActivation = 1;
+    bool ending_ = false;
+};

@@ -1,0 +1,9 @@
+#pragma once
+// "Show Clips by Category": the titles of the category-order sequence file
+// under one heading per run of records with the same category key.
+
+#include <QString>
+#include <QStringList>
+
+// The lines of the listing built from <programFolder>aobj_sqc.seq.
+QStringList clip_listing_lines(const QString& programFolder);

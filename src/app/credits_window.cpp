@@ -1,0 +1,141 @@
+#include "app/credits_window.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLine>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+
+namespace {
+
+const QColor LightCyan(128, 255, 255);
+const QColor LightRed(255, 128, 128);
+
+// The outer panel, which also draws the rules between its blocks.
+class CreditsPanel : public QFrame {
+public:
+    explicit CreditsPanel(QWidget* parent) : QFrame(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QFrame::paintEvent(event);
+        QPainter painter(this);
+        const QColor windowText = palette().color(QPalette::WindowText);
+        const std::pair<QLine, QColor> rules[] = {
+            {QLine(24, 88, 608, 88), LightRed},
+            {QLine(24, 80, 616, 80), windowText},
+            {QLine(32, 168, 616, 168), windowText},
+            {QLine(16, 368, 600, 368), LightRed},
+        };
+        for (const auto& [line, colour] : rules) {
+            painter.setPen(colour);
+            painter.drawLine(line);
+        }
+    }
+};
+
+QFrame* blackPanel(QFrame* panel, const QString& name, QRect geometry)
+{
+    panel->setObjectName(name);
+    panel->setFrameShape(QFrame::NoFrame);
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    panel->setPalette(palette);
+    panel->setGeometry(geometry);
+    return panel;
+}
+
+QLabel* textLine(QWidget* parent, int index, QRect geometry, const QString& text, QColor colour, double pointSize,
+                 Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setObjectName(QStringLiteral("Text1_%1").arg(index));
+    label->setGeometry(geometry);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(pointSize);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+}  // namespace
+
+CreditsWindow::CreditsWindow(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("credits"));
+    setWindowTitle(QStringLiteral("Credits"));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0, 64, 0));
+    setPalette(palette);
+
+    frame1_ = blackPanel(new CreditsPanel(this), QStringLiteral("Frame1"), QRect(0, 0, 640, 480));
+    QFrame* frame2 = blackPanel(new QFrame(frame1_), QStringLiteral("Frame2"), QRect(33, 96, 585, 265));
+
+    auto* title = new QLabel(QStringLiteral("Credits"), frame2);
+    title->setObjectName(QStringLiteral("Label1"));
+    title->setGeometry(244, 11, 55, 25);
+    QFont titleFont(QStringLiteral("Arial"));
+    titleFont.setPointSizeF(12);
+    title->setFont(titleFont);
+    QPalette titlePalette = title->palette();
+    titlePalette.setColor(QPalette::WindowText, QColor(0, 255, 255));
+    title->setPalette(titlePalette);
+
+    constexpr double ContributorSize = 9.75;
+    textLine(frame2, 7, {80, 58, 410, 28}, QStringLiteral("Teaching design ........ The Flickerbox Project Team"), LightCyan, ContributorSize);
+    textLine(frame2, 12, {80, 106, 399, 28}, QStringLiteral("Programming ........... Flickerbox Developers"), LightCyan, ContributorSize);
+    textLine(frame2, 9, {80, 154, 435, 28}, QStringLiteral("Video clips and pictures ...... Flickerbox Media Group"), LightCyan, ContributorSize);
+    textLine(frame2, 8, {80, 202, 435, 28}, QStringLiteral("Sounds and voice prompts ..... Flickerbox Media Group"), LightCyan, ContributorSize);
+
+    constexpr double NoticeSize = 8;
+    textLine(frame1_, 0, {24, 32, 185, 13}, QStringLiteral("Flickerbox Project Team"), Qt::white, NoticeSize);
+    textLine(frame1_, 1, {24, 48, 457, 13}, QStringLiteral("123 Example Street, Sampletown, EX 00000"), Qt::white, NoticeSize);
+    textLine(frame1_, 3, {24, 64, 553, 13},
+             QStringLiteral("Tel. 555-0100     Fax 555-0101     support@example.org     www.example.org"), Qt::white, NoticeSize);
+    // The notice lines share one centre line on the panel.
+    textLine(frame1_, 4, {107, 384, 425, 13}, QStringLiteral("Flickerbox II, its pictures, sounds and video clips are protected by copyright."),
+             LightRed, NoticeSize, Qt::AlignHCenter);
+    textLine(frame1_, 2, {69, 400, 501, 13}, QStringLiteral("Copyright (C) The Flickerbox Project Team. All rights reserved."),
+             LightRed, NoticeSize, Qt::AlignHCenter);
+    textLine(frame1_, 5, {121, 416, 396, 13}, QStringLiteral("Copying or distributing this product without the written consent"),
+             LightRed, NoticeSize, Qt::AlignHCenter);
+    textLine(frame1_, 6, {168, 432, 302, 13}, QStringLiteral("of the Flickerbox Project Team is prohibited."), LightRed,
+             NoticeSize, Qt::AlignHCenter);
+
+    auto* quit = new QPushButton(QStringLiteral("Quit"), frame1_);
+    quit->setObjectName(QStringLiteral("Command1"));
+    quit->setGeometry(520, 16, 97, 25);
+    connect(quit, &QPushButton::clicked, this, &CreditsWindow::quitRequested);
+    // A window shortcut, so Esc also works while "Quit" has the focus.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &CreditsWindow::quitRequested);
+}
+
+void CreditsWindow::centre_panel(QSize screen)
+{
+    frame1_->move((screen.width() - 640) / 2, (screen.height() - 480) / 2);
+}
+
+bool CreditsWindow::event(QEvent* event)
+{
+    // Also on showing, for window systems that never activate the window.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
+        centre_panel(screen()->geometry().size());
+    return QWidget::event(event);
+}
+
+void CreditsWindow::closeEvent(QCloseEvent* event)
+{
+    // The last window of the run: closing it ends the program like "Quit".
+    event->accept();
+    emit quitRequested();
+}

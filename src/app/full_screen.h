@@ -1,0 +1,7 @@
+#pragma once
+
+class QWidget;
+
+// Shows a top-level window full screen. The geometry is set first so the
+// window also covers the screen where no window manager honours the request.
+void show_full_screen(QWidget& window);

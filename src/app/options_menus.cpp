@@ -1,0 +1,197 @@
+#include "app/options_menus.h"
+
+#include "app/globvars.h"
+#include "app/menu_tree.h"
+#include "app/switch_setup.h"
+#include "media/dialogs.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <array>
+#include <vector>
+
+namespace {
+
+struct GroupItem {
+    const char* name;
+    int16_t value;
+};
+
+struct ExclusiveGroup {
+    int16_t GlobVars::*field;
+    std::vector<GroupItem> items;
+};
+
+constexpr std::array<GroupItem, 7> DeviceItems = {{
+    {"dev1", 1}, {"dev2", 2}, {"dev3", 3}, {"dev4", 4}, {"dev5", 5}, {"dev6", 6}, {"dev7", 7}}};
+
+const std::array<ExclusiveGroup, 4> ExclusiveGroups = {{
+    {&GlobVars::SequenceOrder, {{"random_sequence", 1}, {"category_sequence", 2}, {"alphabetical_order", 3}}},
+    {&GlobVars::ScreenSize, {{"normal_screen", 1}, {"mid_screen", 2}, {"full_screen", 3}}},
+    {&GlobVars::BackgroundKind, {{"tv_set", 1}, {"theater", 2}}},
+    {&GlobVars::PromptInterval,
+     {{"auditory_prompting_off", 0}, {"auditory_3", 3}, {"auditory_5", 5}, {"auditory_7", 7},
+      {"auditory_10", 10}, {"auditory_15", 15}}},
+}};
+
+// Item names in CategoryEnabled order; the items are matched by name because
+// the menu lists them in another order.
+constexpr std::array<const char*, CategoryCount> CategoryItems = {
+    "animals", "appliances", "Clothing", "food", "health", "house", "jobs", "kitchen", "outside", "vehicles"};
+
+int categoryIndex(const QString& itemName)
+{
+    for (int i = 0; i < CategoryCount; ++i)
+        if (itemName == QLatin1String(CategoryItems[i]))
+            return i;
+    return -1;
+}
+
+const ExclusiveGroup* groupOf(const QString& itemName, int16_t* value)
+{
+    for (const ExclusiveGroup& group : ExclusiveGroups)
+        for (const GroupItem& it : group.items)
+            if (itemName == QLatin1String(it.name)) {
+                *value = it.value;
+                return &group;
+            }
+    return nullptr;
+}
+
+}  // namespace
+
+OptionsMenus::OptionsMenus(QMenuBar& bar, GlobVars& g, Dialogs& dialogs, SwitchSetup* switches)
+    : QObject(&bar), bar_(bar), g_(g), dialogs_(dialogs), switches_(switches)
+{
+    for (const GroupItem& it : DeviceItems)
+        connectItem(it.name, &OptionsMenus::chooseDevice);
+    for (const ExclusiveGroup& group : ExclusiveGroups)
+        for (const GroupItem& it : group.items)
+            connectItem(it.name, &OptionsMenus::chooseExclusive);
+    for (const char* name : CategoryItems)
+        connectItem(name, &OptionsMenus::chooseCategory);
+    // Information items only: Qt would otherwise clear their marks when clicked.
+    for (const char* name : {"esc", "a_or_0", "r_or_1"})
+        connectItem(name, &OptionsMenus::keepMark);
+    connectItem("run_from_hard_drive", &OptionsMenus::chooseHardDrive);
+    connectItem("run_from_cd_rom", &OptionsMenus::chooseCdRom);
+}
+
+QAction* OptionsMenus::item(const char* name) const
+{
+    return menu_action(bar_, QLatin1String(name));
+}
+
+void OptionsMenus::connectItem(const char* name, void (OptionsMenus::*handler)(QAction*, bool))
+{
+    QAction* action = item(name);
+    Q_ASSERT(action);
+    connect(action, &QAction::triggered, this, [this, action, handler](bool checked) { (this->*handler)(action, checked); });
+}
+
+void OptionsMenus::mark_loaded_settings()
+{
+    item("run_from_hard_drive")->setChecked(true);
+    if (switches_) {
+        if (g_.InputDevice >= 1 && g_.InputDevice <= 4)
+            switches_->init_com_adapter(g_.InputDevice);
+        else if (g_.InputDevice == 5)
+            switches_->init_game_port();
+    }
+    markDevice();
+    markExclusiveGroups();
+    markCategories();
+}
+
+void OptionsMenus::markDevice()
+{
+    for (const GroupItem& it : DeviceItems)
+        item(it.name)->setChecked(g_.InputDevice == it.value);
+}
+
+void OptionsMenus::markExclusiveGroups()
+{
+    for (const ExclusiveGroup& group : ExclusiveGroups)
+        for (const GroupItem& it : group.items)
+            item(it.name)->setChecked(g_.*group.field == it.value);
+}
+
+void OptionsMenus::markCategories()
+{
+    for (int i = 0; i < CategoryCount; ++i)
+        item(CategoryItems[i])->setChecked(g_.CategoryEnabled[i] == 1);
+}
+
+void OptionsMenus::select_input_device(int16_t device)
+{
+    g_.InputDevice = device;
+    markDevice();
+}
+
+void OptionsMenus::chooseDevice(QAction* action, bool)
+{
+    int16_t device = 0;
+    for (const GroupItem& it : DeviceItems)
+        if (action->objectName() == QLatin1String(it.name))
+            device = it.value;
+    if (switches_ && device >= 1 && device <= 4)
+        switches_->init_com_adapter(device);
+    else if (switches_ && device == 5)
+        switches_->init_game_port();
+    select_input_device(device);
+}
+
+void OptionsMenus::chooseExclusive(QAction* action, bool)
+{
+    int16_t value = 0;
+    const ExclusiveGroup* group = groupOf(action->objectName(), &value);
+    g_.*group->field = value;
+    for (const GroupItem& it : group->items)
+        item(it.name)->setChecked(it.name == action->objectName());
+}
+
+int16_t OptionsMenus::last_category_check()
+{
+    // Counts the enabled flags rather than adding them up: a stray value such
+    // as 2 in a hand-edited settings file must not let the last enabled
+    // category be switched off.
+    int enabled = 0;
+    for (int16_t flag : g_.CategoryEnabled)
+        enabled += flag == 1 ? 1 : 0;
+    if (enabled != 1)
+        return 0;
+    dialogs_.message(QStringLiteral("Error"), Dialogs::Icon::None, QStringLiteral("At least one category must be checked"));
+    return 1;
+}
+
+void OptionsMenus::chooseCategory(QAction* action, bool checkedNow)
+{
+    // Qt has already toggled the mark, so the mark before the choice is the opposite.
+    const bool wasChecked = !checkedNow;
+    int16_t& flag = g_.CategoryEnabled[categoryIndex(action->objectName())];
+    if (wasChecked && last_category_check() == 1) {
+        action->setChecked(true);
+        return;
+    }
+    flag = wasChecked ? 0 : 1;
+    action->setChecked(!wasChecked);
+}
+
+void OptionsMenus::keepMark(QAction* action, bool)
+{
+    action->setChecked(true);
+}
+
+void OptionsMenus::chooseHardDrive(QAction* action, bool)
+{
+    g_.MovieSource = 1;
+    action->setChecked(true);
+}
+
+void OptionsMenus::chooseCdRom(QAction*, bool)
+{
+    // The answer is not kept and MovieSource stays as it is: media are always
+    // read from the program folder, so there is no second place to play from.
+    dialogs_.input(QStringLiteral("Play movies from the CD Rom"), QStringLiteral("Enter the Drive Letter of the CD Rom Drive"),
+                   QString::number(g_.MovieSource));
+}

@@ -1,0 +1,48 @@
+#pragma once
+// What the option items of the menu window do. Every choice writes globvars at
+// once and leaves the check marks matching it; nothing is saved here.
+
+#include <QObject>
+#include <cstdint>
+
+struct GlobVars;
+class Dialogs;
+class QAction;
+class QMenuBar;
+class SwitchSetup;
+
+class OptionsMenus : public QObject {
+    Q_OBJECT
+public:
+    // bar must already hold the menu tree. switches may be nullptr when the
+    // program has no adapter support.
+    OptionsMenus(QMenuBar& bar, GlobVars& g, Dialogs& dialogs, SwitchSetup* switches);
+
+    // Marks the items that match the loaded settings and prepares a stored
+    // adapter; every option item starts without a mark.
+    void mark_loaded_settings();
+
+    void select_input_device(int16_t device);
+
+    // 1 (after telling the user) when the category being switched off is the
+    // last enabled one, else 0.
+    int16_t last_category_check();
+
+private:
+    QAction* item(const char* name) const;
+    void connectItem(const char* name, void (OptionsMenus::*handler)(QAction*, bool));
+    void markDevice();
+    void markExclusiveGroups();
+    void markCategories();
+    void chooseDevice(QAction* action, bool);
+    void chooseExclusive(QAction* action, bool);
+    void chooseCategory(QAction* action, bool checkedNow);
+    void keepMark(QAction* action, bool);
+    void chooseHardDrive(QAction* action, bool);
+    void chooseCdRom(QAction* action, bool);
+
+    QMenuBar& bar_;
+    GlobVars& g_;
+    Dialogs& dialogs_;
+    SwitchSetup* switches_;
+};

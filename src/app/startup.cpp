@@ -1,0 +1,62 @@
+#include "app/startup.h"
+
+#include "app/banner_window.h"
+#include "app/colour_depth.h"
+#include "app/credits_window.h"
+#include "app/full_screen.h"
+#include "app/globvars.h"
+#include "app/settings.h"
+#include "media/dialogs.h"
+#include "media/mpv_sound_output.h"
+#include "media/sound.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QTimer>
+#include <clocale>
+
+namespace {
+
+// Hands over from the menu window to the credits window, whose "Quit" ends the run.
+void showCredits(Banner* banner)
+{
+    banner->deleteLater();
+    auto* credits = new CreditsWindow;
+    QObject::connect(credits, &CreditsWindow::quitRequested, qApp, &QApplication::quit);
+    show_full_screen(*credits);
+}
+
+}  // namespace
+
+int flickerbox_main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");  // number parsing and libmpv need the C numeric locale
+    // The windows hand over to each other (menu, playback, credits); the run
+    // ends only through the credits window.
+    app.setQuitOnLastWindowClosed(false);
+
+    const QString programFolder = QCoreApplication::applicationDirPath() + u'/';
+    QDir::setCurrent(programFolder);
+
+    QtDialogs dialogs;
+    if (!check_colour_depth(app.primaryScreen()->depth(), dialogs))
+        return 1;
+
+    const SettingsLoadReport loaded = LoadSettings(globvars, programFolder);
+    MpvSoundOutput sound;
+    set_sound_output(&sound);
+
+    auto* banner = new Banner(globvars, dialogs, nullptr);
+    QObject::connect(banner, &Banner::programEnding, banner, [banner] { showCredits(banner); });
+    show_full_screen(*banner);
+    if (!loaded.message.isEmpty())
+        QTimer::singleShot(0, &app, [&dialogs, message = loaded.message] {
+            dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Warning, message);
+        });
+
+    const int status = app.exec();
+    set_sound_output(nullptr);
+    return status;
+}

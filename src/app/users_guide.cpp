@@ -1,0 +1,17 @@
+#include "app/users_guide.h"
+
+#include <QFile>
+#include <QTextStream>
+
+QStringList users_guide_lines(const QString& programFolder)
+{
+    const QString path = programFolder + QStringLiteral("aobj_gid.txt");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {QStringLiteral("The user's guide could not be read: %1 (%2)").arg(path, file.errorString())};
+    QStringList lines;
+    QTextStream in(&file);
+    while (!in.atEnd())
+        lines << in.readLine();
+    return lines;
+}

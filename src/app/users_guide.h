@@ -1,0 +1,9 @@
+#pragma once
+// "Show User's Guide": the guide text, one list line per file line.
+
+#include <QString>
+#include <QStringList>
+
+// The lines of <programFolder>aobj_gid.txt, unchanged but for their line
+// ends; one explanatory line when the file cannot be read.
+QStringList users_guide_lines(const QString& programFolder);

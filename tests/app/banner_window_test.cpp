@@ -1,0 +1,241 @@
+// The menu window: layout, first activation, "Play Movies" and every way of
+// ending the program from it.
+
+#include "app/banner_window.h"
+#include "app/globvars.h"
+#include "app/menu_tree.h"
+#include "app/settings.h"
+#include "fake_dialogs.h"
+#include "media/sound.h"
+#include "playback/playback_placeholder.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct RecordingSound : SoundOutput {
+    QStringList played;
+    void play(const QString& wavPath, bool) override { played << wavPath; }
+};
+
+class BannerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        set_sound_output(&sound);
+        g.InputDevice = 6;
+        g.ScreenSize = 1;
+        g.SequenceOrder = 2;
+        g.BackgroundKind = 1;
+        g.CategoryEnabled.fill(1);
+        g.MovieSource = 1;
+        g.ProgramFolder = g.DataFolder = dir.path() + u'/';
+    }
+    void TearDown() override { set_sound_output(nullptr); }
+
+    void writeBanner(QSize size)
+    {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::darkMagenta);
+        ASSERT_TRUE(image.save(g.DataFolder + "aobj_log.jpg"));
+    }
+    void writeFile(const QString& name, const QByteArray& content)
+    {
+        QFile file(g.DataFolder + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    QByteArray settingsFile()
+    {
+        QFile file(g.ProgramFolder + SettingsFileName);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    template <typename T>
+    T* child(Banner& banner, const char* name)
+    {
+        T* widget = banner.findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    PlaybackPlaceholder* playbackWindow()
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* playback = qobject_cast<PlaybackPlaceholder*>(widget); playback && playback->isVisible())
+                return playback;
+        return nullptr;
+    }
+
+    QTemporaryDir dir;
+    GlobVars g;
+    FakeDialogs dialogs;
+    RecordingSound sound;
+};
+
+TEST_F(BannerTest, PictureAndButtonsFollowTheScreen)
+{
+    writeBanner({300, 121});
+    Banner banner(g, dialogs, nullptr);
+    const QSize screen = banner.screen()->geometry().size();
+    const int top = qRound((screen.height() - 121) / 6.0);
+    EXPECT_EQ(child<QLabel>(banner, "banimage")->geometry(),
+              QRect(qRound((screen.width() - 300) / 2.0), top, 300, 121));
+
+    auto* start = child<QPushButton>(banner, "StartButton");
+    auto* exit = child<QPushButton>(banner, "ExitButton");
+    const int startLeft = qRound((screen.width() - (174 + 30 + 163)) / 2.0);
+    EXPECT_EQ(start->geometry(), QRect(startLeft, top + 121 + 50, 174, 48));
+    EXPECT_EQ(exit->geometry(), QRect(startLeft + 174 + 30, top + 121 + 50, 163, 48));
+    EXPECT_EQ(start->text(), "Play Movies");
+    EXPECT_EQ(start->font().family(), "Arial");
+    EXPECT_DOUBLE_EQ(exit->font().pointSizeF(), 11.25);
+    EXPECT_EQ(banner.windowTitle(), "Options");
+    EXPECT_EQ(g.MediaFolder, g.DataFolder);
+    EXPECT_TRUE(menu_action(*banner.menuBar(), "run_from_hard_drive")->isChecked());
+    EXPECT_TRUE(menu_action(*banner.menuBar(), "category_sequence")->isChecked());
+}
+
+TEST_F(BannerTest, MissingPictureLeavesTheButtonsWhereAnEmptyPictureWould)
+{
+    Banner banner(g, dialogs, nullptr);
+    const QSize screen = banner.screen()->geometry().size();
+    EXPECT_EQ(child<QPushButton>(banner, "StartButton")->y(), qRound(screen.height() / 6.0) + 50);
+    EXPECT_TRUE(child<QLabel>(banner, "banimage")->pixmap().isNull());
+}
+
+TEST_F(BannerTest, FirstActivationPlaysTheGongOnceAndRevealsTheButtons)
+{
+    Banner banner(g, dialogs, nullptr);
+    auto* start = child<QPushButton>(banner, "StartButton");
+    banner.show();
+    EXPECT_FALSE(start->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
+    EXPECT_EQ(sound.played, QStringList{g.DataFolder + "aobj_gong.wav"});
+    EXPECT_TRUE(start->isVisible());
+    EXPECT_TRUE(start->isEnabled());
+    EXPECT_TRUE(child<QPushButton>(banner, "ExitButton")->isVisible());
+
+    banner.activate_menu();
+    EXPECT_EQ(sound.played.size(), 1);
+}
+
+TEST_F(BannerTest, ListingAndGuideReplaceThePictureUntilTheNextActivation)
+{
+    writeBanner({50, 50});
+    writeFile("aobj_sqc.seq", "dog,animals,Dog,,\r\n");
+    Banner banner(g, dialogs, nullptr);
+    banner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
+    auto* list = child<QListWidget>(banner, "List1");
+    auto* picture = child<QLabel>(banner, "banimage");
+    EXPECT_FALSE(list->isVisible());
+
+    menu_action(*banner.menuBar(), "show_users_guide")->trigger();
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_FALSE(picture->isVisible());
+    EXPECT_EQ(list->width(), 700);
+
+    menu_action(*banner.menuBar(), "list_clips")->trigger();
+    EXPECT_EQ(list->width(), 200);
+    EXPECT_EQ(list->item(list->count() - 1)->text(), "Dog");
+
+    banner.activate_menu();
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(picture->isVisible());
+}
+
+TEST_F(BannerTest, ExitAndEscSaveTheSettingsBeforeHandingOver)
+{
+    for (bool useEsc : {false, true}) {
+        QFile::remove(g.ProgramFolder + SettingsFileName);
+        g.PromptInterval = useEsc ? 5 : 7;
+        Banner banner(g, dialogs, nullptr);
+        QSignalSpy ending(&banner, &Banner::programEnding);
+        banner.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
+        if (useEsc)
+            QTest::keyClick(&banner, Qt::Key_Escape);
+        else
+            child<QPushButton>(banner, "ExitButton")->click();
+        EXPECT_EQ(ending.count(), 1) << "Esc: " << useEsc;
+        EXPECT_FALSE(banner.isVisible());
+        EXPECT_EQ(settingsFile(), format_settings(g)) << "Esc: " << useEsc;
+
+        banner.end_program();  // a second request does not end twice
+        EXPECT_EQ(ending.count(), 1);
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(BannerTest, ClosingTheWindowSavesLikeExit)
+{
+    Banner banner(g, dialogs, nullptr);
+    QSignalSpy ending(&banner, &Banner::programEnding);
+    banner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&banner));
+    banner.close();
+    ASSERT_TRUE(ending.wait(2000));
+    EXPECT_EQ(settingsFile(), format_settings(g));
+}
+
+TEST_F(BannerTest, FailedSaveIsToldBeforeTheCredits)
+{
+    g.ProgramFolder = dir.path() + "/no such folder/";
+    Banner banner(g, dialogs, nullptr);
+    size_t messagesAtHandOver = 0;
+    QObject::connect(&banner, &Banner::programEnding, [&] { messagesAtHandOver = dialogs.messages.size(); });
+    banner.end_program();
+    EXPECT_EQ(messagesAtHandOver, 1u);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Warning);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("no such folder")) << dialogs.messages[0].text.toStdString();
+}
+
+TEST_F(BannerTest, PlayMoviesWithoutASequenceFileStaysInTheMenu)
+{
+    Banner banner(g, dialogs, nullptr);
+    banner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
+    child<QPushButton>(banner, "StartButton")->click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("aobj_sqc.seq"));
+    EXPECT_TRUE(banner.isVisible());
+    EXPECT_EQ(playbackWindow(), nullptr);
+}
+
+TEST_F(BannerTest, PlayMoviesHandsOverAndEscComesBack)
+{
+    writeFile("aobj_sqa.seq", "zebra,animals,Zebra,,\r\nyak,food,Yak,,\r\n");
+    g.SequenceOrder = 3;
+    g.CategoryEnabled.fill(0);
+    g.CategoryEnabled[0] = 1;
+    Banner banner(g, dialogs, nullptr);
+    banner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
+    menu_action(*banner.menuBar(), "list_clips")->trigger();
+
+    child<QPushButton>(banner, "StartButton")->click();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(g.ClipCount, 1);
+    EXPECT_FALSE(banner.isVisible());
+    QPointer<PlaybackPlaceholder> playback = playbackWindow();
+    ASSERT_TRUE(playback);
+
+    QTest::keyClick(playback, Qt::Key_Escape);
+    QTRY_VERIFY_WITH_TIMEOUT(playback.isNull(), 2000);
+    EXPECT_TRUE(banner.isVisible());
+    EXPECT_FALSE(child<QListWidget>(banner, "List1")->isVisible());
+    EXPECT_EQ(sound.played.size(), 1) << "no second gong";
+}
+
+}  // namespace

@@ -1,0 +1,120 @@
+// The clip listing and the user's guide as List1 shows them: exact lines,
+// files that are missing, and where the list sits on the screen.
+
+#include "app/clip_listing.h"
+#include "app/list_panel.h"
+#include "app/users_guide.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Rule34(34, u'_');
+const QString Rule32(32, u'-');
+const QStringList TitleBlock = {" ", "    Movie Clips by Category", Rule34, " ", " ", " "};
+
+class ListingTest : public ::testing::Test {
+protected:
+    QString folder() const { return dir.path() + u'/'; }
+    void write(const QString& name, const QByteArray& content)
+    {
+        QFile file(folder() + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(ListingTest, WorkedLayoutOfTwoCategories)
+{
+    write("aobj_sqc.seq", "dog,animals,\"Dog barks\",,\r\n"
+                          "cat,animals,\"Cat, asleep\",x,y\r\n"
+                          "mixer,appliances,Mixer runs,,\r\n");
+    const QStringList lines = clip_listing_lines(folder());
+    ASSERT_EQ(lines.size(), 17);
+    EXPECT_EQ(lines.mid(0, 6), TitleBlock);
+    EXPECT_EQ(lines.mid(6), QStringList({" ", " ", "Animals", Rule32, "Dog barks", "Cat, asleep", " ", " ",
+                                          "Appliances", Rule32, "Mixer runs"}));
+}
+
+TEST_F(ListingTest, EmptyFileShowsOnlyTheTitleBlock)
+{
+    write("aobj_sqc.seq", "");
+    EXPECT_EQ(clip_listing_lines(folder()), TitleBlock);
+}
+
+TEST_F(ListingTest, KeysOutsideTheTenAndReturningKeys)
+{
+    write("aobj_sqc.seq", "a,,Untitled first,,\r\n"
+                          "b,food,Bread,,\r\n"
+                          "c,Animals,Capital key,,\r\n"
+                          "d,pets,Hamster,,\r\n"
+                          "e,,No key,,\r\n"
+                          "f,food,Soup,,\r\n");
+    const QStringList lines = clip_listing_lines(folder());
+    // An empty key before any other gets no block; every later change of key
+    // starts one, headed by the key itself when it is not one of the ten.
+    EXPECT_EQ(lines.mid(6), QStringList({"Untitled first",
+                                          " ", " ", "Food", Rule32, "Bread",
+                                          " ", " ", "Animals", Rule32, "Capital key",
+                                          " ", " ", "pets", Rule32, "Hamster",
+                                          " ", " ", "(no category)", Rule32, "No key",
+                                          " ", " ", "Food", Rule32, "Soup"}));
+}
+
+TEST_F(ListingTest, MissingOrShortSequenceFileIsExplained)
+{
+    EXPECT_EQ(clip_listing_lines(folder()), TitleBlock + QStringList{"Cannot read aobj_sqc.seq"});
+
+    write("aobj_sqc.seq", "dog,animals,Dog,,\r\ncat,animals\r\n");
+    const QStringList lines = clip_listing_lines(folder());
+    EXPECT_EQ(lines.mid(6), QStringList({" ", " ", "Animals", Rule32, "Dog", " ", "aobj_sqc.seq: last entry cut"}));
+}
+
+TEST_F(ListingTest, GuideLinesAreKeptAsTheyStand)
+{
+    write("aobj_gid.txt", "Title\r\n\r\n   indented line  \r\n\tTab\nlast line without end");
+    EXPECT_EQ(users_guide_lines(folder()),
+              QStringList({"Title", "", "   indented line  ", "\tTab", "last line without end"}));
+}
+
+TEST_F(ListingTest, MissingGuideNamesTheFile)
+{
+    const QStringList lines = users_guide_lines(folder());
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_TRUE(lines[0].startsWith("The user's guide could not be read: " + folder() + "aobj_gid.txt"))
+        << lines[0].toStdString();
+}
+
+TEST(ListPanel, GeometryOnKnownScreens)
+{
+    EXPECT_EQ(list_panel_geometry(ClipListingWidth, {1024, 768}), QRect(412, 78, 200, 300));
+    EXPECT_EQ(list_panel_geometry(UsersGuideWidth, {1024, 768}), QRect(162, 78, 700, 300));
+    EXPECT_EQ(list_panel_geometry(UsersGuideWidth, {1920, 1080}), QRect(610, 130, 700, 300));
+    // Fractions round to the nearest pixel: (721 - 300) / 6 = 70.17.
+    EXPECT_EQ(list_panel_geometry(ClipListingWidth, {1366, 721}), QRect(583, 70, 200, 300));
+}
+
+TEST(ListPanel, RefillReplacesTheGuideWithTheListing)
+{
+    QListWidget list;
+    style_list_panel(list);
+    EXPECT_EQ(list.objectName(), "List1");
+    EXPECT_EQ(list.font().family(), "Courier New");
+    EXPECT_DOUBLE_EQ(list.font().pointSizeF(), 8.25);
+    EXPECT_EQ(list.palette().color(QPalette::Text), QColor(128, 255, 255));
+    EXPECT_EQ(list.palette().color(QPalette::Base), QColor(Qt::black));
+
+    fill_list_panel(list, UsersGuideWidth, {1024, 768}, {"b guide", "a guide", "c guide"});
+    EXPECT_EQ(list.width(), 700);
+    EXPECT_EQ(list.item(0)->text(), "b guide") << "items stay in insertion order";
+    fill_list_panel(list, ClipListingWidth, {1024, 768}, {"listing"});
+    EXPECT_EQ(list.geometry(), QRect(412, 78, 200, 300));
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(list.item(0)->text(), "listing");
+}
+
+}  // namespace

@@ -1,0 +1,326 @@
+// The options menus driven through their real actions: marks and fields after
+// every choice, the last-category rule, and the items that must not change.
+
+#include "app/globvars.h"
+#include "app/menu_tree.h"
+#include "app/options_menus.h"
+#include "app/settings.h"
+#include "app/switch_setup.h"
+#include "fake_dialogs.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct FakeSwitchSetup : SwitchSetup {
+    std::vector<std::string> calls;
+    void init_com_adapter(int16_t port) override { calls.push_back("com" + std::to_string(port)); }
+    void init_game_port() override { calls.push_back("game"); }
+};
+
+GlobVars loadedRecord()
+{
+    GlobVars g;
+    g.InputDevice = 6;
+    g.ScreenSize = 1;
+    g.PromptInterval = 0;
+    g.SequenceOrder = 2;
+    g.BackgroundKind = 1;
+    g.CategoryEnabled.fill(1);
+    g.MovieSource = 1;
+    return g;
+}
+
+class OptionsMenusTest : public ::testing::Test {
+protected:
+    void start()
+    {
+        build_menu_tree(bar);
+        menus = new OptionsMenus(bar, g, dialogs, &switches);  // owned by bar
+        menus->mark_loaded_settings();
+    }
+    QAction* item(const char* name)
+    {
+        QAction* action = menu_action(bar, QLatin1String(name));
+        EXPECT_NE(action, nullptr) << name;
+        return action;
+    }
+    void choose(const char* name) { item(name)->trigger(); }
+    std::set<std::string> checkedItems()
+    {
+        std::set<std::string> names;
+        for (QAction* action : bar.findChildren<QAction*>())
+            if (action->isChecked())
+                names.insert(action->objectName().toStdString());
+        return names;
+    }
+
+    GlobVars g = loadedRecord();
+    FakeDialogs dialogs;
+    FakeSwitchSetup switches;
+    QMenuBar bar;
+    OptionsMenus* menus = nullptr;
+};
+
+// Marks that are always present: the key definitions and the hard-drive item.
+const std::set<std::string> FixedMarks = {"esc", "a_or_0", "r_or_1", "run_from_hard_drive"};
+
+std::set<std::string> withFixedMarks(std::set<std::string> names)
+{
+    names.insert(FixedMarks.begin(), FixedMarks.end());
+    return names;
+}
+
+const std::set<std::string> AllCategories = {"animals", "appliances", "Clothing", "food", "health",
+                                             "house", "jobs", "kitchen", "outside", "vehicles"};
+
+TEST_F(OptionsMenusTest, MenuBarOrderCaptionsAndAccessLetter)
+{
+    start();
+    QStringList captions;
+    for (QAction* action : bar.actions())
+        captions << action->text();
+    EXPECT_EQ(captions, QStringList({"&Input device", "Categories", "Movie Clip Sequence", "Movie Screen Size",
+                                     "Background", "Auditory Prompt", "Installation", "Information"}));
+    EXPECT_EQ(QKeySequence::mnemonic(item("device")->text()), QKeySequence(Qt::ALT | Qt::Key_I));
+
+    // The category items follow the menu order, which is not the flag order.
+    QStringList categoryNames;
+    for (QAction* action : bar.findChild<QMenu*>("categories")->actions())
+        categoryNames << action->objectName();
+    EXPECT_EQ(categoryNames, QStringList({"animals", "appliances", "Clothing", "health", "house", "food", "jobs",
+                                          "kitchen", "outside", "vehicles"}));
+    EXPECT_EQ(item("auditory_prompting_on")->text(), "Auditor Prompting On");
+    EXPECT_EQ(item("a_or_0")->text(), "<a> or <0> - skips to the next film clip");
+}
+
+TEST_F(OptionsMenusTest, AvailabilityAndHiddenInstallationMenu)
+{
+    start();
+    for (const char* name : {"dev1", "dev2", "dev3", "dev4", "dev5"}) {
+        EXPECT_FALSE(item(name)->isEnabled()) << name;
+        EXPECT_TRUE(item(name)->isVisible()) << name << " is shown greyed";
+    }
+    EXPECT_TRUE(item("dev6")->isEnabled());
+    EXPECT_TRUE(item("dev7")->isEnabled());
+    EXPECT_FALSE(item("installation")->isVisible());
+    EXPECT_FALSE(item("installation")->isEnabled());
+    EXPECT_FALSE(item("run_from_hard_drive")->isVisible());
+    EXPECT_FALSE(item("run_from_cd_rom")->isEnabled());
+
+    // An unavailable item cannot be chosen, even by a direct trigger.
+    choose("dev1");
+    EXPECT_EQ(g.InputDevice, 6);
+    EXPECT_TRUE(switches.calls.empty());
+}
+
+TEST_F(OptionsMenusTest, StartUpMarksExactlyTheLoadedValues)
+{
+    g.InputDevice = 7;
+    g.ScreenSize = 3;
+    g.PromptInterval = 10;
+    g.SequenceOrder = 1;
+    g.BackgroundKind = 2;
+    g.CategoryEnabled = {1, 0, 1, 1, 0, 0, 0, 0, 0, 1};  // animals, clothing, food, vehicles
+    start();
+    EXPECT_EQ(checkedItems(), withFixedMarks({"dev7", "full_screen", "auditory_10", "random_sequence", "theater",
+                                              "animals", "Clothing", "food", "vehicles"}));
+    EXPECT_TRUE(switches.calls.empty()) << "no adapter is touched for the keyboard";
+}
+
+TEST_F(OptionsMenusTest, StoredAdapterIsPreparedAndMarked)
+{
+    g.InputDevice = 3;
+    start();
+    EXPECT_EQ(switches.calls, std::vector<std::string>{"com3"});
+    EXPECT_TRUE(item("dev3")->isChecked());
+
+    QMenuBar otherBar;
+    GlobVars game = loadedRecord();
+    game.InputDevice = 5;
+    FakeSwitchSetup gameSwitches;
+    build_menu_tree(otherBar);
+    (new OptionsMenus(otherBar, game, dialogs, &gameSwitches))->mark_loaded_settings();
+    EXPECT_EQ(gameSwitches.calls, std::vector<std::string>{"game"});
+    EXPECT_TRUE(menu_action(otherBar, "dev5")->isChecked());
+}
+
+TEST_F(OptionsMenusTest, ValuesOutsideTheTablesMarkNothingUntilAChoice)
+{
+    g.InputDevice = 0;
+    g.ScreenSize = 0;
+    g.PromptInterval = 4;
+    g.SequenceOrder = 4;
+    g.BackgroundKind = 0;
+    g.CategoryEnabled.fill(0);
+    start();
+    EXPECT_EQ(checkedItems(), FixedMarks);
+
+    choose("auditory_7");
+    choose("alphabetical_order");
+    choose("mid_screen");
+    choose("tv_set");
+    EXPECT_EQ(checkedItems(), withFixedMarks({"auditory_7", "alphabetical_order", "mid_screen", "tv_set"}));
+    EXPECT_EQ(g.PromptInterval, 7);
+    EXPECT_EQ(g.SequenceOrder, 3);
+    EXPECT_EQ(g.ScreenSize, 2);
+    EXPECT_EQ(g.BackgroundKind, 1);
+}
+
+struct GroupCase {
+    const char* name;
+    int16_t GlobVars::*field;
+    std::vector<std::pair<const char*, int16_t>> items;
+};
+
+TEST_F(OptionsMenusTest, ExclusiveGroupsKeepExactlyTheChosenMark)
+{
+    start();
+    const std::vector<GroupCase> groups = {
+        {"sequence", &GlobVars::SequenceOrder, {{"random_sequence", 1}, {"category_sequence", 2}, {"alphabetical_order", 3}}},
+        {"size", &GlobVars::ScreenSize, {{"normal_screen", 1}, {"mid_screen", 2}, {"full_screen", 3}}},
+        {"background", &GlobVars::BackgroundKind, {{"tv_set", 1}, {"theater", 2}}},
+        {"prompt", &GlobVars::PromptInterval,
+         {{"auditory_3", 3}, {"auditory_prompting_off", 0}, {"auditory_5", 5}, {"auditory_7", 7},
+          {"auditory_10", 10}, {"auditory_15", 15}}},
+    };
+    for (const GroupCase& group : groups) {
+        // Each item in turn, then the marked item once more: Qt's own toggling
+        // must never leave the group without its mark.
+        auto order = group.items;
+        order.push_back(group.items.back());
+        for (const auto& [chosen, value] : order) {
+            choose(chosen);
+            EXPECT_EQ(g.*group.field, value) << group.name << " after " << chosen;
+            for (const auto& [other, otherValue] : group.items)
+                EXPECT_EQ(item(other)->isChecked(), std::string(other) == chosen)
+                    << group.name << ": " << other << " after " << chosen;
+        }
+    }
+    EXPECT_FALSE(item("auditory_prompting_on")->isChecked());
+}
+
+TEST_F(OptionsMenusTest, PromptOffAfterAnInterval)
+{
+    start();
+    choose("auditory_3");
+    choose("auditory_prompting_off");
+    EXPECT_EQ(g.PromptInterval, 0);
+    EXPECT_TRUE(item("auditory_prompting_off")->isChecked());
+    EXPECT_FALSE(item("auditory_3")->isChecked());
+}
+
+TEST_F(OptionsMenusTest, MouseClickReplacesAStoredAdapter)
+{
+    g.InputDevice = 2;
+    start();
+    switches.calls.clear();
+    choose("dev6");
+    EXPECT_EQ(g.InputDevice, 6);
+    EXPECT_FALSE(item("dev2")->isChecked());
+    EXPECT_TRUE(item("dev6")->isChecked());
+    EXPECT_TRUE(switches.calls.empty());
+
+    choose("dev7");
+    choose("dev7");
+    EXPECT_EQ(g.InputDevice, 7);
+    EXPECT_TRUE(item("dev7")->isChecked());
+    EXPECT_FALSE(item("dev6")->isChecked());
+
+    menus->select_input_device(9);  // outside 1..7: no item is marked
+    EXPECT_EQ(g.InputDevice, 9);
+    for (const char* name : {"dev1", "dev2", "dev3", "dev4", "dev5", "dev6", "dev7"})
+        EXPECT_FALSE(item(name)->isChecked()) << name;
+}
+
+TEST_F(OptionsMenusTest, CategoriesAreMatchedByNameAndTheLastOneStays)
+{
+    g.CategoryEnabled = {0, 0, 0, 1, 0, 1, 0, 0, 0, 0};  // food and house
+    start();
+    choose("food");  // fourth flag, sixth menu item
+    EXPECT_EQ(g.CategoryEnabled[3], 0);
+    EXPECT_FALSE(item("food")->isChecked());
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    choose("house");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "At least one category must be checked");
+    EXPECT_EQ(dialogs.messages[0].title, "Error");
+    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::None);
+    EXPECT_EQ(g.CategoryEnabled[5], 1);
+    EXPECT_TRUE(item("house")->isChecked());
+
+    choose("Clothing");
+    EXPECT_EQ(g.CategoryEnabled[2], 1);
+    EXPECT_TRUE(item("Clothing")->isChecked());
+    choose("house");
+    EXPECT_EQ(g.CategoryEnabled, (std::array<int16_t, CategoryCount>{0, 0, 1, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+TEST_F(OptionsMenusTest, NoCategoryLoadedThenOneChosen)
+{
+    g.CategoryEnabled.fill(0);
+    start();
+    for (const std::string& name : AllCategories)
+        EXPECT_FALSE(item(name.c_str())->isChecked()) << name;
+    choose("jobs");
+    EXPECT_EQ(g.CategoryEnabled[6], 1);
+    EXPECT_TRUE(item("jobs")->isChecked());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(OptionsMenusTest, StrayFlagValueCannotHideTheLastEnabledCategory)
+{
+    g.CategoryEnabled = {1, 2, 0, 0, 0, 0, 0, 0, 0, 0};  // a hand-edited 2 is not "enabled"
+    start();
+    choose("animals");
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(g.CategoryEnabled[0], 1);
+    EXPECT_TRUE(item("animals")->isChecked());
+
+    choose("appliances");  // unmarked: switching it on writes a proper 1
+    EXPECT_EQ(g.CategoryEnabled[1], 1);
+    EXPECT_TRUE(item("appliances")->isChecked());
+}
+
+TEST_F(OptionsMenusTest, InformationItemsChangeNothing)
+{
+    start();
+    const QByteArray before = format_settings(g);
+    for (const char* name : {"esc", "a_or_0", "r_or_1", "fbx_ver"})
+        choose(name);
+    for (const char* name : {"esc", "a_or_0", "r_or_1"})
+        EXPECT_TRUE(item(name)->isChecked()) << name;
+    EXPECT_EQ(format_settings(g), before);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(OptionsMenusTest, InstallationItemsWhenReachable)
+{
+    start();
+    // Nothing in the program makes them reachable; enable them to exercise the handlers.
+    item("run_from_cd_rom")->setEnabled(true);
+    dialogs.answer = "D";
+    choose("run_from_cd_rom");
+    ASSERT_EQ(dialogs.inputs.size(), 1u);
+    EXPECT_EQ(dialogs.inputs[0].title, "Play movies from the CD Rom");
+    EXPECT_EQ(dialogs.inputs[0].text, "Enter the Drive Letter of the CD Rom Drive");
+    EXPECT_EQ(dialogs.inputs[0].defaultAnswer, "1");
+    EXPECT_EQ(g.MovieSource, 1);
+
+    g.MovieSource = 0;
+    item("run_from_hard_drive")->setEnabled(true);
+    choose("run_from_hard_drive");
+    EXPECT_EQ(g.MovieSource, 1);
+    EXPECT_TRUE(item("run_from_hard_drive")->isChecked());
+}
+
+}  // namespace
