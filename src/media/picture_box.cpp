@@ -24,4 +24,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QRect area = event->rect();
     painter.drawImage(area.topLeft(), picture_.image(), area);
+    // Only if someone sized the widget itself: show black, not stale pixels.
+    for (const QRect& rest : QRegion(area) - picture_.rect())
+        painter.fillRect(rest, Qt::black);
 }

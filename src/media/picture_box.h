@@ -12,7 +12,7 @@ class PictureBox : public QWidget {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    // The widget always has the picture's size.
+    // The widget takes the picture's size: size it through its picture.
     Picture& picture() { return picture_; }
     const Picture& picture() const { return picture_; }
 
