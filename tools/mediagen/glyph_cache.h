@@ -1,0 +1,10 @@
+// Colour emoji pictures, drawn once at a large size and then scaled, so every
+// frame of a clip shows the same crisp picture.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// The emoji `glyph` cropped to its visible pixels; throws if the colour
+// emoji font is missing or cannot draw it.
+const QImage& glyph_image(const QString& glyph);

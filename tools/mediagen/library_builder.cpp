@@ -1,0 +1,87 @@
+#include "library_builder.h"
+
+#include "backdrop_pictures.h"
+#include "clip_encoder.h"
+#include "clip_sound.h"
+#include "hand_picture.h"
+#include "jpeg_writer.h"
+#include "label_card.h"
+#include "program_pictures.h"
+#include "program_sounds.h"
+#include "scene_renderer.h"
+#include "speech.h"
+
+#include <QCryptographicHash>
+#include <stdexcept>
+
+namespace {
+
+constexpr int kPictureQuality = 92;
+// The hand and its mask are combined bit by bit; only near-lossless
+// pictures keep the black around the hand black and the mask's white white.
+constexpr int kHandQuality = 100;
+
+uint64_t seed_for(const QString& name)
+{
+    const QByteArray digest = QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha1);
+    uint64_t seed = 0;
+    for (int i = 0; i < 8; ++i)
+        seed = (seed << 8) | uint8_t(digest[i]);
+    return seed;
+}
+
+int frame_count(double seconds)
+{
+    return int(std::lround(seconds * kFramesPerSecond));
+}
+
+double frame_time(int i)
+{
+    return double(i) / kFramesPerSecond;
+}
+
+// Stills are taken from the encoded clip, so they show exactly what a player shows.
+void write_end_stills(const QDir& folder, const QString& name)
+{
+    const EndFrames ends = decode_end_frames(folder.filePath(name + ".mpg"));
+    write_jpeg(ends.first, folder.filePath(name + "_first.jpg"), kPictureQuality);
+    write_jpeg(ends.last, folder.filePath(name + "_last.jpg"), kPictureQuality);
+}
+
+void save_image(const QImage& image, const QString& path, const char* format)
+{
+    if (!image.save(path, format))
+        throw std::runtime_error((path + ": cannot be written").toStdString());
+}
+
+}  // namespace
+
+void build_clip(const ClipScene& scene, const QDir& folder)
+{
+    const int frames = frame_count(scene.seconds);
+    const Sound track = synthesise(scene.sound, frames / double(kFramesPerSecond), seed_for(scene.name));
+    encode_clip(folder.filePath(scene.name + ".mpg"), frames,
+                [&](int i) { return render_frame(scene, frame_time(i)); }, track);
+    write_end_stills(folder, scene.name);
+    write_jpeg(make_label_card(scene), folder.filePath(scene.name + ".jpg"), kPictureQuality);
+    speak_to_file(scene.title, folder.filePath(scene.name + ".wav"));
+}
+
+void build_program_media(const QDir& folder)
+{
+    write_jpeg(make_tv_backdrop(), folder.filePath("aobj_tv.jpg"), kPictureQuality);
+    write_jpeg(make_theater_backdrop(), folder.filePath("aobj_thr.jpg"), kPictureQuality);
+    write_jpeg(make_hand_picture(), folder.filePath("aobj_hnd.jpg"), kHandQuality);
+    write_jpeg(make_title_banner(), folder.filePath("aobj_log.jpg"), kPictureQuality);
+    write_jpeg(make_calibration_card(), folder.filePath("aobj_cal.jpg"), kPictureQuality);
+    save_image(make_blank_pointer(), folder.filePath("aobj_nul.ico"), "ICO");
+
+    write_wav(folder.filePath("aobj_gong.wav"), make_gong());
+    write_wav(folder.filePath("aobj_clk.wav"), make_click());
+    speak_to_file("Press the switch!", folder.filePath("aobj_prs.wav"));
+
+    constexpr double timerSeconds = 5;
+    const int frames = frame_count(timerSeconds);
+    encode_clip(folder.filePath("timer.mpg"), frames, [](int i) { return make_timer_frame(frame_time(i)); },
+                make_timer_track(timerSeconds));
+}
