@@ -53,7 +53,7 @@ Banner::Banner(GlobVars& g, Dialogs& dialogs, SwitchSetup* switches, QWidget* pa
     setCentralWidget(client);
 
     build_menu_tree(*menuBar());
-    menus_ = new OptionsMenus(*menuBar(), g_, dialogs_, switches);
+    auto* menus = new OptionsMenus(*menuBar(), g_, dialogs_, switches);  // owned by the menu bar
 
     banimage_ = new QLabel(client);
     banimage_->setObjectName(QStringLiteral("banimage"));
@@ -65,7 +65,7 @@ Banner::Banner(GlobVars& g, Dialogs& dialogs, SwitchSetup* switches, QWidget* pa
 
     g_.MediaFolder = g_.DataFolder;
     layOut();
-    menus_->mark_loaded_settings();
+    menus->mark_loaded_settings();
 
     connect(startButton_, &QPushButton::clicked, this, &Banner::play_movies);
     connect(exitButton_, &QPushButton::clicked, this, &Banner::end_program);

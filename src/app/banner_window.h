@@ -8,7 +8,6 @@
 
 struct GlobVars;
 class Dialogs;
-class OptionsMenus;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -49,7 +48,6 @@ private:
 
     GlobVars& g_;
     Dialogs& dialogs_;
-    OptionsMenus* menus_;
     QLabel* banimage_;
     QPushButton* startButton_;
     QPushButton* exitButton_;
