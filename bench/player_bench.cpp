@@ -1,0 +1,137 @@
+// Figures of the libmpv clip player: start-up latency, resume latency,
+// user-interface thread time per frame at three sizes, and CPU use while a
+// clip is held on its first frame. Makes its own clip with ffmpeg.
+//
+//   player_bench            (offscreen unless QT_QPA_PLATFORM says otherwise)
+#include "media/media_fixtures.h"
+#include "media/mpv_player.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <algorithm>
+#include <clocale>
+#include <cstdio>
+#include <ctime>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+
+double threadCpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+double processCpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+         + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// Opens the clip held on its first frame, with the picture on screen.
+bool holdOnFirstFrame(MpvPlayer& player, const QString& clip)
+{
+    player.setAutoStart(false);
+    player.setFileName(clip);
+    player.play();
+    player.pause();
+    const bool shown = wait_until([&] { return player.framesShown() > 0; }, 15000);
+    wait_until([] { return false; }, 300);  // let the exact seek settle
+    return shown;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+
+    QTemporaryDir dir;
+    const QString clip = dir.filePath("clip.mpg");
+    if (!make_colour_clip(clip, 352, 240, 4.0)) {
+        std::fprintf(stderr, "ffmpeg could not make the test clip\n");
+        return 1;
+    }
+    QWidget container;
+    container.resize(1920, 1080);
+    container.show();
+    constexpr int Runs = 5;
+
+    std::vector<double> openToFrame, resumeToFrame;
+    for (int run = 0; run < Runs; ++run) {
+        MpvPlayer player(&container);
+        player.resize(352, 240);
+        QElapsedTimer clock;
+        clock.start();
+        player.setFileName(clip);
+        // The first frame of the clip, not the black of the empty player.
+        wait_until([&] { return centre_colour(player.currentFrame()) != qRgb(0, 0, 0); }, 15000);
+        QCoreApplication::processEvents();  // the paint
+        openToFrame.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    for (int run = 0; run < Runs; ++run) {
+        MpvPlayer player(&container);
+        player.resize(352, 240);
+        holdOnFirstFrame(player, clip);
+        const int before = player.framesShown();
+        QElapsedTimer clock;
+        clock.start();
+        player.play();
+        wait_until([&] { return player.framesShown() > before; }, 15000);
+        QCoreApplication::processEvents();
+        resumeToFrame.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    std::printf("%-44s %8.1f ms (median of %d)\n", "open with automatic start to first frame",
+                median(openToFrame), Runs);
+    std::printf("%-44s %8.1f ms (median of %d)\n", "play after hold to second frame",
+                median(resumeToFrame), Runs);
+
+    std::printf("\n%-11s %8s %8s %14s %14s\n", "size", "frames", "of", "UI ms/frame", "process ms/frame");
+    for (QSize size : {QSize(352, 240), QSize(640, 480), QSize(1920, 1080)}) {
+        MpvPlayer player(&container);
+        player.resize(size.width(), size.height());
+        holdOnFirstFrame(player, clip);
+        const int before = player.framesShown();
+        const double ui0 = threadCpuMs(), cpu0 = processCpuMs();
+        player.play();
+        wait_until([&] { return player.playState() != VideoPlayer::Playing; }, 60000);
+        const int frames = std::max(1, player.framesShown() - before);
+        std::printf("%4dx%-6d %8d %8d %14.2f %14.2f\n", size.width(), size.height(), frames, 100,
+                    (threadCpuMs() - ui0) / frames, (processCpuMs() - cpu0) / frames);
+    }
+
+    {
+        MpvPlayer player(&container);
+        player.resize(640, 480);
+        holdOnFirstFrame(player, clip);
+        QElapsedTimer wall;
+        wall.start();
+        const double cpu0 = processCpuMs();
+        // The window system's own loop, so that only the player's work counts.
+        QEventLoop loop;
+        QTimer::singleShot(3000, &loop, &QEventLoop::quit);
+        loop.exec();
+        const double busy = processCpuMs() - cpu0;
+        std::printf("\n%-44s %8.2f %% of one core over %.1f s (%.1f ms CPU)\n",
+                    "held on first frame, process CPU", 100.0 * busy / wall.elapsed(),
+                    wall.elapsed() / 1000.0, busy);
+    }
+    return 0;
+}

@@ -1,0 +1,233 @@
+#include "media/mpv_player.h"
+
+#include "media/frame_renderer.h"
+#include "media/video_view.h"
+
+#include <QFileInfo>
+#include <QWidget>
+#include <mpv/client.h>
+
+namespace {
+
+// Reply id of the one property this player observes.
+constexpr uint64_t EofObserver = 1;
+
+}  // namespace
+
+MpvPlayer::MpvPlayer(QWidget* container)
+    : mpv_({
+          {"vo", "libmpv"},
+          {"hwdec", "no"},
+          // Keep an ended clip open: its last frame stays on screen and is
+          // drawn again when the area changes size.
+          {"keep-open", "yes"},
+          {"idle", "yes"},
+          // The clip's proportions are kept; the rest of the area is black.
+          {"keepaspect", "yes"},
+          {"background", "#000000"},
+          {"osd-level", "0"},
+      })
+    , view_(new VideoView(container))
+{
+    connect(view_, &VideoView::mouseButtonDown, this, &VideoPlayer::mouseButtonDown);
+    connect(view_, &VideoView::mouseButtonUp, this, &VideoPlayer::mouseButtonUp);
+    connect(view_, &VideoView::focusReceived, this, &VideoPlayer::focusReceived);
+    view_->show();
+
+    if (!mpv_.get())
+        return;
+    renderer_ = std::make_unique<FrameRenderer>(mpv_.get(), [this](const QImage& frame, uint64_t epoch) {
+        QMetaObject::invokeMethod(this, [this, frame, epoch] {
+            if (view_ && renderer_ && epoch == renderer_->epoch())
+                view_->showFrame(frame);
+        }, Qt::QueuedConnection);
+    });
+    mpv_observe_property(mpv_.get(), EofObserver, "eof-reached", MPV_FORMAT_FLAG);
+    mpv_set_wakeup_callback(mpv_.get(), [](void* self) {
+        static_cast<MpvPlayer*>(self)->requestDrain();
+    }, this);
+    updateTargetSize();
+}
+
+MpvPlayer::~MpvPlayer()
+{
+    // Stop both sources of queued calls before this object goes away.
+    renderer_.reset();
+    if (mpv_.get())
+        mpv_set_wakeup_callback(mpv_.get(), nullptr, nullptr);
+    delete view_.data();
+}
+
+void MpvPlayer::setFileName(const QString& path)
+{
+    fileName_ = path;
+    if (path.isEmpty() || !QFileInfo(path).isFile() || !renderer_ || !renderer_->ok()) {
+        close();
+        return;
+    }
+    mpv_.setFlag("pause", !autoStart_);
+    const int64_t entry = mpv_.load(path);
+    if (entry < 0) {
+        close();
+        return;
+    }
+    currentEntry_ = entry;
+    begun_ = false;
+    holdGoesToStart_ = true;
+    phase_ = autoStart_ ? Phase::Playing : Phase::Unstarted;
+}
+
+int16_t MpvPlayer::playState() const
+{
+    switch (phase_) {
+    case Phase::Playing:
+        return begun_ ? Playing : Waiting;
+    case Phase::Held:
+        return Held;
+    default:
+        return Stopped;
+    }
+}
+
+void MpvPlayer::play()
+{
+    if (phase_ == Phase::Closed)
+        return;
+    if (phase_ == Phase::Ended)
+        seekToStart(false);
+    mpv_.setFlag("pause", false);
+    phase_ = Phase::Playing;
+}
+
+void MpvPlayer::pause()
+{
+    if (phase_ == Phase::Closed || phase_ == Phase::Ended)
+        return;
+    mpv_.setFlag("pause", true);
+    // Play followed at once by a hold must show frame 1, but the decoder may
+    // already be a frame or two further on by the time the hold arrives.
+    if (holdGoesToStart_)
+        seekToStart(true);
+    holdGoesToStart_ = false;
+    phase_ = Phase::Held;
+}
+
+void MpvPlayer::stop()
+{
+    if (phase_ == Phase::Closed)
+        return;
+    mpv_.setFlag("pause", true);
+    seekToStart(true);
+    phase_ = Phase::Halted;
+}
+
+// Before the clip has finished opening mpv refuses to seek; it then starts at
+// its beginning anyway, so the refusal is harmless.
+void MpvPlayer::seekToStart(bool exact)
+{
+    mpv_.command({QStringLiteral("seek"), QStringLiteral("0"),
+                  exact ? QStringLiteral("absolute+exact") : QStringLiteral("absolute")});
+}
+
+void MpvPlayer::close()
+{
+    mpv_.command({QStringLiteral("stop")});
+    currentEntry_ = -1;
+    begun_ = false;
+    phase_ = Phase::Closed;
+    clearPicture();
+}
+
+void MpvPlayer::clearPicture()
+{
+    if (renderer_)
+        renderer_->discardPending();
+    if (view_)
+        view_->clear();
+}
+
+void MpvPlayer::move(int left, int top)
+{
+    if (view_)
+        view_->move(left, top);
+}
+
+void MpvPlayer::resize(int width, int height)
+{
+    if (!view_)
+        return;
+    view_->resize(std::max(width, 0), std::max(height, 0));
+    updateTargetSize();
+}
+
+int MpvPlayer::left() const { return view_ ? view_->x() : 0; }
+int MpvPlayer::top() const { return view_ ? view_->y() : 0; }
+int MpvPlayer::width() const { return view_ ? view_->width() : 0; }
+int MpvPlayer::height() const { return view_ ? view_->height() : 0; }
+
+QImage MpvPlayer::currentFrame() const
+{
+    return view_ ? view_->frame() : QImage();
+}
+
+int MpvPlayer::framesShown() const
+{
+    return view_ ? view_->frameCount() : 0;
+}
+
+void MpvPlayer::updateTargetSize()
+{
+    if (renderer_ && view_)
+        renderer_->setTargetSize(view_->size() * view_->devicePixelRatioF());
+}
+
+// Called by mpv on any of its threads whenever its event queue fills up.
+// One queued call at a time is enough: it empties the whole queue.
+void MpvPlayer::requestDrain()
+{
+    if (!drainQueued_.exchange(true))
+        QMetaObject::invokeMethod(this, &MpvPlayer::drainEvents, Qt::QueuedConnection);
+}
+
+void MpvPlayer::drainEvents()
+{
+    drainQueued_ = false;
+    for (;;) {
+        const mpv_event* event = mpv_wait_event(mpv_.get(), 0);
+        if (event->event_id == MPV_EVENT_NONE)
+            return;
+        handleEvent(*event);
+    }
+}
+
+void MpvPlayer::handleEvent(const mpv_event& event)
+{
+    switch (event.event_id) {
+    case MPV_EVENT_START_FILE:
+        startedEntry_ = static_cast<const mpv_event_start_file*>(event.data)->playlist_entry_id;
+        break;
+    case MPV_EVENT_PLAYBACK_RESTART:
+        if (startedEntry_ == currentEntry_)
+            begun_ = true;
+        break;
+    case MPV_EVENT_END_FILE:
+        // With keep-open a clip only ends like this when it could not be
+        // played at all (or was replaced, which its id tells apart).
+        if (static_cast<const mpv_event_end_file*>(event.data)->playlist_entry_id == currentEntry_) {
+            currentEntry_ = -1;
+            phase_ = Phase::Closed;
+            clearPicture();
+        }
+        break;
+    case MPV_EVENT_PROPERTY_CHANGE: {
+        const auto* change = static_cast<const mpv_event_property*>(event.data);
+        if (event.reply_userdata == EofObserver && change->format == MPV_FORMAT_FLAG
+            && *static_cast<const int*>(change->data) && startedEntry_ == currentEntry_
+            && phase_ != Phase::Closed)
+            phase_ = Phase::Ended;
+        break;
+    }
+    default:
+        break;
+    }
+}

@@ -1,0 +1,75 @@
+#pragma once
+// The clip player on libmpv. Decoding runs in mpv's threads, drawing in a
+// render thread (FrameRenderer); this object and its view live on the
+// user-interface thread, where mpv's events are handled as queued calls, so
+// playState() follows the clip at every yield of the waiting code.
+
+#include "media/mpv_handle.h"
+#include "media/video_player.h"
+
+#include <QImage>
+#include <QPointer>
+#include <atomic>
+#include <memory>
+
+class FrameRenderer;
+class QWidget;
+class VideoView;
+struct mpv_event;
+
+class MpvPlayer : public VideoPlayer {
+    Q_OBJECT
+public:
+    // The picture area is a child widget of container.
+    explicit MpvPlayer(QWidget* container);
+    ~MpvPlayer() override;
+
+    void setAutoStart(bool on) override { autoStart_ = on; }
+    bool autoStart() const override { return autoStart_; }
+    void setFileName(const QString& path) override;
+    QString fileName() const override { return fileName_; }
+    int16_t playState() const override;
+    void play() override;
+    void pause() override;
+    void stop() override;
+
+    void move(int left, int top) override;
+    void resize(int width, int height) override;
+    int left() const override;
+    int top() const override;
+    int width() const override;
+    int height() const override;
+
+    void setVisible(bool visible) override { visible_ = visible; }
+    bool isVisible() const override { return visible_; }
+
+    // What the picture area shows now (null while black), and how many frames
+    // it has shown so far.
+    QImage currentFrame() const;
+    int framesShown() const;
+
+private:
+    enum class Phase { Closed, Unstarted, Playing, Held, Halted, Ended };
+
+    void close();
+    void clearPicture();
+    void requestDrain();
+    void drainEvents();
+    void handleEvent(const mpv_event& event);
+    void updateTargetSize();
+    void seekToStart(bool exact);
+
+    MpvHandle mpv_;
+    std::unique_ptr<FrameRenderer> renderer_;
+    QPointer<VideoView> view_;
+    std::atomic<bool> drainQueued_{false};
+
+    bool autoStart_ = true;
+    bool visible_ = true;
+    QString fileName_;
+    Phase phase_ = Phase::Closed;
+    int64_t currentEntry_ = -1;  // mpv's id of the open clip
+    int64_t startedEntry_ = -1;  // the clip that mpv's latest events are about
+    bool begun_ = false;         // the open clip's stream has started
+    bool holdGoesToStart_ = false;
+};

@@ -1,0 +1,302 @@
+// The libmpv clip player against real MPEG-1 clips made by ffmpeg: play
+// states, the exact first-frame hold, opening unstarted, halting and closing,
+// bad files, replacement of one clip by the next, sizing with kept
+// proportions, and the mouse and focus signals of the picture area.
+#include "media/media_fixtures.h"
+#include "media/mpv_player.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// Generous bounds: the machine may be busy; they only keep a fault from hanging.
+constexpr int StateTimeoutMs = 15000;
+constexpr int ColourTolerance = 24;
+
+struct Clips {
+    QTemporaryDir dir;
+    QString short352;  // 1 s, 25 frames of flat colours
+    QString long352;   // 3 s
+    QString broken;
+    QRgb frame0 = 0, frame1 = 0;
+};
+
+Clips* clips = nullptr;
+
+class MpvPlayerTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        clips = new Clips;
+        clips->short352 = clips->dir.filePath("short.mpg");
+        clips->long352 = clips->dir.filePath("long.mpg");
+        clips->broken = clips->dir.filePath("broken.mpg");
+        ASSERT_TRUE(make_colour_clip(clips->short352, 352, 240, 1.0));
+        ASSERT_TRUE(make_colour_clip(clips->long352, 352, 240, 3.0));
+        QFile broken(clips->broken);
+        ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 2000; ++i)
+            broken.write(QByteArray::number(i * 7919 % 65521, 16));
+        broken.close();
+        const QImage first = decode_frame(clips->short352, 0, clips->dir.path());
+        const QImage second = decode_frame(clips->short352, 1, clips->dir.path());
+        ASSERT_FALSE(first.isNull());
+        ASSERT_FALSE(second.isNull());
+        clips->frame0 = centre_colour(first);
+        clips->frame1 = centre_colour(second);
+    }
+    static void TearDownTestSuite()
+    {
+        delete clips;
+        clips = nullptr;
+    }
+
+    void SetUp() override
+    {
+        ASSERT_NE(clips, nullptr);
+        // The colours must tell frames apart, or the frame checks prove nothing.
+        ASSERT_GT(colour_distance(clips->frame0, clips->frame1), 3 * ColourTolerance);
+        container.resize(800, 600);
+        player = std::make_unique<MpvPlayer>(&container);
+        player->resize(352, 240);
+    }
+
+    bool showsFrame0() const
+    {
+        const QImage frame = player->currentFrame();
+        return !frame.isNull() && colour_distance(centre_colour(frame), clips->frame0) <= ColourTolerance;
+    }
+    bool showsBlack() const
+    {
+        const QImage frame = player->currentFrame();
+        return frame.isNull() || colour_distance(centre_colour(frame), qRgb(0, 0, 0)) <= 8;
+    }
+    bool stateBecomes(int16_t state, int timeoutMs = StateTimeoutMs)
+    {
+        return wait_until([&] { return player->playState() == state; }, timeoutMs);
+    }
+    // Lets the player run for a while, whatever it does.
+    void idle(int ms)
+    {
+        wait_until([] { return false; }, ms);
+    }
+
+    QWidget container;
+    std::unique_ptr<MpvPlayer> player;
+};
+
+TEST_F(MpvPlayerTest, AutoStartWaitsThenPlaysThenEndsOnTheLastFrame)
+{
+    player->setFileName(clips->short352);
+    const int16_t first = player->playState();
+    EXPECT_TRUE(first == VideoPlayer::Waiting || first == VideoPlayer::Playing) << first;
+    ASSERT_TRUE(stateBecomes(VideoPlayer::Playing));
+    ASSERT_TRUE(stateBecomes(VideoPlayer::Stopped));
+    EXPECT_GT(player->framesShown(), 5);
+    // The ended clip keeps its last picture, which is not the first one.
+    ASSERT_FALSE(player->currentFrame().isNull());
+    EXPECT_FALSE(showsFrame0());
+}
+
+TEST_F(MpvPlayerTest, OpenedUnstartedThenPlayAndHoldShowsFrameOneExactly)
+{
+    player->setAutoStart(false);
+    player->setFileName(clips->short352);
+    // An unstarted clip shows its first picture and stays on it.
+    ASSERT_TRUE(wait_until([&] { return showsFrame0(); }, StateTimeoutMs));
+    idle(800);
+    EXPECT_TRUE(showsFrame0()) << "an unstarted clip moved on";
+    EXPECT_EQ(player->playState(), VideoPlayer::Stopped);
+
+    player->play();
+    player->pause();
+    EXPECT_EQ(player->playState(), VideoPlayer::Held);
+    ASSERT_TRUE(wait_until([&] { return showsFrame0(); }, StateTimeoutMs));
+    idle(800);
+    EXPECT_TRUE(showsFrame0()) << "the hold did not stay on frame 1";
+    EXPECT_EQ(player->playState(), VideoPlayer::Held);
+
+    // Play resumes from the held frame: playing at once, then on to the end.
+    player->play();
+    EXPECT_EQ(player->playState(), VideoPlayer::Playing);
+    ASSERT_TRUE(wait_until([&] { return !showsFrame0(); }, StateTimeoutMs));
+    EXPECT_TRUE(stateBecomes(VideoPlayer::Stopped));
+}
+
+TEST_F(MpvPlayerTest, HoldRightAfterAnAutoStartedOpenShowsFrameOne)
+{
+    player->setFileName(clips->long352);
+    player->play();
+    player->pause();
+    ASSERT_TRUE(wait_until([&] { return showsFrame0(); }, StateTimeoutMs));
+    idle(800);
+    EXPECT_TRUE(showsFrame0());
+    EXPECT_EQ(player->playState(), VideoPlayer::Held);
+}
+
+TEST_F(MpvPlayerTest, HoldAfterPlaybackHasBegunAlsoReturnsToFrameOne)
+{
+    player->setFileName(clips->long352);
+    ASSERT_TRUE(stateBecomes(VideoPlayer::Playing));
+    ASSERT_TRUE(wait_until([&] { return player->framesShown() > 5 && !showsFrame0(); }, StateTimeoutMs));
+    player->play();
+    player->pause();
+    ASSERT_TRUE(wait_until([&] { return showsFrame0(); }, StateTimeoutMs));
+}
+
+TEST_F(MpvPlayerTest, HaltThenCloseEndsTheClipAndBlanksTheArea)
+{
+    player->setFileName(clips->long352);
+    ASSERT_TRUE(stateBecomes(VideoPlayer::Playing));
+    player->stop();
+    EXPECT_EQ(player->playState(), VideoPlayer::Stopped);
+    player->setFileName(QString());
+    EXPECT_EQ(player->playState(), VideoPlayer::Stopped);
+    EXPECT_TRUE(player->fileName().isEmpty());
+    idle(500);
+    EXPECT_TRUE(showsBlack()) << "a closed player still shows a picture";
+    EXPECT_EQ(player->playState(), VideoPlayer::Stopped);
+    // Play without a file does nothing.
+    player->play();
+    EXPECT_EQ(player->playState(), VideoPlayer::Stopped);
+}
+
+TEST_F(MpvPlayerTest, MissingAndBrokenFilesEndAndLeaveThePlayerUsable)
+{
+    player->setFileName(clips->dir.filePath("absent.mpg"));
+    EXPECT_EQ(player->playState(), VideoPlayer::Stopped);
+
+    player->setFileName(clips->broken);
+    ASSERT_TRUE(stateBecomes(VideoPlayer::Stopped));
+    player->play();
+    EXPECT_EQ(player->playState(), VideoPlayer::Stopped);
+
+    player->setFileName(clips->dir.path());  // a folder is no clip
+    EXPECT_EQ(player->playState(), VideoPlayer::Stopped);
+
+    player->setFileName(clips->short352);
+    ASSERT_TRUE(stateBecomes(VideoPlayer::Playing));
+    EXPECT_TRUE(stateBecomes(VideoPlayer::Stopped));
+    EXPECT_GT(player->framesShown(), 5);
+}
+
+TEST_F(MpvPlayerTest, ANewClipIsNotEndedByTheEndOfTheOneItReplaced)
+{
+    player->setFileName(clips->short352);
+    ASSERT_TRUE(stateBecomes(VideoPlayer::Playing));
+    player->setFileName(clips->long352);
+    // The first clip's end must not count as the end of the second: the
+    // second runs three seconds, so it is still going after one.
+    idle(1000);
+    EXPECT_EQ(player->playState(), VideoPlayer::Playing);
+    EXPECT_TRUE(stateBecomes(VideoPlayer::Stopped));
+}
+
+TEST_F(MpvPlayerTest, LargerAreaIsDrawnAtItsSizeWithTheClipsProportions)
+{
+    player->setAutoStart(false);
+    player->setFileName(clips->short352);
+    player->play();
+    player->pause();
+    player->move(0, 0);
+    player->resize(640, 480);
+    EXPECT_EQ(player->width(), 640);
+    EXPECT_EQ(player->height(), 480);
+    ASSERT_TRUE(wait_until([&] { return player->currentFrame().size() == QSize(640, 480) && showsFrame0(); },
+                           StateTimeoutMs));
+    const QImage frame = player->currentFrame();
+    const auto* row = reinterpret_cast<const quint32*>(frame.constScanLine(240));
+    EXPECT_EQ(row[320] >> 24, 0xffu) << "the frame is not opaque";
+    // 352 x 240 filling 640 wide is 436 high: bars of 22 rows above and below.
+    for (int y : {2, 15, 477}) {
+        const QRgb bar = frame.pixel(320, y);
+        EXPECT_LT(qRed(bar) + qGreen(bar) + qBlue(bar), 40) << "no black bar at row " << y;
+    }
+    for (QPoint p : {QPoint(320, 30), QPoint(2, 240), QPoint(637, 240), QPoint(320, 450)})
+        EXPECT_LE(colour_distance(frame.pixel(p), clips->frame0), ColourTolerance)
+            << "picture missing at " << p.x() << "," << p.y();
+}
+
+TEST_F(MpvPlayerTest, PlacementAndVisibleAreKeptAndReadBack)
+{
+    player->move(144, 220);
+    player->resize(352, 240);
+    player->setVisible(false);
+    EXPECT_EQ(player->left(), 144);
+    EXPECT_EQ(player->top(), 220);
+    EXPECT_EQ(player->width(), 352);
+    EXPECT_EQ(player->height(), 240);
+    EXPECT_FALSE(player->isVisible());
+    player->resize(-5, 10);
+    EXPECT_EQ(player->width(), 0);
+}
+
+TEST_F(MpvPlayerTest, MouseButtonsAndFocusOnThePictureAreaAreReported)
+{
+    player->move(10, 10);
+    container.show();
+    QWidget* area = container.childAt(20, 20);
+    ASSERT_NE(area, nullptr);
+    QSignalSpy down(player.get(), &VideoPlayer::mouseButtonDown);
+    QSignalSpy up(player.get(), &VideoPlayer::mouseButtonUp);
+    QSignalSpy focus(player.get(), &VideoPlayer::focusReceived);
+    QTest::mousePress(area, Qt::RightButton);
+    QTest::mouseRelease(area, Qt::RightButton);
+    // Two quick presses, which the window system reports as a double click:
+    // both are presses.
+    QTest::mousePress(area, Qt::LeftButton);
+    QTest::mouseRelease(area, Qt::LeftButton);
+    QTest::mousePress(area, Qt::LeftButton);
+    QTest::mouseRelease(area, Qt::LeftButton);
+    EXPECT_EQ(down.count(), 3);
+    EXPECT_EQ(up.count(), 3);
+    area->setFocus();
+    EXPECT_TRUE(wait_until([&] { return focus.count() > 0; }, 2000));
+}
+
+QStringList threadNames()
+{
+    QStringList names;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(task + QStringLiteral("/comm")));
+        if (comm.open(QIODevice::ReadOnly))
+            names << QString::fromUtf8(comm.readAll()).trimmed();
+    }
+    names.sort();
+    return names;
+}
+
+int threadCount()
+{
+    return int(threadNames().size());
+}
+
+TEST(MpvPlayerLifetime, DestroyingAPlayingPlayerReturnsAndLeavesNoThreads)
+{
+    QTemporaryDir dir;
+    const QString clip = dir.filePath("clip.mpg");
+    ASSERT_TRUE(make_colour_clip(clip, 352, 240, 3.0));
+    QWidget container;
+    // A first player settles any threads that libraries keep for the process.
+    { MpvPlayer warmUp(&container); }
+    const int before = threadCount();
+    {
+        MpvPlayer player(&container);
+        player.setFileName(clip);
+        ASSERT_TRUE(wait_until([&] { return player.framesShown() > 3; }, StateTimeoutMs));
+        EXPECT_GT(threadCount(), before);
+    }
+    EXPECT_TRUE(container.findChildren<QWidget*>().isEmpty()) << "the picture area outlived the player";
+    EXPECT_TRUE(wait_until([&] { return threadCount() <= before; }, 5000))
+        << threadNames().join(u',').toStdString() << "; " << before << " before";
+}
+
+}  // namespace
