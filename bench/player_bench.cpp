@@ -2,7 +2,8 @@
 // user-interface thread time per frame at three sizes, and CPU use while a
 // clip is held on its first frame. Makes its own clip with ffmpeg.
 //
-//   player_bench            (offscreen unless QT_QPA_PLATFORM says otherwise)
+//   cmake --build <build> --target player_bench && <build>/bench/player_bench
+// Runs offscreen unless QT_QPA_PLATFORM says otherwise; about 30 seconds.
 #include "media/media_fixtures.h"
 #include "media/mpv_player.h"
 
@@ -97,6 +98,33 @@ int main(int argc, char** argv)
         wait_until([&] { return player.framesShown() > before; }, 15000);
         QCoreApplication::processEvents();
         resumeToFrame.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    {
+        // The calls themselves, on the user-interface thread.
+        MpvPlayer player(&container);
+        player.resize(352, 240);
+        std::vector<double> calls;
+        for (int run = 0; run < Runs; ++run) {
+            QElapsedTimer clock;
+            clock.start();
+            player.setAutoStart(false);
+            player.setFileName(clip);
+            player.play();
+            player.pause();
+            calls.push_back(clock.nsecsElapsed() / 1e6);
+            wait_until([&] { return player.framesShown() > 0; }, 15000);
+            clock.restart();
+            player.play();
+            calls.push_back(clock.nsecsElapsed() / 1e6);
+            wait_until([] { return false; }, 200);
+            clock.restart();
+            player.stop();
+            player.setFileName(QString());
+            calls.push_back(clock.nsecsElapsed() / 1e6);
+        }
+        std::printf("%-44s %8.2f ms median, %.2f ms slowest\n",
+                    "open+play+hold, play, halt+close calls", median(calls),
+                    *std::max_element(calls.begin(), calls.end()));
     }
     std::printf("%-44s %8.1f ms (median of %d)\n", "open with automatic start to first frame",
                 median(openToFrame), Runs);

@@ -38,8 +38,11 @@ MpvPlayer::MpvPlayer(QWidget* container)
         return;
     renderer_ = std::make_unique<FrameRenderer>(mpv_.get(), [this](const QImage& frame, uint64_t epoch) {
         QMetaObject::invokeMethod(this, [this, frame, epoch] {
-            if (view_ && renderer_ && epoch == renderer_->epoch())
-                view_->showFrame(frame);
+            if (!view_ || !renderer_ || epoch != renderer_->epoch())
+                return;
+            QImage shown = frame;
+            shown.setDevicePixelRatio(view_->devicePixelRatioF());
+            view_->showFrame(shown);
         }, Qt::QueuedConnection);
     });
     mpv_observe_property(mpv_.get(), EofObserver, "eof-reached", MPV_FORMAT_FLAG);
