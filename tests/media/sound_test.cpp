@@ -61,7 +61,7 @@ TEST_F(MpvSoundOutputTest, LoopingSoundIsReplacedByTheNextPlay)
     EXPECT_GE(timedPlay(tone), 0.4);
 }
 
-TEST(SoundOutputWithoutFile, PlaySoundAppendsTheExtension)
+TEST(PlaySound, AppendsTheExtensionAndWaitsForTheEnd)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(make_tone_wav(dir.filePath("gong.wav"), 0.5));
