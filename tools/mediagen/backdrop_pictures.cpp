@@ -52,7 +52,7 @@ void paint_curtain(QPainter& p, double left, double right, bool onLeft)
     curtain.closeSubpath();
     QLinearGradient folds(left, 0, right, 0);
     for (int i = 0; i <= 8; ++i)
-        folds.setColorAt(i / 8.0, i % 2 ? QColor(200, 30, 45) : QColor(140, 15, 30));
+        folds.setColorAt(i / 8.0, i % 2 ? QColor(180, 28, 60) : QColor(120, 12, 40));
     p.setPen(QPen(QColor(90, 10, 20), 2));
     p.setBrush(folds);
     p.drawPath(curtain);

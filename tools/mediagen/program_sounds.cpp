@@ -25,9 +25,9 @@ Sound make_gong()
         add_tone(b, 0, 2.2, base * ratio, base * ratio * 0.997, amp, 1, 0.004, 1.1 / ratio + 0.25);
     Rng rng(7);
     add_noise(b, rng, Biquad::lowpass(1800), 0, 0.08, 0.25, 0.001, 0.02);
-    Sound sound = finish(std::move(b), -3);
-    soften_edges(sound, 0.003);
-    return sound;
+    Sound unlevelled{kSampleRate, std::move(b)};
+    soften_edges(unlevelled, 0.003);
+    return finish(std::move(unlevelled.samples), -3);
 }
 
 Sound make_click()
@@ -44,6 +44,5 @@ Sound make_timer_track(double seconds)
     Buffer b(size_t(seconds * kSampleRate), 0.0f);
     for (double t = 0.05; t < seconds; t += 0.5)
         add_tone(b, t, 0.05, 2000, 2000, 1, 2, 0.0005, 0.01);
-    Sound sound = finish(std::move(b), -10);
-    return sound;
+    return finish(std::move(b), -10);
 }

@@ -1,0 +1,12 @@
+// The first and last frames of a clip as libmpv decodes and shows them.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+struct ClipEnds {
+    QImage first, last;  // null if that frame could not be shown
+    QString error;       // why, when a frame is missing
+};
+
+ClipEnds decode_clip_ends(const QString& path);
