@@ -66,7 +66,7 @@ QImage make_title_banner()
     QPainterPath title;
     title.addText(0, 0, bold_font(78), "Flickerbox II");
     const QRectF box = title.boundingRect();
-    title.translate(300 - box.center().x(), 150 - box.center().y());
+    title.translate(300 - box.center().x(), 135 - box.center().y());
     p.setBrush(QColor(90, 40, 110, 110));
     p.drawPath(title.translated(4, 5));
     p.setPen(QPen(QColor(90, 40, 110), 6, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
@@ -77,10 +77,11 @@ QImage make_title_banner()
     p.drawPath(title);
     const QStringList stars = {QStringLiteral("\u2B50"), QStringLiteral("\U0001F4FA"), QStringLiteral("\U0001F3AC"),
                                QStringLiteral("\u2B50")};
-    const QPointF spots[] = {{60, 50}, {540, 52}, {70, 210}, {535, 208}};
+    // Corners only, clear of the lettering.
+    const QPointF spots[] = {{56, 44}, {544, 46}, {58, 214}, {542, 212}};
     for (int i = 0; i < 4; ++i) {
         const QImage& glyph = glyph_image(stars[i]);
-        const double size = i % 3 == 0 ? 40 : 56;
+        const double size = i % 3 == 0 ? 38 : 48;
         const double w = size * glyph.width() / glyph.height();
         p.drawImage(QRectF(spots[i].x() - w / 2, spots[i].y() - size / 2, w, size), glyph);
     }
