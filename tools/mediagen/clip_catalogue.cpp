@@ -41,14 +41,14 @@ struct A : Actor {
     }
 };
 
-EffectSpec at_actor(Effect kind, int actor, double dx, double dy, double rate)
+Emitter at_actor(Effect kind, int actor, double dx, double dy, double rate)
 {
-    return EffectSpec{kind, QPointF(dx, dy), actor, rate, QRectF()};
+    return Emitter{kind, QPointF(dx, dy), actor, rate, QRectF()};
 }
 
-EffectSpec over(Effect kind, double rate, QRectF area = QRectF())
+Emitter over(Effect kind, double rate, QRectF area = QRectF())
 {
-    return EffectSpec{kind, QPointF(), -1, rate, area};
+    return Emitter{kind, QPointF(), -1, rate, area};
 }
 
 SoundLayer sound(Voice v, double level = 1, double rate = 1, double pitch = 1, double at = 0)
@@ -81,7 +81,7 @@ QList<ClipScene> build()
               Setting::Aquarium,
               {A("🐠", 90, 100, 62).towards(250, 92).does(Move::Bob, 6, 2).flipped(),
                A("🐟", 280, 168, 40).towards(160, 160).does(Move::Bob, 4, 1.7)},
-              0, {EffectSpec{Effect::Bubbles, QPointF(300, 212), -1, 4, QRectF()}},
+              0, {Emitter{Effect::Bubbles, QPointF(300, 212), -1, 4, QRectF()}},
               {sound(Voice::Bubbles, 0.8, 4), sound(Voice::Tune, 0.35, 1.5, 0.5)}});
     // ---- appliances
     c.append({"washing_machine", "appliances", "Washing machine", "washing machine",

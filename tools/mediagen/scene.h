@@ -54,7 +54,7 @@ struct Actor {
 
 enum class Effect { Rain, Snow, Steam, Smoke, Bubbles, Sparkles, Spray, Sleep, Notes, Leaves };
 
-struct EffectSpec {
+struct Emitter {
     Effect kind;
     QPointF origin;              // pixels; relative to the actor's centre when actor >= 0
     int actor = -1;              // index of the actor it follows, or -1
@@ -86,7 +86,7 @@ struct ClipScene {
     Setting setting = Setting::Garden;
     QList<Actor> actors;         // drawn back to front
     int subject = 0;             // the actor shown on the label card
-    QList<EffectSpec> effects;
+    QList<Emitter> effects;
     QList<SoundLayer> sound;
 };
 

@@ -110,7 +110,7 @@ QImage render_frame(const ClipScene& scene, double t)
         centres.append(pose.centre);
         paint_actor(p, a, pose, t);
     }
-    for (const EffectSpec& e : scene.effects) {
+    for (const Emitter& e : scene.effects) {
         const QPointF origin = e.actor >= 0 ? centres.at(e.actor) + e.origin : e.origin;
         p.save();
         if (!e.area.isEmpty())
