@@ -101,8 +101,15 @@ void Banner::layOut()
 
 bool Banner::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    // The activation steps follow a showing of the window (start-up, return
+    // from playback), not every focus change: closing a message box or coming
+    // back from another program must leave the listing on view.
+    if (event->type() == QEvent::Show && !event->spontaneous()) {
+        activationDue_ = true;
+    } else if (event->type() == QEvent::WindowActivate && activationDue_) {
+        activationDue_ = false;
         activate_menu();
+    }
     return QMainWindow::event(event);
 }
 

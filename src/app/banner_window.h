@@ -19,8 +19,8 @@ public:
     // g must hold the loaded settings. switches may be nullptr (no adapter support).
     Banner(GlobVars& g, Dialogs& dialogs, SwitchSetup* switches, QWidget* parent = nullptr);
 
-    // What happens each time the window becomes active; the first time it
-    // also plays the gong and reveals the buttons.
+    // What happens when the window becomes active after being shown; the
+    // first time it also plays the gong and reveals the buttons.
     void activate_menu();
 
     // "Exit", Esc and closing the window: save the settings, tell the user if
@@ -54,5 +54,6 @@ private:
     QListWidget* list1_;
     QPointer<QWidget> playback_;
     int16_t FirstActivation = 1;
+    bool activationDue_ = false;  // shown since the last activation steps ran
     bool ending_ = false;
 };

@@ -149,6 +149,17 @@ TEST_F(BannerTest, ListingAndGuideReplaceThePictureUntilTheNextActivation)
     EXPECT_EQ(list->width(), 200);
     EXPECT_EQ(list->item(list->count() - 1)->text(), "Dog");
 
+    // Focus leaving and coming back (a message box, another program) is no
+    // new showing of the window: the listing stays.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    banner.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_FALSE(picture->isVisible());
+
     banner.activate_menu();
     EXPECT_FALSE(list->isVisible());
     EXPECT_TRUE(picture->isVisible());
