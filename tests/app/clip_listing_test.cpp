@@ -76,9 +76,10 @@ TEST_F(ListingTest, MissingOrShortSequenceFileIsExplained)
 
 TEST_F(ListingTest, GuideLinesAreKeptAsTheyStand)
 {
-    write("aobj_gid.txt", "Title\r\n\r\n   indented line  \r\n\tTab\nlast line without end");
-    EXPECT_EQ(users_guide_lines(folder()),
-              QStringList({"Title", "", "   indented line  ", "\tTab", "last line without end"}));
+    write("aobj_gid.txt", "Title\r\n\r\n   indented line  \r\n\tTab\nTh\xE9rapie (8-bit)\r\nlast line without end");
+    EXPECT_EQ(users_guide_lines(folder()), QStringList({"Title", "", "   indented line  ", "\tTab",
+                                                        QString::fromUtf8("Th\u00E9rapie (8-bit)"),
+                                                        "last line without end"}));
 }
 
 TEST_F(ListingTest, MissingGuideNamesTheFile)
