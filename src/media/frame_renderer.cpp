@@ -61,7 +61,16 @@ void FrameRenderer::setTargetSize(QSize size)
         if (size == size_)
             return;
         size_ = size;
-        resizePending_ = true;
+        redrawPending_ = true;
+    }
+    wake_.notify_one();
+}
+
+void FrameRenderer::redraw()
+{
+    {
+        std::lock_guard lock(mutex_);
+        redrawPending_ = true;
     }
     wake_.notify_one();
 }
@@ -81,19 +90,19 @@ void FrameRenderer::run()
 {
     std::unique_lock lock(mutex_);
     for (;;) {
-        wake_.wait(lock, [this] { return quit_ || updatePending_ || resizePending_; });
+        wake_.wait(lock, [this] { return quit_ || updatePending_ || redrawPending_; });
         if (quit_)
             return;
-        const bool resized = resizePending_;
-        updatePending_ = resizePending_ = false;
+        const bool redraw = redrawPending_;
+        updatePending_ = redrawPending_ = false;
         const QSize size = size_;
         const uint64_t epoch = epoch_;
         lock.unlock();
 
-        // Asking for updates is required on every wake-up; a new frame or a
-        // new size is a reason to draw.
+        // Asking for updates is required on every wake-up; a new frame, a
+        // new size or a request is a reason to draw.
         const bool newFrame = mpv_render_context_update(context_) & MPV_RENDER_UPDATE_FRAME;
-        if ((newFrame || resized) && !size.isEmpty()) {
+        if ((newFrame || redraw) && !size.isEmpty()) {
             QImage frame = render(size);
             if (!frame.isNull())
                 deliver_(frame, epoch);

@@ -34,6 +34,9 @@ public:
     // again at the new size.
     void setTargetSize(QSize size);
 
+    // Draws the current frame again.
+    void redraw();
+
     // Images begun before this call are outdated: their epoch differs.
     void discardPending() { ++epoch_; }
     uint64_t epoch() const { return epoch_; }
@@ -50,7 +53,7 @@ private:
     std::mutex mutex_;
     std::condition_variable wake_;
     bool updatePending_ = false;
-    bool resizePending_ = false;
+    bool redrawPending_ = false;
     bool quit_ = false;
     QSize size_;
     std::thread thread_;

@@ -38,7 +38,9 @@ MpvPlayer::MpvPlayer(QWidget* container)
         return;
     renderer_ = std::make_unique<FrameRenderer>(mpv_.get(), [this](const QImage& frame, uint64_t epoch) {
         QMetaObject::invokeMethod(this, [this, frame, epoch] {
-            if (!view_ || !renderer_ || epoch != renderer_->epoch())
+            // Before the open clip has begun, mpv may still draw the picture
+            // of the clip before it.
+            if (!view_ || !renderer_ || epoch != renderer_->epoch() || !begun_)
                 return;
             QImage shown = frame;
             shown.setDevicePixelRatio(view_->devicePixelRatioF());
@@ -68,6 +70,9 @@ void MpvPlayer::setFileName(const QString& path)
         close();
         return;
     }
+    // Black until the new clip has begun, never the last picture of the
+    // clip before.
+    clearPicture();
     mpv_.setFlag("pause", !autoStart_);
     const int64_t entry = mpv_.load(path);
     if (entry < 0) {
@@ -210,8 +215,13 @@ void MpvPlayer::handleEvent(const mpv_event& event)
         startedEntry_ = static_cast<const mpv_event_start_file*>(event.data)->playlist_entry_id;
         break;
     case MPV_EVENT_PLAYBACK_RESTART:
-        if (startedEntry_ == currentEntry_)
+        if (startedEntry_ == currentEntry_ && !begun_) {
             begun_ = true;
+            // Its first picture is in mpv by now; frames drawn earlier may
+            // not be its own.
+            renderer_->discardPending();
+            renderer_->redraw();
+        }
         break;
     case MPV_EVENT_END_FILE:
         // With keep-open a clip only ends like this when it could not be

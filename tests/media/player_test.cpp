@@ -199,6 +199,37 @@ TEST_F(MpvPlayerTest, ANewClipIsNotEndedByTheEndOfTheOneItReplaced)
     EXPECT_TRUE(stateBecomes(VideoPlayer::Stopped));
 }
 
+// The area shows black until the new clip's own first picture is ready,
+// never the last picture of the clip before, whether or not the area is
+// resized as the clip is given (as the enlarged sizes do).
+TEST_F(MpvPlayerTest, ANewClipNeverShowsThePictureOfTheOneBefore)
+{
+    for (const QSize size : {QSize(352, 240), QSize(640, 480)}) {
+        SCOPED_TRACE(size.width());
+        player = std::make_unique<MpvPlayer>(&container);
+        player->resize(352, 240);
+        player->setFileName(clips->short352);
+        ASSERT_TRUE(stateBecomes(VideoPlayer::Playing));
+        ASSERT_TRUE(stateBecomes(VideoPlayer::Stopped));
+        ASSERT_TRUE(wait_until([&] { return !showsBlack(); }, StateTimeoutMs));
+        const QRgb ended = centre_colour(player->currentFrame());
+        ASSERT_GT(colour_distance(ended, clips->frame0), 3 * ColourTolerance);
+
+        player->setAutoStart(false);
+        player->resize(size.width(), size.height());
+        player->setFileName(clips->long352);
+        EXPECT_TRUE(showsBlack());
+        bool endedShown = false;
+        ASSERT_TRUE(wait_until([&] {
+            const QImage frame = player->currentFrame();
+            endedShown = endedShown
+                || (!frame.isNull() && colour_distance(centre_colour(frame), ended) <= ColourTolerance);
+            return showsFrame0();
+        }, StateTimeoutMs));
+        EXPECT_FALSE(endedShown);
+    }
+}
+
 TEST_F(MpvPlayerTest, LargerAreaIsDrawnAtItsSizeWithTheClipsProportions)
 {
     player->setAutoStart(false);
