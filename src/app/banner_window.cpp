@@ -72,8 +72,12 @@ Banner::Banner(GlobVars& g, Dialogs& dialogs, SwitchSetup* switches, QWidget* pa
     connect(menu_action(*menuBar(), QStringLiteral("list_clips")), &QAction::triggered, this, &Banner::list_clips);
     connect(menu_action(*menuBar(), QStringLiteral("show_users_guide")), &QAction::triggered, this,
             &Banner::show_users_guide);
-    // A window shortcut, so Esc works whichever control has the focus.
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &Banner::end_program);
+    // A window shortcut, so Esc works whichever control has the focus. Repeats
+    // of a held Esc do not count: the press that left playback must not also
+    // end the program.
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    esc->setAutoRepeat(false);
+    connect(esc, &QShortcut::activated, this, &Banner::end_program);
 }
 
 QSize Banner::screenSize() const

@@ -115,9 +115,11 @@ CreditsWindow::CreditsWindow(QWidget* parent) : QWidget(parent)
     quit->setObjectName(QStringLiteral("Command1"));
     quit->setGeometry(520, 16, 97, 25);
     connect(quit, &QPushButton::clicked, this, &CreditsWindow::quitRequested);
-    // A window shortcut, so Esc also works while "Quit" has the focus.
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &CreditsWindow::quitRequested);
+    // A window shortcut, so Esc also works while "Quit" has the focus. Repeats
+    // of the Esc held down in the menu window do not count.
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    esc->setAutoRepeat(false);
+    connect(esc, &QShortcut::activated, this, &CreditsWindow::quitRequested);
 }
 
 void CreditsWindow::centre_panel(QSize screen)

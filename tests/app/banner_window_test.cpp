@@ -174,10 +174,14 @@ TEST_F(BannerTest, ExitAndEscSaveTheSettingsBeforeHandingOver)
         QSignalSpy ending(&banner, &Banner::programEnding);
         banner.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
-        if (useEsc)
+        if (useEsc) {
+            // A held Esc (say, the press that left playback) repeats: only a new press counts.
+            QTest::simulateEvent(&banner, true, Qt::Key_Escape, Qt::NoModifier, QString(), true);
+            EXPECT_EQ(ending.count(), 0);
             QTest::keyClick(&banner, Qt::Key_Escape);
-        else
+        } else {
             child<QPushButton>(banner, "ExitButton")->click();
+        }
         EXPECT_EQ(ending.count(), 1) << "Esc: " << useEsc;
         EXPECT_FALSE(banner.isVisible());
         EXPECT_EQ(settingsFile(), format_settings(g)) << "Esc: " << useEsc;
