@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QWidget>
 #include <mpv/client.h>
+#include <utility>
 
 namespace {
 
@@ -37,15 +38,15 @@ MpvPlayer::MpvPlayer(QWidget* container)
     if (!mpv_.get())
         return;
     renderer_ = std::make_unique<FrameRenderer>(mpv_.get(), [this](const QImage& frame, uint64_t epoch) {
-        QMetaObject::invokeMethod(this, [this, frame, epoch] {
-            // Before the open clip has begun, mpv may still draw the picture
-            // of the clip before it.
-            if (!view_ || !renderer_ || epoch != renderer_->epoch() || !begun_)
-                return;
-            QImage shown = frame;
-            shown.setDevicePixelRatio(view_->devicePixelRatioF());
-            view_->showFrame(shown);
-        }, Qt::QueuedConnection);
+        {
+            std::lock_guard lock(latestMutex_);
+            latestFrame_ = frame;
+            latestEpoch_ = epoch;
+        }
+        // One queued call at a time: while the user-interface thread is busy,
+        // newer frames replace older ones instead of piling up in memory.
+        if (!frameQueued_.exchange(true))
+            QMetaObject::invokeMethod(this, &MpvPlayer::showLatestFrame, Qt::QueuedConnection);
     });
     mpv_observe_property(mpv_.get(), EofObserver, "eof-reached", MPV_FORMAT_FLAG);
     mpv_set_wakeup_callback(mpv_.get(), [](void* self) {
@@ -61,6 +62,24 @@ MpvPlayer::~MpvPlayer()
     if (mpv_.get())
         mpv_set_wakeup_callback(mpv_.get(), nullptr, nullptr);
     delete view_.data();
+}
+
+void MpvPlayer::showLatestFrame()
+{
+    frameQueued_ = false;
+    QImage frame;
+    uint64_t epoch = 0;
+    {
+        std::lock_guard lock(latestMutex_);
+        frame = std::exchange(latestFrame_, QImage());
+        epoch = latestEpoch_;
+    }
+    // Before the open clip has begun, mpv may still draw the picture of the
+    // clip before it.
+    if (frame.isNull() || !view_ || !renderer_ || epoch != renderer_->epoch() || !begun_)
+        return;
+    frame.setDevicePixelRatio(view_->devicePixelRatioF());
+    view_->showFrame(frame);
 }
 
 void MpvPlayer::setFileName(const QString& path)

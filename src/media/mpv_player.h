@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <atomic>
 #include <memory>
+#include <mutex>
 
 class FrameRenderer;
 class QWidget;
@@ -51,6 +52,7 @@ public:
 private:
     enum class Phase { Closed, Unstarted, Playing, Held, Halted, Ended };
 
+    void showLatestFrame();
     void close();
     void clearPicture();
     void requestDrain();
@@ -63,6 +65,12 @@ private:
     std::unique_ptr<FrameRenderer> renderer_;
     QPointer<VideoView> view_;
     std::atomic<bool> drainQueued_{false};
+
+    // The newest finished frame, handed over from the render thread.
+    std::mutex latestMutex_;
+    QImage latestFrame_;
+    uint64_t latestEpoch_ = 0;
+    std::atomic<bool> frameQueued_{false};
 
     bool autoStart_ = true;
     bool visible_ = true;

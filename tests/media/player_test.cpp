@@ -105,6 +105,19 @@ TEST_F(MpvPlayerTest, AutoStartWaitsThenPlaysThenEndsOnTheLastFrame)
     EXPECT_FALSE(showsFrame0());
 }
 
+TEST_F(MpvPlayerTest, FramesMadeWhileTheInterfaceIsBusyDoNotPileUp)
+{
+    player->setFileName(clips->long352);
+    ASSERT_TRUE(stateBecomes(VideoPlayer::Playing));
+    ASSERT_TRUE(wait_until([&] { return player->framesShown() > 0; }, StateTimeoutMs));
+    // A second at 25 frames a second is rendered while no event is handled;
+    // once events run again only the newest of them is worth painting.
+    QTest::qSleep(1000);
+    const int before = player->framesShown();
+    QCoreApplication::processEvents();
+    EXPECT_LE(player->framesShown() - before, 2);
+}
+
 TEST_F(MpvPlayerTest, OpenedUnstartedThenPlayAndHoldShowsFrameOneExactly)
 {
     player->setAutoStart(false);
