@@ -141,8 +141,10 @@ void Banner::play_movies()
     const ClipListBuild build = build_clip_list(g_);
     if (!build.message.isEmpty())
         dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::None, build.message);
-    if (!build.fileRead)
+    if (!build.fileRead) {
+        banimage_->setVisible(true);  // back to the plain menu, not an empty window
         return;
+    }
     unloadPlayback();
     auto* playback = new PlaybackPlaceholder(g_, [this] { returnFromPlayback(); });
     playback_ = playback;

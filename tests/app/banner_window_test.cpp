@@ -221,11 +221,15 @@ TEST_F(BannerTest, PlayMoviesWithoutASequenceFileStaysInTheMenu)
     Banner banner(g, dialogs, nullptr);
     banner.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
+    menu_action(*banner.menuBar(), "show_users_guide")->trigger();
     child<QPushButton>(banner, "StartButton")->click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains("aobj_sqc.seq"));
     EXPECT_TRUE(banner.isVisible());
     EXPECT_EQ(playbackWindow(), nullptr);
+    // The guide made way for the start; the menu must not be left blank.
+    EXPECT_FALSE(child<QListWidget>(banner, "List1")->isVisible());
+    EXPECT_TRUE(child<QLabel>(banner, "banimage")->isVisible());
 }
 
 TEST_F(BannerTest, PlayMoviesHandsOverAndEscComesBack)
