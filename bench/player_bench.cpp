@@ -6,6 +6,7 @@
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise; about 30 seconds.
 #include "media/media_fixtures.h"
 #include "media/mpv_player.h"
+#include "support/wait_until.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -9,11 +9,12 @@
 #include "media/sound.h"
 #include "media/wipe.h"
 #include "playback/layout.h"
+#include "support/image_difference.h"
+#include "support/wait_until.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -35,34 +36,6 @@ QImage grabScreen(const QString& shotName)
     if (!dir.isEmpty())
         shot.save(QDir(dir).filePath(shotName + QStringLiteral(".png")));
     return shot;
-}
-
-// Mean absolute difference per channel between two equally sized images.
-double meanDifference(const QImage& a, const QImage& b)
-{
-    EXPECT_EQ(a.size(), b.size());
-    if (a.size() != b.size() || a.isNull())
-        return 255;
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    double sum = 0;
-    for (int row = 0; row < x.height(); ++row) {
-        const QRgb* p = reinterpret_cast<const QRgb*>(x.constScanLine(row));
-        const QRgb* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
-        for (int col = 0; col < x.width(); ++col)
-            sum += std::abs(qRed(p[col]) - qRed(q[col])) + std::abs(qGreen(p[col]) - qGreen(q[col]))
-                   + std::abs(qBlue(p[col]) - qBlue(q[col]));
-    }
-    return sum / (3.0 * x.width() * x.height());
-}
-
-bool waitUntil(const std::function<bool()>& done, int milliseconds)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
 }
 
 // Calls back at the sound of the lowest point of a press, where the hand must
@@ -94,7 +67,7 @@ protected:
         init_pictureboxes(pictures);
         clear_backdrop(pictures);
         ASSERT_TRUE(draw_backdrop(pictures, g).isEmpty());
-        ASSERT_TRUE(waitUntil([this] { return window.isVisible(); }, 5000));
+        ASSERT_TRUE(wait_until([this] { return window.isVisible(); }, 5000));
         QCoreApplication::processEvents();
     }
 
@@ -120,7 +93,7 @@ protected:
 TEST_F(MediaOnScreen, BackdropAndEveryAnimationFrameReachTheScreen)
 {
     const QRect area(0, 0, 640, 480);
-    EXPECT_LT(meanDifference(onScreen(grabScreen("backdrop"), area), drawn(area)), 0.5);
+    EXPECT_LT(mean_abs_difference(onScreen(grabScreen("backdrop"), area), drawn(area)), 0.5);
 
     // Halfway through the label's wipe the screen shows exactly the half-wiped label.
     ASSERT_TRUE(pictures.pb4.load(programFolder() + QStringLiteral("dog_garden.jpg"))
@@ -132,7 +105,7 @@ TEST_F(MediaOnScreen, BackdropAndEveryAnimationFrameReachTheScreen)
     double midWipeDifference = -1;
     wipe_picture_paced(label, pictures.pb4, pictures.Background.picture(), 2, 2, 0, [&](double) {
         if (++frame == label.width / 2)
-            midWipeDifference = meanDifference(onScreen(grabScreen("wipe_half"), labelArea),
+            midWipeDifference = mean_abs_difference(onScreen(grabScreen("wipe_half"), labelArea),
                                                drawn(labelArea));
     });
     EXPECT_GE(midWipeDifference, 0) << "the wipe never reached its middle frame";
@@ -146,7 +119,7 @@ TEST_F(MediaOnScreen, BackdropAndEveryAnimationFrameReachTheScreen)
     QImage pressedOnScreen;
     GrabAtSound grabber([&] {
         pressedOnScreen = onScreen(grabScreen("hand_pressed"), pressArea);
-        atClickDifference = meanDifference(pressedOnScreen, drawn(pressArea));
+        atClickDifference = mean_abs_difference(pressedOnScreen, drawn(pressArea));
     });
     set_sound_output(&grabber);
     press_hand(pictures.HandRect, pictures.HandMaskRect, 2, 35, pictures.PB1,
@@ -155,7 +128,7 @@ TEST_F(MediaOnScreen, BackdropAndEveryAnimationFrameReachTheScreen)
     set_sound_output(nullptr);
     EXPECT_GE(atClickDifference, 0) << "no sound at the lowest point";
     EXPECT_LT(atClickDifference, 0.5);
-    EXPECT_GT(meanDifference(pressedOnScreen, atRest), 5) << "the hand did not move on screen";
+    EXPECT_GT(mean_abs_difference(pressedOnScreen, atRest), 5) << "the hand did not move on screen";
 }
 
 TEST_F(MediaOnScreen, ClipIsSeenAtEachSize)
@@ -194,19 +167,19 @@ TEST_F(MediaOnScreen, ClipIsSeenAtEachSize)
         player.setAutoStart(true);
         player.setFileName(clip + QStringLiteral(".mpg"));
         const int before = player.framesShown();
-        ASSERT_TRUE(waitUntil([&] { return player.framesShown() > before + 25; }, 20000));
+        ASSERT_TRUE(wait_until([&] { return player.framesShown() > before + 25; }, 20000));
         player.pause();  // the first hold goes to frame 1 exactly
         QCoreApplication::processEvents(QEventLoop::AllEvents, 500);
-        ASSERT_TRUE(waitUntil([&] { return player.playState() == VideoPlayer::Held; }, 5000));
-        waitUntil([] { return false; }, 300);  // let the held frame arrive
+        ASSERT_TRUE(wait_until([&] { return player.playState() == VideoPlayer::Held; }, 5000));
+        wait_until([] { return false; }, 300);  // let the held frame arrive
 
         const QImage shown = grabScreen(size.name).copy(
             QRect(picMp1.mapTo(&window, QPoint(0, 0)), size.area.size()));
-        EXPECT_LT(meanDifference(shown, player.currentFrame()), 1.0)
+        EXPECT_LT(mean_abs_difference(shown, player.currentFrame()), 1.0)
             << "the screen does not show the player's frame";
         if (!size.fullScreen && size.area.size() == QSize(352, 240)) {
             QImage first(clip + QStringLiteral("_first.jpg"));
-            EXPECT_LT(meanDifference(shown, first), 6.0) << "held frame is not the clip's first frame";
+            EXPECT_LT(mean_abs_difference(shown, first), 6.0) << "held frame is not the clip's first frame";
         }
         player.setFileName(QString());
     }

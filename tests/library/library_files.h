@@ -30,6 +30,3 @@ struct WavInfo {
 
 // Throws std::runtime_error if the file is missing or not RIFF/WAVE.
 WavInfo read_wav_info(const QString& path);
-
-// Mean absolute difference per channel value between two same-sized pictures.
-double mean_abs_difference(const QImage& a, const QImage& b);

@@ -1,9 +1,6 @@
 #include "media/media_fixtures.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QProcess>
-#include <QThread>
 #include <algorithm>
 #include <cstdlib>
 
@@ -68,16 +65,4 @@ int colour_distance(QRgb a, QRgb b)
 {
     return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
                      std::abs(qBlue(a) - qBlue(b))});
-}
-
-bool wait_until(const std::function<bool()>& done, int timeoutMs)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(2);
-    }
-    return true;
 }

@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 // Runs ffmpeg with args (quiet, overwriting); true when it succeeded.
 bool run_ffmpeg(const QStringList& args);
@@ -24,5 +23,3 @@ QRgb centre_colour(const QImage& image);
 // Largest difference of one channel between two colours.
 int colour_distance(QRgb a, QRgb b);
 
-// Handles window events until done() holds or timeoutMs passes; returns done().
-bool wait_until(const std::function<bool()>& done, int timeoutMs);

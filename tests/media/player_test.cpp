@@ -4,6 +4,7 @@
 // proportions, and the mouse and focus signals of the picture area.
 #include "media/media_fixtures.h"
 #include "media/mpv_player.h"
+#include "support/wait_until.h"
 
 #include <QDir>
 #include <QFile>
