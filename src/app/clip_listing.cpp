@@ -1,7 +1,7 @@
 #include "app/clip_listing.h"
 
-#include "app/globvars.h"
-#include "app/sequence_file.h"
+#include "state/globvars.h"
+#include "state/sequence_file.h"
 
 #include <array>
 

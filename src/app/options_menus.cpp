@@ -1,6 +1,6 @@
 #include "app/options_menus.h"
 
-#include "app/globvars.h"
+#include "state/globvars.h"
 #include "app/menu_tree.h"
 #include "app/switch_setup.h"
 #include "media/dialogs.h"

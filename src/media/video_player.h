@@ -63,4 +63,7 @@ signals:
     void mouseButtonUp();
     // The picture area received the keyboard focus.
     void focusReceived();
+    // The open clip's first frame has reached the picture area (sent once per
+    // clip), so whatever covered the area until then may give way to it.
+    void firstFrameShown();
 };

@@ -1,6 +1,6 @@
 #include "playback/layout.h"
 
-#include "app/globvars.h"
+#include "state/globvars.h"
 #include "media/blit.h"
 
 namespace {

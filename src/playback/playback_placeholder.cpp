@@ -1,6 +1,6 @@
 #include "playback/playback_placeholder.h"
 
-#include "app/globvars.h"
+#include "state/globvars.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -2,9 +2,9 @@
 // ending the program from it.
 
 #include "app/banner_window.h"
-#include "app/globvars.h"
+#include "state/globvars.h"
 #include "app/menu_tree.h"
-#include "app/settings.h"
+#include "state/settings.h"
 #include "fake_dialogs.h"
 #include "media/sound.h"
 #include "playback/playback_placeholder.h"

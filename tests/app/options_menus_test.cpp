@@ -1,10 +1,10 @@
 // The options menus driven through their real actions: marks and fields after
 // every choice, the last-category rule, and the items that must not change.
 
-#include "app/globvars.h"
+#include "state/globvars.h"
 #include "app/menu_tree.h"
 #include "app/options_menus.h"
-#include "app/settings.h"
+#include "state/settings.h"
 #include "app/switch_setup.h"
 #include "fake_dialogs.h"
 

@@ -3,7 +3,7 @@
 // the X server answers only after every earlier drawing request of ours.
 // With FLICKERBOX_SHOT_DIR set, the grabs are also saved there for a look.
 
-#include "app/globvars.h"
+#include "state/globvars.h"
 #include "media/mpv_player.h"
 #include "media/press_hand.h"
 #include "media/sound.h"

@@ -1,4 +1,4 @@
-#include "app/globvars.h"
+#include "state/globvars.h"
 #include "media/blit.h"
 #include "media/test_pictures.h"
 #include "playback/layout.h"

@@ -1,4 +1,4 @@
-#include "app/display_number.h"
+#include "state/display_number.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "app/clip_list.h"
+#include "state/clip_list.h"
 
-#include "app/sequence_file.h"
+#include "state/sequence_file.h"
 
 #include <QDir>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "app/sequence_file.h"
+#include "state/sequence_file.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/clip_list.h"
+#include "state/clip_list.h"
 
 #include <QFile>
 #include <QTemporaryDir>

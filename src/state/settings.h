@@ -2,7 +2,7 @@
 // The settings file: the eighteen options and calibration values that persist
 // between runs, one number per line beside the program.
 
-#include "app/globvars.h"
+#include "state/globvars.h"
 
 #include <QByteArray>
 #include <QString>

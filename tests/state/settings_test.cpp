@@ -1,5 +1,5 @@
-#include "app/display_number.h"
-#include "app/settings.h"
+#include "state/display_number.h"
+#include "state/settings.h"
 
 #include <QDir>
 #include <QFile>

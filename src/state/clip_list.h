@@ -2,7 +2,7 @@
 // The clip list of one playback run: the clips of the enabled categories, in
 // the order of the sequence file chosen by SequenceOrder.
 
-#include "app/globvars.h"
+#include "state/globvars.h"
 
 #include <QString>
 #include <cstdint>

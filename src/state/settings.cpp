@@ -1,6 +1,6 @@
-#include "app/settings.h"
+#include "state/settings.h"
 
-#include "app/display_number.h"
+#include "state/display_number.h"
 
 #include <QFile>
 #include <QFileInfo>

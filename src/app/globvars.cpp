@@ -1,3 +1,0 @@
-#include "app/globvars.h"
-
-GlobVars globvars;

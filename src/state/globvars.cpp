@@ -1,0 +1,3 @@
+#include "state/globvars.h"
+
+GlobVars globvars;
