@@ -11,7 +11,6 @@
 #include "app/users_guide.h"
 #include "media/dialogs.h"
 #include "media/sound.h"
-#include "playback/playback_placeholder.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -119,7 +118,6 @@ bool Banner::event(QEvent* event)
 
 void Banner::activate_menu()
 {
-    unloadPlayback();
     if (FirstActivation == 1) {
         // Cleared before events run, so an activation delivered meanwhile
         // cannot play the gong a second time.
@@ -141,45 +139,34 @@ void Banner::play_movies()
     const ClipListBuild build = build_clip_list(g_);
     if (!build.message.isEmpty())
         dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::None, build.message);
-    if (!build.fileRead) {
+    if (build.fileRead && g_.ClipCount == 0)
+        dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information,
+                         QStringLiteral("There are no clips to play: no clip of the chosen sequence belongs to a "
+                                        "category that is switched on.\nChoose more categories in the Categories "
+                                        "menu, or another Movie Clip Sequence."));
+    if (!build.fileRead || g_.ClipCount == 0) {
         banimage_->setVisible(true);  // back to the plain menu, not an empty window
         return;
     }
-    unloadPlayback();
-    auto* playback = new PlaybackPlaceholder(g_, [this] { returnFromPlayback(); });
+    if (playback_ || !playbackServices_)
+        return;
+    auto* playback = new PlaybackWindow(g_, *playbackServices_,
+                                        [this](const QString& message) { returnFromPlayback(message); });
     playback_ = playback;
-    playback->installEventFilter(this);
     show_full_screen(*playback);
     hide();
 }
 
-void Banner::returnFromPlayback()
+void Banner::returnFromPlayback(const QString& messageForAdult)
 {
+    playback_.clear();
     show_full_screen(*this);
     activateWindow();
-    unloadPlayback();
-}
-
-void Banner::unloadPlayback()
-{
-    if (!playback_)
-        return;
-    // Later, not now: this may run while the playback window's code is on the stack.
-    playback_->hide();
-    playback_->deleteLater();
-    playback_.clear();
-}
-
-bool Banner::eventFilter(QObject* watched, QEvent* event)
-{
-    // Closing the playback window through the window system must bring the
-    // menu back rather than leave the program running with no window.
-    if (watched == playback_ && event->type() == QEvent::Close)
-        QTimer::singleShot(0, this, [this] {
-            if (playback_)
-                returnFromPlayback();
+    // From the event loop: the playback run is still on the stack here.
+    if (!messageForAdult.isEmpty())
+        QTimer::singleShot(0, this, [this, messageForAdult] {
+            dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information, messageForAdult);
         });
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void Banner::list_clips()

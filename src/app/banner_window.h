@@ -2,9 +2,12 @@
 // The menu window: the adult's control panel, shown full screen with the
 // banner picture, "Play Movies" and "Exit", and the options menus.
 
+#include "playback/playback_window.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <cstdint>
+#include <optional>
 
 struct GlobVars;
 class Dialogs;
@@ -27,6 +30,10 @@ public:
     // that failed, hide this window and signal programEnding.
     void end_program();
 
+    // The services a playback run needs; until they are given, "Play Movies"
+    // only builds the clip list.
+    void set_playback_services(PlaybackServices services) { playbackServices_.emplace(std::move(services)); }
+
     void play_movies();
     void list_clips();
     void show_users_guide();
@@ -38,13 +45,11 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QSize screenSize() const;
     void layOut();
-    void returnFromPlayback();
-    void unloadPlayback();
+    void returnFromPlayback(const QString& messageForAdult);
 
     GlobVars& g_;
     Dialogs& dialogs_;
@@ -52,7 +57,8 @@ private:
     QPushButton* startButton_;
     QPushButton* exitButton_;
     QListWidget* list1_;
-    QPointer<QWidget> playback_;
+    std::optional<PlaybackServices> playbackServices_;
+    QPointer<PlaybackWindow> playback_;  // the run under way; it deletes itself at its end
     int16_t FirstActivation = 1;
     bool activationDue_ = false;  // shown since the last activation steps ran
     bool ending_ = false;

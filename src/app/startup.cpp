@@ -7,6 +7,9 @@
 #include "state/globvars.h"
 #include "state/settings.h"
 #include "media/dialogs.h"
+#include "media/monotonic_clock.h"
+#include "media/mpv_player.h"
+#include "media/version_name.h"
 #include "media/mpv_sound_output.h"
 #include "media/sound.h"
 
@@ -27,10 +30,30 @@ void showCredits(Banner* banner)
     show_full_screen(*credits);
 }
 
+// FLICKERBOX_WINDOWS_VERSION=5.1 (major.minor) makes the program answer as that
+// version of Windows NT would, so a developer can watch the turn that holds
+// the player's own first frame. Unset, the platform answers.
+std::unique_ptr<VersionQuery> version_query()
+{
+    const QStringList parts = qEnvironmentVariable("FLICKERBOX_WINDOWS_VERSION").split(u'.');
+    bool majorOk = false, minorOk = false;
+    const uint major = parts.value(0).toUInt(&majorOk);
+    const uint minor = parts.size() > 1 ? parts.value(1).toUInt(&minorOk) : 0;
+    if (!majorOk || (parts.size() > 1 && !minorOk))
+        return std::make_unique<PlatformVersionQuery>();
+    return std::make_unique<ReportedVersionQuery>(OsVersionInfo{major, minor, 0, PlatformWin32Nt});
+}
+
 }  // namespace
 
 int flickerbox_main(int argc, char** argv)
 {
+    // Every frame of an animation must reach the screen while the playback
+    // run keeps the event loop busy; a Wayland compositor may hold such frames
+    // back, so run under XWayland unless the user chose a platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");  // number parsing and libmpv need the C numeric locale
     // The windows hand over to each other (menu, playback, credits); the run
@@ -48,7 +71,12 @@ int flickerbox_main(int argc, char** argv)
     MpvSoundOutput sound;
     set_sound_output(&sound);
 
+    const std::unique_ptr<VersionQuery> version = version_query();
+    const SteadyClock clock;
     auto* banner = new Banner(globvars, dialogs, nullptr);
+    banner->set_playback_services({dialogs, *version, clock,
+                                   [](QWidget* container) { return std::make_unique<MpvPlayer>(container); },
+                                   {}});
     QObject::connect(banner, &Banner::programEnding, banner, [banner] { showCredits(banner); });
     show_full_screen(*banner);
     if (!loaded.message.isEmpty())

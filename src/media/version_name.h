@@ -24,6 +24,21 @@ public:
     bool query(OsVersionInfo& info) override;
 };
 
+// Reports a version given by the caller: how a developer reaches the turn
+// that holds the player's own first frame on a system without such a version.
+class ReportedVersionQuery : public VersionQuery {
+public:
+    explicit ReportedVersionQuery(OsVersionInfo info) : info_(info) {}
+    bool query(OsVersionInfo& info) override
+    {
+        info = info_;
+        return true;
+    }
+
+private:
+    OsVersionInfo info_;
+};
+
 inline constexpr uint32_t PlatformWin32Nt = 2;
 
 // The name from the version table; the record is zeroed before the query, so

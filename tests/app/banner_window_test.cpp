@@ -7,7 +7,9 @@
 #include "state/settings.h"
 #include "fake_dialogs.h"
 #include "media/sound.h"
-#include "playback/playback_placeholder.h"
+#include "media/monotonic_clock.h"
+#include "media/version_name.h"
+#include "support/fake_player.h"
 
 #include <QApplication>
 #include <QFile>
@@ -68,10 +70,10 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    PlaybackPlaceholder* playbackWindow()
+    PlaybackWindow* playbackWindow()
     {
         for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* playback = qobject_cast<PlaybackPlaceholder*>(widget); playback && playback->isVisible())
+            if (auto* playback = qobject_cast<PlaybackWindow*>(widget); playback && playback->isVisible())
                 return playback;
         return nullptr;
     }
@@ -232,29 +234,50 @@ TEST_F(BannerTest, PlayMoviesWithoutASequenceFileStaysInTheMenu)
     EXPECT_TRUE(child<QLabel>(banner, "banimage")->isVisible());
 }
 
-TEST_F(BannerTest, PlayMoviesHandsOverAndEscComesBack)
+TEST_F(BannerTest, PlayMoviesHandsOverAndComesBackWithWhatStoppedTheRun)
 {
+    // No backdrop or hand in the folder: the run cannot start and must say why.
     writeFile("aobj_sqa.seq", "zebra,animals,Zebra,,\r\nyak,food,Yak,,\r\n");
+    g.SequenceOrder = 3;
+    g.CategoryEnabled.fill(0);
+    g.CategoryEnabled[0] = 1;
+    PlatformVersionQuery version;
+    SteadyClock clock;
+    Banner banner(g, dialogs, nullptr);
+    banner.set_playback_services(
+        {dialogs, version, clock, [](QWidget* box) { return std::make_unique<FakePlayer>(box); }, {}});
+    banner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
+    menu_action(*banner.menuBar(), "list_clips")->trigger();
+
+    child<QPushButton>(banner, "StartButton")->click();
+    EXPECT_EQ(g.ClipCount, 1);
+    EXPECT_FALSE(banner.isVisible());
+    QPointer<PlaybackWindow> playback = playbackWindow();
+    ASSERT_TRUE(playback);
+
+    QTRY_VERIFY_WITH_TIMEOUT(playback.isNull(), 2000);
+    EXPECT_TRUE(banner.isVisible());
+    EXPECT_FALSE(child<QListWidget>(banner, "List1")->isVisible());
+    EXPECT_EQ(sound.played.size(), 1) << "no second gong";
+    QTRY_COMPARE_WITH_TIMEOUT(dialogs.messages.size(), size_t(1), 2000);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(g.DataFolder + "aobj_tv.jpg")) << dialogs.messages[0].text.toStdString();
+}
+
+TEST_F(BannerTest, PlayMoviesWithNoQualifyingClipSaysSoAndStays)
+{
+    writeFile("aobj_sqa.seq", "yak,food,Yak,,\r\n");
     g.SequenceOrder = 3;
     g.CategoryEnabled.fill(0);
     g.CategoryEnabled[0] = 1;
     Banner banner(g, dialogs, nullptr);
     banner.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
-    menu_action(*banner.menuBar(), "list_clips")->trigger();
-
     child<QPushButton>(banner, "StartButton")->click();
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(g.ClipCount, 1);
-    EXPECT_FALSE(banner.isVisible());
-    QPointer<PlaybackPlaceholder> playback = playbackWindow();
-    ASSERT_TRUE(playback);
-
-    QTest::keyClick(playback, Qt::Key_Escape);
-    QTRY_VERIFY_WITH_TIMEOUT(playback.isNull(), 2000);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("no clips to play"));
     EXPECT_TRUE(banner.isVisible());
-    EXPECT_FALSE(child<QListWidget>(banner, "List1")->isVisible());
-    EXPECT_EQ(sound.played.size(), 1) << "no second gong";
+    EXPECT_EQ(playbackWindow(), nullptr);
 }
 
 }  // namespace

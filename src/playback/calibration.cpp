@@ -1,0 +1,80 @@
+// Measures how fast this computer draws the wipe and the pressing hand, and
+// derives the delay counts that make each last about one second.
+
+#include "playback/playback_window.h"
+
+#include "media/dialogs.h"
+#include "media/monotonic_clock.h"
+#include "media/press_hand.h"
+#include "media/sound.h"
+#include "media/video_player.h"
+#include "media/wipe.h"
+#include "playback/layout.h"
+#include "state/globvars.h"
+
+#include <cmath>
+
+namespace {
+constexpr double TrialCount = 5000;
+
+// The count that makes `animate`, run with TrialCount, last one second. A
+// clock that did not move measures again; one that never moves counts as a
+// trial of one second, so the division can never fail and the animations
+// keep a usable pace.
+template <typename Animate>
+double calibrated_count(const MonotonicClock& clock, Animate&& animate)
+{
+    double seconds = 0;
+    for (int attempt = 0; attempt < 3 && seconds <= 0; ++attempt) {
+        const double t0 = clock.seconds();
+        animate();
+        seconds = clock.seconds() - t0;
+    }
+    if (seconds <= 0)
+        seconds = 1;
+    const double count = std::floor((1 / seconds) * TrialCount);
+    return count == 0 ? 1 : count;
+}
+}  // namespace
+
+void PlaybackWindow::calibrate_time()
+{
+    picMp1_->hide();
+    services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::None,
+                              QStringLiteral("Flickerbox needs to calibrate the speed of your computer.\n"
+                                             "This only needs to be done the very first time."));
+    yield();
+    const QPoint movieArea = backdrop_geometry(g_.BackgroundKind).movie_area;
+    Picture& background = pictures_.Background.picture();
+    (void)draw_backdrop(pictures_, g_);  // its files were checked before the run began
+
+    player_->move(0, 0);
+    picMp1_->resize(352, 240);
+    player_->resize(352, 240);
+    picMp1_->move(movieArea);
+    Picture& card = pictures_.pb4;
+    card.load(g_.DataFolder + QStringLiteral("aobj_cal.jpg"));
+    const int16_t width = int16_t(card.width()), height = int16_t(card.height());
+    const BlitRect wipeRect{int16_t(g_.BackgroundKind == 1 ? 600 - width : 10), 20, width, height, 0, 0};
+    player_->setFileName(g_.MediaFolder + QStringLiteral("timer.mpg"));
+    picMp1_->show();
+    player_->play();
+    player_->pause();
+    yield();
+
+    g_.WipeCalibration = calibrated_count(services_.clock, [&] {
+        wipe_picture(wipeRect, card, background, 2, 2, TrialCount);
+    });
+    play_sound(g_.DataFolder + QStringLiteral("aobj_clk"), QStringLiteral("DONT_LOOP"));
+    (void)draw_backdrop(pictures_, g_);
+    g_.PressCalibration = calibrated_count(services_.clock, [&] {
+        const double trial = TrialCount;
+        const int16_t increment = 1;
+        press_hand(pictures_.HandRect, pictures_.HandMaskRect, 2, 35, pictures_.PB1, background, pictures_.pb2,
+                   pictures_.PBW, trial, increment, g_.DataFolder + QStringLiteral("aobj_clk"));
+    });
+    services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::None,
+                              QStringLiteral("Calibration complete."));
+    // Its clip is not one of the learner's: nothing of it may show later.
+    player_->setFileName(QString());
+}

@@ -1,0 +1,101 @@
+// What both presentation cycles share: the label picture, the backdrop, and
+// the player's place at each screen size.
+
+#include "playback/playback_window.h"
+
+#include "media/blit.h"
+#include "media/video_player.h"
+#include "media/wipe.h"
+#include "playback/layout.h"
+#include "state/globvars.h"
+
+namespace {
+constexpr int StillWidth = 352;
+constexpr int StillHeight = 240;
+}
+
+QPoint PlaybackWindow::still_position() const
+{
+    return backdrop_geometry(g_.BackgroundKind).movie_area;
+}
+
+bool PlaybackWindow::load_label(const QString& clip)
+{
+    Picture& label = pictures_.pb4;
+    if (!label.load(g_.MediaFolder + clip + QStringLiteral(".jpg"))) {
+        skip_unusable_clip(clip, clip + QStringLiteral(".jpg"));
+        return false;
+    }
+    const int16_t width = int16_t(label.width()), height = int16_t(label.height());
+    labelRect_ = {int16_t(g_.BackgroundKind == 1 ? 600 - width : 10), 20, width, height, 0, 0};
+    return true;
+}
+
+void PlaybackWindow::wipe_label_in()
+{
+    wipe_picture(labelRect_, pictures_.pb4, pictures_.Background.picture(), g_.BackgroundKind == 1 ? 2 : 1, 2,
+                 g_.WipeCalibration);
+}
+
+void PlaybackWindow::draw_backdrop_and_label()
+{
+    (void)draw_backdrop(pictures_, g_);  // its files were checked before the run began
+    copy_rect(labelRect_, pictures_.pb4, pictures_.Background.picture());
+}
+
+void PlaybackWindow::remove_label_after_skip()
+{
+    if (g_.ScreenSize == 1)
+        blank_rect(labelRect_, pictures_.Background.picture());
+    else
+        clear_backdrop(pictures_);
+}
+
+void PlaybackWindow::place_player_normal(QPoint position)
+{
+    player_->resize(StillWidth, StillHeight);
+    picMp1_->resize(player_->width(), player_->height());
+    picMp1_->move(position);
+    player_->move(0, 0);
+}
+
+void PlaybackWindow::enlarge_to_full_screen()
+{
+    const QSize screen = screen_pixels();
+    pictures_.Background.hide();
+    pictures_.Background.move(0, 0);
+    pictures_.Background.picture().set_size(screen.width(), screen.height());
+    picMp1_->setGeometry(0, 0, screen.width(), screen.height());
+    player_->move(0, 0);
+    player_->resize(screen.width(), screen.height());
+    pictures_.Background.show();
+}
+
+void PlaybackWindow::enlarge_to_mid_size()
+{
+    pictures_.Background.hide();
+    picMp1_->setGeometry(0, 0, 640, 480);
+    player_->move(0, 0);
+    player_->resize(640, 480);
+    pictures_.Background.show();
+}
+
+void PlaybackWindow::restore_normal_layout(QPoint position)
+{
+    pictures_.Background.hide();
+    // 640 x 480 here, not the 641 x 481 of the window's own layout.
+    pictures_.Background.picture().set_size(640, 480);
+    pictures_.Background.move(centred_area());
+    player_->move(0, 0);
+    picMp1_->move(position);
+    player_->resize(StillWidth, StillHeight);
+    picMp1_->resize(player_->width(), player_->height());
+    pictures_.Background.show();
+}
+
+void PlaybackWindow::raise_player_on_first_frame()
+{
+    // The first still is the clip's first frame: it stays in front until the
+    // clip really shows, so the area never goes black in between.
+    raisePlayerOnFirstFrame_ = true;
+}

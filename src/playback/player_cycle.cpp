@@ -1,0 +1,82 @@
+// One turn with the clip's first frame held by the player itself, for the
+// systems that show a held player's picture.
+
+#include "playback/playback_window.h"
+
+#include "media/blit.h"
+#include "media/press_hand.h"
+#include "media/sound.h"
+#include "media/video_player.h"
+#include "state/globvars.h"
+
+#include <QScopeGuard>
+
+void PlaybackWindow::present_clip_player(const QString& clip)
+{
+    // Every way out of the turn leaves the prompt timer off.
+    const auto endCycle = qScopeGuard([this] { timer1_.stop(); });
+    const QString media = g_.MediaFolder + clip;
+
+    player_->setAutoStart(false);
+    yield();
+    if (LeaveRequested == 1)
+        return;
+    const QPoint still = still_position();
+    place_player_normal(still);
+    player_->setVisible(false);
+    if (!load_label(clip))
+        return;
+    player_->setFileName(media + QStringLiteral(".mpg"));
+    wipe_label_in();
+    play_sound(media, QStringLiteral("DONT_LOOP"));
+    yield();
+    if (LeaveRequested == 1)
+        return;
+    draw_backdrop_and_label();
+    player_->play();
+    player_->pause();
+
+    WaitPhase = 1;
+    wait_for_response();
+    WaitPhase = 0;
+    // A skipped clip stays open and held until the next turn opens its own.
+    if (g_.SkipRequested != 0)
+        return remove_label_after_skip();
+    if (LeaveRequested == 1)
+        return;
+
+    press_hand(pictures_.HandRect, pictures_.HandMaskRect, 2, 35, pictures_.PB1, pictures_.Background.picture(),
+               pictures_.pb2, pictures_.PBW, g_.PressCalibration, 1, g_.DataFolder + QStringLiteral("aobj_clk"));
+    if (g_.ScreenSize == 3) {
+        enlarge_to_full_screen();
+        yield();
+        if (LeaveRequested == 1)
+            return;
+    }
+    if (g_.ScreenSize == 2) {
+        enlarge_to_mid_size();
+        yield();
+        if (LeaveRequested == 1)
+            return;
+    }
+    player_->play();
+    // The clip plays to its end even when leaving was asked for meanwhile.
+    while (player_->playState() == VideoPlayer::Playing)
+        yield_until_event();
+    if (LeaveRequested == 1)
+        return;
+    if (g_.ScreenSize == 2 || g_.ScreenSize == 3) {
+        restore_normal_layout(still);
+        yield();
+        if (LeaveRequested == 1)
+            return;
+        draw_backdrop_and_label();
+    }
+
+    WaitPhase = 2;
+    wait_for_response();
+    WaitPhase = 0;
+    timer1_.stop();
+    blank_rect(labelRect_, pictures_.Background.picture());
+    place_player_normal(still);
+}

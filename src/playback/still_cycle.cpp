@@ -1,0 +1,134 @@
+// One turn with the clip's first and last frames shown as still pictures.
+
+#include "playback/playback_window.h"
+
+#include "media/blit.h"
+#include "media/press_hand.h"
+#include "media/sound.h"
+#include "media/video_player.h"
+#include "playback/layout.h"
+#include "state/globvars.h"
+
+#include <QScopeGuard>
+
+bool PlaybackWindow::stack_stills(const QString& clip, QPoint still)
+{
+    // Held back from the screen until the first still is in front: the new
+    // last still must not be seen before its time.
+    pictures_.Background.setUpdatesEnabled(false);
+    const auto showStacked = qScopeGuard([this] {
+        pictures_.Background.setUpdatesEnabled(true);
+        pictures_.Background.repaint();  // now: the wipe and the sound that follow do not yield
+    });
+    const QString media = g_.MediaFolder + clip;
+    if (!picFirst_->picture().load(media + QStringLiteral("_first.jpg"))) {
+        skip_unusable_clip(clip, clip + QStringLiteral("_first.jpg"));
+        return false;
+    }
+    if (!picLast_->picture().load(media + QStringLiteral("_last.jpg"))) {
+        skip_unusable_clip(clip, clip + QStringLiteral("_last.jpg"));
+        return false;
+    }
+    picFirst_->picture().set_size(352, 240);
+    picLast_->picture().set_size(352, 240);
+    place_player_normal(still);
+    player_->setVisible(false);
+    picFirst_->move(still);
+    picLast_->move(still);
+    picFirst_->raise();
+    picFirst_->show();
+    return true;
+}
+
+void PlaybackWindow::present_clip_stills(const QString& clip)
+{
+    // Every way out of the turn leaves the prompt timer off.
+    const auto endCycle = qScopeGuard([this] { timer1_.stop(); });
+    const QString media = g_.MediaFolder + clip;
+
+    player_->setAutoStart(true);
+    yield();
+    if (LeaveRequested == 1)
+        return;
+
+    const QPoint still = still_position();
+    if (!stack_stills(clip, still))
+        return;
+
+    if (!load_label(clip))
+        return;
+    wipe_label_in();
+    play_sound(media, QStringLiteral("DONT_LOOP"));
+    yield();
+    if (LeaveRequested == 1)
+        return;
+    draw_backdrop_and_label();
+
+    WaitPhase = 1;
+    wait_for_response();
+    WaitPhase = 0;
+    if (g_.SkipRequested != 0)
+        return remove_label_after_skip();
+    if (LeaveRequested == 1)
+        return;
+
+    press_hand(pictures_.HandRect, pictures_.HandMaskRect, 2, 35, pictures_.PB1, pictures_.Background.picture(),
+               pictures_.pb2, pictures_.PBW, g_.PressCalibration, 1, g_.DataFolder + QStringLiteral("aobj_clk"));
+
+    const QString movie = media + QStringLiteral(".mpg");
+    if (g_.ScreenSize == 3) {
+        picMp1_->raise();
+        enlarge_to_full_screen();
+        player_->setFileName(movie);
+        yield();
+        if (LeaveRequested == 1)
+            return;
+    }
+    if (g_.ScreenSize == 2) {
+        picMp1_->raise();
+        enlarge_to_mid_size();
+        player_->setFileName(movie);
+        yield();
+        if (LeaveRequested == 1)
+            return;
+    }
+    if (g_.ScreenSize == 1) {
+        raise_player_on_first_frame();
+        player_->setFileName(movie);
+    }
+
+    // Until the clip has ended; each pass sleeps until the player or the
+    // learner has something new.
+    for (;;) {
+        const int16_t first = player_->playState(), second = player_->playState();
+        if (first != VideoPlayer::Waiting && second != VideoPlayer::Playing)
+            break;
+        yield_until_event();
+        if (LeaveRequested == 1) {
+            player_->stop();
+            player_->setFileName(QString());
+            return;
+        }
+    }
+
+    raisePlayerOnFirstFrame_ = false;
+    picLast_->show();
+    picLast_->raise();
+    pictures_.Background.repaint();
+    if (LeaveRequested == 1)
+        return;
+    if (g_.ScreenSize == 2 || g_.ScreenSize == 3) {
+        restore_normal_layout(still);
+        yield();
+        if (LeaveRequested == 1)
+            return;
+        draw_backdrop_and_label();
+    }
+
+    WaitPhase = 2;
+    wait_for_response();
+    WaitPhase = 0;
+    timer1_.stop();
+    blank_rect(labelRect_, pictures_.Background.picture());
+    place_player_normal(still);
+}

@@ -1,0 +1,158 @@
+#include "playback/playback_fixture.h"
+
+#include "support/wait_until.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QKeyEvent>
+#include <QTest>
+
+namespace {
+const char* const Clips[] = {"alpha", "beta", "gamma"};
+}
+
+QColor first_colour(int clip) { return QColor(40 + 60 * clip, 200, 40); }
+QColor last_colour(int clip) { return QColor(200, 40, 40 + 60 * clip); }
+QColor label_colour(int clip) { return QColor(40, 40 + 60 * clip, 220); }
+
+void RecordingSound::play(const QString& wavPath, bool)
+{
+    played << QFileInfo(wavPath).fileName();
+}
+
+double ScriptedClock::seconds() const
+{
+    if (!readings.empty()) {
+        last = readings.front();
+        readings.pop_front();
+    }
+    return last;
+}
+
+void PlaybackTest::SetUp()
+{
+    ASSERT_TRUE(dir.isValid());
+    set_sound_output(&sound);
+    g.ProgramFolder = g.DataFolder = g.MediaFolder = dir.path() + u'/';
+    g.InputDevice = 6;
+    g.ScreenSize = 1;
+    g.BackgroundKind = 1;
+    g.PromptInterval = 0;
+    g.PressCalibration = 1;
+    g.WipeCalibration = 1;
+    g.CurrentClip = 0;
+    g.ClipCount = 3;
+    for (int i = 0; i < 3; ++i) {
+        const QString clip = Clips[i];
+        g.ClipList[i + 1] = clip;
+        writePicture(clip + "_first.jpg", {352, 240}, first_colour(i + 1));
+        writePicture(clip + "_last.jpg", {352, 240}, last_colour(i + 1));
+        writePicture(clip + ".jpg", {120, 90}, label_colour(i + 1));
+        writeBytes(clip + ".wav");
+        writeBytes(clip + ".mpg");
+    }
+    writePicture("aobj_tv.jpg", {397, 364}, QColor(230, 140, 40));
+    writePicture("aobj_thr.jpg", {629, 350}, QColor(150, 20, 30));
+    writePicture("aobj_cal.jpg", {120, 90}, Qt::white);
+    QImage hand(184, 180, QImage::Format_RGB32);
+    for (int y = 0; y < 89; ++y)
+        for (int x = 0; x < 184; ++x)
+            hand.setPixel(x, y, x > 60 && x < 120 ? qRgb(250, 210, 170) : qRgb(0, 0, 0));
+    for (int y = 90; y < 180; ++y)
+        for (int x = 0; x < 184; ++x)
+            hand.setPixel(x, y, x > 60 && x < 120 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+    ASSERT_TRUE(hand.save(g.DataFolder + "aobj_hnd.jpg", nullptr, 100));
+    for (const char* name : {"aobj_nul.ico", "aobj_clk.wav", "aobj_prs.wav", "timer.mpg"})
+        writeBytes(name);
+}
+
+void PlaybackTest::TearDown()
+{
+    delete window.data();
+    set_sound_output(nullptr);
+}
+
+void PlaybackTest::writePicture(const QString& name, QSize size, QColor colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    ASSERT_TRUE(image.save(g.DataFolder + name, nullptr, 100));
+}
+
+void PlaybackTest::writeBytes(const QString& name)
+{
+    QFile file(g.DataFolder + name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not empty");
+}
+
+bool PlaybackTest::run(std::vector<Step> steps, int timeoutMs)
+{
+    PlaybackServices services{dialogs, *version, clock,
+                              [this](QWidget* box) {
+                                  auto fake = std::make_unique<FakePlayer>(box);
+                                  fake->clipMs = playerClipMs;
+                                  fake->calls = playerCalls;
+                                  player = fake.get();
+                                  return fake;
+                              },
+                              pollSwitch};
+    window = new PlaybackWindow(g, services, [this](const QString& message) {
+        left = true;
+        leaveMessage = message;
+    });
+    std::deque<Step> pending(steps.begin(), steps.end());
+    QTimer script;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QObject::connect(&script, &QTimer::timeout, [&] {
+        // The run's loops are below this test on the stack: a run that goes
+        // wrong is asked to leave, or the test would never end.
+        if (elapsed.elapsed() > timeoutMs && window)
+            window->LeaveRequested = 1;
+        if (!pending.empty() && pending.front().when()) {
+            const Step step = pending.front();
+            pending.pop_front();
+            step.act();
+        }
+    });
+    script.start(2);
+    window->resize(1024, 768);
+    window->show();
+    const bool ended = wait_until([&] { return window.isNull(); }, timeoutMs + 2000)
+                       && elapsed.elapsed() <= timeoutMs;
+    EXPECT_TRUE(pending.empty()) << pending.size() << " steps never came";
+    return ended && pending.empty();
+}
+
+void PlaybackTest::key(int qtKey, Qt::KeyboardModifiers modifiers, bool release)
+{
+    QKeyEvent press(QEvent::KeyPress, qtKey, modifiers);
+    QApplication::sendEvent(window->focusWidget() ? window->focusWidget() : window.data(), &press);
+    if (release) {
+        QKeyEvent up(QEvent::KeyRelease, qtKey, modifiers);
+        QApplication::sendEvent(window->focusWidget() ? window->focusWidget() : window.data(), &up);
+    }
+}
+
+void PlaybackTest::click(QWidget* on)
+{
+    QTest::mouseClick(on, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+QRgb PlaybackTest::backgroundPixel(int x, int y) const
+{
+    return window->pictures().Background.picture().image().pixel(x, y);
+}
+
+QWidget* PlaybackTest::frontmost() const
+{
+    const auto children = window->pictures().Background.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (auto it = children.rbegin(); it != children.rend(); ++it)
+        if ((*it)->isVisible())
+            return *it;
+    return nullptr;
+}

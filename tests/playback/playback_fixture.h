@@ -1,0 +1,78 @@
+#pragma once
+// A playback window on fakes (player, sound, dialogs, clock, version), with a
+// program folder of small generated pictures, and a script of steps that runs
+// from the event loop while the window's run is on the stack.
+
+#include "app/fake_dialogs.h"
+#include "media/monotonic_clock.h"
+#include "media/sound.h"
+#include "media/version_name.h"
+#include "playback/playback_window.h"
+#include "state/globvars.h"
+#include "support/fake_player.h"
+
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <deque>
+#include <gtest/gtest.h>
+#include <memory>
+
+struct RecordingSound : SoundOutput {
+    QStringList played;  // file names only
+    void play(const QString& wavPath, bool) override;
+};
+
+// Gives the readings it was handed, then the last one again.
+struct ScriptedClock : MonotonicClock {
+    mutable std::deque<double> readings;
+    mutable double last = 0;
+    double seconds() const override;
+};
+
+class PlaybackTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A program folder with every file a run reads, and clips alpha, beta, gamma.
+    void writePicture(const QString& name, QSize size, QColor colour);
+    void writeBytes(const QString& name);
+
+    // Starts a run. Each step acts once its condition holds, in order; the
+    // run must end within timeoutMs. Returns false if it did not.
+    struct Step {
+        std::function<bool()> when;
+        std::function<void()> act;
+    };
+    bool run(std::vector<Step> steps, int timeoutMs = 8000);
+
+    // Input as the window system delivers it.
+    void key(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool release = true);
+    void click(QWidget* on);
+
+    // In a response wait where a press now counts.
+    bool inWait(int phase) const { return window && window->WaitPhase == phase && window->awaiting_response(); }
+    QRgb backgroundPixel(int x, int y) const;
+    QWidget* frontmost() const;  // the picture box in front inside Background
+
+    QTemporaryDir dir;
+    GlobVars g;
+    FakeDialogs dialogs;
+    RecordingSound sound;
+    ScriptedClock clock;
+    std::unique_ptr<VersionQuery> version = std::make_unique<PlatformVersionQuery>();
+    std::function<void(GlobVars&)> pollSwitch;
+
+    QPointer<PlaybackWindow> window;
+    QPointer<FakePlayer> player;  // while the window lives
+    std::shared_ptr<QStringList> playerCalls = std::make_shared<QStringList>();
+    int playerClipMs = 30;
+    bool left = false;
+    QString leaveMessage;
+};
+
+// Colours of the generated stills and labels, by clip.
+QColor first_colour(int clip);
+QColor last_colour(int clip);
+QColor label_colour(int clip);

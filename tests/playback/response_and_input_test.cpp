@@ -1,0 +1,183 @@
+// The learner's and the adult's input during a run: the response wait with
+// its cross and prompts, the keys, the mouse, the exit link and calibration.
+
+#include "playback/playback_fixture.h"
+#include "playback/virtual_key.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+TEST_F(PlaybackTest, ASwitchHeldAtTheStartOfAWaitShowsTheCrossUntilReleased)
+{
+    g.InputDevice = 1;
+    int level = 1;
+    pollSwitch = [&](GlobVars& vars) { vars.SwitchPressed = int16_t(level); };
+    const int left = 190, top = 85;  // the TV set's marker square
+    bool crossShown = false, squareRestored = false;
+    ASSERT_TRUE(run({
+        {[&] { return window && window->running() && qBlue(backgroundPixel(left + 5, top + 4)) > 200; },
+         [&] {
+             crossShown = qBlue(backgroundPixel(left + 96 + 2, top + 96)) > 200
+                          && qBlue(backgroundPixel(left + 96, top + 4)) > 200 && window->WaitPhase == 1
+                          && !window->Timer1().isActive();
+             level = 0;
+         }},
+        {[&] { return inWait(1) && qBlue(backgroundPixel(left + 5, top + 4)) < 200; },
+         [&] {
+             squareRestored = window->pictures().Background.picture().image().copy(left, top, 100, 100)
+                              == window->pictures().pbw2.image().copy(0, 0, 100, 100);
+             level = 1;  // a fresh press: the response
+         }},
+        {[&] { return window->WaitPhase == 2; }, [&] { level = 0; }},  // still held as the clip ended
+        {[&] { return inWait(2); }, [&] { key(Qt::Key_Escape); }},
+    }));
+    EXPECT_TRUE(crossShown);
+    EXPECT_TRUE(squareRestored);
+    EXPECT_TRUE((*playerCalls).contains("open alpha.mpg"));
+}
+
+TEST_F(PlaybackTest, PromptsComeAtTheIntervalButNotWhileAKeyIsHeld)
+{
+    g.PromptInterval = 1;
+    int firingsWhileHeld = 0;
+    ASSERT_TRUE(run({
+        {[&] { return inWait(1) && sound.played.count("aobj_prs.wav") == 1; },
+         [&] {
+             EXPECT_EQ(window->Timer1().interval(), 1000);
+             key(Qt::Key_X, Qt::NoModifier, false);  // held from now on
+             QObject::connect(&window->Timer1(), &QTimer::timeout, [&] { ++firingsWhileHeld; });
+         }},
+        {[&] { return firingsWhileHeld == 1; },
+         [&] {
+             QKeyEvent up(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier);
+             QApplication::sendEvent(window.data(), &up);
+             key(Qt::Key_Escape);  // while X was held, Esc would not count
+         }},
+    }));
+    EXPECT_EQ(sound.played.count("aobj_prs.wav"), 1) << sound.played.join(',').toStdString();
+    EXPECT_FALSE((*playerCalls).contains("open alpha.mpg"));
+}
+
+TEST_F(PlaybackTest, KeyboardDeviceTakesSpaceAndTwoFromTheMainRowOnly)
+{
+    g.InputDevice = 7;
+    ASSERT_TRUE(run({
+        {[&] { return inWait(1); },
+         [&] {
+             key(Qt::Key_2, Qt::KeypadModifier);  // keypad digits do nothing
+             key(Qt::Key_Tab);                    // nor moves Tab the focus
+         }},
+        {[&] { return inWait(1); }, [&] { key(Qt::Key_At, Qt::ShiftModifier); }},  // Shift+2
+        {[&] { return inWait(2); }, [&] { key(Qt::Key_Space); }},
+        {[&] { return inWait(1) && g.CurrentClip == 2; }, [&] { key(Qt::Key_Escape); }},
+    }));
+    EXPECT_EQ((*playerCalls), QStringList({"open alpha.mpg"}));
+}
+
+TEST_F(PlaybackTest, AHeldKeyCountsOnceEvenWhenTheServerSendsRepeatsAsReleasePressPairs)
+{
+    g.InputDevice = 7;
+    ASSERT_TRUE(run({
+        {[&] { return inWait(1); },
+         [&] {
+             QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+             press.setTimestamp(100);
+             QApplication::sendEvent(window.data(), &press);
+         }},
+        {[&] { return inWait(2); },
+         [&] {
+             // The server's repeat: a release and a press with one timestamp.
+             for (ulong t : {400ul, 430ul}) {
+                 QKeyEvent up(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier);
+                 up.setTimestamp(t);
+                 QApplication::sendEvent(window.data(), &up);
+                 QKeyEvent again(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+                 again.setTimestamp(t);
+                 QApplication::sendEvent(window.data(), &again);
+             }
+         }},
+        {[&] { return inWait(2) && g.KeyReleased == 0; },
+         [&] {
+             QKeyEvent up(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier);
+             up.setTimestamp(500);
+             QApplication::sendEvent(window.data(), &up);
+             key(Qt::Key_Escape);
+         }},
+    }));
+    EXPECT_EQ(g.CurrentClip, 1) << "the repeats must not start the next clip";
+}
+
+TEST_F(PlaybackTest, ExitLinkIgnoresSinglePressesAndLeavesOnADoubleClick)
+{
+    QRect link;
+    int screenWidth = 0;
+    ASSERT_TRUE(run({
+        {[&] { return inWait(1); },
+         [&] {
+             auto* label = window->findChild<QLabel*>("LabelExitLink");
+             link = label->geometry();
+             screenWidth = window->screen()->size().width();
+             QTest::mouseClick(label, Qt::LeftButton);
+         }},
+        {[&] { return inWait(1) && g.MouseReleased == 1; },
+         [&] { QTest::mouseDClick(window->findChild<QLabel*>("LabelExitLink"), Qt::LeftButton); }},
+    }));
+    EXPECT_EQ(g.CurrentClip, 1);
+    EXPECT_FALSE((*playerCalls).contains("open alpha.mpg")) << "a press on the link is no response";
+    EXPECT_EQ(link.top(), 0);
+    EXPECT_EQ(link.right() + 1, screenWidth - 2) << "right edge 2 pixels from the screen's edge";
+}
+
+TEST_F(PlaybackTest, ADoubleClickIsTwoPressesForTheMouseDevice)
+{
+    ASSERT_TRUE(run({
+        {[&] { return inWait(1); }, [&] { click(&window->pictures().Background); }},
+        {[&] { return inWait(2); }, [&] { QTest::mouseDClick(&window->PicLast(), Qt::LeftButton); }},
+        {[&] { return inWait(1) && g.CurrentClip == 2; }, [&] { key(Qt::Key_Escape); }},
+    }));
+}
+
+TEST_F(PlaybackTest, CalibrationDerivesBothCountsFromTheMeasuredDurations)
+{
+    g.PressCalibration = 0;
+    g.WipeCalibration = 0;
+    // The wipe reads a clock that did not move, measures again and takes
+    // 2.5 s; the press takes 0.3 s.
+    clock.readings = {7, 7, 10, 12.5, 20, 20.3};
+    ASSERT_TRUE(run({{[&] { return inWait(1); }, [&] { key(Qt::Key_Escape); }}}));
+    EXPECT_EQ(g.WipeCalibration, 2000);
+    EXPECT_EQ(g.PressCalibration, 16666);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text, "Flickerbox needs to calibrate the speed of your computer.\n"
+                                        "This only needs to be done the very first time.");
+    EXPECT_EQ(dialogs.messages[1].text, "Calibration complete.");
+    EXPECT_EQ((*playerCalls).mid(0, 4), QStringList({"open timer.mpg", "play", "pause", "close"}));
+}
+
+TEST_F(PlaybackTest, CalibrationOfAnEndlesslySlowComputerStoresOne)
+{
+    g.PressCalibration = 0;
+    clock.readings = {0, 6000, 0, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(run({{[&] { return inWait(1); }, [&] { key(Qt::Key_Escape); }}}));
+    EXPECT_EQ(g.WipeCalibration, 1);
+    EXPECT_EQ(g.PressCalibration, 5000) << "a clock that never moves: as if the trial took one second";
+}
+
+TEST(VirtualKey, DigitsCountByTheKeyNotTheCharacter)
+{
+    auto code = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        return virtual_key_code(QKeyEvent(QEvent::KeyPress, key, modifiers));
+    };
+    EXPECT_EQ(code(Qt::Key_A, Qt::ShiftModifier), 'A');
+    EXPECT_EQ(code(Qt::Key_Exclam, Qt::ShiftModifier), '1');
+    EXPECT_EQ(code(Qt::Key_ParenRight, Qt::ShiftModifier), '0');
+    EXPECT_EQ(code(Qt::Key_0, Qt::KeypadModifier), 0);
+    EXPECT_EQ(code(Qt::Key_Escape), VkEscape);
+    EXPECT_EQ(code(Qt::Key_F1), 0);
+}
+
+}  // namespace
