@@ -60,6 +60,16 @@ protected:
 
     SettingsLoadReport load(GlobVars& g) const { return LoadSettings(g, folder()); }
 
+    // The sample settings on disk, and the same with one option changed, to save over them.
+    GlobVars changed_over_sample_file() const
+    {
+        write_file(format_settings(sample_settings()));
+        GlobVars g = sample_settings();
+        g.ProgramFolder = folder();
+        g.InputDevice = 6;
+        return g;
+    }
+
     QTemporaryDir dir;
 };
 
@@ -340,10 +350,7 @@ TEST_F(SettingsFile, NonFiniteCalibrationIsSavedAsNotCalibrated)
 TEST_F(SettingsFile, InterruptedSaveLeavesTheOldFileIntact)
 {
     const QByteArray old = format_settings(sample_settings());
-    write_file(old);
-    GlobVars g = sample_settings();
-    g.ProgramFolder = folder();
-    g.InputDevice = 6;
+    const GlobVars g = changed_over_sample_file();
     // Half the content reaches the disk, then the write fails.
     const QString message = SaveSettings(g, [](QIODevice& file, const QByteArray& content) {
         file.write(content.left(content.size() / 2));
@@ -383,11 +390,7 @@ bool run_unprivileged(const std::function<bool()>& step)
 // the settings file itself may be written.
 TEST_F(SettingsFile, ReadOnlyFolderStillSavesIntoAWritableFile)
 {
-    const QByteArray old = format_settings(sample_settings());
-    write_file(old);
-    GlobVars g = sample_settings();
-    g.ProgramFolder = folder();
-    g.InputDevice = 6;
+    const GlobVars g = changed_over_sample_file();
     const QFileDevice::Permissions readable = QFileDevice::ReadOwner | QFileDevice::ReadGroup
                                               | QFileDevice::ReadOther | QFileDevice::ExeOwner
                                               | QFileDevice::ExeGroup | QFileDevice::ExeOther;
