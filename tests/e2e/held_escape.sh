@@ -56,11 +56,18 @@ hold_escape_in() {
 HOME=$work/home PULSE_SERVER=unix:/nonexistent timeout 120 "$work/program/flickerbox" &
 pid=$!
 
-# Return presses the focused "Play Movies" once the gong has ended.
+# Return presses the focused "Play Movies", which appears once the gong has
+# ended (2.2 s, and at most a second more on this silent device).
 menu=$(wait_for_window "Options")
-sleep 4
-xdotool windowfocus --sync "$menu" key Return
-wait_for_window "Flickerbox II" > /dev/null
+for _ in $(seq 15); do
+    sleep 1
+    visible_window "Flickerbox II" > /dev/null && break
+    xdotool windowfocus --sync "$menu" key Return 2>/dev/null || true
+done
+if ! visible_window "Flickerbox II" > /dev/null; then
+    echo "Return on \"Play Movies\" did not start playback within 15 s (did the gong end?)" >&2
+    exit 1
+fi
 
 hold_escape_in "Flickerbox II"
 if ! visible_window "Options" > /dev/null || visible_window "Credits" > /dev/null; then
