@@ -28,20 +28,7 @@ cp "$settings" "$work/program/aobj_se1.cfg"
 mkdir "$work/home"
 printf 'pcm.!default { type null }\n' > "$work/home/.asoundrc"
 
-# Prints the id of the visible window titled exactly $1, or fails.
-visible_window() {
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 | grep .
-}
-
-# Waits up to 20 s for a visible window titled $1; prints its id.
-wait_for_window() {
-    for _ in $(seq 100); do
-        visible_window "$1" && return 0
-        sleep 0.2
-    done
-    echo "no window titled \"$1\" appeared" >&2
-    return 1
-}
+source "$(dirname "$0")/x_windows.sh"
 
 hold_escape_in() {
     local id
