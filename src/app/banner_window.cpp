@@ -9,6 +9,7 @@
 #include "app/options_menus.h"
 #include "state/settings.h"
 #include "app/users_guide.h"
+#include "app/window_keys.h"
 #include "media/dialogs.h"
 #include "media/sound.h"
 
@@ -19,7 +20,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -71,12 +71,9 @@ Banner::Banner(GlobVars& g, Dialogs& dialogs, SwitchSetup* switches, QWidget* pa
     connect(menu_action(*menuBar(), QStringLiteral("list_clips")), &QAction::triggered, this, &Banner::list_clips);
     connect(menu_action(*menuBar(), QStringLiteral("show_users_guide")), &QAction::triggered, this,
             &Banner::show_users_guide);
-    // A window shortcut, so Esc works whichever control has the focus. Repeats
-    // of a held Esc do not count: the press that left playback must not also
-    // end the program.
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    esc->setAutoRepeat(false);
-    connect(esc, &QShortcut::activated, this, &Banner::end_program);
+    // Repeats of a held Esc do not count: the press that left playback must
+    // not also end the program.
+    connect(new WindowKeys(*this), &WindowKeys::escapePressed, this, &Banner::end_program);
 }
 
 QSize Banner::screenSize() const

@@ -3,6 +3,7 @@
 #include "media/dialogs.h"
 
 #include <cmath>
+#include <cstdio>
 
 QString colour_depth_refusal(int bitsPerPixel)
 {
@@ -18,6 +19,9 @@ bool check_colour_depth(int bitsPerPixel, Dialogs& dialogs)
     const QString refusal = colour_depth_refusal(bitsPerPixel);
     if (refusal.isEmpty())
         return true;
+    // Also on standard error: at 8 bits Qt cannot paint the message box, so
+    // a terminal or a log may be the only place the reason is seen.
+    std::fprintf(stderr, "Flickerbox II: %s\n", qPrintable(refusal));
     dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Critical, refusal);
     return false;
 }

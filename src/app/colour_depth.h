@@ -9,5 +9,6 @@ class Dialogs;
 // colours, else the message that tells the user why the program stops.
 QString colour_depth_refusal(int bitsPerPixel);
 
-// Shows the refusal (if any) in a critical message box; true when the screen passes.
+// Shows the refusal (if any) in a critical message box and on standard error;
+// true when the screen passes.
 bool check_colour_depth(int bitsPerPixel, Dialogs& dialogs);

@@ -1,5 +1,7 @@
 #include "app/credits_window.h"
 
+#include "app/window_keys.h"
+
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -7,7 +9,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 
 namespace {
 
@@ -115,11 +116,8 @@ CreditsWindow::CreditsWindow(QWidget* parent) : QWidget(parent)
     quit->setObjectName(QStringLiteral("Command1"));
     quit->setGeometry(520, 16, 97, 25);
     connect(quit, &QPushButton::clicked, this, &CreditsWindow::quitRequested);
-    // A window shortcut, so Esc also works while "Quit" has the focus. Repeats
-    // of the Esc held down in the menu window do not count.
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    esc->setAutoRepeat(false);
-    connect(esc, &QShortcut::activated, this, &CreditsWindow::quitRequested);
+    // Repeats of the Esc held down in the menu window do not count.
+    connect(new WindowKeys(*this), &WindowKeys::escapePressed, this, &CreditsWindow::quitRequested);
 }
 
 void CreditsWindow::centre_panel(QSize screen)

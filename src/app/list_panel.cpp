@@ -16,6 +16,10 @@ void style_list_panel(QListWidget& list)
     list.setPalette(palette);
     list.setSortingEnabled(false);
     list.setSelectionMode(QAbstractItemView::SingleSelection);
+    // Lines wider than the box are cut at its edge: a scrollbar under the
+    // narrow clip listing would only hide its last line.
+    list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list.setTextElideMode(Qt::ElideNone);
 }
 
 QRect list_panel_geometry(int width, QSize screen)

@@ -1,5 +1,7 @@
 #include "app/users_guide.h"
 
+#include "state/text_decoding.h"
+
 #include <QFile>
 #include <QTextStream>
 
@@ -9,11 +11,9 @@ QStringList users_guide_lines(const QString& programFolder)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {QStringLiteral("The user's guide could not be read: %1 (%2)").arg(path, file.errorString())};
+    QString text = decode_text(file.readAll());
     QStringList lines;
-    QTextStream in(&file);
-    // 8-bit text like the sequence files; read as UTF-8, an accented letter
-    // would turn into a replacement mark.
-    in.setEncoding(QStringConverter::Latin1);
+    QTextStream in(&text);
     while (!in.atEnd())
         lines << in.readLine();
     return lines;

@@ -8,8 +8,8 @@ class SoundOutput {
 public:
     virtual ~SoundOutput() = default;
     // Plays the wave file at wavPath. loop == false: returns when the sound has
-    // ended, without handling window events; a missing or unplayable file
-    // returns at once, silently.
+    // ended, and never later than its length plus a second, without handling
+    // window events; a missing or unplayable file returns at once, silently.
     virtual void play(const QString& wavPath, bool loop) = 0;
 };
 

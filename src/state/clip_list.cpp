@@ -49,8 +49,10 @@ QString sequence_file_name(int16_t sequenceOrder)
 
 bool is_safe_clip_name(const QString& name)
 {
+    // Only a separator, an absolute path or "." / ".." themselves can lead out
+    // of the folder; "radio..music" is a harmless name.
     return !name.isEmpty() && !name.contains(QLatin1Char('/')) &&
-           !name.contains(QLatin1Char('\\')) && !name.contains(QStringLiteral("..")) &&
+           !name.contains(QLatin1Char('\\')) && name != QLatin1String(".") && name != QLatin1String("..") &&
            !QDir::isAbsolutePath(name);
 }
 

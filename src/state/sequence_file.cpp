@@ -1,5 +1,7 @@
 #include "state/sequence_file.h"
 
+#include "state/text_decoding.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -7,12 +9,12 @@ namespace {
 
 constexpr int FieldsPerRecord = 5;
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
-bool is_line_end(char c) { return c == '\r' || c == '\n'; }
+bool is_blank(QChar c) { return c == u' ' || c == u'\t'; }
+bool is_line_end(QChar c) { return c == u'\r' || c == u'\n'; }
 
 class FieldReader {
 public:
-    explicit FieldReader(const QByteArray& text) : text_(text) {}
+    explicit FieldReader(const QString& text) : text_(text) {}
 
     bool at_end() const { return pos_ >= text_.size(); }
     bool after_comma() const { return afterComma_; }
@@ -40,43 +42,51 @@ public:
     {
         while (!at_end() && is_blank(text_[pos_]))
             ++pos_;
-        QByteArray value;
-        if (!at_end() && text_[pos_] == '"') {
-            const qsizetype start = ++pos_;
+        QString value;
+        if (!at_end() && text_[pos_] == u'"') {
+            ++pos_;
             // An unclosed quote ends at its line end rather than swallowing
-            // every record after it.
-            while (!at_end() && text_[pos_] != '"' && !is_line_end(text_[pos_]))
+            // every record after it. A doubled quote is one quote character,
+            // as spreadsheets write it.
+            while (!at_end() && !is_line_end(text_[pos_])) {
+                if (text_[pos_] == u'"') {
+                    if (pos_ + 1 >= text_.size() || text_[pos_ + 1] != u'"')
+                        break;
+                    ++pos_;
+                }
+                value.append(text_[pos_++]);
+            }
+            if (!at_end() && text_[pos_] == u'"')
                 ++pos_;
-            value = text_.mid(start, pos_ - start);
-            while (!at_end() && text_[pos_] != ',' && !is_line_end(text_[pos_]))
+            while (!at_end() && text_[pos_] != u',' && !is_line_end(text_[pos_]))
                 ++pos_;
         } else {
             const qsizetype start = pos_;
-            while (!at_end() && text_[pos_] != ',' && !is_line_end(text_[pos_]))
+            while (!at_end() && text_[pos_] != u',' && !is_line_end(text_[pos_]))
                 ++pos_;
             qsizetype end = pos_;
             while (end > start && is_blank(text_[end - 1]))
                 --end;
             value = text_.mid(start, end - start);
         }
-        afterComma_ = !at_end() && text_[pos_] == ',';
+        afterComma_ = !at_end() && text_[pos_] == u',';
         if (afterComma_)
             ++pos_;
         else
             skip_line_end();
-        return QString::fromLatin1(value);
+        return value;
     }
 
 private:
     void skip_line_end()  // CR LF, LF alone or CR alone
     {
-        if (!at_end() && text_[pos_] == '\r')
+        if (!at_end() && text_[pos_] == u'\r')
             ++pos_;
-        if (!at_end() && text_[pos_] == '\n')
+        if (!at_end() && text_[pos_] == u'\n')
             ++pos_;
     }
 
-    const QByteArray& text_;
+    const QString& text_;
     qsizetype pos_ = 0;
     bool afterComma_ = false;
 };
@@ -86,7 +96,8 @@ private:
 SequenceFile parse_sequence(const QByteArray& text)
 {
     SequenceFile file;
-    FieldReader reader(text);
+    const QString decoded = decode_text(text);
+    FieldReader reader(decoded);
     while (!reader.at_end_of_records()) {
         SequenceRecord record;
         for (int i = 0; i < FieldsPerRecord; ++i) {

@@ -19,7 +19,7 @@ struct SequenceFile {
 
 SequenceFile read_sequence_file(const QString& path);
 
-// The records of the file content `text` (8-bit text, read as Latin-1).
+// The records of the file content `text` (UTF-8 or 8-bit text, see decode_text).
 SequenceFile parse_sequence(const QByteArray& text);
 
 // A plain message for a file whose last record was incomplete.

@@ -38,6 +38,8 @@ Values read_values(QByteArray content)
 {
     if (content.startsWith("\xEF\xBB\xBF"))  // left by some text editors
         content.remove(0, 3);
+    // CR LF, LF and CR alone all end a line.
+    content.replace("\r\n", "\n").replace('\r', '\n');
     Values values;
     const QList<QByteArray> lines = content.split('\n');
     for (int i = 0; i < SettingsLines && i < lines.size(); ++i) {
@@ -46,7 +48,7 @@ Values read_values(QByteArray content)
         while (start < line.size() && is_blank(line[start]))
             ++start;
         qsizetype end = start;
-        while (end < line.size() && !is_blank(line[end]) && line[end] != ',' && line[end] != '\r')
+        while (end < line.size() && !is_blank(line[end]) && line[end] != ',')
             ++end;
         values[i] = parse_number(std::string_view(line.constData() + start, size_t(end - start)));
     }
@@ -67,7 +69,7 @@ std::optional<int16_t> as_integer(const std::optional<double>& value)
 
 bool is_calibration(const std::optional<double>& value)
 {
-    return value && std::isfinite(*value) && *value >= 0 && *value == std::floor(*value);
+    return value && std::isfinite(*value) && *value >= 0;
 }
 
 QString category_name(int index)
@@ -89,10 +91,10 @@ QStringList apply_values(GlobVars& g, const Values& values)
         return usable;
     };
     // Values the program gives a meaning to (an unlisted prompt interval, a
-    // sequence order of 4, a negative current clip) are kept as stored.
+    // sequence order of 4, a negative current clip, a category flag of 2,
+    // which counts as off) are kept as stored.
     auto anyValue = [](int16_t) { return true; };
     auto isDevice = [](int16_t n) { return n >= 1 && n <= 7; };
-    auto isFlag = [](int16_t n) { return n == 0 || n == 1; };
 
     if (!load(0, g.InputDevice, DefaultInputDevice, isDevice))
         reset << QStringLiteral("input device");
@@ -119,7 +121,7 @@ QStringList apply_values(GlobVars& g, const Values& values)
     // All flags 0 is kept: the category menu lets the adult switch one on.
     QStringList categories;
     for (int i = 0; i < CategoryCount; ++i) {
-        if (!load(FirstCategoryLine + i, g.CategoryEnabled[size_t(i)], DefaultCategoryEnabled, isFlag))
+        if (!load(FirstCategoryLine + i, g.CategoryEnabled[size_t(i)], DefaultCategoryEnabled, anyValue))
             categories << category_name(i);
     }
     if (!categories.isEmpty())
@@ -133,6 +135,14 @@ QString all_reset_message(const QString& path, const QString& cause)
     return QStringLiteral("The settings file \"%1\" %2. All options were set to their defaults; "
                           "a complete settings file will be written when the program is closed.")
         .arg(path, cause);
+}
+
+QString folder_in_place_message(const QString& path)
+{
+    return QStringLiteral("The settings file \"%1\" is a folder, so it cannot be read or written. "
+                          "All options were set to their defaults, and the options chosen now "
+                          "cannot be kept until that folder is renamed or removed.")
+        .arg(path);
 }
 
 bool write_whole(QIODevice& file, const QByteArray& content)
@@ -161,11 +171,14 @@ SettingsLoadReport LoadSettings(GlobVars& g, const QString& programFolder)
         apply_values(g, Values{});
         return {all_reset_message(path, QStringLiteral("was not found"))};
     }
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+    if (QFileInfo(path).isDir()) {
         apply_values(g, Values{});
-        const QString reason = QFileInfo(path).isDir() ? QStringLiteral("it is a folder")
-                                                       : file.errorString();
-        return {all_reset_message(path, QStringLiteral("could not be read (%1)").arg(reason))};
+        return {folder_in_place_message(path)};
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        apply_values(g, Values{});
+        return {all_reset_message(
+            path, QStringLiteral("could not be read (%1)").arg(file.errorString()))};
     }
     const QByteArray content = file.read(MaxSettingsBytes);
     if (file.error() != QFileDevice::NoError) {
@@ -216,6 +229,9 @@ QString SaveSettings(const GlobVars& g, const SettingsWrite& write)
 {
     const QString path = g.ProgramFolder + SettingsFileName;
     QSaveFile file(path);
+    // A folder the user may not write in (installed by an administrator) can
+    // still hold a settings file they may write: then it is written in place.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return save_failure(path, file.errorString());
     if (!write(file, format_settings(g))) {

@@ -24,8 +24,9 @@ struct SettingsLoadReport {
 SettingsLoadReport LoadSettings(GlobVars& g, const QString& programFolder);
 
 // Writes the 18 fields to g.ProgramFolder + SettingsFileName through a
-// temporary file that replaces the old one only when complete. Returns "" on
-// success, else a plain reason naming the path.
+// temporary file that replaces the old one only when complete, or in place
+// when no file can be created beside it. Returns "" on success, else a plain
+// reason naming the path.
 QString SaveSettings(const GlobVars& g);
 
 // The same with the writing step supplied by the caller, so that a save that

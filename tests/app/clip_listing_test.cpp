@@ -5,7 +5,9 @@
 #include "app/list_panel.h"
 #include "app/users_guide.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QScrollBar>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -82,6 +84,14 @@ TEST_F(ListingTest, GuideLinesAreKeptAsTheyStand)
                                                         "last line without end"}));
 }
 
+TEST_F(ListingTest, TextSavedAsUtf8ReadsAsUtf8)
+{
+    write("aobj_gid.txt", "\xEF\xBB\xBFTh\xC3\xA9rapie\r\nCaf\xC3\xA9\r\n");
+    EXPECT_EQ(users_guide_lines(folder()), QStringList({QString::fromUtf8("Th\u00E9rapie"), QString::fromUtf8("Caf\u00E9")}));
+    write("aobj_sqc.seq", "cafe,food,\"Caf\xC3\xA9 au lait\",,\r\n");
+    EXPECT_EQ(clip_listing_lines(folder()).last(), QString::fromUtf8("Caf\u00E9 au lait"));
+}
+
 TEST_F(ListingTest, MissingGuideNamesTheFile)
 {
     const QStringList lines = users_guide_lines(folder());
@@ -97,6 +107,16 @@ TEST(ListPanel, GeometryOnKnownScreens)
     EXPECT_EQ(list_panel_geometry(UsersGuideWidth, {1920, 1080}), QRect(610, 130, 700, 300));
     // Fractions round to the nearest pixel: (721 - 300) / 6 = 70.17.
     EXPECT_EQ(list_panel_geometry(ClipListingWidth, {1366, 721}), QRect(583, 70, 200, 300));
+}
+
+TEST(ListPanel, LongLinesAreCutWithoutAHorizontalScrollbar)
+{
+    QListWidget list;
+    style_list_panel(list);
+    fill_list_panel(list, ClipListingWidth, {1024, 768}, {Rule34, "A clip title far wider than the narrow list"});
+    list.show();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(list.horizontalScrollBar()->isVisible());
 }
 
 TEST(ListPanel, RefillReplacesTheGuideWithTheListing)

@@ -11,7 +11,9 @@ TEST(ColourDepth, SixteenBitsAndMorePass)
 {
     for (int bits : {16, 24, 32}) {
         FakeDialogs dialogs;
+        testing::internal::CaptureStderr();
         EXPECT_TRUE(check_colour_depth(bits, dialogs)) << bits;
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << bits;
         EXPECT_TRUE(dialogs.messages.empty()) << bits;
     }
 }
@@ -19,7 +21,12 @@ TEST(ColourDepth, SixteenBitsAndMorePass)
 TEST(ColourDepth, EightBitsIsRefusedWithTheColourCount)
 {
     FakeDialogs dialogs;
+    testing::internal::CaptureStderr();
     EXPECT_FALSE(check_colour_depth(8, dialogs));
+    // Standard error too: an 8-bit screen may show the box empty.
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Flickerbox II: Your screen settings are set to 256 colors.\n"
+              "The program requires that your screen setting colors are set to at least 65,536 colors.\n");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, "Flickerbox II");
     EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Critical);

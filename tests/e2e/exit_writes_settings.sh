@@ -18,18 +18,7 @@ trap 'rm -rf "$work"' EXIT
 cp -r "$program_dir" "$work/program"
 printf 'not a number\r\n' > "$work/program/aobj_se1.cfg"
 
-# Waits up to 20 s for a visible window whose title is exactly $1; prints its id.
-wait_for_window() {
-    for _ in $(seq 100); do
-        if id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.2
-    done
-    echo "no window titled \"$1\" appeared" >&2
-    return 1
-}
+source "$(dirname "$0")/x_windows.sh"
 
 press_escape_in() {
     local id

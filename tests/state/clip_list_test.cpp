@@ -55,9 +55,9 @@ TEST(SequenceFileName, ChosenBySequenceOrder)
 
 TEST(ClipNames, RefusesNamesThatLeaveTheMediaFolder)
 {
-    for (const char* safe : {"dog", "dog barking", "a.b", "caf\u00e9"})
+    for (const char* safe : {"dog", "dog barking", "a.b", "caf\u00e9", "radio..music", "...", "..x"})
         EXPECT_TRUE(is_safe_clip_name(QString::fromUtf8(safe))) << safe;
-    for (const char* unsafe : {"", "../dog", "..", "sub/dog", "sub\\dog", "/etc/passwd", "a..b"})
+    for (const char* unsafe : {"", "../dog", "..", "sub/dog", "sub\\dog", "/etc/passwd", ".", "a/.."})
         EXPECT_FALSE(is_safe_clip_name(QString::fromUtf8(unsafe))) << unsafe;
 }
 

@@ -6,6 +6,11 @@
 #include <QIODevice>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
 
 #include <cmath>
 #include <limits>
@@ -54,6 +59,16 @@ protected:
     }
 
     SettingsLoadReport load(GlobVars& g) const { return LoadSettings(g, folder()); }
+
+    // The sample settings on disk, and the same with one option changed, to save over them.
+    GlobVars changed_over_sample_file() const
+    {
+        write_file(format_settings(sample_settings()));
+        GlobVars g = sample_settings();
+        g.ProgramFolder = folder();
+        g.InputDevice = 6;
+        return g;
+    }
 
     QTemporaryDir dir;
 };
@@ -159,6 +174,8 @@ TEST_F(SettingsFile, ReadsValuesWhateverTheBlanksAndLineEnds)
         "extra line\r\n",
         "\xEF\xBB\xBF 7 \r\n 3 \r\n 15 \r\n 1 \r\n-3 \r\n 1234 \r\n 56789 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n"
         " 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n",
+        "7\r3\r15\r1\r-3\r1234\r56789\r2\r1\r0\r1\r0\r1\r0\r1\r0\r1\r0\r",
+        "7\r3\n15\r\n1\r-3\n1234\r\n56789\r2\r1\r0\n1\n0\r\n1\r0\r1\r0\r1\r0",
     };
     for (const QByteArray& content : variants) {
         write_file(content);
@@ -197,6 +214,10 @@ TEST_F(SettingsFile, KeepsValuesTheProgramGivesAMeaningTo)
     lines[7] = " 7 \r";   // background: theater
     for (int i = 8; i < 18; ++i)
         lines[i] = " 0 \r";
+    lines[9] = " 2 \r";   // category flags other than 1 are off, and kept
+    lines[17] = "-1 \r";
+    lines[5] = " .5 \r";  // calibrations are taken as they are, fractions too
+    lines[6] = " 2.25 \r";
     write_file(lines.join('\n'));
     GlobVars g;
     EXPECT_EQ(load(g).message, "");
@@ -205,7 +226,9 @@ TEST_F(SettingsFile, KeepsValuesTheProgramGivesAMeaningTo)
     EXPECT_EQ(g.SequenceOrder, 4);
     EXPECT_EQ(g.CurrentClip, -3);
     EXPECT_EQ(g.BackgroundKind, 7);
-    EXPECT_EQ(g.CategoryEnabled, (std::array<int16_t, CategoryCount>{}));
+    EXPECT_EQ(g.CategoryEnabled, (std::array<int16_t, CategoryCount>{0, 2, 0, 0, 0, 0, 0, 0, 0, -1}));
+    EXPECT_EQ(g.PressCalibration, 0.5);
+    EXPECT_EQ(g.WipeCalibration, 2.25);
 }
 
 TEST_F(SettingsFile, MissingOrUnreadableFileGivesAllDefaults)
@@ -231,6 +254,9 @@ TEST_F(SettingsFile, MissingOrUnreadableFileGivesAllDefaults)
     GlobVars g = sample_settings();
     const SettingsLoadReport folderInPlace = load(g);
     EXPECT_TRUE(folderInPlace.message.contains(path()));
+    // A file can never be written there, so none is promised.
+    EXPECT_TRUE(folderInPlace.message.contains("cannot be read or written")) << folderInPlace.message.toStdString();
+    EXPECT_FALSE(folderInPlace.message.contains("will be written"));
     expect_persisted_equal(g, defaults);
 }
 
@@ -271,8 +297,8 @@ TEST_F(SettingsFile, ValueThatDoesNotFitResetsOnlyItsOwnField)
         {0, "8", "input device", 6},         {1, "", "movie screen size", 1},
         {2, "32768", "auditory prompt", 0},  {3, "-40000", "movie clip sequence", 2},
         {4, "1e999", "current clip", 0},     {7, "TV", "background", 1},
-        {8, "2", "category Animals", 1},     {17, "-1", "category Vehicles", 1},
-        {12, "nan", "category Health", 1},   {9, "1.5", "category Appliances", 1},
+        {8, "on", "category Animals", 1},    {17, "40000", "category Vehicles", 1},
+        {12, "nan", "category Health", 1},
     };
     for (const Case& c : cases) {
         write_file(with_line(c.line, c.text));
@@ -289,7 +315,7 @@ TEST_F(SettingsFile, ValueThatDoesNotFitResetsOnlyItsOwnField)
 
 TEST_F(SettingsFile, UnusableCalibrationResetsBothValues)
 {
-    const QByteArray badValues[] = {"-1", "12.5", "inf", "x", ""};
+    const QByteArray badValues[] = {"-1", "-0.5", "inf", "x", ""};
     for (int line : {5, 6}) {
         for (const QByteArray& bad : badValues) {
             write_file(with_line(line, bad));
@@ -324,10 +350,7 @@ TEST_F(SettingsFile, NonFiniteCalibrationIsSavedAsNotCalibrated)
 TEST_F(SettingsFile, InterruptedSaveLeavesTheOldFileIntact)
 {
     const QByteArray old = format_settings(sample_settings());
-    write_file(old);
-    GlobVars g = sample_settings();
-    g.ProgramFolder = folder();
-    g.InputDevice = 6;
+    const GlobVars g = changed_over_sample_file();
     // Half the content reaches the disk, then the write fails.
     const QString message = SaveSettings(g, [](QIODevice& file, const QByteArray& content) {
         file.write(content.left(content.size() / 2));
@@ -344,4 +367,46 @@ TEST_F(SettingsFile, SaveIntoAMissingFolderReportsThePath)
     g.ProgramFolder = folder() + "no such folder/";
     const QString message = SaveSettings(g);
     EXPECT_TRUE(message.contains(g.ProgramFolder + SettingsFileName)) << message.toStdString();
+}
+
+// Runs `step` as an unprivileged user, for whom file permissions hold (they
+// do not for root, which many build machines run as); true when it returned true.
+bool run_unprivileged(const std::function<bool()>& step)
+{
+    if (geteuid() != 0)
+        return step();
+    const pid_t child = fork();
+    if (child == 0) {
+        const gid_t nogroup = 65534;
+        const bool dropped = setgroups(0, nullptr) == 0 && setgid(nogroup) == 0 && setuid(65534) == 0;
+        _exit(dropped && step() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status)
+           && WEXITSTATUS(status) == 0;
+}
+
+// A school installation: the program folder is read-only for pupils while
+// the settings file itself may be written.
+TEST_F(SettingsFile, ReadOnlyFolderStillSavesIntoAWritableFile)
+{
+    const GlobVars g = changed_over_sample_file();
+    const QFileDevice::Permissions readable = QFileDevice::ReadOwner | QFileDevice::ReadGroup
+                                              | QFileDevice::ReadOther | QFileDevice::ExeOwner
+                                              | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    const QFileDevice::Permissions writable = readable | QFileDevice::WriteOwner
+                                              | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    ASSERT_TRUE(QFile::setPermissions(path(), writable));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), readable));
+
+    EXPECT_TRUE(run_unprivileged([&] { return SaveSettings(g).isEmpty(); }));
+    EXPECT_EQ(read_file(), format_settings(g));
+
+    // Neither the folder nor the file: the save says so and the file is untouched.
+    ASSERT_TRUE(QFile::setPermissions(path(), readable));
+    GlobVars failing = sample_settings();
+    failing.ProgramFolder = folder();
+    EXPECT_TRUE(run_unprivileged([&] { return SaveSettings(failing).contains(path()); }));
+    EXPECT_EQ(read_file(), format_settings(g));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), writable));
 }
