@@ -1,7 +1,8 @@
 // The libmpv clip player against real MPEG-1 clips made by ffmpeg: play
 // states, the exact first-frame hold, opening unstarted, halting and closing,
-// bad files, replacement of one clip by the next, sizing with kept
-// proportions, and the mouse and focus signals of the picture area.
+// bad files, replacement of one clip by the next, long runs of clips, the
+// first-frame signal, sizing with kept proportions, and the mouse and focus
+// signals of the picture area.
 #include "media/media_fixtures.h"
 #include "media/mpv_player.h"
 #include "support/wait_until.h"
@@ -14,6 +15,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -26,6 +28,9 @@ struct Clips {
     QString short352;  // 1 s, 25 frames of flat colours
     QString long352;   // 3 s
     QString broken;
+    QString numberedShort;  // 8 numbered frames
+    QString numberedShortToo;
+    QString lateStart;      // 2 s, numbered, written by mjpegtools
     QRgb frame0 = 0, frame1 = 0;
 };
 
@@ -39,6 +44,12 @@ protected:
         clips->short352 = clips->dir.filePath("short.mpg");
         clips->long352 = clips->dir.filePath("long.mpg");
         clips->broken = clips->dir.filePath("broken.mpg");
+        clips->numberedShort = clips->dir.filePath("numbered.mpg");
+        clips->numberedShortToo = clips->dir.filePath("numbered-too.mpg");
+        clips->lateStart = clips->dir.filePath("late-start.mpg");
+        ASSERT_TRUE(make_numbered_clip(clips->numberedShort, 0.32, ClipEncoder::Ffmpeg));
+        ASSERT_TRUE(make_numbered_clip(clips->numberedShortToo, 0.32, ClipEncoder::Ffmpeg));
+        ASSERT_TRUE(make_numbered_clip(clips->lateStart, 2.0, ClipEncoder::Mjpegtools));
         ASSERT_TRUE(make_colour_clip(clips->short352, 352, 240, 1.0));
         ASSERT_TRUE(make_colour_clip(clips->long352, 352, 240, 3.0));
         QFile broken(clips->broken);
@@ -163,6 +174,82 @@ TEST_F(MpvPlayerTest, HoldAfterPlaybackHasBegunAlsoReturnsToFrameOne)
     player->play();
     player->pause();
     ASSERT_TRUE(wait_until([&] { return showsFrame0(); }, StateTimeoutMs));
+}
+
+// Clips whose stream starts late, in groups of 12 pictures: a seek to the
+// start has to reach back before the first key frame, or the hold lands on
+// frame 13 and playing on skips the first group.
+TEST_F(MpvPlayerTest, HoldAfterOpeningShowsFrameOneAlsoWhenTheStreamStartsLate)
+{
+    for (const bool autoStart : {false, true}) {
+        SCOPED_TRACE(autoStart ? "opened playing" : "opened unstarted");
+        player->setAutoStart(autoStart);
+        player->setFileName(clips->lateStart);
+        idle(600);  // the cycle's own steps run between opening and the hold
+        player->play();
+        player->pause();
+        ASSERT_TRUE(wait_until([&] { return frame_number(player->currentFrame()) == 0; }, StateTimeoutMs))
+            << "held on frame " << frame_number(player->currentFrame());
+        idle(500);
+        EXPECT_EQ(frame_number(player->currentFrame()), 0);
+
+        int firstAfterHold = -1;
+        player->play();
+        ASSERT_TRUE(wait_until([&] {
+            const int shown = frame_number(player->currentFrame());
+            if (firstAfterHold < 0 && shown > 0)
+                firstAfterHold = shown;
+            return shown >= 14;
+        }, StateTimeoutMs));
+        EXPECT_LT(firstAfterHold, 12) << "playing on skipped the first group of pictures";
+    }
+}
+
+// With keep-open an ended clip pauses itself; that pause once carried over to
+// the clip given next, which then froze on its first frame.
+TEST_F(MpvPlayerTest, EveryOneOfAHundredClipsGivenAfterTheOneBeforeEndedPlaysToItsEnd)
+{
+    constexpr int LastFrame = 7;
+    const QString pair[] = {clips->numberedShort, clips->numberedShortToo};
+    for (int clip = 0; clip < 100; ++clip) {
+        player->setFileName(pair[clip % 2]);
+        ASSERT_TRUE(wait_until([&] {
+            return player->playState() == VideoPlayer::Stopped
+                && frame_number(player->currentFrame()) == LastFrame;
+        }, 5000)) << "clip " << clip << " stuck in state " << player->playState() << " on frame "
+                  << frame_number(player->currentFrame());
+    }
+}
+
+TEST_F(MpvPlayerTest, FirstFrameShownComesOncePerClipWhenItsOwnPictureIsInTheArea)
+{
+    std::vector<int> frameAtSignal;
+    QObject::connect(player.get(), &VideoPlayer::firstFrameShown,
+                     [&] { frameAtSignal.push_back(frame_number(player->currentFrame())); });
+    player->setAutoStart(false);
+    player->setFileName(clips->numberedShort);
+    ASSERT_TRUE(wait_until([&] { return !frameAtSignal.empty(); }, StateTimeoutMs));
+    EXPECT_EQ(frameAtSignal[0], 0);
+    // Neither the hold's return to frame 1 nor playing to the end is a new first frame.
+    player->play();
+    player->pause();
+    idle(300);
+    player->play();
+    ASSERT_TRUE(stateBecomes(VideoPlayer::Stopped));
+    player->setFileName(clips->broken);
+    ASSERT_TRUE(stateBecomes(VideoPlayer::Stopped));
+    idle(300);
+    EXPECT_EQ(frameAtSignal.size(), 1u);
+
+    // The next clip, started at once: its own early frame, never black or the
+    // last frame of the clip before.
+    player->setAutoStart(true);
+    player->setFileName(clips->numberedShortToo);
+    ASSERT_TRUE(wait_until([&] { return frameAtSignal.size() == 2; }, StateTimeoutMs));
+    EXPECT_GE(frameAtSignal[1], 0);
+    EXPECT_LE(frameAtSignal[1], 2);
+    ASSERT_TRUE(stateBecomes(VideoPlayer::Stopped));
+    EXPECT_EQ(frameAtSignal.size(), 2u);
 }
 
 TEST_F(MpvPlayerTest, HaltThenCloseEndsTheClipAndBlanksTheArea)
