@@ -67,7 +67,7 @@ int main(int argc, char** argv)
 
     QTemporaryDir dir;
     const QString clip = dir.filePath("clip.mpg");
-    if (!make_colour_clip(clip, 352, 240, 4.0)) {
+    if (!make_numbered_clip(clip, 4.0, ClipEncoder::Ffmpeg)) {
         std::fprintf(stderr, "ffmpeg could not make the test clip\n");
         return 1;
     }
@@ -84,7 +84,7 @@ int main(int argc, char** argv)
         clock.start();
         player.setFileName(clip);
         // The first frame of the clip, not the black of the empty player.
-        wait_until([&] { return centre_colour(player.currentFrame()) != qRgb(0, 0, 0); }, 15000);
+        wait_until([&] { return frame_number(player.currentFrame()) >= 0; }, 15000);
         QCoreApplication::processEvents();  // the paint
         openToFrame.push_back(clock.nsecsElapsed() / 1e6);
     }

@@ -41,18 +41,6 @@ bool make_tone_wav(const QString& path, double seconds)
                        "-c:a", "pcm_s16le", path});
 }
 
-bool make_colour_clip(const QString& path, int width, int height, double seconds)
-{
-    // Channel steps of 97, 53 and 151 per frame keep neighbouring frames far
-    // apart in at least one channel.
-    const QString source = QStringLiteral(
-        "color=c=black:s=%1x%2:r=25:d=%3,format=rgb24,"
-        "geq=r='mod(40+N*97\\,216)+20':g='mod(90+N*53\\,216)+20':b='mod(150+N*151\\,216)+20'")
-        .arg(width).arg(height).arg(seconds);
-    return run_ffmpeg({"-f", "lavfi", "-i", source, "-c:v", "mpeg1video", "-q:v", "2",
-                       "-g", "12", "-pix_fmt", "yuv420p", "-f", "mpeg", path});
-}
-
 bool make_numbered_clip(const QString& path, double seconds, ClipEncoder encoder)
 {
     // Video levels 16 and 235: pure black and white as the encoders expect
@@ -100,15 +88,6 @@ int frame_number(const QImage& frame)
             number |= 1 << (stripe - 1);
     }
     return number;
-}
-
-QImage decode_frame(const QString& mpgPath, int frame, const QString& scratchDir)
-{
-    const QString png = scratchDir + QStringLiteral("/frame%1.png").arg(frame);
-    if (!run_ffmpeg({"-i", mpgPath, "-vf", QStringLiteral("select=eq(n\\,%1)").arg(frame),
-                     "-frames:v", "1", png}))
-        return {};
-    return QImage(png);
 }
 
 QRgb centre_colour(const QImage& image)

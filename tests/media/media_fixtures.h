@@ -11,10 +11,6 @@ bool run_ffmpeg(const QStringList& args);
 // A 440 Hz tone of the given length as a 16-bit wave file.
 bool make_tone_wav(const QString& path, double seconds);
 
-// An MPEG-1 clip whose every frame is one flat colour, far from the colour of
-// the frames next to it, so a shown frame tells its own number.
-bool make_colour_clip(const QString& path, int width, int height, double seconds);
-
 // Which encoder writes a numbered clip. Ffmpeg starts the stream at time 0;
 // Mjpegtools (mpeg2enc and mplex) starts it later, in groups of 12 pictures,
 // as other encoders of MPEG-1 do.
@@ -26,9 +22,6 @@ enum class ClipEncoder { Ffmpeg, Mjpegtools };
 bool make_numbered_clip(const QString& path, double seconds, ClipEncoder encoder);
 // The number a numbered clip's frame shows; -1 for any other picture.
 int frame_number(const QImage& frame);
-
-// Frame number (0-based) of an .mpg as ffmpeg decodes it.
-QImage decode_frame(const QString& mpgPath, int frame, const QString& scratchDir);
 
 // Mean colour of the central quarter of an image.
 QRgb centre_colour(const QImage& image);
