@@ -1,5 +1,5 @@
 // Figures for the picture operations at their real sizes: one pressing-hand
-// frame, one wipe step onto a visible drawing area, one delay pass. Also the
+// frame, one wipe step onto a visible drawing area, one pass of the delay. Also the
 // same hand frame through QPainter's raster operations, to show why the
 // transfers use their own scanline loops.
 //
@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <numeric>
 #include <vector>
 
@@ -39,6 +40,18 @@ Figures summarise(std::vector<double> us)
 void print(const char* what, const Figures& f)
 {
     std::printf("%-52s %10.2f %10.2f %8zu\n", what, f.median_us, f.mean_us, f.samples);
+}
+
+void print_precise(const char* what, const Figures& f)
+{
+    std::printf("%-52s %10.3f %10.3f %8zu\n", what, f.median_us, f.mean_us, f.samples);
+}
+
+double thread_cpu_us()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e6 + double(t.tv_nsec) / 1e3;
 }
 
 // Times between successive delay calls: one frame each, the delay itself free.
@@ -139,9 +152,20 @@ int main(int argc, char** argv)
     std::printf("(frames painted on the visible Background: %d of %zu)\n", paints.count,
                 onscreen.us.size() + wipe.us.size());
 
-    const double passes = 2e8;
-    const Figures delay = time_calls(5, [&] { kill_time(passes); });
-    std::printf("%-52s %10.3f %10.3f %8zu\n", "kill_time, ns per pass", delay.median_us * 1e3 / passes,
-                delay.mean_us * 1e3 / passes, delay.samples);
+    // The calibration's trial count, so one call is one frame's delay before
+    // calibration. Processor time of this thread as well as elapsed time: on a
+    // busy machine the elapsed time also counts other programs' turns.
+    const double passes = 5000;
+    std::vector<double> elapsed_us, cpu_us;
+    for (int call = 0; call < 50; ++call) {
+        const auto start = Clock::now();
+        const double cpu_start = thread_cpu_us();
+        kill_time(passes);
+        cpu_us.push_back((thread_cpu_us() - cpu_start) / (passes + 1));
+        elapsed_us.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count()
+                             / (passes + 1));
+    }
+    print_precise("kill_time pass, elapsed", summarise(elapsed_us));
+    print_precise("kill_time pass, processor time of the thread", summarise(cpu_us));
     return 0;
 }

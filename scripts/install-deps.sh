@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl-dev
   libmpv-dev libsdl2-dev libjpeg-dev
   googletest libgtest-dev
-  ffmpeg espeak-ng fonts-noto-color-emoji fonts-dejavu-core fonts-liberation
+  ffmpeg mjpegtools espeak-ng fonts-noto-color-emoji fonts-dejavu-core fonts-liberation
   xvfb xauth x11-utils xdotool
 )
 

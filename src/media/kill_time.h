@@ -6,8 +6,9 @@
 #include <functional>
 
 // Busy-counts floor(count) + 1 passes; one pass for any count below 1 (or NaN).
-// Never yields, sleeps or reads a clock. The cost per pass is the same on
-// every call, which is what makes calibrated counts meaningful.
+// Never yields, sleeps or reads a clock. A pass is a fixed piece of work of
+// about 2 µs whose cost is the same on every call, which is what makes
+// calibrated counts meaningful.
 void kill_time(double count);
 
 // The number of passes kill_time makes for count; saturates instead of

@@ -22,6 +22,10 @@ MpvPlayer::MpvPlayer(QWidget* container)
           // Keep an ended clip open: its last frame stays on screen and is
           // drawn again when the area changes size.
           {"keep-open", "yes"},
+          // Clips written in groups of pictures by some encoders start at a
+          // non-zero time, where the demuxer's seek to the start lands on the
+          // second key frame; aiming a second earlier reaches the first.
+          {"hr-seek-demuxer-offset", "1"},
           {"idle", "yes"},
           // The clip's proportions are kept; the rest of the area is black.
           {"keepaspect", "yes"},
@@ -80,6 +84,10 @@ void MpvPlayer::showLatestFrame()
         return;
     frame.setDevicePixelRatio(view_->devicePixelRatioF());
     view_->showFrame(frame);
+    if (!firstFrameSignalled_) {
+        firstFrameSignalled_ = true;
+        emit firstFrameShown();
+    }
 }
 
 void MpvPlayer::setFileName(const QString& path)
@@ -92,14 +100,17 @@ void MpvPlayer::setFileName(const QString& path)
     // Black until the new clip has begun, never the last picture of the
     // clip before.
     clearPicture();
-    mpv_.setFlag("pause", !autoStart_);
     const int64_t entry = mpv_.load(path);
     if (entry < 0) {
         close();
         return;
     }
+    // Only after the load: an ended clip pauses itself (keep-open), and a
+    // pause lifted before the load could come back and stay with the new clip.
+    mpv_.setFlag("pause", !autoStart_);
     currentEntry_ = entry;
     begun_ = false;
+    firstFrameSignalled_ = false;
     holdGoesToStart_ = true;
     phase_ = autoStart_ ? Phase::Playing : Phase::Unstarted;
 }

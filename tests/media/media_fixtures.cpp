@@ -1,16 +1,37 @@
 #include "media/media_fixtures.h"
 
+#include <QFile>
 #include <QProcess>
 #include <algorithm>
 #include <cstdlib>
 
+namespace {
+
+constexpr int NumberStripes = 9;
+
+QStringList quietFfmpeg(const QStringList& args)
+{
+    return QStringList{"-hide_banner", "-loglevel", "error", "-y"} + args;
+}
+
+bool succeeded(QProcess& process)
+{
+    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit
+        && process.exitCode() == 0;
+}
+
+bool run_tool(const QString& program, const QStringList& args)
+{
+    QProcess process;
+    process.start(program, args);
+    return succeeded(process);
+}
+
+}  // namespace
+
 bool run_ffmpeg(const QStringList& args)
 {
-    QProcess ffmpeg;
-    ffmpeg.start(QStringLiteral("ffmpeg"),
-                 QStringList{"-hide_banner", "-loglevel", "error", "-y"} + args);
-    return ffmpeg.waitForFinished(60000) && ffmpeg.exitStatus() == QProcess::NormalExit
-        && ffmpeg.exitCode() == 0;
+    return run_tool(QStringLiteral("ffmpeg"), quietFfmpeg(args));
 }
 
 bool make_tone_wav(const QString& path, double seconds)
@@ -20,25 +41,53 @@ bool make_tone_wav(const QString& path, double seconds)
                        "-c:a", "pcm_s16le", path});
 }
 
-bool make_colour_clip(const QString& path, int width, int height, double seconds)
+bool make_numbered_clip(const QString& path, double seconds, ClipEncoder encoder)
 {
-    // Channel steps of 97, 53 and 151 per frame keep neighbouring frames far
-    // apart in at least one channel.
+    // Video levels 16 and 235: pure black and white as the encoders expect
+    // them. Noise above and below the stripes makes the groups of pictures
+    // as large as those of real footage.
     const QString source = QStringLiteral(
-        "color=c=black:s=%1x%2:r=25:d=%3,format=rgb24,"
-        "geq=r='mod(40+N*97\\,216)+20':g='mod(90+N*53\\,216)+20':b='mod(150+N*151\\,216)+20'")
-        .arg(width).arg(height).arg(seconds);
-    return run_ffmpeg({"-f", "lavfi", "-i", source, "-c:v", "mpeg1video", "-q:v", "2",
-                       "-g", "12", "-pix_fmt", "yuv420p", "-f", "mpeg", path});
+        "color=c=black:s=352x240:r=25:d=%1,format=gray,"
+        "geq=lum='if(between(Y\\,H/4\\,3*H/4)\\,"
+        "if(lt(X*%2\\,W)\\,235\\,16+219*mod(floor(N/pow(2\\,floor(X*%2/W)-1))\\,2))\\,"
+        "96+random(1)*64)'")
+        .arg(seconds).arg(NumberStripes);
+    const QStringList input{"-f", "lavfi", "-i", source};
+    if (encoder == ClipEncoder::Ffmpeg)
+        return run_ffmpeg(input + QStringList{"-c:v", "mpeg1video", "-q:v", "2", "-g", "12",
+                                              "-pix_fmt", "yuv420p", "-f", "mpeg", path});
+    const QString elementary = path + QStringLiteral(".m1v");
+    QProcess frames, mpeg2enc;
+    frames.setStandardOutputProcess(&mpeg2enc);
+    frames.start(QStringLiteral("ffmpeg"),
+                 quietFfmpeg(input + QStringList{"-pix_fmt", "yuv420p", "-f", "yuv4mpegpipe", "-"}));
+    mpeg2enc.start(QStringLiteral("mpeg2enc"),
+                   {"-v", "0", "-f", "0", "-g", "12", "-G", "12", "-o", elementary});
+    const bool encoded = succeeded(frames) && succeeded(mpeg2enc);
+    const bool multiplexed = encoded
+        && run_tool(QStringLiteral("mplex"), {"-v", "0", "-f", "0", "-o", path, elementary});
+    QFile::remove(elementary);
+    return multiplexed;
 }
 
-QImage decode_frame(const QString& mpgPath, int frame, const QString& scratchDir)
+int frame_number(const QImage& frame)
 {
-    const QString png = scratchDir + QStringLiteral("/frame%1.png").arg(frame);
-    if (!run_ffmpeg({"-i", mpgPath, "-vf", QStringLiteral("select=eq(n\\,%1)").arg(frame),
-                     "-frames:v", "1", png}))
-        return {};
-    return QImage(png);
+    if (frame.isNull())
+        return -1;
+    const QImage rgb = frame.convertToFormat(QImage::Format_RGB32);
+    const int stripeWidth = rgb.width() / NumberStripes;
+    int number = 0;
+    for (int stripe = 0; stripe < NumberStripes; ++stripe) {
+        const QRgb colour = centre_colour(rgb.copy(stripe * stripeWidth, 0, stripeWidth, rgb.height()));
+        const bool white = colour_distance(colour, qRgb(255, 255, 255)) < 64;
+        if (!white && colour_distance(colour, qRgb(0, 0, 0)) >= 64)
+            return -1;
+        if (stripe == 0 && !white)
+            return -1;
+        if (stripe > 0 && white)
+            number |= 1 << (stripe - 1);
+    }
+    return number;
 }
 
 QRgb centre_colour(const QImage& image)
