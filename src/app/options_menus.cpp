@@ -2,7 +2,7 @@
 
 #include "state/globvars.h"
 #include "app/menu_tree.h"
-#include "app/switch_setup.h"
+#include "switch/switch_setup.h"
 #include "media/dialogs.h"
 
 #include <QAction>

@@ -12,6 +12,10 @@ class QIODevice;
 
 inline constexpr const char* SettingsFileName = "aobj_se1.cfg";
 
+// The longest switch timings the timing dialog offers, in milliseconds.
+inline constexpr int16_t MaxAcceptanceTime = 5000;
+inline constexpr int16_t MaxPostAcceptanceDelay = 10000;
+
 struct SettingsLoadReport {
     // "" when the file was complete and sound; else one plain message for the
     // adult naming the file and the options that were reset to their defaults.
