@@ -9,6 +9,7 @@
 #include "app/options_menus.h"
 #include "state/settings.h"
 #include "app/users_guide.h"
+#include "app/switch_test_line.h"
 #include "media/dialogs.h"
 #include "media/sound.h"
 #include "playback/playback_placeholder.h"
@@ -54,6 +55,7 @@ Banner::Banner(GlobVars& g, Dialogs& dialogs, SwitchSetup* switches, QWidget* pa
 
     build_menu_tree(*menuBar());
     auto* menus = new OptionsMenus(*menuBar(), g_, dialogs_, switches);  // owned by the menu bar
+    menus_ = menus;
 
     banimage_ = new QLabel(client);
     banimage_->setObjectName(QStringLiteral("banimage"));
@@ -62,6 +64,7 @@ Banner::Banner(GlobVars& g, Dialogs& dialogs, SwitchSetup* switches, QWidget* pa
     list1_ = new QListWidget(client);
     style_list_panel(*list1_);
     list1_->hide();
+    switchTest_ = new SwitchTestLine(g_, switches, *menuBar(), *client);
 
     g_.MediaFolder = g_.DataFolder;
     layOut();
@@ -110,9 +113,15 @@ bool Banner::event(QEvent* event)
     // back from another program must leave the listing on view.
     if (event->type() == QEvent::Show && !event->spontaneous()) {
         activationDue_ = true;
+        // Adapters plugged in or out while the window was away can be chosen
+        // (or not) at once, without a restart.
+        menus_->mark_available_adapters();
     } else if (event->type() == QEvent::WindowActivate && activationDue_) {
         activationDue_ = false;
         activate_menu();
+        // Told here, never during the learner's turn: an adapter lost during
+        // playback, a port that would not open.
+        QTimer::singleShot(0, menus_, &OptionsMenus::report_adapter_problems);
     }
     return QMainWindow::event(event);
 }

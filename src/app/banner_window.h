@@ -10,8 +10,10 @@ struct GlobVars;
 class Dialogs;
 class QLabel;
 class QListWidget;
+class OptionsMenus;
 class QPushButton;
 class SwitchSetup;
+class SwitchTestLine;
 
 class Banner : public QMainWindow {
     Q_OBJECT
@@ -56,4 +58,6 @@ private:
     int16_t FirstActivation = 1;
     bool activationDue_ = false;  // shown since the last activation steps ran
     bool ending_ = false;
+    OptionsMenus* menus_ = nullptr;
+    SwitchTestLine* switchTest_ = nullptr;
 };

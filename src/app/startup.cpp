@@ -9,6 +9,11 @@
 #include "media/dialogs.h"
 #include "media/mpv_sound_output.h"
 #include "media/sound.h"
+#include "media/monotonic_clock.h"
+#include "switch/platform_adapter_ports.h"
+#include "switch/serial_port_order.h"
+#include "switch/switch_adapter.h"
+#include "switch/switch_setup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,7 +53,12 @@ int flickerbox_main(int argc, char** argv)
     MpvSoundOutput sound;
     set_sound_output(&sound);
 
-    auto* banner = new Banner(globvars, dialogs, nullptr);
+    SteadyClock clock;
+    PlatformAdapterPorts adapters(clock, find_serial_ports);
+    set_port_io(&adapters);
+    SwitchSetup switches(adapters);
+
+    auto* banner = new Banner(globvars, dialogs, &switches);
     QObject::connect(banner, &Banner::programEnding, banner, [banner] { showCredits(banner); });
     show_full_screen(*banner);
     if (!loaded.message.isEmpty())
@@ -58,5 +68,6 @@ int flickerbox_main(int argc, char** argv)
 
     const int status = app.exec();
     set_sound_output(nullptr);
+    set_port_io(nullptr);
     return status;
 }

@@ -23,11 +23,13 @@ struct SettingsLoadReport {
 };
 
 // Reads <programFolder>aobj_se1.cfg (programFolder ends with '/') into the 18
-// persisted fields of g; every field that cannot be used gets its default.
+// persisted fields of g, and the switch timing from the two lines after them
+// (0 when absent); every field that cannot be used gets its default.
 // Then sets MovieSource = 1 and ProgramFolder = DataFolder = programFolder.
 SettingsLoadReport LoadSettings(GlobVars& g, const QString& programFolder);
 
-// Writes the 18 fields to g.ProgramFolder + SettingsFileName through a
+// Writes the 18 fields, and the switch timing only when one is set, to
+// g.ProgramFolder + SettingsFileName through a
 // temporary file that replaces the old one only when complete. Returns "" on
 // success, else a plain reason naming the path.
 QString SaveSettings(const GlobVars& g);

@@ -1,8 +1,5 @@
-// The real serial path on a pseudo-terminal. Pseudo-terminals have no modem
-// lines, so this executable answers the modem-line requests itself: RTS and
-// DTR as the port sets them, carrier detect while the "switch" closes RTS to
-// it. Every other request, and every request once the terminal has been hung
-// up, goes to the real call.
+// The real serial path on a pseudo-terminal, its modem lines answered by a
+// double: the switch closes RTS to carrier detect.
 
 #include "state/globvars.h"
 #include "switch/platform_adapter_ports.h"
@@ -11,86 +8,22 @@
 #include "switch/switch_adapter.h"
 #include "switch/switch_setup.h"
 #include "fake_clock.h"
+#include "modem_line_double.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <cstdarg>
-#include <dlfcn.h>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/ioctl.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
-
-struct ModemLines {
-    int lines = 0;
-    bool switchClosed = false;
-} modem;
-
-bool is_pty_slave(int fd)
-{
-    struct stat info {};
-    return ::fstat(fd, &info) == 0 && S_ISCHR(info.st_mode) && major(info.st_rdev) >= 136 && major(info.st_rdev) <= 143;
-}
-
-}  // namespace
-
-extern "C" int ioctl(int fd, unsigned long request, ...)
-{
-    va_list args;
-    va_start(args, request);
-    void* arg = va_arg(args, void*);
-    va_end(args);
-    using Ioctl = int (*)(int, unsigned long, void*);
-    static const auto real = reinterpret_cast<Ioctl>(::dlsym(RTLD_NEXT, "ioctl"));
-    const bool modemRequest = request == TIOCMGET || request == TIOCMSET || request == TIOCMBIS || request == TIOCMBIC;
-    if (!modemRequest || !is_pty_slave(fd))
-        return real(fd, request, arg);
-    winsize size {};
-    if (real(fd, TIOCGWINSZ, &size) == -1)
-        return -1;  // hung up: the real call's error, as an unplugged adapter gives
-    int& value = *static_cast<int*>(arg);
-    switch (request) {
-    case TIOCMGET:
-        value = modem.lines | (modem.switchClosed && (modem.lines & TIOCM_RTS) ? TIOCM_CAR : 0);
-        break;
-    case TIOCMSET: modem.lines = value; break;
-    case TIOCMBIS: modem.lines |= value; break;
-    case TIOCMBIC: modem.lines &= ~value; break;
-    }
-    return 0;
-}
-
-namespace {
-
-struct Pty {
-    Pty()
-    {
-        master = ::posix_openpt(O_RDWR | O_NOCTTY);
-        ::grantpt(master);
-        ::unlockpt(master);
-        slave = QString::fromLocal8Bit(::ptsname(master));
-    }
-    ~Pty() { hang_up(); }
-    void hang_up()
-    {
-        if (master >= 0)
-            ::close(master);
-        master = -1;
-    }
-    int master = -1;
-    QString slave;
-};
 
 class SerialAdapter : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        modem = {};
+        modem.lines = 0;
+        modem.switchClosed = false;
         g.InputDevice = 1;
         // The adapter as the port list names it: through a symbolic link, as
         // /dev/serial/by-id does.
@@ -155,10 +88,11 @@ TEST_F(SerialAdapter, UnpluggedAdapterReadsReleasedAndWorksAgainWhenPluggedBackI
         EXPECT_EQ(poll_switch(ports, g), 0) << "a lost adapter never reads as held";
 
     replug();
-    modem = {0, true};
+    modem.lines = 0;
+    modem.switchClosed = true;
     clock.now += 500;
     EXPECT_EQ(poll_switch(ports, g), 0) << "not tried again within the second";
-    EXPECT_EQ(modem.lines, 0);
+    EXPECT_EQ(modem.lines.load(), 0);
     clock.now += 600;
     EXPECT_EQ(poll_switch(ports, g), 1) << "opened again, RTS raised again";
     EXPECT_EQ(modem.lines & (TIOCM_RTS | TIOCM_DTR), TIOCM_RTS);
