@@ -367,7 +367,6 @@ TEST_F(SettingsFile, SwitchTimingTakesTwoLinesAfterTheEighteenOnlyWhenSet)
         {" 250\r\n", 250, 0, false},
         {" -5 \r\n 700 \r\n", 0, 0, true},
         {" 300 \r\n 99999 \r\n", 0, 0, true},
-        {" 300 \r\n soon \r\n", 0, 0, true},
     };
     for (const Case& c : cases) {
         write_file(eighteen + c.extra);
