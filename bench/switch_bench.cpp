@@ -101,7 +101,8 @@ int main(int argc, char** argv)
     std::printf("Polling a serial adapter while waiting, one core = 100 %%\n");
     std::printf("  precise %d ms timer, event loop asleep between polls: %.2f %% (%d polls in 5 s)\n", PollMs,
                 timed, timedPolls);
-    std::printf("  tight loop, one poll per pass:                        %.1f %% (%d polls in 1 s)\n", tight, polls);
+    std::printf("  tight loop, one poll per pass:                        %.1f %% (%d polls in 1 s, %.1f us each)\n",
+                tight, polls, tight / 100.0 * 1e6 / polls);
 
     // Presses at random moments from another thread, as a learner's would come.
     std::thread learner([&] {
