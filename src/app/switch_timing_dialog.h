@@ -12,9 +12,6 @@ class SwitchTimingDialog : public QDialog {
 public:
     SwitchTimingDialog(GlobVars& g, QWidget* parent = nullptr);
 
-    QDoubleSpinBox* acceptance() const { return acceptance_; }
-    QDoubleSpinBox* postAcceptance() const { return postAcceptance_; }
-
     // Stores both times in g (OK).
     void accept() override;
 

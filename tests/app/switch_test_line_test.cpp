@@ -5,7 +5,6 @@
 #include "app/banner_window.h"
 #include "app/menu_tree.h"
 #include "app/switch_test_line.h"
-#include "app/switch_timing_dialog.h"
 #include "state/globvars.h"
 #include "switch/switch_setup.h"
 #include "fake_dialogs.h"
@@ -13,7 +12,6 @@
 #include "switch/fake_adapter_ports.h"
 
 #include <QAction>
-#include <QDoubleSpinBox>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -101,25 +99,6 @@ TEST_F(SwitchTestLineTest, AdapterSwitchShowsLiveWithItsPort)
     const int reads = ports.reads;
     QTest::qWait(100);
     EXPECT_EQ(ports.reads, reads) << "the menu window does not poll while it is hidden";
-}
-
-TEST(SwitchTimingDialog, StoresTheTimesInMillisecondsOnlyOnOk)
-{
-    GlobVars g;
-    g.PostAcceptanceDelay = 1500;
-    {
-        SwitchTimingDialog dialog(g);
-        EXPECT_DOUBLE_EQ(dialog.postAcceptance()->value(), 1.5);
-        dialog.acceptance()->setValue(0.3);
-        dialog.reject();
-    }
-    EXPECT_EQ(g.AcceptanceTime, 0);
-    SwitchTimingDialog dialog(g);
-    dialog.acceptance()->setValue(0.3);
-    dialog.postAcceptance()->setValue(99);  // beyond the longest offered
-    dialog.accept();
-    EXPECT_EQ(g.AcceptanceTime, 300);
-    EXPECT_EQ(g.PostAcceptanceDelay, 10000);
 }
 
 }  // namespace
