@@ -64,7 +64,7 @@ Banner::Banner(GlobVars& g, Dialogs& dialogs, SwitchSetup* switches, QWidget* pa
     list1_ = new QListWidget(client);
     style_list_panel(*list1_);
     list1_->hide();
-    switchTest_ = new SwitchTestLine(g_, switches, *menuBar(), *client);
+    new SwitchTestLine(g_, switches, *menuBar(), *client);  // owned by client
 
     g_.MediaFolder = g_.DataFolder;
     layOut();

@@ -13,7 +13,6 @@ class QListWidget;
 class OptionsMenus;
 class QPushButton;
 class SwitchSetup;
-class SwitchTestLine;
 
 class Banner : public QMainWindow {
     Q_OBJECT
@@ -59,5 +58,4 @@ private:
     bool activationDue_ = false;  // shown since the last activation steps ran
     bool ending_ = false;
     OptionsMenus* menus_ = nullptr;
-    SwitchTestLine* switchTest_ = nullptr;
 };
