@@ -10,6 +10,7 @@
 #include "state/settings.h"
 #include "app/users_guide.h"
 #include "app/window_keys.h"
+#include "app/switch_test_line.h"
 #include "media/dialogs.h"
 #include "media/sound.h"
 
@@ -53,6 +54,7 @@ Banner::Banner(GlobVars& g, Dialogs& dialogs, SwitchSetup* switches, QWidget* pa
 
     build_menu_tree(*menuBar());
     auto* menus = new OptionsMenus(*menuBar(), g_, dialogs_, switches);  // owned by the menu bar
+    menus_ = menus;
 
     banimage_ = new QLabel(client);
     banimage_->setObjectName(QStringLiteral("banimage"));
@@ -61,6 +63,7 @@ Banner::Banner(GlobVars& g, Dialogs& dialogs, SwitchSetup* switches, QWidget* pa
     list1_ = new QListWidget(client);
     style_list_panel(*list1_);
     list1_->hide();
+    new SwitchTestLine(g_, switches, *menuBar(), *client);  // owned by client
 
     g_.MediaFolder = g_.DataFolder;
     layOut();
@@ -106,9 +109,15 @@ bool Banner::event(QEvent* event)
     // back from another program must leave the listing on view.
     if (event->type() == QEvent::Show && !event->spontaneous()) {
         activationDue_ = true;
+        // Adapters plugged in or out while the window was away can be chosen
+        // (or not) at once, without a restart.
+        menus_->mark_available_adapters();
     } else if (event->type() == QEvent::WindowActivate && activationDue_) {
         activationDue_ = false;
         activate_menu();
+        // Told here, never during the learner's turn: an adapter lost during
+        // playback, a port that would not open.
+        QTimer::singleShot(0, menus_, &OptionsMenus::report_adapter_problems);
     }
     return QMainWindow::event(event);
 }

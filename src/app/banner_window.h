@@ -13,6 +13,7 @@ struct GlobVars;
 class Dialogs;
 class QLabel;
 class QListWidget;
+class OptionsMenus;
 class QPushButton;
 class SwitchSetup;
 
@@ -62,4 +63,5 @@ private:
     int16_t FirstActivation = 1;
     bool activationDue_ = false;  // shown since the last activation steps ran
     bool ending_ = false;
+    OptionsMenus* menus_ = nullptr;
 };

@@ -2,10 +2,11 @@
 
 #include "state/globvars.h"
 #include "app/menu_tree.h"
-#include "app/switch_setup.h"
+#include "switch/switch_setup.h"
 #include "media/dialogs.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 #include <array>
 #include <vector>
@@ -122,6 +123,32 @@ void OptionsMenus::markCategories()
         item(CategoryItems[i])->setChecked(g_.CategoryEnabled[i] == 1);
 }
 
+void OptionsMenus::mark_available_adapters()
+{
+    if (!switches_)
+        return;
+    switches_->look_for_adapters();
+    for (int16_t device = 1; device <= 5; ++device) {
+        QAction* action = item(DeviceItems[size_t(device - 1)].name);
+        const QString where = switches_->location(device);
+        action->setEnabled(!where.isEmpty());
+        const QString tip = where.isEmpty() ? QStringLiteral("Not connected") : QStringLiteral("Uses ") + where;
+        action->setStatusTip(tip);
+        action->setToolTip(tip);
+    }
+    if (auto* menu = bar_.findChild<QMenu*>(QStringLiteral("device")))
+        menu->setToolTipsVisible(true);
+}
+
+void OptionsMenus::report_adapter_problems()
+{
+    if (!switches_)
+        return;
+    const QString problems = switches_->take_problems();
+    if (!problems.isEmpty())
+        dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Warning, problems);
+}
+
 void OptionsMenus::select_input_device(int16_t device)
 {
     g_.InputDevice = device;
@@ -139,6 +166,7 @@ void OptionsMenus::chooseDevice(QAction* action, bool)
     else if (switches_ && device == 5)
         switches_->init_game_port();
     select_input_device(device);
+    report_adapter_problems();
 }
 
 void OptionsMenus::chooseExclusive(QAction* action, bool)

@@ -24,6 +24,12 @@ public:
 
     void select_input_device(int16_t device);
 
+    // Looks again for adapters: an item is available when its port or
+    // joystick is there, and tells where that is.
+    void mark_available_adapters();
+    // Tells the adult what went wrong with an adapter since last asked.
+    void report_adapter_problems();
+
     // 1 (after telling the user) when the category being switched off is the
     // last enabled one, else 0.
     int16_t last_category_check();

@@ -12,6 +12,11 @@
 #include "media/version_name.h"
 #include "media/mpv_sound_output.h"
 #include "media/sound.h"
+#include "media/monotonic_clock.h"
+#include "switch/platform_adapter_ports.h"
+#include "switch/serial_port_order.h"
+#include "switch/switch_adapter.h"
+#include "switch/switch_setup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -71,12 +76,15 @@ int flickerbox_main(int argc, char** argv)
     MpvSoundOutput sound;
     set_sound_output(&sound);
 
-    const std::unique_ptr<VersionQuery> version = version_query();
     const SteadyClock clock;
-    auto* banner = new Banner(globvars, dialogs, nullptr);
+    PlatformAdapterPorts adapters(clock, find_serial_ports);
+    set_port_io(&adapters);
+    SwitchSetup switches(adapters);
+    const std::unique_ptr<VersionQuery> version = version_query();
+
+    auto* banner = new Banner(globvars, dialogs, &switches);
     banner->set_playback_services({dialogs, *version, clock,
-                                   [](QWidget* container) { return std::make_unique<MpvPlayer>(container); },
-                                   {}});
+                                   [](QWidget* container) { return std::make_unique<MpvPlayer>(container); }});
     QObject::connect(banner, &Banner::programEnding, banner, [banner] { showCredits(banner); });
     show_full_screen(*banner);
     if (!loaded.message.isEmpty())
@@ -86,5 +94,6 @@ int flickerbox_main(int argc, char** argv)
 
     const int status = app.exec();
     set_sound_output(nullptr);
+    set_port_io(nullptr);
     return status;
 }

@@ -21,8 +21,7 @@ void PlaybackWindow::poll_input(bool sleep)
         yield_until_event();
     else
         yield();
-    if (g_.InputDevice >= 1 && g_.InputDevice <= 5 && services_.pollSwitch)
-        services_.pollSwitch(g_);
+    switchResponse_.after_yield(g_);
 }
 
 void PlaybackWindow::test_for_click()

@@ -5,6 +5,7 @@
 #include "playback/exit_link.h"
 #include "playback/layout.h"
 #include "state/globvars.h"
+#include "switch/switch_adapter.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -17,8 +18,9 @@
 namespace {
 constexpr int AreaWidth = 640;
 constexpr int AreaHeight = 480;
-// How often an adapter is read while the run waits: often enough that a press
-// is seen within 20 ms, rare enough to cost well under 1 % of a core.
+// How often the switch is sampled while the run waits (an adapter, or a press
+// that must be held for a time): often enough that a press is seen within
+// 20 ms, rare enough to cost about 1 % of a core.
 constexpr int SwitchPollMs = 10;
 
 bool readable_file(const QString& path)
@@ -34,6 +36,7 @@ PlaybackWindow::PlaybackWindow(GlobVars& g, PlaybackServices services, ShowMenu 
     , services_(std::move(services))
     , showMenu_(std::move(showMenu))
     , pictures_(this)
+    , switchResponse_(services_.clock, g)
 {
     setObjectName(QStringLiteral("mainform"));
     setWindowTitle(QStringLiteral("Flickerbox II"));
@@ -158,7 +161,7 @@ void PlaybackWindow::run()
     pictures_.Background.setCursor(QCursor(QPixmap(g_.DataFolder + QStringLiteral("aobj_nul.ico"))));
     player_->setVisible(false);
     ShowExitLink();
-    if (g_.InputDevice >= 1 && g_.InputDevice <= 5)
+    if (needs_polling(g_))
         switchPoll_.start();
     clip_loop();
 }

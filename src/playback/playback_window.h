@@ -7,6 +7,7 @@
 
 #include "playback/key_repeat.h"
 #include "playback/playback_pictures.h"
+#include "switch/switch_response.h"
 
 #include <QString>
 #include <QTimer>
@@ -29,9 +30,6 @@ struct PlaybackServices {
     const MonotonicClock& clock;
     // Makes the clip player inside its container picMp1.
     std::function<std::unique_ptr<VideoPlayer>(QWidget* container)> makePlayer;
-    // Sets SwitchPressed from the selected adapter (devices 1 to 5). Without
-    // one, an adapter reads as released.
-    std::function<void(GlobVars&)> pollSwitch;
 };
 
 class PlaybackWindow : public QWidget {
@@ -130,6 +128,7 @@ private:
     QTimer timer1_;
     QTimer switchPoll_;
     KeyRepeatFilter keyRepeats_;
+    SwitchResponse switchResponse_;  // the adapter's level and the switch timing, after each yield
 
     BlitRect labelRect_;
     bool raisePlayerOnFirstFrame_ = false;

@@ -6,6 +6,7 @@
 #include "media/blit.h"
 #include "media/press_hand.h"
 #include "state/globvars.h"
+#include "switch/switch_adapter.h"
 
 #include <QPainter>
 
@@ -21,8 +22,9 @@ void PlaybackWindow::wait_for_response()
     Picture& background = pictures_.Background.picture();
     poll_input(false);
     // A switch already held must be let go first. Keys and mouse buttons read
-    // as held only right after their event, so only an adapter's wait sleeps.
-    const bool adapter = g_.InputDevice >= 1 && g_.InputDevice <= 5;
+    // as held only right after their event, so only a sampled switch's wait
+    // sleeps (the sampling timer wakes it).
+    const bool adapter = needs_polling(g_);
     while (g_.SwitchPressed == 1) {
         if (!marked) {
             blit(pictures_.pbw2, 0, 0, MarkerSize, MarkerSize, background, g_.MarkerLeft, g_.MarkerTop,

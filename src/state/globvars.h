@@ -29,6 +29,10 @@ struct GlobVars {
     double WipeCalibration = 0;
     int16_t BackgroundKind = 0;   // 1 TV set, else theater
     std::array<int16_t, CategoryCount> CategoryEnabled{};
+    // Switch timing, in milliseconds; stored after the eighteen lines, and
+    // only when one of them is set.
+    int16_t AcceptanceTime = 0;       // a press counts once held this long
+    int16_t PostAcceptanceDelay = 0;  // presses ignored this long after a response
 
     // Run-time only.
     int16_t MovieSource = 0;

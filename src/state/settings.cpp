@@ -14,6 +14,9 @@ namespace {
 
 constexpr int SettingsLines = 18;
 constexpr int FirstCategoryLine = 8;
+// Lines 19 and 20, after the eighteen: a program that reads only those still
+// loads the file, and a file without them means no switch timing.
+constexpr int TimingLines = 2;
 // Far more than 18 short lines; a wrong file put in its place is never read whole.
 constexpr qint64 MaxSettingsBytes = 64 * 1024;
 
@@ -27,7 +30,7 @@ constexpr int16_t DefaultCurrentClip = 0;
 constexpr int16_t DefaultBackgroundKind = 1;
 constexpr int16_t DefaultCategoryEnabled = 1;
 
-using Values = std::array<std::optional<double>, SettingsLines>;
+using Values = std::array<std::optional<double>, SettingsLines + TimingLines>;
 
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
 
@@ -42,7 +45,7 @@ Values read_values(QByteArray content)
     content.replace("\r\n", "\n").replace('\r', '\n');
     Values values;
     const QList<QByteArray> lines = content.split('\n');
-    for (int i = 0; i < SettingsLines && i < lines.size(); ++i) {
+    for (int i = 0; i < int(values.size()) && i < lines.size(); ++i) {
         const QByteArray& line = lines[i];
         qsizetype start = 0;
         while (start < line.size() && is_blank(line[start]))
@@ -70,6 +73,25 @@ std::optional<int16_t> as_integer(const std::optional<double>& value)
 bool is_calibration(const std::optional<double>& value)
 {
     return value && std::isfinite(*value) && *value >= 0;
+}
+
+// Missing timing lines mean 0; a present value must be a time the timing
+// dialog could have set. Both are cleared together when either is unusable.
+bool apply_switch_timing(GlobVars& g, const Values& values)
+{
+    auto fits = [&values](int line, int16_t limit) {
+        const std::optional<double>& value = values[size_t(SettingsLines + line)];
+        const auto number = as_integer(value);
+        return !value || (number && *number >= 0 && *number <= limit);
+    };
+    const bool usable = fits(0, MaxAcceptanceTime) && fits(1, MaxPostAcceptanceDelay);
+    auto timing = [&](int line) {
+        const std::optional<double>& value = values[size_t(SettingsLines + line)];
+        return usable && value ? *as_integer(value) : int16_t(0);
+    };
+    g.AcceptanceTime = timing(0);
+    g.PostAcceptanceDelay = timing(1);
+    return usable;
 }
 
 QString category_name(int index)
@@ -127,6 +149,8 @@ QStringList apply_values(GlobVars& g, const Values& values)
     if (!categories.isEmpty())
         reset << (categories.size() == 1 ? QStringLiteral("category ") : QStringLiteral("categories "))
                      + categories.join(QStringLiteral(", "));
+    if (!apply_switch_timing(g, values))
+        reset << QStringLiteral("switch timing");
     return reset;
 }
 
@@ -217,6 +241,10 @@ QByteArray format_settings(const GlobVars& g)
     line(display_integer(g.BackgroundKind));
     for (int16_t flag : g.CategoryEnabled)
         line(display_integer(flag));
+    if (g.AcceptanceTime != 0 || g.PostAcceptanceDelay != 0) {
+        line(display_integer(g.AcceptanceTime));
+        line(display_integer(g.PostAcceptanceDelay));
+    }
     return out;
 }
 

@@ -12,6 +12,10 @@ class QIODevice;
 
 inline constexpr const char* SettingsFileName = "aobj_se1.cfg";
 
+// The longest switch timings the timing dialog offers, in milliseconds.
+inline constexpr int16_t MaxAcceptanceTime = 5000;
+inline constexpr int16_t MaxPostAcceptanceDelay = 10000;
+
 struct SettingsLoadReport {
     // "" when the file was complete and sound; else one plain message for the
     // adult naming the file and the options that were reset to their defaults.
@@ -19,14 +23,15 @@ struct SettingsLoadReport {
 };
 
 // Reads <programFolder>aobj_se1.cfg (programFolder ends with '/') into the 18
-// persisted fields of g; every field that cannot be used gets its default.
+// persisted fields of g, and the switch timing from the two lines after them
+// (0 when absent); every field that cannot be used gets its default.
 // Then sets MovieSource = 1 and ProgramFolder = DataFolder = programFolder.
 SettingsLoadReport LoadSettings(GlobVars& g, const QString& programFolder);
 
-// Writes the 18 fields to g.ProgramFolder + SettingsFileName through a
-// temporary file that replaces the old one only when complete, or in place
-// when no file can be created beside it. Returns "" on success, else a plain
-// reason naming the path.
+// Writes the 18 fields, and the switch timing only when one is set, to
+// g.ProgramFolder + SettingsFileName through a temporary file that replaces
+// the old one only when complete, or in place when no file can be created
+// beside it. Returns "" on success, else a plain reason naming the path.
 QString SaveSettings(const GlobVars& g);
 
 // The same with the writing step supplied by the caller, so that a save that

@@ -245,7 +245,7 @@ TEST_F(BannerTest, PlayMoviesHandsOverAndComesBackWithWhatStoppedTheRun)
     SteadyClock clock;
     Banner banner(g, dialogs, nullptr);
     banner.set_playback_services(
-        {dialogs, version, clock, [](QWidget* box) { return std::make_unique<FakePlayer>(box); }, {}});
+        {dialogs, version, clock, [](QWidget* box) { return std::make_unique<FakePlayer>(box); }});
     banner.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
     menu_action(*banner.menuBar(), "list_clips")->trigger();

@@ -5,8 +5,9 @@
 #include "app/menu_tree.h"
 #include "app/options_menus.h"
 #include "state/settings.h"
-#include "app/switch_setup.h"
+#include "switch/switch_setup.h"
 #include "fake_dialogs.h"
+#include "switch/fake_adapter_ports.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -19,10 +20,17 @@
 
 namespace {
 
-struct FakeSwitchSetup : SwitchSetup {
-    std::vector<std::string> calls;
-    void init_com_adapter(int16_t port) override { calls.push_back("com" + std::to_string(port)); }
-    void init_game_port() override { calls.push_back("game"); }
+// The real set-up on fake ports; calls() names the adapters it prepared.
+struct FakeSwitchSetup {
+    std::vector<std::string> calls() const
+    {
+        std::vector<std::string> names;
+        for (auto [address, value] : ports.writes)
+            names.push_back(address == GamePort ? "game" : "com" + std::to_string(4 - (address - 0xFC) / 0x100));
+        return names;
+    }
+    FakeAdapterPorts ports;
+    SwitchSetup setup{ports};
 };
 
 GlobVars loadedRecord()
@@ -43,7 +51,7 @@ protected:
     void start()
     {
         build_menu_tree(bar);
-        menus = new OptionsMenus(bar, g, dialogs, &switches);  // owned by bar
+        menus = new OptionsMenus(bar, g, dialogs, &switches.setup);  // owned by bar
         menus->mark_loaded_settings();
     }
     QAction* item(const char* name)
@@ -118,7 +126,7 @@ TEST_F(OptionsMenusTest, AvailabilityAndHiddenInstallationMenu)
     // An unavailable item cannot be chosen, even by a direct trigger.
     choose("dev1");
     EXPECT_EQ(g.InputDevice, 6);
-    EXPECT_TRUE(switches.calls.empty());
+    EXPECT_TRUE(switches.calls().empty());
 }
 
 TEST_F(OptionsMenusTest, StartUpMarksExactlyTheLoadedValues)
@@ -132,14 +140,14 @@ TEST_F(OptionsMenusTest, StartUpMarksExactlyTheLoadedValues)
     start();
     EXPECT_EQ(checkedItems(), withFixedMarks({"dev7", "full_screen", "auditory_10", "random_sequence", "theater",
                                               "animals", "Clothing", "food", "vehicles"}));
-    EXPECT_TRUE(switches.calls.empty()) << "no adapter is touched for the keyboard";
+    EXPECT_TRUE(switches.calls().empty()) << "no adapter is touched for the keyboard";
 }
 
 TEST_F(OptionsMenusTest, StoredAdapterIsPreparedAndMarked)
 {
     g.InputDevice = 3;
     start();
-    EXPECT_EQ(switches.calls, std::vector<std::string>{"com3"});
+    EXPECT_EQ(switches.calls(), std::vector<std::string>{"com3"});
     EXPECT_TRUE(item("dev3")->isChecked());
 
     QMenuBar otherBar;
@@ -147,8 +155,8 @@ TEST_F(OptionsMenusTest, StoredAdapterIsPreparedAndMarked)
     game.InputDevice = 5;
     FakeSwitchSetup gameSwitches;
     build_menu_tree(otherBar);
-    (new OptionsMenus(otherBar, game, dialogs, &gameSwitches))->mark_loaded_settings();
-    EXPECT_EQ(gameSwitches.calls, std::vector<std::string>{"game"});
+    (new OptionsMenus(otherBar, game, dialogs, &gameSwitches.setup))->mark_loaded_settings();
+    EXPECT_EQ(gameSwitches.calls(), std::vector<std::string>{"game"});
     EXPECT_TRUE(menu_action(otherBar, "dev5")->isChecked());
 }
 
@@ -221,12 +229,12 @@ TEST_F(OptionsMenusTest, MouseClickReplacesAStoredAdapter)
 {
     g.InputDevice = 2;
     start();
-    switches.calls.clear();
+    switches.ports.writes.clear();
     choose("dev6");
     EXPECT_EQ(g.InputDevice, 6);
     EXPECT_FALSE(item("dev2")->isChecked());
     EXPECT_TRUE(item("dev6")->isChecked());
-    EXPECT_TRUE(switches.calls.empty());
+    EXPECT_TRUE(switches.calls().empty());
 
     choose("dev7");
     choose("dev7");

@@ -98,8 +98,7 @@ bool PlaybackTest::run(std::vector<Step> steps, int timeoutMs)
                                   fake->calls = playerCalls;
                                   player = fake.get();
                                   return fake;
-                              },
-                              pollSwitch};
+                              }};
     window = new PlaybackWindow(g, services, [this](const QString& message) {
         left = true;
         leaveMessage = message;

@@ -62,7 +62,6 @@ protected:
     RecordingSound sound;
     ScriptedClock clock;
     std::unique_ptr<VersionQuery> version = std::make_unique<PlatformVersionQuery>();
-    std::function<void(GlobVars&)> pollSwitch;
 
     QPointer<PlaybackWindow> window;
     QPointer<FakePlayer> player;  // while the window lives

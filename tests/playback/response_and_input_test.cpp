@@ -3,9 +3,12 @@
 
 #include "playback/playback_fixture.h"
 #include "playback/virtual_key.h"
+#include "switch/port_io.h"
+#include "switch/switch_adapter.h"
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
 
@@ -15,7 +18,15 @@ TEST_F(PlaybackTest, ASwitchHeldAtTheStartOfAWaitShowsTheCrossUntilReleased)
 {
     g.InputDevice = 1;
     int level = 1;
-    pollSwitch = [&](GlobVars& vars) { vars.SwitchPressed = int16_t(level); };
+    // An adapter on COM 1: carrier detect, bit 7 of the modem status, is the switch.
+    struct Com1 : PortIo {
+        int& level;
+        explicit Com1(int& l) : level(l) {}
+        int16_t agInp(uint16_t address) override { return address == 0x3F8 + 6 && level ? 0x80 : 0x00; }
+        void agOutp(uint16_t, int16_t) override {}
+    } com1(level);
+    set_port_io(&com1);
+    const auto uninstall = qScopeGuard([] { set_port_io(nullptr); });
     const int left = 190, top = 85;  // the TV set's marker square
     bool crossShown = false, squareRestored = false;
     ASSERT_TRUE(run({

@@ -410,3 +410,38 @@ TEST_F(SettingsFile, ReadOnlyFolderStillSavesIntoAWritableFile)
     EXPECT_EQ(read_file(), format_settings(g));
     ASSERT_TRUE(QFile::setPermissions(dir.path(), writable));
 }
+namespace {
+
+TEST_F(SettingsFile, SwitchTimingTakesTwoLinesAfterTheEighteenOnlyWhenSet)
+{
+    GlobVars g = sample_settings();
+    const QByteArray eighteen = format_settings(g);
+    ASSERT_EQ(eighteen.count('\n'), 18);
+    g.AcceptanceTime = 300;
+    EXPECT_EQ(format_settings(g), eighteen + " 300 \r\n 0 \r\n");
+
+    struct Case {
+        QByteArray extra;
+        int16_t acceptance, postAcceptance;
+        bool told;
+    };
+    const Case cases[] = {
+        {" 300 \r\n 1500 \r\n", 300, 1500, false},
+        {"", 0, 0, false},  // a file from before the timings
+        {" 250\r\n", 250, 0, false},
+        {" -5 \r\n 700 \r\n", 0, 0, true},
+        {" 300 \r\n 99999 \r\n", 0, 0, true},
+    };
+    for (const Case& c : cases) {
+        write_file(eighteen + c.extra);
+        GlobVars loaded;
+        loaded.AcceptanceTime = loaded.PostAcceptanceDelay = 1;
+        const QString message = load(loaded).message;
+        EXPECT_EQ(loaded.AcceptanceTime, c.acceptance) << c.extra.constData();
+        EXPECT_EQ(loaded.PostAcceptanceDelay, c.postAcceptance) << c.extra.constData();
+        EXPECT_EQ(message.contains("switch timing"), c.told) << message.toStdString();
+        EXPECT_EQ(loaded.CategoryEnabled, g.CategoryEnabled) << "the eighteen load as before";
+    }
+}
+
+}  // namespace

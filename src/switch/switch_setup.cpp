@@ -1,0 +1,45 @@
+#include "switch/switch_setup.h"
+
+#include "state/globvars.h"
+#include "switch/adapter_ports.h"
+#include "switch/switch_adapter.h"
+
+SwitchSetup::SwitchSetup(AdapterPorts& ports) : ports_(ports) {}
+
+void SwitchSetup::init_com_adapter(int16_t port)
+{
+    ::init_com_adapter(ports_, port);
+}
+
+void SwitchSetup::init_game_port()
+{
+    ::init_game_port(ports_);
+}
+
+void SwitchSetup::look_for_adapters()
+{
+    ports_.look_for_adapters();
+}
+
+bool SwitchSetup::available(int16_t device) const
+{
+    return ports_.present(device);
+}
+
+QString SwitchSetup::location(int16_t device) const
+{
+    return ports_.location(device);
+}
+
+int16_t SwitchSetup::pressed_now(int16_t device)
+{
+    // A record of its own: the live test must not disturb the shared flags.
+    GlobVars scratch;
+    scratch.InputDevice = device;
+    return poll_switch(ports_, scratch);
+}
+
+QString SwitchSetup::take_problems()
+{
+    return ports_.take_problems();
+}

@@ -1,0 +1,91 @@
+// The game-port path through SDL's virtual joystick, so the real reading code
+// runs: availability, the first button as the switch, unplugging and plugging
+// back in.
+
+#include "state/globvars.h"
+#include "switch/platform_adapter_ports.h"
+#include "switch/switch_adapter.h"
+#include "switch/switch_setup.h"
+#include "fake_clock.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A game controller with four buttons, as an adaptive controller presents itself.
+class VirtualJoystick {
+public:
+    VirtualJoystick()
+    {
+        index_ = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 0, 4, 0);
+        handle_ = SDL_JoystickOpen(index_);
+    }
+    ~VirtualJoystick() { unplug(); }
+    bool ok() const { return handle_ != nullptr; }
+    void press(bool down) { SDL_JoystickSetVirtualButton(handle_, 0, down ? SDL_PRESSED : SDL_RELEASED); }
+    void unplug()
+    {
+        if (!handle_)
+            return;
+        SDL_JoystickClose(handle_);
+        SDL_JoystickDetachVirtual(index_);
+        handle_ = nullptr;
+    }
+
+private:
+    int index_ = -1;
+    SDL_Joystick* handle_ = nullptr;
+};
+
+class JoystickAdapter : public ::testing::Test {
+protected:
+    void SetUp() override { g.InputDevice = 5; }
+
+    FakeClock clock;
+    PlatformAdapterPorts ports{clock, [] { return QStringList{}; }};  // starts SDL's joystick service
+    SwitchSetup setup{ports};
+    GlobVars g;
+};
+
+TEST_F(JoystickAdapter, FirstButtonIsTheSwitchOnceAJoystickIsPluggedIn)
+{
+    EXPECT_FALSE(setup.available(5));
+    EXPECT_EQ(poll_switch(ports, g), 0) << "no joystick reads as released";
+
+    VirtualJoystick joystick;
+    ASSERT_TRUE(joystick.ok()) << SDL_GetError();
+    setup.look_for_adapters();
+    EXPECT_TRUE(setup.available(5));
+    EXPECT_FALSE(setup.location(5).isEmpty());
+
+    setup.init_game_port();
+    for (bool down : {true, true, false, true, false}) {
+        joystick.press(down);
+        EXPECT_EQ(poll_switch(ports, g), down ? 1 : 0);
+    }
+    EXPECT_EQ(ports.take_problems(), QString());
+}
+
+TEST_F(JoystickAdapter, UnpluggedJoystickReadsReleasedAndIsTakenUpAgainWhenBack)
+{
+    auto joystick = std::make_unique<VirtualJoystick>();
+    setup.look_for_adapters();
+    setup.init_game_port();
+    joystick->press(true);
+    ASSERT_EQ(poll_switch(ports, g), 1);
+
+    joystick.reset();
+    EXPECT_EQ(poll_switch(ports, g), 0);
+    EXPECT_EQ(poll_switch(ports, g), 0);
+    EXPECT_TRUE(ports.take_problems().contains(QStringLiteral("still missing")));
+
+    joystick = std::make_unique<VirtualJoystick>();
+    joystick->press(true);
+    poll_switch(ports, g);  // the first update finds and opens it
+    EXPECT_EQ(poll_switch(ports, g), 1);
+    setup.look_for_adapters();
+    EXPECT_TRUE(setup.available(5));
+}
+
+}  // namespace

@@ -1,0 +1,134 @@
+// The real serial path on a pseudo-terminal, its modem lines answered by a
+// double: the switch closes RTS to carrier detect.
+
+#include "state/globvars.h"
+#include "switch/platform_adapter_ports.h"
+#include "switch/serial_line.h"
+#include "switch/serial_port_order.h"
+#include "switch/switch_adapter.h"
+#include "switch/switch_setup.h"
+#include "fake_clock.h"
+#include "modem_line_double.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace {
+
+class SerialAdapter : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        modem.lines = 0;
+        modem.switchClosed = false;
+        g.InputDevice = 1;
+        // The adapter as the port list names it: through a symbolic link, as
+        // /dev/serial/by-id does.
+        link = dir.filePath(QStringLiteral("usb-switch-adapter"));
+        ASSERT_TRUE(QFile::link(pty->slave, link));
+        setup.look_for_adapters();  // as the menu window does when it is shown
+    }
+    void replug()
+    {
+        pty = std::make_unique<Pty>();
+        QFile::remove(link);
+        ASSERT_TRUE(QFile::link(pty->slave, link));
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<Pty> pty = std::make_unique<Pty>();
+    QString link;
+    FakeClock clock;
+    PlatformAdapterPorts ports{clock, [this] { return QStringList{link}; }};
+    SwitchSetup setup{ports};
+    GlobVars g;
+};
+
+TEST_F(SerialAdapter, SetUpRaisesRtsDropsDtrAndTheSwitchReadsThroughCarrierDetect)
+{
+    EXPECT_TRUE(setup.available(1));
+    EXPECT_FALSE(setup.available(2));
+    EXPECT_EQ(setup.location(1), link);
+
+    setup.init_com_adapter(1);
+    EXPECT_EQ(ports.take_problems(), QString());
+    EXPECT_EQ(modem.lines & (TIOCM_RTS | TIOCM_DTR), TIOCM_RTS);
+
+    for (bool closed : {true, true, false, true, false}) {
+        modem.switchClosed = closed;
+        EXPECT_EQ(poll_switch(ports, g), closed ? 1 : 0);
+    }
+}
+
+TEST(SerialLine, PermissionAdviceNamesTheGroupOfTheDeviceNode)
+{
+    QTemporaryDir dir;
+    const QString node = dir.filePath(QStringLiteral("ttyUSB0"));
+    QFile(node).open(QIODevice::WriteOnly);
+    const QByteArray native = node.toLocal8Bit();
+    ASSERT_EQ(::chown(native.constData(), uid_t(-1), 20), 0);
+    EXPECT_EQ(device_group(node), QStringLiteral("dialout"));
+    ASSERT_EQ(::chown(native.constData(), uid_t(-1), 5), 0);
+    EXPECT_EQ(device_group(node), QStringLiteral("tty"));
+    ASSERT_EQ(::chown(native.constData(), uid_t(-1), 0), 0);
+    EXPECT_EQ(device_group(node), QStringLiteral("dialout")) << "never advise joining root's group";
+}
+
+TEST_F(SerialAdapter, UnpluggedAdapterReadsReleasedAndWorksAgainWhenPluggedBackIn)
+{
+    setup.init_com_adapter(1);
+    modem.switchClosed = true;
+    ASSERT_EQ(poll_switch(ports, g), 1);
+
+    pty->hang_up();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(poll_switch(ports, g), 0) << "a lost adapter never reads as held";
+
+    replug();
+    modem.lines = 0;
+    modem.switchClosed = true;
+    clock.now += 500;
+    EXPECT_EQ(poll_switch(ports, g), 0) << "not tried again within the second";
+    EXPECT_EQ(modem.lines.load(), 0);
+    clock.now += 600;
+    EXPECT_EQ(poll_switch(ports, g), 1) << "opened again, RTS raised again";
+    EXPECT_EQ(modem.lines & (TIOCM_RTS | TIOCM_DTR), TIOCM_RTS);
+
+    const QString told = ports.take_problems();
+    EXPECT_TRUE(told.contains(QStringLiteral("\"Adapter in COM 1\""))) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("disconnected for a while"))) << told.toStdString();
+    EXPECT_EQ(ports.take_problems(), QString()) << "told once";
+}
+
+TEST_F(SerialAdapter, PortHeldByAnotherProgramIsToldApartFromAMissingOne)
+{
+    setup.init_com_adapter(1);
+    PlatformAdapterPorts other(clock, [this] { return QStringList{link}; });
+    init_com_adapter(other, 1);
+    const QString inUse = other.take_problems();
+    EXPECT_TRUE(inUse.contains(QStringLiteral("in use by another program"))) << inUse.toStdString();
+    GlobVars otherG;
+    otherG.InputDevice = 1;
+    modem.switchClosed = true;
+    EXPECT_EQ(poll_switch(other, otherG), 0);
+
+    PlatformAdapterPorts none(clock, [] { return QStringList{}; });
+    init_com_adapter(none, 2);
+    const QString missing = none.take_problems();
+    EXPECT_TRUE(missing.contains(QStringLiteral("No serial port is connected for \"Adapter in COM 2\"")))
+        << missing.toStdString();
+}
+
+TEST(SerialPortOrder, UsbAdaptersComeFirstInNumberOrder)
+{
+    const QStringList found = {"/dev/ttyS1", "/dev/ttyUSB10", "/dev/ttyS0", "/dev/ttyUSB2",
+                               "/dev/ttyACM1", "/dev/rfcomm0", "/dev/ttyACM0"};
+    EXPECT_EQ(order_serial_ports(found),
+              (QStringList{"/dev/ttyACM0", "/dev/ttyACM1", "/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyS0",
+                           "/dev/ttyS1", "/dev/rfcomm0"}));
+}
+
+}  // namespace

@@ -1,0 +1,123 @@
+// Switch timing on a clock moved by hand.
+
+#include "state/globvars.h"
+#include "switch/switch_response.h"
+#include "switch/switch_timing.h"
+#include "fake_clock.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Polls every 10 ms for durationMs with the switch down or up; returns the
+// outputs seen.
+std::vector<int16_t> hold(SwitchTiming& timing, FakeClock& clock, bool down, int durationMs)
+{
+    std::vector<int16_t> seen;
+    for (int t = 0; t < durationMs; t += 10) {
+        seen.push_back(timing.filter(down));
+        clock.now += 10;
+    }
+    return seen;
+}
+
+int count(const std::vector<int16_t>& seen) { return int(std::count(seen.begin(), seen.end(), 1)); }
+
+TEST(SwitchTiming, WithoutTimingsTheLevelPassesUnchanged)
+{
+    FakeClock clock;
+    SwitchTiming timing(clock, 0, 0);
+    for (bool down : {true, true, false, true, false, false, true})
+        EXPECT_EQ(timing.filter(down), down ? 1 : 0);
+}
+
+TEST(SwitchTiming, PressCountsOnlyOnceHeldForTheAcceptanceTime)
+{
+    FakeClock clock;
+    SwitchTiming timing(clock, 300, 0);
+    EXPECT_EQ(count(hold(timing, clock, true, 290)), 0) << "a brief press never counts";
+    hold(timing, clock, false, 20);
+
+    const std::vector<int16_t> seen = hold(timing, clock, true, 500);
+    ASSERT_EQ(count(seen), 20);
+    EXPECT_EQ(seen[29], 0);
+    EXPECT_EQ(seen[30], 1) << "accepted at exactly 300 ms, then held";
+    EXPECT_EQ(timing.filter(false), 0) << "released at once";
+}
+
+TEST(SwitchTiming, PressesBeginningWithinTheDelayAreIgnoredWhole)
+{
+    FakeClock clock;
+    SwitchTiming timing(clock, 0, 1000);
+    EXPECT_EQ(timing.filter(true), 1);
+    hold(timing, clock, true, 200);  // the accepted press stays pressed while held
+    hold(timing, clock, false, 100);
+    // Begins 300 ms after the response and is held well past the delay's end.
+    EXPECT_EQ(count(hold(timing, clock, true, 1500)), 0);
+    hold(timing, clock, false, 10);
+    EXPECT_EQ(timing.filter(true), 1) << "the first press after the delay counts";
+}
+
+TEST(SwitchTiming, DelayRunsFromTheAcceptanceNotTheRelease)
+{
+    FakeClock clock;
+    SwitchTiming timing(clock, 200, 500);
+    EXPECT_EQ(count(hold(timing, clock, true, 1000)), 80);  // accepted at 200 ms
+    hold(timing, clock, false, 10);
+    EXPECT_EQ(count(hold(timing, clock, true, 300)), 10)
+        << "begun 810 ms after acceptance: counts after its own 200 ms";
+}
+
+}  // namespace
+
+namespace {
+
+// The polling step of a wait with the mouse: the event handler's writes, then
+// the response step, 10 ms later each time.
+struct MouseWait {
+    int16_t poll(bool buttonEvent)
+    {
+        g.SwitchPressed = buttonEvent ? 1 : 0;
+        if (buttonEvent)
+            g.MouseReleased = 0;
+        response.after_yield(g);
+        clock.now += 10;
+        return g.SwitchPressed;
+    }
+    static GlobVars record(int16_t acceptanceMs)
+    {
+        GlobVars g;
+        g.InputDevice = 6;
+        g.MouseReleased = 1;
+        g.AcceptanceTime = acceptanceMs;
+        return g;
+    }
+    explicit MouseWait(int16_t acceptanceMs) : g(record(acceptanceMs)) {}
+
+    FakeClock clock;
+    GlobVars g;
+    SwitchResponse response{clock, g};
+};
+
+TEST(SwitchResponse, MouseClickIsOnePollEventWithoutTiming)
+{
+    MouseWait wait(0);
+    EXPECT_EQ(wait.poll(true), 1);
+    EXPECT_EQ(wait.poll(false), 0) << "held, but the release-first step must end";
+}
+
+TEST(SwitchResponse, HeldMouseButtonCountsAfterTheAcceptanceTime)
+{
+    MouseWait wait(100);
+    EXPECT_EQ(wait.poll(true), 0);
+    int polls = 1;
+    while (wait.poll(false) == 0 && polls < 50)
+        ++polls;
+    EXPECT_EQ(polls, 10) << "accepted 100 ms after the button went down";
+    EXPECT_EQ(wait.poll(false), 1) << "still held";
+    wait.g.MouseReleased = 1;
+    EXPECT_EQ(wait.poll(false), 0);
+}
+
+}  // namespace
