@@ -42,12 +42,20 @@ public:
             ++pos_;
         QByteArray value;
         if (!at_end() && text_[pos_] == '"') {
-            const qsizetype start = ++pos_;
+            ++pos_;
             // An unclosed quote ends at its line end rather than swallowing
-            // every record after it.
-            while (!at_end() && text_[pos_] != '"' && !is_line_end(text_[pos_]))
+            // every record after it. A doubled quote is one quote character,
+            // as spreadsheets write it.
+            while (!at_end() && !is_line_end(text_[pos_])) {
+                if (text_[pos_] == '"') {
+                    if (pos_ + 1 >= text_.size() || text_[pos_ + 1] != '"')
+                        break;
+                    ++pos_;
+                }
+                value.append(text_[pos_++]);
+            }
+            if (!at_end() && text_[pos_] == '"')
                 ++pos_;
-            value = text_.mid(start, pos_ - start);
             while (!at_end() && text_[pos_] != ',' && !is_line_end(text_[pos_]))
                 ++pos_;
         } else {

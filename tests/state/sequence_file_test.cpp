@@ -39,6 +39,33 @@ TEST(SequenceParse, QuotedFieldsKeepCommasAndDropWhatFollowsTheQuote)
     EXPECT_FALSE(file.truncated);
 }
 
+// A spreadsheet quotes every field and doubles a quote inside one; no field
+// may shift, however many quotes and commas the titles hold.
+TEST(SequenceParse, SpreadsheetExportReadsLikeTheOriginal)
+{
+    const std::vector<std::array<QString, 5>> original = {
+        fields("duck", "animals", "The \"big\" duck, swimming", "", ""),
+        fields("toaster", "kitchen", "Toast, \"done\"", "4", "5"),
+        fields("car", "vehicles", "\"Car\"", "", ""),
+        fields("bee", "animals", "Bee \"\"buzz\"\"", "", ""),
+        fields("cup", "kitchen", "Cup", "", "")};
+    QByteArray exported;
+    for (const auto& record : original) {
+        QStringList quoted;
+        for (const QString& field : record)
+            quoted.append('"' + QString(field).replace("\"", "\"\"") + '"');
+        exported += quoted.join(',').toLatin1() + "\r\n";
+    }
+    const SequenceFile file = parse_sequence(exported);
+    EXPECT_FALSE(file.truncated);
+    ASSERT_EQ(file.records.size(), original.size());
+    for (size_t i = 0; i < original.size(); ++i)
+        EXPECT_EQ(file.records[i].fields, original[i]) << i;
+
+    // A doubled quote that ends the line closes nothing: the line end still does.
+    EXPECT_EQ(parse_sequence("\"a\"\"\r\nb,c,d,e\r\n").records.at(0).fields[0], "a\"");
+}
+
 TEST(SequenceParse, UnquotedFieldsDropSurroundingBlanks)
 {
     const SequenceFile file = parse_sequence("   dog ,\tanimals\t,  Big \"dog\" ,4 , 5  \r\n");
