@@ -24,16 +24,22 @@ QImage read_jpeg(const QString& path)
     return reader.read();
 }
 
+// A missing picture is reported as missing, not once more as unreadable.
+bool unreadable_jpeg(const QString& path)
+{
+    return QFile::exists(path) && read_jpeg(path).isNull();
+}
+
 void check_pictures(const QDir& folder, const QString& name, QStringList& problems)
 {
-    const QImage label = read_jpeg(folder.filePath(name + ".jpg"));
-    if (label.isNull())
+    if (unreadable_jpeg(folder.filePath(name + ".jpg")))
         problems << QStringLiteral("Clip \"%1\": the label picture %1.jpg is not a JPEG picture.").arg(name);
     for (const QString& suffix : {QStringLiteral("_first.jpg"), QStringLiteral("_last.jpg")}) {
-        const QImage still = read_jpeg(folder.filePath(name + suffix));
-        if (still.isNull())
+        const QString path = folder.filePath(name + suffix);
+        const QImage still = read_jpeg(path);
+        if (unreadable_jpeg(path))
             problems << QStringLiteral("Clip \"%1\": the still %1%2 is not a JPEG picture.").arg(name, suffix);
-        else if (still.size() != QSize(StillWidth, StillHeight))
+        else if (!still.isNull() && still.size() != QSize(StillWidth, StillHeight))
             problems << QStringLiteral("Clip \"%1\": the still %1%2 is %3 x %4 pixels instead of %5 x %6.")
                             .arg(name, suffix).arg(still.width()).arg(still.height()).arg(StillWidth).arg(StillHeight);
     }
