@@ -71,7 +71,7 @@ void ClipLibraryWindow::closeEvent(QCloseEvent* event)
     }
 }
 
-void ClipLibraryWindow::reload()
+void ClipLibraryWindow::reload(const QString& select)
 {
     QString problem;
     const std::vector<ListedClip> clips = list_clips(folder_, &problem);
@@ -83,6 +83,10 @@ void ClipLibraryWindow::reload()
         table_->setItem(row, 0, label);
         table_->setItem(row, 1, new QTableWidgetItem(clip.title));
         table_->setItem(row, 2, new QTableWidgetItem(clip.category));
+        if (clip.name == select) {
+            table_->selectRow(row);
+            table_->scrollToItem(label);
+        }
     }
     status_->setText(problem.isEmpty() ? QStringLiteral("%1 clips in %2").arg(clips.size()).arg(folder_) : problem);
 }
@@ -130,7 +134,7 @@ void ClipLibraryWindow::addClip()
                 });
             });
         }, [this, added] {
-            reload();
+            reload(added->name);
             QStringList lines = added->notes;
             lines.prepend(added->name.isEmpty() ? added->problem : QStringLiteral("The clip was added."));
             status_->setText(lines.join(QLatin1Char(' ')));

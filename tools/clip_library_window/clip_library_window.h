@@ -22,7 +22,8 @@ public:
     void addClip();
     void removeClip();
     void checkLibrary();
-    void reload();
+    // Lists the folder's clips again, with the clip `select` selected and in view.
+    void reload(const QString& select = {});
 
     bool busy() const { return busy_; }
 
