@@ -2,7 +2,6 @@
 
 #include "library/helper_program.h"
 
-#include <cstdlib>
 
 namespace {
 
@@ -55,20 +54,4 @@ QImage preview_still(const QString& video, double seconds)
 {
     QString problem;
     return frame_at(decode_frames(video, "-ss", seconds, true, problem), 0);
-}
-
-double picture_difference(const QImage& a, const QImage& b)
-{
-    if (a.isNull() || b.isNull() || a.size() != b.size())
-        return 255;
-    const QImage x = a.convertToFormat(QImage::Format_RGB888);
-    const QImage y = b.convertToFormat(QImage::Format_RGB888);
-    double total = 0;
-    for (int row = 0; row < x.height(); ++row) {
-        const uchar* p = x.constScanLine(row);
-        const uchar* q = y.constScanLine(row);
-        for (int i = 0; i < x.width() * 3; ++i)
-            total += std::abs(int(p[i]) - int(q[i]));
-    }
-    return total / (double(x.width()) * x.height() * 3);
 }

@@ -19,7 +19,3 @@ EndStills decode_end_stills(const QString& mpgPath);
 // The picture of any video at `seconds`, fitted the same way: what the first
 // still will look like, before the video is converted. Null if unreadable.
 QImage preview_still(const QString& video, double seconds);
-
-// Mean difference per colour channel, 0..255; 255 when a picture is missing
-// or the sizes differ.
-double picture_difference(const QImage& a, const QImage& b);

@@ -4,6 +4,7 @@
 #include "library/end_stills.h"
 #include "library/wav_check.h"
 #include "media/clip_probe.h"
+#include "media/picture_difference.h"
 #include "state/clip_list.h"
 #include "state/sequence_file.h"
 
@@ -57,7 +58,7 @@ void check_clip_file(const QDir& folder, const QString& name, QStringList& probl
     const std::pair<QString, const QImage*> stills[] = {{"_first.jpg", &ends.first}, {"_last.jpg", &ends.last}};
     for (const auto& [suffix, frame] : stills) {
         const QImage still = read_jpeg(folder.filePath(name + suffix));
-        if (!still.isNull() && picture_difference(still, *frame) > StillTolerance)
+        if (!still.isNull() && mean_abs_difference(still, *frame) > StillTolerance)
             problems << QStringLiteral("Clip \"%1\": the still %1%2 does not show the %3 picture of the video "
                                        "(the video may be cut short, or the still made for another clip).")
                             .arg(name, suffix, suffix == "_first.jpg" ? "first" : "last");

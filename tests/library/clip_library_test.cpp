@@ -25,15 +25,26 @@ const SequenceRecord* find_record(const QString& path, const QString& name, Sequ
     return nullptr;
 }
 
+// The demo library's sequence files in a folder of their own, and how they were.
+struct DemoCopy {
+    QTemporaryDir dir;
+    QDir folder{dir.path() + "/clips"};
+    QMap<QString, QByteArray> before;
+    DemoCopy()
+    {
+        folder.mkpath(".");
+        copy_demo_sequence_files(folder);
+        before = folder_contents(folder);
+    }
+};
+
 TEST(ClipLibrary, PortraitPhoneVideoBecomesAClipAndLeavesNoTraceWhenRemoved)
 {
-    QTemporaryDir dir;
-    const QDir folder(dir.path() + "/clips");
-    ASSERT_TRUE(folder.mkpath("."));
-    copy_demo_sequence_files(folder);
-    const QMap<QString, QByteArray> before = folder_contents(folder);
+    const DemoCopy demo;
+    const QDir& folder = demo.folder;
+    const QMap<QString, QByteArray>& before = demo.before;
     const size_t demoClips = read_sequence_file(folder.filePath("aobj_sqc.seq")).records.size();
-    const QString video = make_phone_video(QDir(dir.path()), "odd_rate.mp4", 17, true);
+    const QString video = make_phone_video(QDir(demo.dir.path()), "odd_rate.mp4", 17, true);
 
     NewClip clip{video, QString::fromUtf8("Café, crème & \"co\""), "food", {}, {}, {}};
     const AddedClip added = add_clip(folder.path(), clip);
@@ -93,12 +104,10 @@ TEST(ClipLibrary, SilentVideoStartsANewFolderThatChecksSoundAndEachDamageIsFound
 
 TEST(ClipLibrary, BadInputGetsAPlainMessageAndChangesNothing)
 {
-    QTemporaryDir dir;
-    const QDir folder(dir.path() + "/clips");
-    ASSERT_TRUE(folder.mkpath("."));
-    copy_demo_sequence_files(folder);
-    const QMap<QString, QByteArray> before = folder_contents(folder);
-    const QDir work(dir.path());
+    const DemoCopy demo;
+    const QDir& folder = demo.folder;
+    const QMap<QString, QByteArray>& before = demo.before;
+    const QDir work(demo.dir.path());
     const QString video = make_phone_video(work, "fine.mp4", 25, true, 1);
     QFile text(work.filePath("notes.mp4"));
     text.open(QIODevice::WriteOnly);
