@@ -2,13 +2,17 @@
 #include "library/clip_library.h"
 #include "library/library_check.h"
 #include "media/clip_probe.h"
+#include "media/mpv_player.h"
+#include "media/picture_difference.h"
 #include "media/picture.h"
 #include "state/sequence_file.h"
+#include "support/wait_until.h"
 #include "test_videos.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -70,6 +74,19 @@ TEST(ClipLibrary, PortraitPhoneVideoBecomesAClipAndLeavesNoTraceWhenRemoved)
     }
     Picture label;
     EXPECT_TRUE(label.load(folder.filePath(added.name + ".jpg")));
+
+    // The program's player, in its 352 x 240 area, shows what the stills show.
+    QWidget container;
+    MpvPlayer player(&container);
+    player.resize(352, 240);
+    player.setAutoStart(false);
+    player.setFileName(folder.filePath(added.name + ".mpg"));
+    ASSERT_TRUE(wait_until([&] { return !player.currentFrame().isNull(); }, 20000));
+    EXPECT_LT(mean_abs_difference(player.currentFrame(), QImage(folder.filePath(added.name + "_first.jpg"))), 6);
+    player.play();
+    ASSERT_TRUE(wait_until([&] { return player.playState() == VideoPlayer::Stopped; }, 20000));
+    wait_until([] { return false; }, 300);  // the last frame's paint
+    EXPECT_LT(mean_abs_difference(player.currentFrame(), QImage(folder.filePath(added.name + "_last.jpg"))), 6);
 
     ASSERT_EQ(remove_clip(folder.path(), added.name), "");
     EXPECT_TRUE(folder_contents(folder) == before);
