@@ -76,17 +76,27 @@ AddClipDialog::AddClipDialog(WindowDialogs& dialogs, QWidget* parent) : QDialog(
     updatePreview();
 }
 
+QString AddClipDialog::askFor(const QString& caption, const QString& filter, const QString& kind,
+                              const std::function<bool(const QString&)>& usable)
+{
+    const QString path = dialogs_.chooseFile(this, caption, filter);
+    if (path.isEmpty() || usable(path))
+        return path;
+    dialogs_.tell(this, QStringLiteral("\"%1\" is not a %2 this computer can read.").arg(QFileInfo(path).fileName(), kind));
+    return {};
+}
+
 void AddClipDialog::chooseVideo()
 {
-    const QString path = dialogs_.chooseFile(this, QStringLiteral("Choose a video"),
-                                             QStringLiteral("Videos (*.mp4 *.m4v *.mov *.webm *.mkv *.avi *.mpg *.mpeg *.3gp);;All files (*)"));
+    QImage still;
+    const QString path = askFor(QStringLiteral("Choose a video"),
+                                QStringLiteral("Videos (*.mp4 *.m4v *.mov *.webm *.mkv *.avi *.mpg *.mpeg *.3gp);;All files (*)"),
+                                QStringLiteral("video"), [&](const QString& p) {
+                                    still = preview_still(p, 0);
+                                    return !still.isNull();
+                                });
     if (path.isEmpty())
         return;
-    const QImage still = preview_still(path, 0);
-    if (still.isNull()) {
-        dialogs_.tell(this, QStringLiteral("\"%1\" is not a video this computer can read.").arg(QFileInfo(path).fileName()));
-        return;
-    }
     clip_.video = path;
     videoName_->setText(QFileInfo(path).fileName());
     stillPreview_->setPixmap(QPixmap::fromImage(still));
@@ -97,15 +107,17 @@ void AddClipDialog::chooseVideo()
 
 void AddClipDialog::choosePicture()
 {
-    const QString path = dialogs_.chooseFile(this, QStringLiteral("Choose a label picture"),
-                                             QStringLiteral("Pictures (*.jpg *.jpeg *.png *.bmp *.gif *.webp);;All files (*)"));
+    QImage picture;
+    const QString path = askFor(QStringLiteral("Choose a label picture"),
+                                QStringLiteral("Pictures (*.jpg *.jpeg *.png *.bmp *.gif *.webp);;All files (*)"),
+                                QStringLiteral("picture"), [&](const QString& p) {
+                                    picture = QImageReader(p).read();
+                                    return !picture.isNull();
+                                });
     if (path.isEmpty())
         return;
-    if (QImageReader(path).read().isNull()) {
-        dialogs_.tell(this, QStringLiteral("\"%1\" is not a picture this computer can read.").arg(QFileInfo(path).fileName()));
-        return;
-    }
     clip_.labelPicture = path;
+    labelPicture_ = picture;
     pictureName_->setText(QFileInfo(path).fileName());
     updatePreview();
 }
@@ -124,7 +136,6 @@ void AddClipDialog::updatePreview()
 {
     clip_.title = title_->text();
     clip_.category = category_->currentText();
-    const QImage picture = clip_.labelPicture.isEmpty() ? QImage() : QImageReader(clip_.labelPicture).read();
-    labelPreview_->setPixmap(QPixmap::fromImage(make_label_card(clip_.title.simplified(), picture)));
+    labelPreview_->setPixmap(QPixmap::fromImage(make_label_card(clip_.title.simplified(), labelPicture_)));
     buttons_->button(QDialogButtonBox::Save)->setEnabled(!clip_.video.isEmpty() && !clip_.title.trimmed().isEmpty());
 }

@@ -6,6 +6,8 @@
 #include "library/clip_library.h"
 
 #include <QDialog>
+#include <QImage>
+#include <functional>
 
 class QComboBox;
 class QDialogButtonBox;
@@ -21,6 +23,10 @@ public:
     NewClip clip() const { return clip_; }
 
 private:
+    // Asks for a file; one that `usable` turns down is refused with a plain
+    // message naming the `kind` of file wanted. "" when nothing was taken.
+    QString askFor(const QString& caption, const QString& filter, const QString& kind,
+                   const std::function<bool(const QString&)>& usable);
     void chooseVideo();
     void choosePicture();
     void chooseVoice();
@@ -28,6 +34,7 @@ private:
 
     WindowDialogs& dialogs_;
     NewClip clip_;
+    QImage labelPicture_;
     QLabel* videoName_;
     QLabel* pictureName_;
     QLabel* voiceName_;
