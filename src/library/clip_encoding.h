@@ -14,8 +14,9 @@ struct ClipTrim {
     double end = 0;    // seconds into the source; 0 for its end
 };
 
-// The loudness every added clip is brought to (EBU R128 integrated, LUFS).
-inline constexpr double ClipLoudness = -18;
+// The loudness every added clip is brought to (EBU R128 integrated, LUFS):
+// within the range of the demo clips, so no clip stands out.
+inline constexpr double ClipLoudness = -20;
 
 // Writes the clip to mpgPath. progress receives 0..1 as the work advances.
 // Returns "" on success, else the converter's complaint.
