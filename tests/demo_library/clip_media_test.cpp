@@ -2,7 +2,7 @@
 // and play as the program expects.
 #include "library_files.h"
 #include "mpv_frames.h"
-#include "support/image_difference.h"
+#include "media/picture_difference.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // playback window and work with the way the hand is drawn.
 #include "library_files.h"
 #include "mpv_frames.h"
-#include "support/image_difference.h"
+#include "media/picture_difference.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include "media/sound.h"
 #include "media/wipe.h"
 #include "playback/layout.h"
-#include "support/image_difference.h"
+#include "media/picture_difference.h"
 #include "support/wait_until.h"
 
 #include <QCoreApplication>

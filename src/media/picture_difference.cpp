@@ -1,4 +1,4 @@
-#include "support/image_difference.h"
+#include "media/picture_difference.h"
 
 #include <cstdlib>
 

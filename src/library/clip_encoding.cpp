@@ -1,0 +1,96 @@
+#include "library/clip_encoding.h"
+
+#include "library/helper_program.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+
+namespace {
+
+constexpr int LargestSide = 720;
+
+QStringList trim_arguments(const ClipTrim& trim, const QString& source)
+{
+    QStringList args;
+    if (trim.start > 0)
+        args << "-ss" << QString::number(trim.start, 'f', 3);
+    args << "-i" << source;
+    if (trim.end > trim.start)
+        args << "-t" << QString::number(trim.end - trim.start, 'f', 3);
+    return args;
+}
+
+// First of two passes: ffmpeg measures the sound, so the second can level it
+// in one even step instead of riding the volume up and down.
+QString loudness_filter(const QString& source, const ClipTrim& trim)
+{
+    const QString target = QStringLiteral("I=%1:TP=-2:LRA=11").arg(ClipLoudness);
+    QStringList args = {"-hide_banner", "-nostats"};
+    args << trim_arguments(trim, source)
+         << "-vn" << "-af" << "loudnorm=" + target + ":print_format=json" << "-f" << "null" << "-";
+    const HelperResult measured = run_helper(QStringLiteral("ffmpeg"), args);
+    const qsizetype open = measured.log.lastIndexOf('{');
+    const QJsonObject m =
+        QJsonDocument::fromJson(measured.log.mid(open, measured.log.lastIndexOf('}') - open + 1)).object();
+    if (!measured.ok || open < 0 || !m.contains(QLatin1String("input_i")))
+        return "loudnorm=" + target;  // one-pass levelling still evens it out
+    // Silence measures as minus infinity; it is left as it is.
+    if (m.value("input_i").toString().toDouble() < -70)
+        return QStringLiteral("anull");
+    return QStringLiteral("loudnorm=%1:measured_I=%2:measured_TP=%3:measured_LRA=%4:measured_thresh=%5"
+                          ":offset=%6:linear=true")
+        .arg(target, m.value("input_i").toString(), m.value("input_tp").toString(),
+             m.value("input_lra").toString(), m.value("input_thresh").toString(),
+             m.value("target_offset").toString());
+}
+
+QString picture_filter(int rate)
+{
+    // Interlaced camera video is made whole first; pixels are made square
+    // before the size is capped, so the proportions survive; never enlarged.
+    return QStringLiteral("yadif=deint=interlaced,scale='trunc(iw*sar/2)*2':ih,setsar=1,"
+                          "scale='min(%1,iw)':'min(%1,ih)':force_original_aspect_ratio=decrease"
+                          ":force_divisible_by=2,fps=%2,format=yuv420p,setsar=1")
+        .arg(LargestSide)
+        .arg(rate);
+}
+
+}  // namespace
+
+int clip_frame_rate(double sourceRate)
+{
+    return sourceRate > 0 && sourceRate <= 25.5 ? 25 : 30;
+}
+
+QString encode_clip(const QString& source, const VideoFacts& facts, const ClipTrim& trim,
+                    const QString& mpgPath, const std::function<void(double)>& progress)
+{
+    const double seconds = std::max(0.1, (trim.end > trim.start ? trim.end : facts.seconds) - trim.start);
+    const QString sound = facts.hasSound ? loudness_filter(source, trim) : QString();
+    progress(0.2);
+
+    QStringList args = {"-hide_banner", "-nostats", "-v", "error", "-y"};
+    args << trim_arguments(trim, source);
+    if (!facts.hasSound)  // a silent track keeps every clip alike for the player
+        args << "-f" << "lavfi" << "-i" << "anullsrc=r=48000:cl=stereo" << "-shortest";
+    args << "-map" << "0:v:0" << "-map" << (facts.hasSound ? "0:a:0" : "1:a:0")
+         << "-vf" << picture_filter(clip_frame_rate(facts.framesPerSecond))
+         << "-c:v" << "mpeg2video" << "-q:v" << "3" << "-g" << "15" << "-bf" << "2"
+         << "-c:a" << "mp2" << "-b:a" << "192k" << "-ar" << "48000" << "-ac" << "2";
+    if (facts.hasSound)
+        args << "-af" << sound;
+    args << "-f" << "vob" << "-progress" << "pipe:1" << mpgPath;
+    const HelperResult encoded = run_helper(QStringLiteral("ffmpeg"), args, [&](const QByteArray& line) {
+        if (line.startsWith("out_time_us="))
+            progress(0.2 + 0.8 * std::clamp(line.mid(12).toDouble() / 1e6 / seconds, 0.0, 1.0));
+    });
+    if (!encoded.ok)
+        return encoded.problem;
+    // A write that failed part way (a full disk) can still end "successfully"
+    // with a clip cut short; what was written must last as long as asked.
+    const VideoFacts written = probe_video(mpgPath);
+    if (!written.hasPictures || written.seconds < seconds * 0.9 - 0.5)
+        return QStringLiteral("the converted clip was not written completely");
+    return {};
+}

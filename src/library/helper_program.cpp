@@ -1,0 +1,49 @@
+#include "library/helper_program.h"
+
+#include <QProcess>
+
+namespace {
+
+QString last_line(const QByteArray& text)
+{
+    const QList<QByteArray> lines = text.trimmed().split('\n');
+    return QString::fromLocal8Bit(lines.isEmpty() ? QByteArray() : lines.last().trimmed());
+}
+
+}  // namespace
+
+HelperResult run_helper(const QString& program, const QStringList& args,
+                        const std::function<void(const QByteArray&)>& onLine)
+{
+    HelperResult result;
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForStarted(-1)) {
+        result.problem = QStringLiteral("%1 is not installed on this computer.").arg(program);
+        return result;
+    }
+    process.closeWriteChannel();
+    QByteArray pending;
+    while (process.state() != QProcess::NotRunning) {
+        process.waitForReadyRead(200);
+        if (!onLine) {
+            result.output += process.readAllStandardOutput();
+            continue;
+        }
+        pending += process.readAllStandardOutput();
+        qsizetype end;
+        while ((end = pending.indexOf('\n')) >= 0) {
+            onLine(pending.left(end).trimmed());
+            pending.remove(0, end + 1);
+        }
+    }
+    if (!onLine)
+        result.output += process.readAllStandardOutput();
+    result.log = process.readAllStandardError();
+    result.ok = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    if (!result.ok)
+        result.problem = last_line(result.log);
+    if (!result.ok && result.problem.isEmpty())
+        result.problem = QStringLiteral("%1 stopped unexpectedly").arg(program);
+    return result;
+}

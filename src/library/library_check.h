@@ -1,0 +1,12 @@
+#pragma once
+// Checks a clip folder as the program will use it: the three sequence files
+// read and list the same clips, and every clip's five files are there, whole
+// and playable, with stills that match the clip's ends.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// One plain sentence per problem; empty when the library is sound.
+// progress receives 0..1 as the clips are checked.
+QStringList check_library(const QString& folder, const std::function<void(double)>& progress = {});

@@ -1,0 +1,53 @@
+#include "library/spoken_name.h"
+
+#include "library/helper_program.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+namespace {
+
+// The loudest sample in dB below full scale, from ffmpeg's volumedetect.
+double peak_db(const QString& path, bool& ok)
+{
+    const HelperResult r = run_helper(QStringLiteral("ffmpeg"),
+                                      {"-hide_banner", "-nostats", "-i", path, "-vn", "-af", "volumedetect",
+                                       "-f", "null", "-"});
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("max_volume: (-?[0-9.]+) dB")).match(QString::fromLatin1(r.log));
+    ok = r.ok && m.hasMatch();
+    return ok ? m.captured(1).toDouble() : 0;
+}
+
+}  // namespace
+
+QString make_spoken_name(const QString& title, const QString& recording, const QString& wavPath)
+{
+    QString source = recording;
+    const QString spoken = wavPath + QStringLiteral(".speech.wav");
+    if (source.isEmpty()) {
+        // A slightly slow, higher voice reads well to young listeners.
+        const HelperResult said = run_helper(QStringLiteral("espeak-ng"),
+                                             {"-v", "en-gb+f3", "-s", "135", "-p", "55", "-w", spoken, title});
+        if (!said.ok)
+            return QStringLiteral("The title could not be spoken by the speech synthesiser (%1).").arg(said.problem);
+        source = spoken;
+    }
+    bool measured = false;
+    const double peak = peak_db(source, measured);
+    if (!measured || peak < -90) {
+        QFile::remove(spoken);
+        return QStringLiteral("The recording \"%1\" holds no sound that can be played.").arg(recording);
+    }
+    // The synthesiser starts and stops abruptly; the padding keeps a player
+    // from clipping the first syllable.
+    const HelperResult levelled = run_helper(
+        QStringLiteral("ffmpeg"),
+        {"-v", "error", "-y", "-i", source, "-vn", "-af",
+         QStringLiteral("volume=%1dB,adelay=50:all=1,apad=pad_dur=0.1").arg(-3 - peak, 0, 'f', 2),
+         "-ac", "1", "-ar", "44100", "-c:a", "pcm_s16le", "-map_metadata", "-1", "-f", "wav", wavPath});
+    QFile::remove(spoken);
+    if (!levelled.ok)
+        return QStringLiteral("The recording \"%1\" could not be read as sound (%2).").arg(recording, levelled.problem);
+    return {};
+}

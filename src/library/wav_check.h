@@ -1,0 +1,8 @@
+#pragma once
+// Whether a file is a whole WAV sound the program can play.
+
+#include <QString>
+
+// "" when the file is a RIFF/WAVE file with a format and a complete sound
+// part; else what is wrong, in plain words.
+QString wav_problem(const QString& path);

@@ -1,0 +1,141 @@
+#include "add_clip_dialog.h"
+
+#include "library/end_stills.h"
+#include "library/label_card.h"
+#include "state/globvars.h"
+#include "window_dialogs.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QPushButton* chooser_row(QFormLayout* form, const QString& label, const QString& button, QLabel*& chosen)
+{
+    auto* row = new QHBoxLayout;
+    auto* choose = new QPushButton(button);
+    chosen = new QLabel(QStringLiteral("(none)"));
+    row->addWidget(choose);
+    row->addWidget(chosen, 1);
+    form->addRow(label, row);
+    return choose;
+}
+
+}  // namespace
+
+AddClipDialog::AddClipDialog(WindowDialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs)
+{
+    setWindowTitle(QStringLiteral("Add clip"));
+    auto* form = new QFormLayout;
+    QPushButton* video = chooser_row(form, QStringLiteral("Video:"), QStringLiteral("Choose video…"), videoName_);
+    video->setObjectName(QStringLiteral("chooseVideo"));
+    title_ = new QLineEdit;
+    title_->setObjectName(QStringLiteral("title"));
+    title_->setPlaceholderText(QStringLiteral("For example: Grandma waving"));
+    form->addRow(QStringLiteral("Title:"), title_);
+    category_ = new QComboBox;
+    category_->setObjectName(QStringLiteral("category"));
+    for (const char* key : CategoryKeys)
+        category_->addItem(QString::fromLatin1(key));
+    form->addRow(QStringLiteral("Category:"), category_);
+    QPushButton* picture = chooser_row(form, QStringLiteral("Label picture (optional):"),
+                                       QStringLiteral("Choose picture…"), pictureName_);
+    QPushButton* voice = chooser_row(form, QStringLiteral("Spoken name (optional):"),
+                                     QStringLiteral("Choose recording…"), voiceName_);
+
+    stillPreview_ = new QLabel;
+    stillPreview_->setFixedSize(StillWidth, StillHeight);
+    stillPreview_->setStyleSheet(QStringLiteral("background: black"));
+    labelPreview_ = new QLabel;
+    labelPreview_->setFixedSize(LabelWidth, LabelHeight);
+    auto* previews = new QHBoxLayout;
+    previews->addWidget(stillPreview_);
+    previews->addWidget(labelPreview_, 0, Qt::AlignTop);
+    form->addRow(QStringLiteral("Preview:"), previews);
+
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+    buttons_->button(QDialogButtonBox::Save)->setEnabled(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons_);
+
+    connect(video, &QPushButton::clicked, this, &AddClipDialog::chooseVideo);
+    connect(picture, &QPushButton::clicked, this, &AddClipDialog::choosePicture);
+    connect(voice, &QPushButton::clicked, this, &AddClipDialog::chooseVoice);
+    connect(title_, &QLineEdit::textChanged, this, &AddClipDialog::updatePreview);
+    connect(category_, &QComboBox::currentTextChanged, this, &AddClipDialog::updatePreview);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    updatePreview();
+}
+
+QString AddClipDialog::askFor(const QString& caption, const QString& filter, const QString& kind,
+                              const std::function<bool(const QString&)>& usable)
+{
+    const QString path = dialogs_.chooseFile(this, caption, filter);
+    if (path.isEmpty() || usable(path))
+        return path;
+    dialogs_.tell(this, QStringLiteral("\"%1\" is not a %2 this computer can read.").arg(QFileInfo(path).fileName(), kind));
+    return {};
+}
+
+void AddClipDialog::chooseVideo()
+{
+    QImage still;
+    const QString path = askFor(QStringLiteral("Choose a video"),
+                                QStringLiteral("Videos (*.mp4 *.m4v *.mov *.webm *.mkv *.avi *.mpg *.mpeg *.3gp);;All files (*)"),
+                                QStringLiteral("video"), [&](const QString& p) {
+                                    still = preview_still(p, 0);
+                                    return !still.isNull();
+                                });
+    if (path.isEmpty())
+        return;
+    clip_.video = path;
+    videoName_->setText(QFileInfo(path).fileName());
+    stillPreview_->setPixmap(QPixmap::fromImage(still));
+    if (title_->text().isEmpty())
+        title_->setFocus();
+    updatePreview();
+}
+
+void AddClipDialog::choosePicture()
+{
+    QImage picture;
+    const QString path = askFor(QStringLiteral("Choose a label picture"),
+                                QStringLiteral("Pictures (*.jpg *.jpeg *.png *.bmp *.gif *.webp);;All files (*)"),
+                                QStringLiteral("picture"), [&](const QString& p) {
+                                    picture = QImageReader(p).read();
+                                    return !picture.isNull();
+                                });
+    if (path.isEmpty())
+        return;
+    clip_.labelPicture = path;
+    labelPicture_ = picture;
+    pictureName_->setText(QFileInfo(path).fileName());
+    updatePreview();
+}
+
+void AddClipDialog::chooseVoice()
+{
+    const QString path = dialogs_.chooseFile(this, QStringLiteral("Choose a recording of the name"),
+                                             QStringLiteral("Sounds (*.wav);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    clip_.voiceRecording = path;
+    voiceName_->setText(QFileInfo(path).fileName());
+}
+
+void AddClipDialog::updatePreview()
+{
+    clip_.title = title_->text();
+    clip_.category = category_->currentText();
+    labelPreview_->setPixmap(QPixmap::fromImage(make_label_card(clip_.title.simplified(), labelPicture_)));
+    buttons_->button(QDialogButtonBox::Save)->setEnabled(!clip_.video.isEmpty() && !clip_.title.trimmed().isEmpty());
+}

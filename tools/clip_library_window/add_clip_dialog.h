@@ -1,0 +1,46 @@
+#pragma once
+// "Add clip…": the adult picks a video, types its title, picks a category
+// and may pick a label picture and a recording of the name; the first still
+// and the label card are previewed before anything is saved.
+
+#include "library/clip_library.h"
+
+#include <QDialog>
+#include <QImage>
+#include <functional>
+
+class QComboBox;
+class QDialogButtonBox;
+class QLabel;
+class QLineEdit;
+class WindowDialogs;
+
+class AddClipDialog : public QDialog {
+    Q_OBJECT
+public:
+    AddClipDialog(WindowDialogs& dialogs, QWidget* parent);
+
+    NewClip clip() const { return clip_; }
+
+private:
+    // Asks for a file; one that `usable` turns down is refused with a plain
+    // message naming the `kind` of file wanted. "" when nothing was taken.
+    QString askFor(const QString& caption, const QString& filter, const QString& kind,
+                   const std::function<bool(const QString&)>& usable);
+    void chooseVideo();
+    void choosePicture();
+    void chooseVoice();
+    void updatePreview();
+
+    WindowDialogs& dialogs_;
+    NewClip clip_;
+    QImage labelPicture_;
+    QLabel* videoName_;
+    QLabel* pictureName_;
+    QLabel* voiceName_;
+    QLineEdit* title_;
+    QComboBox* category_;
+    QLabel* stillPreview_;
+    QLabel* labelPreview_;
+    QDialogButtonBox* buttons_;
+};

@@ -1,0 +1,187 @@
+#include "clip_library_window.h"
+
+#include "add_clip_dialog.h"
+#include "library/clip_library.h"
+#include "library/library_check.h"
+#include "window_dialogs.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QThread>
+#include <QVBoxLayout>
+
+ClipLibraryWindow::ClipLibraryWindow(const QString& folder, WindowDialogs& dialogs, QWidget* parent)
+    : QWidget(parent), folder_(folder), dialogs_(dialogs)
+{
+    setWindowTitle(QStringLiteral("Flickerbox II – Clip library"));
+    table_ = new QTableWidget(0, 3);
+    table_->setHorizontalHeaderLabels({QStringLiteral("Label"), QStringLiteral("Title"), QStringLiteral("Category")});
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setIconSize(QSize(60, 48));
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(52);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setColumnWidth(1, 260);
+
+    auto* buttons = new QHBoxLayout;
+    for (const QString& text : {QStringLiteral("Add clip…"), QStringLiteral("Remove"), QStringLiteral("Check library")}) {
+        auto* button = new QPushButton(text);
+        buttons->addWidget(button);
+        buttons_ << button;
+    }
+    buttons->addStretch();
+    connect(buttons_[0], &QPushButton::clicked, this, &ClipLibraryWindow::addClip);
+    connect(buttons_[1], &QPushButton::clicked, this, &ClipLibraryWindow::removeClip);
+    connect(buttons_[2], &QPushButton::clicked, this, &ClipLibraryWindow::checkLibrary);
+
+    status_ = new QLabel;
+    status_->setWordWrap(true);
+    progress_ = new QProgressBar;
+    progress_->setRange(0, 100);
+    progress_->hide();
+    problems_ = new QListWidget;
+    problems_->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(table_, 3);
+    layout->addWidget(status_);
+    layout->addWidget(progress_);
+    layout->addWidget(problems_, 1);
+    resize(620, 560);
+    reload();
+}
+
+void ClipLibraryWindow::closeEvent(QCloseEvent* event)
+{
+    // The work on the other thread must finish before the window may go.
+    if (busy_) {
+        dialogs_.tell(this, QStringLiteral("Please wait until the clip library has finished."));
+        event->ignore();
+    }
+}
+
+void ClipLibraryWindow::reload(const QString& select)
+{
+    QString problem;
+    const std::vector<ListedClip> clips = list_clips(folder_, &problem);
+    table_->setRowCount(int(clips.size()));
+    for (int row = 0; row < int(clips.size()); ++row) {
+        const ListedClip& clip = clips[size_t(row)];
+        auto* label = new QTableWidgetItem(QIcon(QDir(folder_).filePath(clip.name + ".jpg")), QString());
+        label->setData(Qt::UserRole, clip.name);
+        table_->setItem(row, 0, label);
+        table_->setItem(row, 1, new QTableWidgetItem(clip.title));
+        table_->setItem(row, 2, new QTableWidgetItem(clip.category));
+        if (clip.name == select) {
+            table_->selectRow(row);
+            table_->scrollToItem(label);
+        }
+    }
+    status_->setText(problem.isEmpty() ? QStringLiteral("%1 clips in %2").arg(clips.size()).arg(folder_) : problem);
+}
+
+void ClipLibraryWindow::setBusy(bool busy, const QString& step)
+{
+    busy_ = busy;
+    for (QPushButton* button : buttons_)
+        button->setEnabled(!busy);
+    progress_->setVisible(busy);
+    progress_->setValue(0);
+    if (busy)
+        status_->setText(step);
+}
+
+void ClipLibraryWindow::runBeside(const QString& step, std::function<void()> work, std::function<void()> done)
+{
+    setBusy(true, step);
+    QThread* thread = QThread::create(std::move(work));
+    connect(thread, &QThread::finished, this, [this, thread, done = std::move(done)] {
+        thread->deleteLater();
+        setBusy(false);
+        done();
+        emit workFinished();
+    });
+    thread->start();
+}
+
+void ClipLibraryWindow::addClip()
+{
+    auto* dialog = new AddClipDialog(dialogs_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        const NewClip clip = dialog->clip();
+        auto added = std::make_shared<AddedClip>();
+        QPointer<QProgressBar> bar = progress_;
+        QPointer<QLabel> status = status_;
+        runBeside(QStringLiteral("Adding \"%1\"…").arg(clip.title), [folder = folder_, clip, added, bar, status] {
+            *added = add_clip(folder, clip, [bar, status](double fraction, const QString& step) {
+                QMetaObject::invokeMethod(bar, [bar, status, fraction, step] {
+                    if (bar)
+                        bar->setValue(int(fraction * 100));
+                    if (status)
+                        status->setText(step + QStringLiteral("…"));
+                });
+            });
+        }, [this, added] {
+            reload(added->name);
+            QStringList lines = added->notes;
+            lines.prepend(added->name.isEmpty() ? added->problem : QStringLiteral("The clip was added."));
+            status_->setText(lines.join(QLatin1Char(' ')));
+            if (added->name.isEmpty())
+                dialogs_.tell(this, added->problem);
+        });
+    });
+    dialog->open();
+}
+
+void ClipLibraryWindow::removeClip()
+{
+    const int row = table_->currentRow();
+    if (row < 0) {
+        dialogs_.tell(this, QStringLiteral("Please click the clip to remove first."));
+        return;
+    }
+    const QString name = table_->item(row, 0)->data(Qt::UserRole).toString();
+    const QString title = table_->item(row, 1)->text();
+    if (!dialogs_.confirm(this, QStringLiteral("Remove \"%1\" and its files from the library?").arg(title)))
+        return;
+    const QString problem = remove_clip(folder_, name);
+    reload();
+    if (!problem.isEmpty())
+        dialogs_.tell(this, problem);
+    else
+        status_->setText(QStringLiteral("\"%1\" was removed.").arg(title));
+    emit workFinished();
+}
+
+void ClipLibraryWindow::checkLibrary()
+{
+    auto problems = std::make_shared<QStringList>();
+    QPointer<QProgressBar> bar = progress_;
+    runBeside(QStringLiteral("Checking every clip…"), [folder = folder_, problems, bar] {
+        *problems = check_library(folder, [bar](double fraction) {
+            QMetaObject::invokeMethod(bar, [bar, fraction] {
+                if (bar)
+                    bar->setValue(int(fraction * 100));
+            });
+        });
+    }, [this, problems] {
+        problems_->clear();
+        problems_->addItems(*problems);
+        problems_->setVisible(!problems->isEmpty());
+        status_->setText(problems->isEmpty()
+                             ? QStringLiteral("The library is in good order: every clip has its files and they all play.")
+                             : QStringLiteral("%1 problems found:").arg(problems->size()));
+    });
+}

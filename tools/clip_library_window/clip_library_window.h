@@ -1,0 +1,50 @@
+#pragma once
+// The clip library window for adults: the clips of the folder with their
+// label pictures, titles and categories; adding, removing and checking.
+// Long work runs beside the window, so it never stops answering.
+
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+class WindowDialogs;
+
+class ClipLibraryWindow : public QWidget {
+    Q_OBJECT
+public:
+    ClipLibraryWindow(const QString& folder, WindowDialogs& dialogs, QWidget* parent = nullptr);
+
+    // Opens "Add clip…"; the clip is added when its dialog is saved.
+    void addClip();
+    void removeClip();
+    void checkLibrary();
+    // Lists the folder's clips again, with the clip `select` selected and in view.
+    void reload(const QString& select = {});
+
+    bool busy() const { return busy_; }
+
+signals:
+    // Added, removed or checked; whatever the outcome.
+    void workFinished();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Runs work on another thread; then `done` on this one.
+    void runBeside(const QString& step, std::function<void()> work, std::function<void()> done);
+    void setBusy(bool busy, const QString& step = {});
+
+    QString folder_;
+    WindowDialogs& dialogs_;
+    QTableWidget* table_;
+    QListWidget* problems_;
+    QLabel* status_;
+    QProgressBar* progress_;
+    QList<QPushButton*> buttons_;
+    bool busy_ = false;
+};

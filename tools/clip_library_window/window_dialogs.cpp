@@ -1,0 +1,22 @@
+#include "window_dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+QString QtWindowDialogs::chooseFile(QWidget* parent, const QString& caption, const QString& filter)
+{
+    // Phones and cameras copy into Videos or Pictures; start where people look.
+    const QString start = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    return QFileDialog::getOpenFileName(parent, caption, start, filter);
+}
+
+bool QtWindowDialogs::confirm(QWidget* parent, const QString& question)
+{
+    return QMessageBox::question(parent, QStringLiteral("Clip library"), question) == QMessageBox::Yes;
+}
+
+void QtWindowDialogs::tell(QWidget* parent, const QString& message)
+{
+    QMessageBox::information(parent, QStringLiteral("Clip library"), message);
+}

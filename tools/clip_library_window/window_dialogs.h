@@ -1,0 +1,23 @@
+#pragma once
+// The file choosers, questions and messages of the clip library window,
+// behind an interface so that a test can answer them without a person.
+
+#include <QString>
+
+class QWidget;
+
+class WindowDialogs {
+public:
+    virtual ~WindowDialogs() = default;
+    // The chosen file, or "" when cancelled. filter as for QFileDialog.
+    virtual QString chooseFile(QWidget* parent, const QString& caption, const QString& filter) = 0;
+    virtual bool confirm(QWidget* parent, const QString& question) = 0;
+    virtual void tell(QWidget* parent, const QString& message) = 0;
+};
+
+class QtWindowDialogs : public WindowDialogs {
+public:
+    QString chooseFile(QWidget* parent, const QString& caption, const QString& filter) override;
+    bool confirm(QWidget* parent, const QString& question) override;
+    void tell(QWidget* parent, const QString& message) override;
+};

@@ -1,0 +1,165 @@
+// flickerbox-clips: adds, removes, lists and checks the clips of a clip
+// folder from a terminal or a script. Exit code 0 only on success.
+#include "library/clip_library.h"
+#include "library/library_check.h"
+#include "progress_bar.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <cstdio>
+
+namespace {
+
+enum Exit { Success = 0, Failure = 1, BadUsage = 2 };
+
+void say(const QString& text, FILE* to = stdout)
+{
+    std::fprintf(to, "%s\n", text.toLocal8Bit().constData());
+}
+
+// A folder given as the video stands for every file in it, in name order.
+QStringList videos_from(const QStringList& arguments)
+{
+    QStringList videos;
+    for (const QString& argument : arguments) {
+        if (!QFileInfo(argument).isDir()) {
+            videos << argument;
+            continue;
+        }
+        for (const QFileInfo& file : QDir(argument).entryInfoList(QDir::Files, QDir::Name))
+            videos << file.filePath();
+    }
+    return videos;
+}
+
+// "grandma_waving-2.mp4" reads as "grandma waving 2".
+QString title_from_file_name(const QString& path)
+{
+    QString title = QFileInfo(path).completeBaseName();
+    title.replace(QLatin1Char('_'), QLatin1Char(' ')).replace(QLatin1Char('-'), QLatin1Char(' '));
+    return title.simplified();
+}
+
+int add(const QCommandLineParser& options, const QString& folder, const QStringList& arguments)
+{
+    const QStringList videos = videos_from(arguments);
+    if (videos.isEmpty() || options.value("category").isEmpty()
+        || (videos.size() == 1 && options.value("title").isEmpty())) {
+        say("add needs --title, --category and a video (with several videos, --title may be left out: "
+            "each file's name becomes its title).", stderr);
+        return BadUsage;
+    }
+    ProgressBar bar;
+    int failures = 0;
+    for (const QString& video : videos) {
+        NewClip clip;
+        clip.video = video;
+        clip.title = videos.size() == 1 ? options.value("title") : title_from_file_name(video);
+        clip.category = options.value("category");
+        clip.labelPicture = options.value("label");
+        clip.voiceRecording = options.value("voice");
+        clip.trim = {options.value("start").toDouble(), options.value("end").toDouble()};
+        const AddedClip added = add_clip(folder, clip, [&](double fraction, const QString& step) {
+            bar.show(fraction, QFileInfo(video).fileName() + ": " + step);
+        });
+        bar.finish();
+        for (const QString& note : added.notes)
+            say(QFileInfo(video).fileName() + ": " + note, stderr);
+        if (added.name.isEmpty()) {
+            say(added.problem, stderr);
+            ++failures;
+        } else {
+            say(added.name);
+        }
+    }
+    return failures == 0 ? Success : Failure;
+}
+
+int remove(const QString& folder, const QStringList& names)
+{
+    if (names.isEmpty()) {
+        say("remove needs the name of the clip (see \"list\").", stderr);
+        return BadUsage;
+    }
+    int failures = 0;
+    for (const QString& name : names) {
+        const QString problem = remove_clip(folder, name);
+        if (!problem.isEmpty()) {
+            say(problem, stderr);
+            ++failures;
+        }
+    }
+    return failures == 0 ? Success : Failure;
+}
+
+int list(const QString& folder)
+{
+    QString problem;
+    for (const ListedClip& clip : list_clips(folder, &problem))
+        say(clip.name + '\t' + clip.category + '\t' + clip.title);
+    if (!problem.isEmpty())
+        say(problem, stderr);
+    return problem.isEmpty() ? Success : Failure;
+}
+
+int check(const QString& folder)
+{
+    ProgressBar bar;
+    const QStringList problems = check_library(folder, [&](double f) { bar.show(f, "Checking the clips"); });
+    bar.finish();
+    for (const QString& problem : problems)
+        say(problem);
+    if (problems.isEmpty())
+        say("No problems found.", stderr);
+    return problems.isEmpty() ? Success : Failure;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    // Label cards are drawn with fonts, which need a GUI application but no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCommandLineParser options;
+    options.setApplicationDescription(
+        "Adds, removes, lists and checks the program's clips.\n"
+        "  add --title TITLE --category KEY [--label PICTURE] [--voice WAV] VIDEO...\n"
+        "  remove NAME...\n  list\n  check");
+    options.addHelpOption();
+    options.addOptions({
+        {"folder", "The clip folder (the program's folder if left out).", "DIR",
+         QCoreApplication::applicationDirPath()},
+        {"title", "The clip's title, as listed and spoken.", "TITLE"},
+        {"category", "animals, appliances, clothing, food, health, house, jobs, kitchen, outside or vehicles.",
+         "KEY"},
+        {"label", "A picture for the label card (otherwise one is drawn from the title).", "PICTURE"},
+        {"voice", "A WAV recording of the clip's name (otherwise the title is spoken).", "WAV"},
+        {"start", "Where the clip starts in the video, in seconds.", "SECONDS"},
+        {"end", "Where the clip ends in the video, in seconds.", "SECONDS"},
+    });
+    options.addPositionalArgument("command", "add, remove, list or check");
+    if (!options.parse(app.arguments())) {
+        say(options.errorText(), stderr);
+        return BadUsage;
+    }
+    if (options.isSet("help"))
+        options.showHelp(Success);
+    QStringList arguments = options.positionalArguments();
+    const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
+    const QString folder = options.value("folder");
+    if (command == "add")
+        return add(options, folder, arguments);
+    if (command == "remove")
+        return remove(folder, arguments);
+    if (command == "list")
+        return list(folder);
+    if (command == "check")
+        return check(folder);
+    say(options.helpText(), stderr);
+    return BadUsage;
+}
