@@ -174,7 +174,8 @@ QList<ClipScene> build()
                A(Shape::Toaster, 176, 172, 110),
                A("🧈", 290, 196, 40).shown(2.5)},
               1, {between(at_actor(Effect::Steam, 0, 0, -30, 4), 0.8)},
-              {sound(Voice::Ticks, 0.5, 8, 1, 0, 0.5), once(Voice::Thud, 0.5, 0.7, 2), once(Voice::Bell, 0.55, 0.6, 1.2)}});
+              {sound(Voice::Ticks, 0.5, 8, 1, 0, 0.5), once(Voice::Thud, 0.5, 0.5, 2), once(Voice::Bell, 0.55, 0.35, 1.2),
+               sound(Voice::Tune, 0.45, 2, 1, 1.2)}});
     // ---- clothing
     c.append({"coat_hook", "clothing", "Coat on a hook", "coat", "A coat is hung on its hook", 6,
               Setting::Hallway,
@@ -218,7 +219,7 @@ QList<ClipScene> build()
               {A("🌳", 176, 112, 170), A("🍎", 140, 70, 36).drops(0.1, 130, 205),
                A("🍎", 200, 84, 36).drops(0.4, 210, 208), A("🍎", 236, 62, 36).drops(0.7, 262, 204)},
               1, {},
-              {sound(Voice::Birds, 0.6, 1.2), once(Voice::Thud, 0.77), once(Voice::Thud, 1.04), once(Voice::Thud, 1.39)}});
+              {sound(Voice::Birds, 0.8, 1.5), once(Voice::Thud, 0.77, 0.7), once(Voice::Thud, 1.04, 0.7), once(Voice::Thud, 1.39, 0.7)}});
     c.append({"hot_pizza", "food", "Hot pizza", "pizza", "A hot pizza fresh from the oven", 6,
               Setting::Table,
               {A("🍕", 440, 166, 112).towards(176, 166).during(0, 0.7)},
@@ -246,7 +247,7 @@ QList<ClipScene> build()
               Setting::Table,
               {A("🍿", 176, 170, 90).during(0.1, 2.5).grows(1.5).turning_at(1)},
               0, {between(at_actor(Effect::Popcorn, 0, 0, -36, 26), 0.1, 4.5)},
-              {sound(Voice::Pop, 1, 12, 1, 0.2, 4.5), sound(Voice::Tune, 0.3, 2, 1, 4.6)}});
+              {sound(Voice::Pop, 0.8, 12, 1, 0.2, 4.5), sound(Voice::Tune, 0.5, 2, 1, 0.3)}});
     c.append({"sandwich", "food", "Making a sandwich", "sandwich", "Bread, cheese, tomato and bread", 6,
               Setting::Table,
               {A("🍽️", 176, 196, 90), A("🍞", 176, -40, 72).drops(0.05, 176, 172),
@@ -297,7 +298,7 @@ QList<ClipScene> build()
               {A(Shape::Doorway, 303, 116, 152), A("👵", 303, 102, 64), A(Shape::Door, 303, 116, 152),
                A("👋", 246, 100, 44).shown(1.1).does(Move::Sway, 20, 0.7).turning_at(1)},
               2, {},
-              {once(Voice::Knock, 0.02), once(Voice::Bell, 1.1, 0.5, 0.9), sound(Voice::Birds, 0.3, 1, 1, 0.9)}});
+              {once(Voice::Knock, 0.02), once(Voice::Bell, 1.1, 0.5, 0.9), sound(Voice::Birds, 0.6, 1.5, 1, 0.9)}});
     c.append({"rain_window", "house", "Rain on the window", "rain", "A cloud comes and the rain runs down the window", 6,
               Setting::RainyWindow,
               {A("☀️", 240, 56, 44).shown(0, 0.9), A("🌧️", -50, 64, 96).towards(130, 64).during(0, 0.9)},
@@ -342,7 +343,7 @@ QList<ClipScene> build()
                A("🍽️", 290, 200, 60).shown(2.6),
                A("🍳", 236, 146, 64).towards(290, 196).during(3.0, 3.6).does(Move::Scrub, 4, 0.5)},
               0, {between(at_actor(Effect::Steam, 2, 0, -20, 6), 0, 3.0)},
-              {sound(Voice::Sizzle, 1, 1, 1, 0, 3.2), once(Voice::Bell, 3.6, 0.5)}});
+              {sound(Voice::Sizzle, 1, 1, 1, 0, 3.2), sound(Voice::Tune, 0.6, 2, 1, 0.8), once(Voice::Bell, 3.6, 0.3)}});
     c.append({"farmer_cow", "jobs", "Farmer and cow", "farmer", "The cow walks up to the farmer and moos", 6,
               Setting::Farm,
               {A("🧑‍🌾", 150, 170, 92).does(Move::Hop, 4, 0.9), A("🐄", 430, 188, 72).towards(270, 188).during(0, 1.2).does(Move::Bob, 2, 0.5)},
