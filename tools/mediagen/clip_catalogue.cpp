@@ -168,7 +168,7 @@ QList<ClipScene> build()
               {A("💡", 176, 60, 70).does(Move::Pulse, 0.05, 1)},
               0, {between(at_actor(Effect::Sparkles, 0, 0, 0, 6), 0.5)},
               {once(Voice::Thud, 0.4, 0.7, 4), sound(Voice::Tune, 0.5, 2.5, 1.2, 0.7)}, 0.4});
-    c.append({"toaster", "appliances", "Toast popping up", "toast", "Pop! The toast is ready", 6,
+    c.append({"toaster", "appliances", "Toast popping up", "toaster", "Pop! The toast is ready", 6,
               Setting::Kitchen,
               {A("🍞", 176, 150, 72).towards(176, 78).during(0.5, 0.7),
                A(Shape::Toaster, 176, 172, 110),
@@ -248,7 +248,7 @@ QList<ClipScene> build()
               {A("🍿", 176, 170, 90).during(0.1, 2.5).grows(1.5).turning_at(1)},
               0, {between(at_actor(Effect::Popcorn, 0, 0, -36, 26), 0.1, 4.5)},
               {sound(Voice::Pop, 0.8, 12, 1, 0.2, 4.5), sound(Voice::Tune, 0.5, 2, 1, 0.3)}});
-    c.append({"sandwich", "food", "Making a sandwich", "sandwich", "Bread, cheese, tomato and bread", 6,
+    c.append({"sandwich", "food", "Making a sandwich", "bread", "Bread, cheese, tomato and bread", 6,
               Setting::Table,
               {A("🍽️", 176, 196, 90), A("🍞", 176, -40, 72).drops(0.05, 176, 172),
                A("🧀", 176, -40, 58).drops(0.55, 176, 148), A("🍅", 176, -40, 44).drops(1.05, 176, 130),
