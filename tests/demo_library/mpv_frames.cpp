@@ -10,6 +10,7 @@
 namespace {
 
 constexpr double kEventWait = 5.0;  // seconds; a healthy clip answers in far less
+constexpr int kOpeningFrames = 25;  // one second of the library's clips
 
 struct Core {
     mpv_handle* mpv = mpv_create();
@@ -54,6 +55,20 @@ bool wait_for_frame(Core& core)
             break;
     }
     for (int tries = 0; tries < 100; ++tries) {
+        if (mpv_render_context_update(core.render) & MPV_RENDER_UPDATE_FRAME)
+            return true;
+        mpv_wait_event(core.mpv, 0.02);
+    }
+    return false;
+}
+
+// Shows the next frame while paused; false at the end or on a stall.
+bool step_frame(Core& core)
+{
+    const char* step[] = {"frame-step", nullptr};
+    if (mpv_command(core.mpv, step) < 0)
+        return false;
+    for (int tries = 0; tries < 250; ++tries) {
         if (mpv_render_context_update(core.render) & MPV_RENDER_UPDATE_FRAME)
             return true;
         mpv_wait_event(core.mpv, 0.02);
@@ -112,6 +127,9 @@ ClipEnds decode_clip_ends(const QString& path)
         return ends;
     }
     ends.first = render(core, int(width), int(height));
+    // Frame by frame, so that none of the opening second is skipped.
+    for (int i = 0; i < kOpeningFrames && step_frame(core); ++i)
+        ends.opening.append(render(core, int(width), int(height)));
     // Play to the end as fast as frames can be drawn; with keep-open the
     // player then stays on the clip's last frame. (Seeking to the end would
     // not show it: mpv has no frame at or after the end time to stop on.)
@@ -126,6 +144,11 @@ ClipEnds decode_clip_ends(const QString& path)
         if (mpv_render_context_update(core.render) & MPV_RENDER_UPDATE_FRAME)
             ends.last = render(core, int(width), int(height));
         mpv_get_property(core.mpv, "eof-reached", MPV_FORMAT_FLAG, &eof);
+        // The last frame step may still pause the player after playing resumed.
+        int paused = 0;
+        mpv_get_property(core.mpv, "pause", MPV_FORMAT_FLAG, &paused);
+        if (paused && !eof)
+            mpv_set_property_string(core.mpv, "pause", "no");
     }
     if (!eof) {
         ends.last = QImage();

@@ -2,6 +2,7 @@
 
 #include "synth_kit.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -222,10 +223,38 @@ void render_voice(Buffer& b, const SoundLayer& l, double seconds, Rng& rng)
         add_noise(b, rng, Biquad::lowpass(550 * p), 0, all, 2, 0.3);
         shape(b, [&](double t) { return std::pow(std::sin(M_PI * l.rate * t), 2); });
         break;
+    case Voice::Cluck:
+        each_event(l, all, [&](double t) {
+            for (double w : {0.0, 0.16, 0.3})
+                add_tone(b, t + w, 0.1, 620 * p, 480 * p, 0.8, 6, 0.004, 0.04);
+        });
+        break;
+    case Voice::Sneeze:
+        each_event(l, all, [&](double t) {
+            add_tone(b, t, 0.45, 380 * p, 560 * p, 0.6, 6, 0.15, 0);   // "ah..."
+            add_noise(b, rng, Biquad::bandpass(3200 * p, 0.9), t + 0.48, 0.35, 1.4, 0.004, 0.1);  // "...choo"
+        });
+        break;
+    case Voice::Pop:
+        random_events(l, all, rng, [&](double t) {
+            add_noise(b, rng, Biquad::bandpass(rng.range(900, 1600) * p, 1.5), t, 0.05, rng.range(0.6, 1),
+                      0.0005, 0.012);
+        });
+        break;
     case Voice::Hiss:
         add_noise(b, rng, Biquad::highpass(3800 * p), 0, all, 1, 0.6);
         break;
     }
+}
+
+// Silences a layer outside its time window, with ramps short enough to keep
+// an event's attack yet long enough not to click.
+void gate(Buffer& b, const SoundLayer& l)
+{
+    constexpr double ramp = 0.01;
+    shape(b, [&](double t) {
+        return std::clamp((t - l.at + ramp) / ramp, 0.0, 1.0) * std::clamp((l.until - t) / ramp, 0.0, 1.0);
+    });
 }
 
 }  // namespace
@@ -239,6 +268,7 @@ Sound synthesise(const QList<SoundLayer>& layers, double seconds, uint64_t seed)
     for (const SoundLayer& layer : layers) {
         Buffer voice(mix.samples.size(), 0.0f);
         render_voice(voice, layer, seconds, rng);
+        gate(voice, layer);
         normalise(voice);
         for (size_t i = 0; i < voice.size(); ++i)
             mix.samples[i] += float(voice[i] * layer.level);

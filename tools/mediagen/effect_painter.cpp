@@ -29,6 +29,7 @@ double life_of(Effect kind)
     case Effect::Spray: return 1.1;
     case Effect::Sleep: return 3;
     case Effect::Notes: return 2.5;
+    case Effect::Popcorn: return 1.0;
     }
     return 1;
 }
@@ -77,10 +78,10 @@ void paint_particle(QPainter& p, Effect kind, QPointF o, const Particle& q)
         const bool smoke = kind == Effect::Smoke;
         const QPointF c = o + QPointF((smoke ? -22 : 6) * a + 5 * std::sin(a * 3 + q.r(1) * 6),
                                       -(smoke ? 30 : 24) * a);
-        const double radius = (smoke ? 6 : 3) + a * (smoke ? 7 : 6);
+        const double radius = (smoke ? 6 : 5) + a * (smoke ? 7 : 8);
         p.setPen(Qt::NoPen);
-        p.setBrush(smoke ? QColor(150, 150, 160, int(170 * q.fade()))
-                         : QColor(255, 255, 255, int(180 * q.fade())));
+        p.setBrush(smoke ? QColor(150, 150, 160, int(200 * q.fade()))
+                         : QColor(255, 255, 255, int(230 * q.fade())));
         p.drawEllipse(c, radius, radius);
         break;
     }
@@ -110,6 +111,16 @@ void paint_particle(QPainter& p, Effect kind, QPointF o, const Particle& q)
         p.drawEllipse(c, 2.4, 2.4);
         break;
     }
+    case Effect::Popcorn: {
+        // Shot up and out, then falling back past the bucket's rim.
+        const QPointF c = o + QPointF((q.r(1) - 0.5) * 160 * a, (-190 - q.r(2) * 80) * a + 420 * a * a);
+        p.setPen(QPen(QColor(225, 170, 60), 1));
+        p.setBrush(QColor(255, 248, 220));
+        const double r = 4.5 + q.r(3) * 2.5;
+        p.drawEllipse(c, r, r * 0.85);
+        p.drawEllipse(c + QPointF(r * 0.6, -r * 0.4), r * 0.7, r * 0.6);
+        break;
+    }
     case Effect::Sleep:
     case Effect::Notes: {
         const bool notes = kind == Effect::Notes;
@@ -129,14 +140,15 @@ void paint_particle(QPainter& p, Effect kind, QPointF o, const Particle& q)
 
 }  // namespace
 
-void paint_effect(QPainter& p, Effect kind, QPointF origin, double rate, double t)
+void paint_effect(QPainter& p, const Emitter& e, QPointF origin, double t)
 {
-    const double life = life_of(kind);
+    const double life = life_of(e.kind);
     p.save();
-    for (long i = long(std::floor((t - life) * rate)); i <= long(std::floor(t * rate)); ++i) {
-        const Particle q{t - i / rate, life, int(i) + 100000};
-        if (q.age >= 0 && q.age < life)
-            paint_particle(p, kind, origin, q);
+    for (long i = long(std::floor((t - life) * e.rate)); i <= long(std::floor(t * e.rate)); ++i) {
+        const double born = i / e.rate;
+        const Particle q{t - born, life, int(i) + 100000};
+        if (q.age >= 0 && q.age < life && born >= e.from && born < e.until)
+            paint_particle(p, e.kind, origin, q);
     }
     p.restore();
 }

@@ -6,7 +6,6 @@
 
 #include <QPainter>
 
-// Draws `kind` at time `t` spouting from `origin` (frame pixels) at `rate`
-// particles a second. Particles born before the clip starts are drawn too,
-// so the first frame already looks busy.
-void paint_effect(QPainter& p, Effect kind, QPointF origin, double rate, double t);
+// Draws the emitter's particles at time `t` spouting from `origin` (frame
+// pixels), those born within the emitter's time window only.
+void paint_effect(QPainter& p, const Emitter& e, QPointF origin, double t);

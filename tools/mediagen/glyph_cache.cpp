@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QHash>
+#include <QMutex>
 #include <QPainter>
 #include <stdexcept>
 
@@ -47,9 +48,11 @@ QImage draw_glyph(const QString& glyph)
 
 }  // namespace
 
-const QImage& glyph_image(const QString& glyph)
+QImage glyph_image(const QString& glyph)
 {
+    static QMutex lock;
     static QHash<QString, QImage> cache;
+    const QMutexLocker guard(&lock);
     auto it = cache.find(glyph);
     if (it == cache.end())
         it = cache.insert(glyph, draw_glyph(glyph));

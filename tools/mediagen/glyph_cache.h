@@ -6,5 +6,5 @@
 #include <QString>
 
 // The emoji `glyph` cropped to its visible pixels; throws if the colour
-// emoji font is missing or cannot draw it.
-const QImage& glyph_image(const QString& glyph);
+// emoji font is missing or cannot draw it. Safe to call from several threads.
+QImage glyph_image(const QString& glyph);

@@ -5,6 +5,7 @@
 // With clip names, only those clips are made (for quick previews); the
 // program's own media and the sequence files are then left alone.
 #include "clip_catalogue.h"
+#include "clip_workers.h"
 #include "library_builder.h"
 #include "notices.h"
 #include "sequence_files.h"
@@ -35,13 +36,14 @@ int main(int argc, char** argv)
             build_program_media(folder);
             write_notices(QDir(args[2]), folder);
         }
-        for (const ClipScene& scene : clip_catalogue()) {
-            if (!only.isEmpty() && !only.contains(scene.name))
-                continue;
-            build_clip(scene, folder);
+        QList<ClipScene> wanted;
+        for (const ClipScene& scene : clip_catalogue())
+            if (only.isEmpty() || only.contains(scene.name))
+                wanted.append(scene);
+        build_clips(wanted, folder, [&](const ClipScene& scene) {
             std::printf("%-18s %6.1f s\n", qPrintable(scene.name), clock.elapsed() / 1000.0);
             std::fflush(stdout);
-        }
+        });
         if (only.isEmpty())
             write_sequence_files(clip_catalogue(), folder);
     } catch (const std::exception& e) {

@@ -35,13 +35,20 @@ enum class Path {
 };
 
 // Something drawn by code because no emoji picture fits.
-enum class Shape { None, WashingMachine, Hook, Kettle };
+enum class Shape { None, WashingMachine, Hook, Kettle, Doorway, Door, Clock, Toaster, Candle };
+
+inline constexpr double kForever = 1e9;
 
 struct Actor {
     QString glyph;               // an emoji, or empty when `shape` is drawn
     Shape shape = Shape::None;
     QPointF from;                // centre, in pixels of the 352 x 240 frame
     QPointF to;                  // end of the path; equal to `from` to stay put
+    double setOff = 0;           // seconds into the clip when a Glide starts
+    double arrive = kForever;    // when a Glide ends; past the clip's end means at its end
+    double endScale = 1;         // size at the end of a Glide, relative to `size`
+    double shownFrom = 0;        // pops into view at this time
+    double shownUntil = kForever;// pops out of view at this time
     double size = 60;            // height in pixels
     Move move = Move::Still;
     double amount = 0;
@@ -52,7 +59,7 @@ struct Actor {
     double pivot = 0;            // turning point up the middle: -1 top, 0 centre, 1 bottom
 };
 
-enum class Effect { Rain, Snow, Steam, Smoke, Bubbles, Sparkles, Spray, Sleep, Notes, Leaves };
+enum class Effect { Rain, Snow, Steam, Smoke, Bubbles, Sparkles, Spray, Sleep, Notes, Leaves, Popcorn };
 
 struct Emitter {
     Effect kind;
@@ -60,12 +67,15 @@ struct Emitter {
     int actor = -1;              // index of the actor it follows, or -1
     double rate = 4;             // particles per second
     QRectF area;                 // particles show only here; empty for the whole frame
+    double from = -kForever;     // particles are born only from this time (by default
+    double until = kForever;     // also before the clip, so it opens busy) to this time
 };
 
 enum class Voice {
     Birds, Bark, Meow, Purr, Quack, Water, Rain, Wind, Bubbles, Engine, Chuff,
     Ticks, Ring, Bell, Tune, Sizzle, Crackle, Knock, Brush, Splash, Drum,
-    Siren, Whistle, Clink, Waves, Gulls, Whoosh, Moo, Thud, Snore, Hiss, Heartbeat
+    Siren, Whistle, Clink, Waves, Gulls, Whoosh, Moo, Thud, Snore, Hiss, Heartbeat,
+    Cluck, Sneeze, Pop
 };
 
 struct SoundLayer {
@@ -73,7 +83,8 @@ struct SoundLayer {
     double level = 1;            // relative loudness in the mix
     double rate = 1;             // events or cycles per second, where it applies
     double pitch = 1;            // multiplies the voice's natural pitch
-    double at = 0;               // start time in seconds for one-off events
+    double at = 0;               // start time in seconds: nothing sounds before it
+    double until = kForever;     // and nothing after this
 };
 
 struct ClipScene {
@@ -88,6 +99,8 @@ struct ClipScene {
     int subject = 0;             // the actor shown on the label card
     QList<Emitter> effects;
     QList<SoundLayer> sound;
+    double lightsOn = -1;        // the room goes from dark to light at this time; < 0: never
+    double lightsOff = -1;       // and from light to dark
 };
 
 inline constexpr int kFrameWidth = 352;

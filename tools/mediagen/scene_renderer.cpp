@@ -22,10 +22,16 @@ double ease(double s)
     return s * s * (3 - 2 * s);
 }
 
+double glide_progress(const Actor& a, double t, double seconds)
+{
+    const double end = std::min(a.arrive, seconds);
+    return end > a.setOff ? ease((t - a.setOff) / (end - a.setOff)) : 1.0;
+}
+
 QPointF path_point(const Actor& a, double t, double seconds)
 {
     if (a.path == Path::Glide)
-        return a.from + (a.to - a.from) * ease(t / seconds);
+        return a.from + (a.to - a.from) * glide_progress(a, t, seconds);
     // Drop: a free fall, then one small bounce where it lands.
     constexpr double gravity = 600;
     const double height = a.to.y() - a.from.y();
@@ -42,9 +48,25 @@ QPointF path_point(const Actor& a, double t, double seconds)
     return a.to - QPointF(0, lift);
 }
 
+// 0 while hidden, 1 while shown, growing or shrinking over a fifth of a
+// second at either end with a little overshoot so that an arrival catches the eye.
+double presence(const Actor& a, double t)
+{
+    constexpr double popTime = 0.2;
+    if (t < a.shownFrom || t >= a.shownUntil)
+        return 0;
+    // One there from the start is whole in the first frame.
+    const double in = a.shownFrom > 0 ? (t - a.shownFrom) / popTime : 1.0;
+    const double out = (a.shownUntil - t) / popTime;
+    const double s = std::min({in, out, 1.0});
+    return s < 1 ? s * (1 + 0.6 * std::sin(M_PI * s)) : 1.0;
+}
+
 Pose pose_at(const Actor& a, double t, double seconds)
 {
     Pose pose{path_point(a, t, seconds)};
+    const double size = presence(a, t) * (1 + (a.endScale - 1) * glide_progress(a, t, seconds));
+    pose.scaleX = pose.scaleY = size;
     const double phase = 2 * M_PI * t / a.period;
     switch (a.move) {
     case Move::Still: break;
@@ -62,10 +84,13 @@ Pose pose_at(const Actor& a, double t, double seconds)
         if (std::fmod(t, a.period) < a.period * 0.6)
             pose.angle = a.amount * std::sin(2 * M_PI * 14 * t);
         break;
-    case Move::Pulse: pose.scaleX = pose.scaleY = 1 + a.amount * std::sin(phase); break;
+    case Move::Pulse:
+        pose.scaleX *= 1 + a.amount * std::sin(phase);
+        pose.scaleY *= 1 + a.amount * std::sin(phase);
+        break;
     case Move::Flutter:
         pose.centre += QPointF(a.amount * std::sin(phase), 0.5 * a.amount * std::sin(2 * phase));
-        pose.scaleX = 0.55 + 0.45 * std::abs(std::cos(2 * M_PI * 3 * t));
+        pose.scaleX *= 0.55 + 0.45 * std::abs(std::cos(2 * M_PI * 3 * t));
         break;
     case Move::Stir:
         pose.centre += QPointF(a.amount * std::cos(phase), 0.4 * a.amount * std::sin(phase));
@@ -77,14 +102,17 @@ Pose pose_at(const Actor& a, double t, double seconds)
     return pose;
 }
 
+// Turns and grows about the pivot, so a flower grows up from its stem's foot.
 void paint_actor(QPainter& p, const Actor& a, const Pose& pose, double t)
 {
+    if (pose.scaleY <= 0)
+        return;
     p.save();
     const QPointF pivot(0, a.pivot * a.size / 2);
     p.translate(pose.centre + pivot);
     p.rotate(pose.angle);
-    p.translate(-pivot);
     p.scale(pose.scaleX, pose.scaleY);
+    p.translate(-pivot);
     if (a.shape != Shape::None) {
         paint_shape(p, a.shape, a.size, t);
     } else {
@@ -93,6 +121,20 @@ void paint_actor(QPainter& p, const Actor& a, const Pose& pose, double t)
         p.drawImage(QRectF(-width / 2, -a.size / 2, width, a.size), image);
     }
     p.restore();
+}
+
+// A night-blue veil for a room whose light goes off or on; the change takes
+// half a second, like a lamp that dims.
+void paint_darkness(QPainter& p, const ClipScene& scene, double t)
+{
+    constexpr double fade = 0.5;
+    double dark = 0;
+    if (scene.lightsOn >= 0)
+        dark = 1 - ease((t - scene.lightsOn) / fade);
+    if (scene.lightsOff >= 0)
+        dark = std::max(dark, ease((t - scene.lightsOff) / fade));
+    if (dark > 0)
+        p.fillRect(QRectF(0, 0, kFrameWidth, kFrameHeight), QColor(15, 20, 60, int(170 * dark)));
 }
 
 }  // namespace
@@ -110,12 +152,13 @@ QImage render_frame(const ClipScene& scene, double t)
         centres.append(pose.centre);
         paint_actor(p, a, pose, t);
     }
+    paint_darkness(p, scene, t);
     for (const Emitter& e : scene.effects) {
         const QPointF origin = e.actor >= 0 ? centres.at(e.actor) + e.origin : e.origin;
         p.save();
         if (!e.area.isEmpty())
             p.setClipRect(e.area);
-        paint_effect(p, e.kind, origin, e.rate, t);
+        paint_effect(p, e, origin, t);
         p.restore();
     }
     return frame;

@@ -103,7 +103,7 @@ void paint_rails(QPainter& p, double t)
 
 void paint_kitchen(QPainter& p, double)
 {
-    paint_tiles(p, QRectF(0, 0, 352, 165), 22, QColor(255, 246, 220), QColor(225, 210, 185));
+    paint_tiles(p, QRectF(0, 0, 352, 165), 22, QColor(196, 226, 220), QColor(168, 204, 198));
     paint_window(p, QRectF(24, 22, 90, 70), QColor(150, 205, 245), false);
     p.fillRect(QRectF(210, 60, 120, 6), QColor(170, 120, 80));
     p.setPen(Qt::NoPen);
@@ -123,7 +123,7 @@ void paint_kitchen(QPainter& p, double)
 
 void paint_table(QPainter& p, double)
 {
-    paint_stripes(p, QRectF(0, 0, 352, 150), QColor(255, 240, 215), QColor(250, 228, 200), 18);
+    paint_stripes(p, QRectF(0, 0, 352, 150), QColor(204, 224, 242), QColor(194, 216, 237), 18);
     paint_window(p, QRectF(240, 20, 80, 64), QColor(150, 205, 245), false);
     p.fillRect(QRectF(0, 148, 352, 92), QColor(255, 255, 255));
     p.setPen(Qt::NoPen);

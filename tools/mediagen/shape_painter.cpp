@@ -1,5 +1,6 @@
 #include "shape_painter.h"
 
+#include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
@@ -74,6 +75,100 @@ void paint_kettle(QPainter& p)
     p.drawEllipse(QPointF(0, -32), 8, 5);
 }
 
+// The view through an open front door: sky, a hedge and the path.
+void paint_doorway(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(150, 205, 245));
+    p.drawRect(QRectF(-23, -50, 46, 60));
+    p.setBrush(QColor(80, 165, 80));
+    p.drawRect(QRectF(-23, 10, 46, 40));
+    p.setBrush(QColor(225, 200, 150));
+    p.drawPolygon(QPolygonF({QPointF(-8, 10), QPointF(8, 10), QPointF(20, 50), QPointF(-20, 50)}));
+}
+
+// A front door hinged on its left side that swings open towards the room
+// between half a second and one second, after the knock.
+void paint_door(QPainter& p, double t)
+{
+    const double open = std::clamp((t - 0.5) / 0.5, 0.0, 1.0);
+    const double angle = M_PI * 0.85 * open * open * (3 - 2 * open);
+    const double freeX = -23 + 46 * std::cos(angle);
+    const double grow = 1 + 0.18 * std::sin(angle);  // the near edge looks taller
+    QPolygonF panel({QPointF(-23, -50), QPointF(freeX, -50 * grow), QPointF(freeX, 50 * grow), QPointF(-23, 50)});
+    p.setPen(QPen(QColor(100, 65, 45), 1.5));
+    p.setBrush(QColor(150, 100, 70));
+    p.drawPolygon(panel);
+    const double knobX = -23 + (freeX + 23) * 0.82;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 210, 90));
+    p.drawEllipse(QPointF(knobX, 4), 2.6, 2.6);
+}
+
+// A wall clock whose hands race round and whose pendulum swings.
+void paint_clock(QPainter& p, double t)
+{
+    p.setPen(kOutline);
+    p.setBrush(QColor(170, 110, 60));
+    p.drawRoundedRect(QRectF(-30, -50, 60, 100), 10, 10);
+    p.setBrush(QColor(250, 245, 230));
+    p.drawEllipse(QPointF(0, -22), 24, 24);
+    p.setBrush(QColor(60, 40, 30));
+    p.drawRoundedRect(QRectF(-18, 6, 36, 40), 6, 6);
+    p.setPen(QPen(QColor(60, 60, 70), 1.5));
+    for (int h = 0; h < 12; ++h) {
+        const double a = h * M_PI / 6;
+        p.drawLine(QPointF(19 * std::sin(a), -22 - 19 * std::cos(a)), QPointF(22 * std::sin(a), -22 - 22 * std::cos(a)));
+    }
+    // From five to seven, one turn of the minute hand every four seconds.
+    const double minutes = -5 + t * 15;
+    p.save();
+    p.translate(0, -22);
+    p.setPen(QPen(QColor(40, 40, 50), 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(0, 0), QPointF(12 * std::sin((7 + minutes / 60) * M_PI / 6), -12 * std::cos((7 + minutes / 60) * M_PI / 6)));
+    p.setPen(QPen(QColor(40, 40, 50), 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(0, 0), QPointF(19 * std::sin(minutes * M_PI / 30), -19 * std::cos(minutes * M_PI / 30)));
+    p.restore();
+    p.save();
+    p.translate(0, 8);
+    p.rotate(24 * std::sin(2 * M_PI * t / 1.2));
+    p.setPen(QPen(QColor(200, 160, 60), 2));
+    p.drawLine(QPointF(0, 0), QPointF(0, 26));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(240, 195, 70));
+    p.drawEllipse(QPointF(0, 28), 8, 8);
+    p.restore();
+}
+
+void paint_toaster(QPainter& p)
+{
+    p.setPen(kOutline);
+    QLinearGradient metal(-45, 0, 45, 0);
+    metal.setColorAt(0, QColor(170, 175, 185));
+    metal.setColorAt(0.4, QColor(240, 242, 246));
+    metal.setColorAt(1, QColor(150, 155, 165));
+    p.setBrush(metal);
+    p.drawRoundedRect(QRectF(-45, -20, 90, 64), 16, 16);
+    p.setBrush(QColor(60, 60, 70));
+    p.drawRoundedRect(QRectF(-32, -23, 26, 6), 3, 3);
+    p.drawRoundedRect(QRectF(6, -23, 26, 6), 3, 3);
+    p.drawRect(QRectF(45, 0, 8, 5));
+    p.drawRect(QRectF(-36, 44, 10, 5));
+    p.drawRect(QRectF(26, 44, 10, 5));
+}
+
+void paint_candle(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(250, 250, 255));
+    p.drawRect(QRectF(-9, -44, 18, 94));
+    p.setBrush(QColor(240, 110, 150));
+    for (double y = -40; y < 50; y += 22)
+        p.drawPolygon(QPolygonF({QPointF(-9, y), QPointF(9, y - 8), QPointF(9, y), QPointF(-9, y + 8)}));
+    p.setPen(QPen(QColor(60, 50, 40), 3));
+    p.drawLine(QPointF(0, -44), QPointF(0, -52));
+}
+
 }  // namespace
 
 void paint_shape(QPainter& p, Shape shape, double size, double t)
@@ -84,6 +179,11 @@ void paint_shape(QPainter& p, Shape shape, double size, double t)
     case Shape::WashingMachine: paint_washing_machine(p, t); break;
     case Shape::Hook: paint_hook(p); break;
     case Shape::Kettle: paint_kettle(p); break;
+    case Shape::Doorway: paint_doorway(p); break;
+    case Shape::Door: paint_door(p, t); break;
+    case Shape::Clock: paint_clock(p, t); break;
+    case Shape::Toaster: paint_toaster(p); break;
+    case Shape::Candle: paint_candle(p); break;
     case Shape::None: break;
     }
     p.restore();
