@@ -14,41 +14,53 @@
 
 namespace {
 
-TEST_F(PlaybackTest, ASwitchHeldAtTheStartOfAWaitShowsTheCrossUntilReleased)
+// An adapter switch on any of the five adapter devices: carrier detect on a
+// serial port, the first button (active low) on the game port.
+struct AdapterSwitch : PortIo {
+    int16_t device = 1;
+    int level = 0;
+    int16_t agInp(uint16_t address) override
+    {
+        if (device == 5)
+            return address == GamePort && level ? 0xFF & ~FirstButton : 0xFF;
+        return address == ComBase[device - 1] + ModemStatusOffset && level ? CarrierDetect : 0;
+    }
+    void agOutp(uint16_t, int16_t) override {}
+};
+
+TEST_F(PlaybackTest, OnEveryAdapterASwitchHeldAtTheStartShowsTheCrossUntilReleased)
 {
-    g.InputDevice = 1;
-    int level = 1;
-    // An adapter on COM 1: carrier detect, bit 7 of the modem status, is the switch.
-    struct Com1 : PortIo {
-        int& level;
-        explicit Com1(int& l) : level(l) {}
-        int16_t agInp(uint16_t address) override { return address == 0x3F8 + 6 && level ? 0x80 : 0x00; }
-        void agOutp(uint16_t, int16_t) override {}
-    } com1(level);
-    set_port_io(&com1);
+    AdapterSwitch adapter;
+    set_port_io(&adapter);
     const auto uninstall = qScopeGuard([] { set_port_io(nullptr); });
     const int left = 190, top = 85;  // the TV set's marker square
-    bool crossShown = false, squareRestored = false;
-    ASSERT_TRUE(run({
-        {[&] { return window && window->running() && qBlue(backgroundPixel(left + 5, top + 4)) > 200; },
-         [&] {
-             crossShown = qBlue(backgroundPixel(left + 96 + 2, top + 96)) > 200
-                          && qBlue(backgroundPixel(left + 96, top + 4)) > 200 && window->WaitPhase == 1
-                          && !window->Timer1().isActive();
-             level = 0;
-         }},
-        {[&] { return inWait(1) && qBlue(backgroundPixel(left + 5, top + 4)) < 200; },
-         [&] {
-             squareRestored = window->pictures().Background.picture().image().copy(left, top, 100, 100)
-                              == window->pictures().pbw2.image().copy(0, 0, 100, 100);
-             level = 1;  // a fresh press: the response
-         }},
-        {[&] { return window->WaitPhase == 2; }, [&] { level = 0; }},  // still held as the clip ended
-        {[&] { return inWait(2); }, [&] { key(Qt::Key_Escape); }},
-    }));
-    EXPECT_TRUE(crossShown);
-    EXPECT_TRUE(squareRestored);
-    EXPECT_TRUE((*playerCalls).contains("open alpha.mpg"));
+    for (int16_t device = 1; device <= 5; ++device) {
+        g.InputDevice = adapter.device = device;
+        g.CurrentClip = 0;
+        adapter.level = 1;
+        playerCalls->clear();
+        bool crossShown = false, squareRestored = false;
+        ASSERT_TRUE(run({
+            {[&] { return window && window->running() && qBlue(backgroundPixel(left + 5, top + 4)) > 200; },
+             [&] {
+                 crossShown = qBlue(backgroundPixel(left + 96 + 2, top + 96)) > 200
+                              && qBlue(backgroundPixel(left + 96, top + 4)) > 200 && window->WaitPhase == 1
+                              && !window->Timer1().isActive();
+                 adapter.level = 0;
+             }},
+            {[&] { return inWait(1) && qBlue(backgroundPixel(left + 5, top + 4)) < 200; },
+             [&] {
+                 squareRestored = window->pictures().Background.picture().image().copy(left, top, 100, 100)
+                                  == window->pictures().pbw2.image().copy(0, 0, 100, 100);
+                 adapter.level = 1;  // a fresh press: the response
+             }},
+            {[&] { return window->WaitPhase == 2; }, [&] { adapter.level = 0; }},  // still held as the clip ended
+            {[&] { return inWait(2); }, [&] { key(Qt::Key_Escape); }},
+        })) << "device " << device;
+        EXPECT_TRUE(crossShown) << "device " << device;
+        EXPECT_TRUE(squareRestored) << "device " << device;
+        EXPECT_EQ(*playerCalls, QStringList({"open alpha.mpg"})) << "device " << device;
+    }
 }
 
 TEST_F(PlaybackTest, PromptsComeAtTheIntervalButNotWhileAKeyIsHeld)
