@@ -5,7 +5,6 @@
 
 #include "media/dialogs.h"
 #include "media/monotonic_clock.h"
-#include "media/press_hand.h"
 #include "media/sound.h"
 #include "media/video_player.h"
 #include "media/wipe.h"
@@ -63,15 +62,12 @@ void PlaybackWindow::calibrate_time()
     yield();
 
     g_.WipeCalibration = calibrated_count(services_.clock, [&] {
-        wipe_picture(wipeRect, card, background, 2, 2, TrialCount);
+        wipe_picture_paced(wipeRect, card, background, 2, 2, TrialCount, services_.pace);
     });
     play_sound(g_.DataFolder + QStringLiteral("aobj_clk"), QStringLiteral("DONT_LOOP"));
     (void)draw_backdrop(pictures_, g_);
     g_.PressCalibration = calibrated_count(services_.clock, [&] {
-        const double trial = TrialCount;
-        const int16_t increment = 1;
-        press_hand(pictures_.HandRect, pictures_.HandMaskRect, 2, 35, pictures_.PB1, background, pictures_.pb2,
-                   pictures_.PBW, trial, increment, g_.DataFolder + QStringLiteral("aobj_clk"));
+        press_the_hand(35, TrialCount, g_.DataFolder + QStringLiteral("aobj_clk"));
     });
     services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::None,
                               QStringLiteral("Calibration complete."));

@@ -4,6 +4,7 @@
 #include "playback/playback_window.h"
 
 #include "media/blit.h"
+#include "media/press_hand.h"
 #include "media/video_player.h"
 #include "media/wipe.h"
 #include "playback/layout.h"
@@ -33,8 +34,14 @@ bool PlaybackWindow::load_label(const QString& clip)
 
 void PlaybackWindow::wipe_label_in()
 {
-    wipe_picture(labelRect_, pictures_.pb4, pictures_.Background.picture(), g_.BackgroundKind == 1 ? 2 : 1, 2,
-                 g_.WipeCalibration);
+    wipe_picture_paced(labelRect_, pictures_.pb4, pictures_.Background.picture(), g_.BackgroundKind == 1 ? 2 : 1,
+                       2, g_.WipeCalibration, services_.pace);
+}
+
+void PlaybackWindow::press_the_hand(int16_t distance, double delay, const QString& sound)
+{
+    press_hand_paced(pictures_.HandRect, pictures_.HandMaskRect, distance, pictures_.PB1,
+                     pictures_.Background.picture(), pictures_.pb2, pictures_.PBW, delay, 1, sound, services_.pace);
 }
 
 void PlaybackWindow::draw_backdrop_and_label()
@@ -98,4 +105,26 @@ void PlaybackWindow::raise_player_on_first_frame()
     // The first still is the clip's first frame: it stays in front until the
     // clip really shows, so the area never goes black in between.
     raisePlayerOnFirstFrame_ = true;
+}
+
+bool PlaybackWindow::restore_after_enlarged_clip(QPoint still)
+{
+    if (g_.ScreenSize != 2 && g_.ScreenSize != 3)
+        return true;
+    restore_normal_layout(still);
+    yield();
+    if (LeaveRequested == 1)
+        return false;
+    draw_backdrop_and_label();
+    return true;
+}
+
+void PlaybackWindow::wait_after_clip(QPoint still)
+{
+    WaitPhase = 2;
+    wait_for_response();
+    WaitPhase = 0;
+    timer1_.stop();
+    blank_rect(labelRect_, pictures_.Background.picture());
+    place_player_normal(still);
 }

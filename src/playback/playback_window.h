@@ -5,6 +5,7 @@
 // until the user asks to leave. The run is straight-line code with yields;
 // window events only set flags that it tests at its check points.
 
+#include "media/kill_time.h"
 #include "playback/key_repeat.h"
 #include "playback/playback_pictures.h"
 #include "switch/switch_response.h"
@@ -30,6 +31,9 @@ struct PlaybackServices {
     const MonotonicClock& clock;
     // Makes the clip player inside its container picMp1.
     std::function<std::unique_ptr<VideoPlayer>(QWidget* container)> makePlayer;
+    // What the wipe and the hand call between frames: the counting delay, or
+    // nothing in tests that need no pace.
+    Pacer pace = kill_time;
 };
 
 class PlaybackWindow : public QWidget {
@@ -93,12 +97,20 @@ private:
     QPoint still_position() const;
     bool load_label(const QString& clip);
     void wipe_label_in();
+    // The hand dips `distance` pixels and back, with `sound` at its lowest point.
+    void press_the_hand(int16_t distance, double delay, const QString& sound);
     void draw_backdrop_and_label();
     void remove_label_after_skip();
     void place_player_normal(QPoint position);
     void enlarge_to_full_screen();
     void enlarge_to_mid_size();
     void restore_normal_layout(QPoint position);
+    // After an enlarged clip: the normal layout, backdrop and label again.
+    // False when leaving was asked for at its yield.
+    bool restore_after_enlarged_clip(QPoint still);
+    // The wait after the clip; then the label goes and the player is back at
+    // its normal size.
+    void wait_after_clip(QPoint still);
     void raise_player_on_first_frame();
 
     // response_wait.cpp

@@ -3,8 +3,6 @@
 
 #include "playback/playback_window.h"
 
-#include "media/blit.h"
-#include "media/press_hand.h"
 #include "media/sound.h"
 #include "media/video_player.h"
 #include "state/globvars.h"
@@ -45,8 +43,7 @@ void PlaybackWindow::present_clip_player(const QString& clip)
     if (LeaveRequested == 1)
         return;
 
-    press_hand(pictures_.HandRect, pictures_.HandMaskRect, 2, 35, pictures_.PB1, pictures_.Background.picture(),
-               pictures_.pb2, pictures_.PBW, g_.PressCalibration, 1, g_.DataFolder + QStringLiteral("aobj_clk"));
+    press_the_hand(35, g_.PressCalibration, g_.DataFolder + QStringLiteral("aobj_clk"));
     if (g_.ScreenSize == 3) {
         enlarge_to_full_screen();
         yield();
@@ -65,18 +62,7 @@ void PlaybackWindow::present_clip_player(const QString& clip)
         yield_until_event();
     if (LeaveRequested == 1)
         return;
-    if (g_.ScreenSize == 2 || g_.ScreenSize == 3) {
-        restore_normal_layout(still);
-        yield();
-        if (LeaveRequested == 1)
-            return;
-        draw_backdrop_and_label();
-    }
-
-    WaitPhase = 2;
-    wait_for_response();
-    WaitPhase = 0;
-    timer1_.stop();
-    blank_rect(labelRect_, pictures_.Background.picture());
-    place_player_normal(still);
+    if (!restore_after_enlarged_clip(still))
+        return;
+    wait_after_clip(still);
 }

@@ -4,7 +4,6 @@
 #include "playback/playback_window.h"
 
 #include "media/blit.h"
-#include "media/press_hand.h"
 #include "state/globvars.h"
 #include "switch/switch_adapter.h"
 
@@ -78,6 +77,5 @@ void PlaybackWindow::prompt()
     // A key or button held down: not now, the next interval tries again.
     if (g_.KeyReleased == 0 || g_.MouseReleased == 0)
         return;
-    press_hand(pictures_.HandRect, pictures_.HandMaskRect, 2, 5, pictures_.PB1, pictures_.Background.picture(),
-               pictures_.pb2, pictures_.PBW, g_.PressCalibration, 1, g_.DataFolder + PromptSound);
+    press_the_hand(5, g_.PressCalibration, g_.DataFolder + PromptSound);
 }

@@ -98,7 +98,8 @@ bool PlaybackTest::run(std::vector<Step> steps, int timeoutMs)
                                   fake->calls = playerCalls;
                                   player = fake.get();
                                   return fake;
-                              }};
+                              },
+                              [](double) {}};  // no pace: turns take milliseconds
     window = new PlaybackWindow(g, services, [this](const QString& message) {
         left = true;
         leaveMessage = message;
