@@ -125,7 +125,8 @@ TEST_F(PlaybackTurn, DISABLED_ClipIsSeenAtNormalSize)
 }
 
 // At 640 x 480 the stage's floor, below the normal movie area and far from
-// the hand, changes only with the enlarged clip; it was not seen to move.
+// the hand, changes only with the enlarged clip. Seen instead: the whole area
+// stays black for the clip's length, then the last still comes.
 TEST_F(PlaybackTurn, DISABLED_ClipIsSeenAtMidSize)
 {
     auto d = startAt({.device = 6, .size = 2, .prompt = 0, .currentClip = 0, .backdrop = 2}, 1);
