@@ -1,0 +1,240 @@
+// The learner's turn in the real program on a real X server: real key and
+// button events in, the screen read back and compared with the library's own
+// pictures. Each case covers another combination of screen size, backdrop,
+// device and prompting. With FLICKERBOX_SHOT_DIR set, the stages are saved.
+
+#include "program_driver.h"
+#include "media/picture_difference.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString& clip(int number) { return ProgramDriver::clips()[number - 1]; }
+
+class PlaybackTurn : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (qEnvironmentVariableIsEmpty("FLICKERBOX_PROGRAM_DIR"))
+            GTEST_SKIP() << "FLICKERBOX_PROGRAM_DIR not set";
+        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "this test needs a real X server";
+        ASSERT_TRUE(ProgramDriver::makeClips()) << "ffmpeg could not make the test clips";
+    }
+
+    // Starts the program and waits for clip's first still and label, the
+    // turn's first wait.
+    std::unique_ptr<ProgramDriver> startAt(const PlaybackSettings& settings, int clipNumber)
+    {
+        auto driver = std::make_unique<ProgramDriver>(settings);
+        EXPECT_TRUE(driver->startPlayback()) << "\"Play Movies\" did not bring up the backdrop";
+        EXPECT_TRUE(waitForStill(*driver, clipNumber, "_first", 20000))
+            << "clip " << clipNumber << "'s first still and label did not appear";
+        return driver;
+    }
+
+    static bool waitForStill(const ProgramDriver& d, int clipNumber, const char* which, int timeoutMs)
+    {
+        return d.waitForScreen([&](const QImage& shot) {
+            return d.showsStill(shot, clip(clipNumber), which) && d.showsLabel(shot, clip(clipNumber)) &&
+                   d.showsBackdrop(shot);
+        }, timeoutMs);
+    }
+
+    static std::function<bool(const QImage&)> handMoved(const ProgramDriver& d)
+    {
+        return [&d](const QImage& shot) { return !d.handAtRest(shot); };
+    }
+
+    static std::function<bool(const QImage&)> still(const ProgramDriver& d, int clipNumber, const char* which)
+    {
+        return [&d, clipNumber, which](const QImage& shot) {
+            return d.showsStill(shot, clip(clipNumber), which) && d.showsLabel(shot, clip(clipNumber));
+        };
+    }
+
+    // Nothing may change on screen for a while: what must not start, does not.
+    static bool staysUnchanged(const ProgramDriver& d, const QImage& before, int ms)
+    {
+        QElapsedTimer elapsed;
+        elapsed.start();
+        while (elapsed.elapsed() < ms) {
+            if (mean_abs_difference(d.grab(), before) > 0.5)
+                return false;
+            QThread::msleep(50);
+        }
+        return true;
+    }
+
+    // Grabs region of the screen while the clip plays; true when at least
+    // three different pictures were seen.
+    static bool movesFrameToFrame(const ProgramDriver& d, const QRect& region, const QString& shotName)
+    {
+        QList<QImage> seen;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        while (elapsed.elapsed() < 5000 && seen.size() < 3) {
+            const QImage part = d.grabRegion(region);
+            if (!seen.isEmpty() && mean_abs_difference(part, seen.last()) <= 0.3)
+                continue;
+            seen << part;
+            if (seen.size() == 2)
+                d.grab(shotName);
+        }
+        return seen.size() >= 3;
+    }
+
+    static QRect screenRect() { return QGuiApplication::primaryScreen()->geometry(); }
+};
+
+// Normal size, TV set, space bar, no prompts: the whole turn, replay, skip,
+// leaving with Esc and "Exit" saving where the learner got to.
+TEST_F(PlaybackTurn, NormalSizeTurnWithReplaySkipAndExit)
+{
+    auto d = startAt({.device = 7, .size = 1, .prompt = 0, .currentClip = 1, .backdrop = 1}, 2);
+    ASSERT_FALSE(HasFailure());
+    d->grab(QStringLiteral("first_still_tv"));
+
+    ASSERT_TRUE(d->pressUntil([&] { d->tap("space"); }, handMoved(*d))) << "the hand did not move after a press";
+    d->grab(QStringLiteral("hand_down_tv"));
+    ASSERT_TRUE(waitForStill(*d, 2, "_last", 10000)) << "no last still with the backdrop";
+    EXPECT_TRUE(d->handAtRest(d->grab(QStringLiteral("last_still_tv"))));
+
+    EXPECT_TRUE(d->pressUntil([&] { d->tap("r"); }, still(*d, 2, "_first"))) << "r did not present the clip again";
+    EXPECT_TRUE(d->pressUntil([&] { d->tap("a"); }, still(*d, 3, "_first"))) << "a did not skip to the next clip";
+    d->tap("Escape");
+    EXPECT_TRUE(d->exitFromMenu());
+    const QList<double> written = d->writtenSettings();
+    ASSERT_EQ(written.size(), 18);
+    EXPECT_EQ(written[4], 3) << "CurrentClip";
+}
+
+// At normal size the first still stays in front until the player reports the
+// clip's first frame; from then on the clip itself must be seen moving.
+TEST_F(PlaybackTurn, ClipIsSeenAtNormalSize)
+{
+    auto d = startAt({.device = 7, .size = 1, .prompt = 0, .currentClip = 1, .backdrop = 1}, 2);
+    ASSERT_FALSE(HasFailure());
+    ASSERT_TRUE(d->pressUntil([&] { d->tap("space"); }, handMoved(*d)));
+    const QRect movie = d->movieArea().translated(d->areaOrigin());
+    EXPECT_TRUE(movesFrameToFrame(*d, movie, QStringLiteral("clip_normal"))) << "the clip was not seen";
+}
+
+// At 640 x 480 the stage's floor, below the normal movie area and far from
+// the hand, changes only with the enlarged clip.
+TEST_F(PlaybackTurn, ClipIsSeenAtMidSize)
+{
+    auto d = startAt({.device = 6, .size = 2, .prompt = 0, .currentClip = 0, .backdrop = 2}, 1);
+    ASSERT_FALSE(HasFailure());
+    ASSERT_TRUE(d->pressUntil([&] { d->click(d->areaOrigin() + QPoint(60, 300)); }, handMoved(*d)));
+    EXPECT_TRUE(movesFrameToFrame(*d, QRect(d->areaOrigin() + QPoint(0, 410), QSize(640, 60)),
+                                  QStringLiteral("clip_mid")));
+}
+
+// 640 x 480, theater, mouse, prompts every 3 s: the first prompt comes one
+// interval after the wait begins; the exit link takes only a double click.
+TEST_F(PlaybackTurn, MidSizeTurnWithPromptAndExitLink)
+{
+    auto d = startAt({.device = 6, .size = 2, .prompt = 3, .currentClip = 0, .backdrop = 2}, 1);
+    ASSERT_FALSE(HasFailure());
+    QElapsedTimer waiting;
+    waiting.start();
+    d->grab(QStringLiteral("first_still_theater"));
+    ASSERT_TRUE(d->waitForScreen(handMoved(*d), 6000)) << "no prompt came";
+    const qint64 promptAfter = waiting.elapsed();
+    d->grab(QStringLiteral("prompt_dip"));
+    EXPECT_GE(promptAfter, 2700);
+    EXPECT_LE(promptAfter, 4000);
+    ASSERT_TRUE(d->waitForScreen([&](const QImage& shot) { return d->handAtRest(shot); }, 5000));
+
+    const QPoint onBackdrop = d->areaOrigin() + QPoint(60, 300);
+    ASSERT_TRUE(d->pressUntil([&] { d->click(onBackdrop); }, handMoved(*d))) << "a click did not move the hand";
+    ASSERT_TRUE(waitForStill(*d, 1, "_last", 10000)) << "no last still with the backdrop after 640 x 480";
+    d->grab(QStringLiteral("last_still_theater"));
+
+    const QPoint exitLink(screenRect().width() - 30, 10);
+    d->click(exitLink);
+    EXPECT_TRUE(staysUnchanged(*d, d->grab(QStringLiteral("exit_link")), 1500))
+        << "a single click on the exit link acted";
+    d->click(exitLink, 2);
+    EXPECT_TRUE(d->waitForScreen([&](const QImage& shot) { return d->showsMenu(shot); }, 10000))
+        << "a double click on the exit link did not return to the menu";
+}
+
+// Full screen, TV set, mouse: the clip fills the screen and the backdrop comes back.
+TEST_F(PlaybackTurn, FullScreenClipRestoresTheBackdrop)
+{
+    auto d = startAt({.device = 6, .size = 3, .prompt = 0, .currentClip = 2, .backdrop = 1}, 3);
+    ASSERT_FALSE(HasFailure());
+    QImage black(100, 100, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    // The screen's corner lies outside the drawing area: only the clip reaches it.
+    const auto cornerShowsClip = [&](const QImage& shot) {
+        return mean_abs_difference(shot.copy(0, 0, 100, 100), black) > 5;
+    };
+    ASSERT_TRUE(d->pressUntil([&] { d->click(d->areaOrigin() + QPoint(320, 300)); }, cornerShowsClip));
+    EXPECT_TRUE(movesFrameToFrame(*d, QRect(0, 0, screenRect().width(), 100), QStringLiteral("clip_full")));
+    EXPECT_TRUE(waitForStill(*d, 3, "_last", 10000)) << "no last still with the backdrop after full screen";
+}
+
+// Full screen, theater, space bar, prompting on: Esc during the clip leaves.
+TEST_F(PlaybackTurn, EscapeDuringFullScreenClipReturnsToMenu)
+{
+    auto d = startAt({.device = 7, .size = 3, .prompt = 3, .currentClip = 0, .backdrop = 2}, 1);
+    ASSERT_FALSE(HasFailure());
+    QImage black(100, 100, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    ASSERT_TRUE(d->pressUntil([&] { d->tap("space"); }, [&](const QImage& shot) {
+        return mean_abs_difference(shot.copy(0, 0, 100, 100), black) > 5;
+    })) << "the full-screen clip did not show";
+    d->tap("Escape");
+    EXPECT_TRUE(d->waitForScreen([&](const QImage& shot) { return d->showsMenu(shot); }, 10000));
+}
+
+// A held space bar, with the server's key repeat, is one response: the clip
+// plays once and its last still stays.
+TEST_F(PlaybackTurn, HeldSpaceIsOneResponse)
+{
+    auto d = startAt({.device = 7, .size = 1, .prompt = 0, .currentClip = 0, .backdrop = 1}, 1);
+    ASSERT_FALSE(HasFailure());
+    // Held until a second into the wait after the clip, where a repeat taken
+    // for a press would end the turn.
+    ASSERT_TRUE(d->pressUntil([&] {
+        d->key("space", false);
+        d->key("space", true);
+    }, handMoved(*d)));
+    const bool lastStill = waitForStill(*d, 1, "_last", 10000);
+    QThread::msleep(1000);
+    d->key("space", false);
+    ASSERT_TRUE(lastStill);
+    EXPECT_TRUE(staysUnchanged(*d, d->grab(), 2000)) << "the held key counted more than once";
+}
+
+// First use: both calibration messages are answered with Return, and both
+// values are saved at "Exit".
+TEST_F(PlaybackTurn, CalibrationOnFirstUseIsSaved)
+{
+    auto d = std::make_unique<ProgramDriver>(PlaybackSettings{.press = 0, .wipe = 0});
+    ASSERT_TRUE(d->startPlayback());
+    QElapsedTimer elapsed;
+    elapsed.start();
+    // Return answers each message; once both are answered the first still shows.
+    while (elapsed.elapsed() < 60000 && !d->showsStill(d->grab(), clip(1), "_first")) {
+        d->moveTo(QPoint(screenRect().width() / 2, screenRect().height() / 2));
+        d->tap("Return");
+        QThread::msleep(300);
+    }
+    ASSERT_TRUE(waitForStill(*d, 1, "_first", 10000));
+    d->tap("Escape");
+    ASSERT_TRUE(d->exitFromMenu());
+    const QList<double> written = d->writtenSettings();
+    ASSERT_EQ(written.size(), 18);
+    EXPECT_GT(written[5], 0) << "PressCalibration";
+    EXPECT_GT(written[6], 0) << "WipeCalibration";
+}
+
+}  // namespace

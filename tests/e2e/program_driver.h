@@ -1,0 +1,82 @@
+#pragma once
+// Drives the built program as a person would, on the X server in DISPLAY:
+// real key and button events through XTest, the screen read back with a root
+// window grab. Each driver works on its own copy of the program folder, with
+// a settings file and three short clips of its own, so a run takes seconds.
+
+#include <QImage>
+#include <QPoint>
+#include <QProcess>
+#include <QRect>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+
+struct PlaybackSettings {
+    int device = 7;      // 6 mouse, 7 space bar
+    int size = 1;        // 1 normal, 2 640 x 480, 3 full screen
+    int prompt = 0;      // seconds, 0 off
+    int currentClip = 0; // the run starts at the clip after this one
+    double press = 1;    // calibration counts: 1 keeps the animations short
+    double wipe = 1;
+    int backdrop = 1;    // 1 TV set, 2 theater
+};
+
+class ProgramDriver {
+public:
+    // The clips the drivers' sequence file lists, in order.
+    static const QStringList& clips();
+    // Makes the clips once into a folder shared by every driver of this
+    // process; false (with the reason on stderr) when ffmpeg fails.
+    static bool makeClips();
+
+    explicit ProgramDriver(const PlaybackSettings& settings);
+    ~ProgramDriver();
+
+    // Starts the program and presses "Play Movies" until the menu goes.
+    bool startPlayback();
+    // A press that comes before a wait of the turn has begun does not count,
+    // and nothing on screen tells when it begins: presses again until done
+    // holds, each time after a second without it.
+    bool pressUntil(const std::function<void()>& press, const std::function<bool(const QImage&)>& done);
+    // The settings file as the program wrote it: one number a line.
+    QList<double> writtenSettings() const;
+    qint64 pid() const { return process_.processId(); }
+    bool running() const { return process_.state() != QProcess::NotRunning; }
+    // Ends the program with "Exit" in the menu window.
+    bool exitFromMenu();
+
+    // Input, as real X events.
+    void key(const char* keysym, bool down);
+    void tap(const char* keysym);
+    void click(QPoint screenPoint, int count = 1);
+    void moveTo(QPoint screenPoint);
+
+    // The screen, and parts of it on the 640 x 480 drawing area.
+    QImage grab(const QString& shotName = {}) const;
+    QImage grabRegion(const QRect& screenRect) const;  // quicker, for timing
+    QPoint areaOrigin() const;
+    QImage onArea(const QImage& shot, const QRect& rectOnArea) const;
+    QRect movieArea() const;   // the still and clip at normal size
+    QRect labelArea(const QString& clip) const;
+    QRect handArea() const;    // the hand at rest, with the rows it presses down into
+    QImage file(const QString& name) const;
+
+    bool showsBackdrop(const QImage& shot) const;
+    bool showsMenu(const QImage& shot) const;
+    // The movie area shows this clip's still (first or last), and its label.
+    bool showsStill(const QImage& shot, const QString& clip, const char* which) const;
+    bool showsLabel(const QImage& shot, const QString& clip) const;
+    bool handAtRest(const QImage& shot) const;
+
+    // Grabs the screen until done holds or timeoutMs passes.
+    bool waitForScreen(const std::function<bool(const QImage&)>& done, int timeoutMs) const;
+
+    const QString& folder() const { return folder_; }
+
+private:
+    QTemporaryDir work_;
+    QString folder_;
+    PlaybackSettings settings_;
+    QProcess process_;
+};
