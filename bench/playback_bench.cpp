@@ -43,6 +43,14 @@ bool waitForLastStill(const ProgramDriver& d, int clipNumber)
     }, 20000);
 }
 
+// Nothing on screen tells when a wait begins: the label's wipe and the clip's
+// spoken name (0.6 s) come first, and a press before then rightly does not
+// count. Waiting them out keeps early presses out of the figures.
+void settleIntoTheWait()
+{
+    QThread::msleep(1500);
+}
+
 // The clip after clipNumber, round the three of the library.
 int nextClip(int clipNumber) { return clipNumber % int(ProgramDriver::clips().size()) + 1; }
 
@@ -60,6 +68,7 @@ void pressToHand(int presses)
     while (int(ms.size()) < presses && early < 3 * presses) {
         if (!waitForFirstStill(d, current))
             continue;
+        settleIntoTheWait();
         const QImage rest = d.grabRegion(hand);
         QElapsedTimer t;
         t.start();
@@ -133,6 +142,7 @@ void handToClip(int size)
     const QRect movie = d.movieArea().translated(d.areaOrigin());
     const QImage rest = d.grabRegion(hand);
     const QImage first = d.file(clip(1) + QStringLiteral("_first.jpg"));
+    settleIntoTheWait();
     QElapsedTimer t;
     for (int attempt = 0; attempt < 10; ++attempt) {
         t.start();
