@@ -29,10 +29,15 @@ double median(std::vector<double> v)
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
+// The first still and its label, and the backdrop with the hand at rest: the
+// backdrop is drawn last, after the spoken name, right before the wait
+// begins. A press before then rightly does not count, and the hand's rows
+// change when the backdrop comes.
 bool waitForFirstStill(const ProgramDriver& d, int clipNumber)
 {
     return d.waitForScreen([&](const QImage& s) {
-        return d.showsStill(s, clip(clipNumber), "_first") && d.showsLabel(s, clip(clipNumber));
+        return d.showsStill(s, clip(clipNumber), "_first") && d.showsLabel(s, clip(clipNumber))
+               && d.showsBackdrop(s) && d.handAtRest(s);
     }, 20000);
 }
 
@@ -41,14 +46,6 @@ bool waitForLastStill(const ProgramDriver& d, int clipNumber)
     return d.waitForScreen([&](const QImage& s) {
         return d.showsStill(s, clip(clipNumber), "_last") && d.showsBackdrop(s);
     }, 20000);
-}
-
-// Nothing on screen tells when a wait begins: the label's wipe and the clip's
-// spoken name (0.6 s) come first, and a press before then rightly does not
-// count. Waiting them out keeps early presses out of the figures.
-void settleIntoTheWait()
-{
-    QThread::msleep(1500);
 }
 
 // The clip after clipNumber, round the three of the library.
@@ -68,7 +65,6 @@ void pressToHand(int presses)
     while (int(ms.size()) < presses && early < 3 * presses) {
         if (!waitForFirstStill(d, current))
             continue;
-        settleIntoTheWait();
         const QImage rest = d.grabRegion(hand);
         QElapsedTimer t;
         t.start();
@@ -82,8 +78,11 @@ void pressToHand(int presses)
             continue;
         }
         ms.push_back(t.nsecsElapsed() / 1e6);
-        if (!waitForLastStill(d, current))
+        if (!waitForLastStill(d, current)) {
+            d.grab().save(QStringLiteral("/tmp/bench_no_last_still.png"));
+            std::printf("(a) the last still of clip %d did not come\n", current);
             break;
+        }
         current = nextClip(current);
         d.pressUntil([&] { d.tap("space"); }, [&](const QImage& s) { return d.showsStill(s, clip(current), "_first"); });
     }
@@ -142,7 +141,6 @@ void handToClip(int size)
     const QRect movie = d.movieArea().translated(d.areaOrigin());
     const QImage rest = d.grabRegion(hand);
     const QImage first = d.file(clip(1) + QStringLiteral("_first.jpg"));
-    settleIntoTheWait();
     QElapsedTimer t;
     for (int attempt = 0; attempt < 10; ++attempt) {
         t.start();
@@ -257,7 +255,7 @@ int main(int argc, char** argv)
     std::setlocale(LC_NUMERIC, "C");
     std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each figure as soon as it is measured
     if (argc < 2) {
-        std::fprintf(stderr, "usage: playback_bench <program folder> [seconds per CPU figure]\n");
+        std::fprintf(stderr, "usage: playback_bench <program folder> [seconds per CPU figure] [figures: abcd]\n");
         return 2;
     }
     qputenv("FLICKERBOX_PROGRAM_DIR", argv[1]);
@@ -265,12 +263,19 @@ int main(int argc, char** argv)
         measureSeconds = std::max(1, atoi(argv[2]));
     if (!ProgramDriver::makeClips())
         return 1;
-    pressToHand(20);
-    for (int size : {1, 2, 3})
-        handToClip(size);
-    cpuWhileWaiting(6, 0);
-    cpuWhileWaiting(7, 0);
-    cpuWhileWaiting(7, 3);
-    calibratedDurations();
+    // Which figures: any of the letters a to d (all by default).
+    const QByteArray parts = argc > 3 ? QByteArray(argv[3]) : QByteArray("abcd");
+    if (parts.contains('a'))
+        pressToHand(20);
+    if (parts.contains('c'))
+        for (int size : {1, 2, 3})
+            handToClip(size);
+    if (parts.contains('b')) {
+        cpuWhileWaiting(6, 0);
+        cpuWhileWaiting(7, 0);
+        cpuWhileWaiting(7, 3);
+    }
+    if (parts.contains('d'))
+        calibratedDurations();
     return 0;
 }
