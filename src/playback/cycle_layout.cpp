@@ -66,24 +66,20 @@ void PlaybackWindow::place_player_normal(QPoint position)
     player_->move(0, 0);
 }
 
-void PlaybackWindow::enlarge_to_full_screen()
+void PlaybackWindow::enlarge_player()
 {
-    const QSize screen = screen_pixels();
+    const bool fullScreen = g_.ScreenSize == 3;
+    const QSize size = fullScreen ? screen_pixels() : QSize(640, 480);
     pictures_.Background.hide();
-    pictures_.Background.move(0, 0);
-    pictures_.Background.picture().set_size(screen.width(), screen.height());
-    picMp1_->setGeometry(0, 0, screen.width(), screen.height());
+    // Full screen moves the drawing area to the screen's corner; mid size
+    // leaves it where it stands.
+    if (fullScreen) {
+        pictures_.Background.move(0, 0);
+        pictures_.Background.picture().set_size(size.width(), size.height());
+    }
+    picMp1_->setGeometry(QRect(QPoint(0, 0), size));
     player_->move(0, 0);
-    player_->resize(screen.width(), screen.height());
-    pictures_.Background.show();
-}
-
-void PlaybackWindow::enlarge_to_mid_size()
-{
-    pictures_.Background.hide();
-    picMp1_->setGeometry(0, 0, 640, 480);
-    player_->move(0, 0);
-    player_->resize(640, 480);
+    player_->resize(size.width(), size.height());
     pictures_.Background.show();
 }
 

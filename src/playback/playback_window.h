@@ -74,8 +74,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    friend class ExitLink;
-
     // playback_window.cpp: activation, the clip loop and leaving.
     void run();
     void clip_loop();
@@ -102,8 +100,8 @@ private:
     void draw_backdrop_and_label();
     void remove_label_after_skip();
     void place_player_normal(QPoint position);
-    void enlarge_to_full_screen();
-    void enlarge_to_mid_size();
+    // The player over the whole screen (size 3) or the drawing area (size 2).
+    void enlarge_player();
     void restore_normal_layout(QPoint position);
     // After an enlarged clip: the normal layout, backdrop and label again.
     // False when leaving was asked for at its yield.

@@ -44,14 +44,8 @@ void PlaybackWindow::present_clip_player(const QString& clip)
         return;
 
     press_the_hand(35, g_.PressCalibration, g_.DataFolder + QStringLiteral("aobj_clk"));
-    if (g_.ScreenSize == 3) {
-        enlarge_to_full_screen();
-        yield();
-        if (LeaveRequested == 1)
-            return;
-    }
-    if (g_.ScreenSize == 2) {
-        enlarge_to_mid_size();
+    if (g_.ScreenSize == 3 || g_.ScreenSize == 2) {
+        enlarge_player();
         yield();
         if (LeaveRequested == 1)
             return;

@@ -73,17 +73,9 @@ void PlaybackWindow::present_clip_stills(const QString& clip)
     press_the_hand(35, g_.PressCalibration, g_.DataFolder + QStringLiteral("aobj_clk"));
 
     const QString movie = media + QStringLiteral(".mpg");
-    if (g_.ScreenSize == 3) {
+    if (g_.ScreenSize == 3 || g_.ScreenSize == 2) {
         picMp1_->raise();
-        enlarge_to_full_screen();
-        player_->setFileName(movie);
-        yield();
-        if (LeaveRequested == 1)
-            return;
-    }
-    if (g_.ScreenSize == 2) {
-        picMp1_->raise();
-        enlarge_to_mid_size();
+        enlarge_player();
         player_->setFileName(movie);
         yield();
         if (LeaveRequested == 1)
