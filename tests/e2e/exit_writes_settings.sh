@@ -8,7 +8,7 @@ set -euo pipefail
 if [ "${1:-}" != "--inside-display" ]; then
     program_dir=$(cd "$1" && pwd)
     expected=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
-    exec timeout 150 xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside-display "$program_dir" "$expected"
+    exec timeout 150 "$(dirname "$0")/on_own_display.sh" "$0" --inside-display "$program_dir" "$expected"
 fi
 program_dir=$2
 expected=$3

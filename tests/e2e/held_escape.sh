@@ -10,7 +10,7 @@ set -euo pipefail
 if [ "${1:-}" != "--inside-display" ]; then
     program_dir=$(cd "$1" && pwd)
     settings=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
-    exec timeout 170 xvfb-run -a -s "-screen 0 1024x768x24 -ardelay 300 -arinterval 30" \
+    exec timeout 170 "$(dirname "$0")/on_own_display.sh" -screen 0 1024x768x24 -ardelay 300 -arinterval 30 -- \
         "$0" --inside-display "$program_dir" "$settings"
 fi
 program_dir=$2
