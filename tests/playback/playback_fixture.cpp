@@ -128,6 +128,34 @@ bool PlaybackTest::run(std::vector<Step> steps, int timeoutMs)
     return ended && pending.empty();
 }
 
+void PlaybackTest::expectHeldSwitchTurn(const std::function<void(bool)>& hold)
+{
+    const int device = g.InputDevice;
+    const int left = 190, top = 85;  // the TV set's marker square
+    bool crossShown = false, squareRestored = false;
+    hold(true);
+    ASSERT_TRUE(run({
+        {[&] { return window && window->running() && qBlue(backgroundPixel(left + 5, top + 4)) > 200; },
+         [&] {
+             crossShown = qBlue(backgroundPixel(left + 96 + 2, top + 96)) > 200
+                          && qBlue(backgroundPixel(left + 96, top + 4)) > 200 && window->WaitPhase == 1
+                          && !window->Timer1().isActive();
+             hold(false);
+         }},
+        {[&] { return inWait(1) && qBlue(backgroundPixel(left + 5, top + 4)) < 200; },
+         [&] {
+             squareRestored = window->pictures().Background.picture().image().copy(left, top, 100, 100)
+                              == window->pictures().pbw2.image().copy(0, 0, 100, 100);
+             hold(true);  // a fresh press: the response
+         }},
+        {[&] { return window->WaitPhase == 2; }, [&] { hold(false); }},  // still held as the clip ended
+        {[&] { return inWait(2); }, [&] { key(Qt::Key_Escape); }},
+    })) << "device " << device;
+    EXPECT_TRUE(crossShown) << "device " << device;
+    EXPECT_TRUE(squareRestored) << "device " << device;
+    EXPECT_EQ(*playerCalls, QStringList({"open alpha.mpg"})) << "device " << device;
+}
+
 void PlaybackTest::key(int qtKey, Qt::KeyboardModifiers modifiers, bool release)
 {
     QKeyEvent press(QEvent::KeyPress, qtKey, modifiers);

@@ -51,6 +51,11 @@ protected:
     void key(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool release = true);
     void click(QWidget* on);
 
+    // A turn on adapter device g.InputDevice with the switch held as the run
+    // starts: the blue cross shows on the marker square until the switch is
+    // let go, then a fresh press plays the first clip. hold(down) sets the switch.
+    void expectHeldSwitchTurn(const std::function<void(bool)>& hold);
+
     // In a response wait where a press now counts.
     bool inWait(int phase) const { return window && window->WaitPhase == phase && window->awaiting_response(); }
     QRgb backgroundPixel(int x, int y) const;

@@ -33,33 +33,11 @@ TEST_F(PlaybackTest, OnEveryAdapterASwitchHeldAtTheStartShowsTheCrossUntilReleas
     AdapterSwitch adapter;
     set_port_io(&adapter);
     const auto uninstall = qScopeGuard([] { set_port_io(nullptr); });
-    const int left = 190, top = 85;  // the TV set's marker square
     for (int16_t device = 1; device <= 5; ++device) {
         g.InputDevice = adapter.device = device;
         g.CurrentClip = 0;
-        adapter.level = 1;
         playerCalls->clear();
-        bool crossShown = false, squareRestored = false;
-        ASSERT_TRUE(run({
-            {[&] { return window && window->running() && qBlue(backgroundPixel(left + 5, top + 4)) > 200; },
-             [&] {
-                 crossShown = qBlue(backgroundPixel(left + 96 + 2, top + 96)) > 200
-                              && qBlue(backgroundPixel(left + 96, top + 4)) > 200 && window->WaitPhase == 1
-                              && !window->Timer1().isActive();
-                 adapter.level = 0;
-             }},
-            {[&] { return inWait(1) && qBlue(backgroundPixel(left + 5, top + 4)) < 200; },
-             [&] {
-                 squareRestored = window->pictures().Background.picture().image().copy(left, top, 100, 100)
-                                  == window->pictures().pbw2.image().copy(0, 0, 100, 100);
-                 adapter.level = 1;  // a fresh press: the response
-             }},
-            {[&] { return window->WaitPhase == 2; }, [&] { adapter.level = 0; }},  // still held as the clip ended
-            {[&] { return inWait(2); }, [&] { key(Qt::Key_Escape); }},
-        })) << "device " << device;
-        EXPECT_TRUE(crossShown) << "device " << device;
-        EXPECT_TRUE(squareRestored) << "device " << device;
-        EXPECT_EQ(*playerCalls, QStringList({"open alpha.mpg"})) << "device " << device;
+        expectHeldSwitchTurn([&](bool down) { adapter.level = down; });
     }
 }
 
