@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -120,6 +121,20 @@ TEST_F(SerialAdapter, PortHeldByAnotherProgramIsToldApartFromAMissingOne)
     const QString missing = none.take_problems();
     EXPECT_TRUE(missing.contains(QStringLiteral("No serial port is connected for \"Adapter in COM 2\"")))
         << missing.toStdString();
+}
+
+TEST_F(SerialAdapter, PortThisUserMayNotOpenIsToldWithTheCommandThatAllowsIt)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root opens any port; CTest also runs this test as a normal user";
+    const QByteArray node = pty->slave.toLocal8Bit();
+    ASSERT_EQ(::chmod(node.constData(), 0), 0);
+    setup.init_com_adapter(1);
+    const QString told = ports.take_problems();
+    EXPECT_TRUE(told.contains(QStringLiteral("may not be used by this user"))) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("sudo adduser "))) << told.toStdString();
+    modem.switchClosed = true;
+    EXPECT_EQ(poll_switch(ports, g), 0) << "a port that cannot be opened reads as released";
 }
 
 TEST(SerialPortOrder, UsbAdaptersComeFirstInNumberOrder)
