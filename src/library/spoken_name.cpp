@@ -5,21 +5,17 @@
 #include <QFile>
 #include <QRegularExpression>
 
-namespace {
-
-// The loudest sample in dB below full scale, from ffmpeg's volumedetect.
-double peak_db(const QString& path, bool& ok)
+std::optional<double> peak_db(const QString& path)
 {
     const HelperResult r = run_helper(QStringLiteral("ffmpeg"),
                                       {"-hide_banner", "-nostats", "-i", path, "-vn", "-af", "volumedetect",
                                        "-f", "null", "-"});
     const QRegularExpressionMatch m =
         QRegularExpression(QStringLiteral("max_volume: (-?[0-9.]+) dB")).match(QString::fromLatin1(r.log));
-    ok = r.ok && m.hasMatch();
-    return ok ? m.captured(1).toDouble() : 0;
+    if (!r.ok || !m.hasMatch())
+        return std::nullopt;
+    return m.captured(1).toDouble();
 }
-
-}  // namespace
 
 QString make_spoken_name(const QString& title, const QString& recording, const QString& wavPath)
 {
@@ -33,9 +29,8 @@ QString make_spoken_name(const QString& title, const QString& recording, const Q
             return QStringLiteral("The title could not be spoken by the speech synthesiser (%1).").arg(said.problem);
         source = spoken;
     }
-    bool measured = false;
-    const double peak = peak_db(source, measured);
-    if (!measured || peak < -90) {
+    const std::optional<double> peak = peak_db(source);
+    if (!peak || *peak < -90) {
         QFile::remove(spoken);
         return QStringLiteral("The recording \"%1\" holds no sound that can be played.").arg(recording);
     }
@@ -44,7 +39,7 @@ QString make_spoken_name(const QString& title, const QString& recording, const Q
     const HelperResult levelled = run_helper(
         QStringLiteral("ffmpeg"),
         {"-v", "error", "-y", "-i", source, "-vn", "-af",
-         QStringLiteral("volume=%1dB,adelay=50:all=1,apad=pad_dur=0.1").arg(-3 - peak, 0, 'f', 2),
+         QStringLiteral("volume=%1dB,adelay=50:all=1,apad=pad_dur=0.1").arg(-3 - *peak, 0, 'f', 2),
          "-ac", "1", "-ar", "44100", "-c:a", "pcm_s16le", "-map_metadata", "-1", "-f", "wav", wavPath});
     QFile::remove(spoken);
     if (!levelled.ok)

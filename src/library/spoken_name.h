@@ -4,7 +4,12 @@
 // levelled to peak at -3 dBFS with a little silence either side.
 
 #include <QString>
+#include <optional>
 
 // recording may be "" to synthesise. Returns "" on success, else a plain
 // message.
 QString make_spoken_name(const QString& title, const QString& recording, const QString& wavPath);
+
+// The loudest sample of a sound file in dB below full scale; none when the
+// file cannot be read as sound.
+std::optional<double> peak_db(const QString& path);

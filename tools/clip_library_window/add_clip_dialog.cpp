@@ -17,12 +17,15 @@
 
 namespace {
 
-QPushButton* chooser_row(QFormLayout* form, const QString& label, const QString& button, QLabel*& chosen)
+QPushButton* chooser_row(QFormLayout* form, const QString& label, const QString& button, QLabel*& chosen,
+                         QPushButton* alternative = nullptr)
 {
     auto* row = new QHBoxLayout;
     auto* choose = new QPushButton(button);
     chosen = new QLabel(QStringLiteral("(none)"));
     row->addWidget(choose);
+    if (alternative)
+        row->addWidget(alternative);
     row->addWidget(chosen, 1);
     form->addRow(label, row);
     return choose;
@@ -30,7 +33,8 @@ QPushButton* chooser_row(QFormLayout* form, const QString& label, const QString&
 
 }  // namespace
 
-AddClipDialog::AddClipDialog(WindowDialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs)
+AddClipDialog::AddClipDialog(WindowDialogs& dialogs, const QString& recordingPath, QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs), recordingPath_(recordingPath)
 {
     setWindowTitle(QStringLiteral("Add clip"));
     auto* form = new QFormLayout;
@@ -47,8 +51,10 @@ AddClipDialog::AddClipDialog(WindowDialogs& dialogs, QWidget* parent) : QDialog(
     form->addRow(QStringLiteral("Category:"), category_);
     QPushButton* picture = chooser_row(form, QStringLiteral("Label picture (optional):"),
                                        QStringLiteral("Choose picture…"), pictureName_);
+    auto* record = new QPushButton(QStringLiteral("Record…"));
+    record->setObjectName(QStringLiteral("recordVoice"));
     QPushButton* voice = chooser_row(form, QStringLiteral("Spoken name (optional):"),
-                                     QStringLiteral("Choose recording…"), voiceName_);
+                                     QStringLiteral("Choose recording…"), voiceName_, record);
 
     stillPreview_ = new QLabel;
     stillPreview_->setFixedSize(StillWidth, StillHeight);
@@ -69,6 +75,7 @@ AddClipDialog::AddClipDialog(WindowDialogs& dialogs, QWidget* parent) : QDialog(
     connect(video, &QPushButton::clicked, this, &AddClipDialog::chooseVideo);
     connect(picture, &QPushButton::clicked, this, &AddClipDialog::choosePicture);
     connect(voice, &QPushButton::clicked, this, &AddClipDialog::chooseVoice);
+    connect(record, &QPushButton::clicked, this, &AddClipDialog::recordVoice);
     connect(title_, &QLineEdit::textChanged, this, &AddClipDialog::updatePreview);
     connect(category_, &QComboBox::currentTextChanged, this, &AddClipDialog::updatePreview);
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -130,6 +137,14 @@ void AddClipDialog::chooseVoice()
         return;
     clip_.voiceRecording = path;
     voiceName_->setText(QFileInfo(path).fileName());
+}
+
+void AddClipDialog::recordVoice()
+{
+    if (!dialogs_.recordVoice(this, title_->text(), recordingPath_))
+        return;
+    clip_.voiceRecording = recordingPath_;
+    voiceName_->setText(QStringLiteral("(your recording)"));
 }
 
 void AddClipDialog::updatePreview()

@@ -18,7 +18,8 @@ class WindowDialogs;
 class AddClipDialog : public QDialog {
     Q_OBJECT
 public:
-    AddClipDialog(WindowDialogs& dialogs, QWidget* parent);
+    // A name recorded here is kept at recordingPath, which must outlive the add.
+    AddClipDialog(WindowDialogs& dialogs, const QString& recordingPath, QWidget* parent);
 
     NewClip clip() const { return clip_; }
 
@@ -30,9 +31,11 @@ private:
     void chooseVideo();
     void choosePicture();
     void chooseVoice();
+    void recordVoice();
     void updatePreview();
 
     WindowDialogs& dialogs_;
+    QString recordingPath_;
     NewClip clip_;
     QImage labelPicture_;
     QLabel* videoName_;

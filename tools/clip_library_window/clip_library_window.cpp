@@ -117,7 +117,8 @@ void ClipLibraryWindow::runBeside(const QString& step, std::function<void()> wor
 
 void ClipLibraryWindow::addClip()
 {
-    auto* dialog = new AddClipDialog(dialogs_, this);
+    const QString recording = recordings_.filePath(QStringLiteral("name-%1.wav").arg(++recordingsMade_));
+    auto* dialog = new AddClipDialog(dialogs_, recording, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         const NewClip clip = dialog->clip();

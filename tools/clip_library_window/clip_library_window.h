@@ -3,6 +3,7 @@
 // label pictures, titles and categories; adding, removing and checking.
 // Long work runs beside the window, so it never stops answering.
 
+#include <QTemporaryDir>
 #include <QWidget>
 #include <functional>
 
@@ -47,4 +48,7 @@ private:
     QProgressBar* progress_;
     QList<QPushButton*> buttons_;
     bool busy_ = false;
+    // Names recorded in "Add clip…" stay here until their clip has been added.
+    QTemporaryDir recordings_;
+    int recordingsMade_ = 0;
 };

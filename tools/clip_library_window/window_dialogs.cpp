@@ -1,5 +1,8 @@
 #include "window_dialogs.h"
 
+#include "library/voice_recorder.h"
+#include "record_voice_dialog.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -19,4 +22,11 @@ bool QtWindowDialogs::confirm(QWidget* parent, const QString& question)
 void QtWindowDialogs::tell(QWidget* parent, const QString& message)
 {
     QMessageBox::information(parent, QStringLiteral("Clip library"), message);
+}
+
+bool QtWindowDialogs::recordVoice(QWidget* parent, const QString& title, const QString& wavPath)
+{
+    VoiceRecorder recorder;
+    RecordVoiceDialog dialog(recorder, title, wavPath, parent);
+    return dialog.exec() == QDialog::Accepted;
 }

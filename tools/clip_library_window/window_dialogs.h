@@ -13,6 +13,9 @@ public:
     virtual QString chooseFile(QWidget* parent, const QString& caption, const QString& filter) = 0;
     virtual bool confirm(QWidget* parent, const QString& question) = 0;
     virtual void tell(QWidget* parent, const QString& message) = 0;
+    // Lets the adult record the clip's title spoken; true when wavPath then
+    // holds a recording to use.
+    virtual bool recordVoice(QWidget* parent, const QString& title, const QString& wavPath) = 0;
 };
 
 class QtWindowDialogs : public WindowDialogs {
@@ -20,4 +23,5 @@ public:
     QString chooseFile(QWidget* parent, const QString& caption, const QString& filter) override;
     bool confirm(QWidget* parent, const QString& question) override;
     void tell(QWidget* parent, const QString& message) override;
+    bool recordVoice(QWidget* parent, const QString& title, const QString& wavPath) override;
 };
