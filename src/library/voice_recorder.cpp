@@ -15,6 +15,15 @@ constexpr double SilentBelowDb = -50;
 
 VoiceRecorder::VoiceRecorder(QStringList input, QObject* parent) : QObject(parent), input_(std::move(input))
 {
+    connect(&process_, &QProcess::readyReadStandardOutput, this, [this] {
+        while (process_.canReadLine()) {
+            const QByteArray line = process_.readLine().trimmed();
+            if (!hearing_ && line.startsWith("out_time_us=") && line.mid(12).toLongLong() > 0) {
+                hearing_ = true;
+                emit hearingBegan();
+            }
+        }
+    });
     connect(&process_, &QProcess::finished, this, [this] {
         if (!stopping_)
             emit endedByItself();
@@ -32,8 +41,12 @@ QString VoiceRecorder::start(const QString& wavPath)
     path_ = wavPath;
     QFile::remove(path_);
     stopping_ = false;
+    hearing_ = false;
+    // The progress report on standard output tells when sound begins to arrive.
     process_.start(QStringLiteral("ffmpeg"),
-                   QStringList{"-hide_banner", "-nostats", "-v", "error", "-y"} + input_
+                   QStringList{"-hide_banner", "-nostats", "-v", "error", "-y", "-progress", "pipe:1",
+                               "-stats_period", "0.1"}
+                       + input_
                        + QStringList{"-t", QString::number(LongestSeconds), "-ac", "1", "-ar", "44100", "-c:a",
                                      "pcm_s16le", path_});
     if (!process_.waitForStarted(5000))

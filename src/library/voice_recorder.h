@@ -23,8 +23,12 @@ public:
     // else what went wrong, in words for the adult.
     QString stop();
     bool recording() const { return process_.state() != QProcess::NotRunning; }
+    // Sound has begun to arrive: what is said from now on is kept. Opening
+    // the microphone can take a moment, longer on a busy computer.
+    bool hearing() const { return hearing_; }
 
 signals:
+    void hearingBegan();
     // The recording ended without stop(): at the longest length, or because
     // the microphone could not be used. stop() then tells the outcome.
     void endedByItself();
@@ -34,4 +38,5 @@ private:
     QProcess process_;
     QString path_;
     bool stopping_ = false;
+    bool hearing_ = false;
 };

@@ -27,7 +27,9 @@ TEST(VoiceRecorder, KeepsWhatWasSaidUntilStopAndTurnsDownSilence)
     QTemporaryDir dir;
     const QString wav = dir.filePath("name.wav");
     VoiceRecorder voice(generated("sine=frequency=300:sample_rate=48000"));
+    QSignalSpy hearing(&voice, &VoiceRecorder::hearingBegan);
     ASSERT_EQ(voice.start(wav), QString());
+    ASSERT_TRUE(hearing.wait(10000));
     QThread::msleep(1200);
     EXPECT_TRUE(voice.recording());
     EXPECT_EQ(voice.stop(), QString());
@@ -37,7 +39,9 @@ TEST(VoiceRecorder, KeepsWhatWasSaidUntilStopAndTurnsDownSilence)
     EXPECT_LT(wav_seconds(wav), 3.0) << "stopped when asked, not at the longest length";
 
     VoiceRecorder muted(generated("anullsrc=sample_rate=48000"));
+    QSignalSpy mutedHearing(&muted, &VoiceRecorder::hearingBegan);
     ASSERT_EQ(muted.start(wav), QString());
+    ASSERT_TRUE(mutedHearing.wait(10000));
     QThread::msleep(600);
     EXPECT_TRUE(muted.stop().contains("silent"));
 }

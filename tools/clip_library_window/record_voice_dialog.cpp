@@ -58,6 +58,11 @@ RecordVoiceDialog::RecordVoiceDialog(VoiceRecorder& recorder, const QString& tit
     });
     connect(record_, &QPushButton::clicked, this, &RecordVoiceDialog::startOrStop);
     connect(listen_, &QPushButton::clicked, this, &RecordVoiceDialog::listen);
+    connect(&recorder_, &VoiceRecorder::hearingBegan, this, [this] {
+        elapsed_.start();
+        tick_.start();
+        status_->setText(QStringLiteral("Recording… 0 s. Say the name now."));
+    });
     connect(&recorder_, &VoiceRecorder::endedByItself, this, &RecordVoiceDialog::finish);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         // Only a kept recording replaces the one chosen before.
@@ -90,10 +95,8 @@ void RecordVoiceDialog::startOrStop()
         status_->setText(problem);
         return;
     }
-    elapsed_.start();
-    tick_.start();
     record_->setText(QStringLiteral("Stop"));
-    status_->setText(QStringLiteral("Recording… 0 s"));
+    status_->setText(QStringLiteral("Getting the microphone ready…"));
 }
 
 void RecordVoiceDialog::finish()
