@@ -131,5 +131,10 @@ QStringList check_library(const QString& folderPath, const std::function<void(do
         if (progress)
             progress(double(i + 1) / order.size());
     }
+    // An add cut off by a crash or power loss leaves its hidden work folder,
+    // with up to a whole converted video in it.
+    for (const QString& left : folder.entryList({QStringLiteral(".adding-clip-*")}, QDir::Dirs | QDir::Hidden))
+        problems << QStringLiteral("The folder \"%1\" was left by adding a clip that did not finish; it can be "
+                                   "deleted.").arg(folder.filePath(left));
     return problems;
 }
