@@ -7,8 +7,11 @@
 #include <QSaveFile>
 #include <QStringList>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <optional>
+#include <unistd.h>
 
 namespace {
 
@@ -267,6 +270,19 @@ QString SaveSettings(const GlobVars& g, const SettingsWrite& write)
                                    ? file.errorString()
                                    : QStringLiteral("writing stopped part-way");
         file.cancelWriting();  // the old file stays as it was
+        return save_failure(path, reason);
+    }
+    // The save file buffers what is written and replaces the old file even
+    // when pushing it out failed (a full disk) or the disk did not confirm it:
+    // both are checked here, while the old file can still be kept.
+    if (!file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return save_failure(path, reason);
+    }
+    if (::fsync(file.handle()) != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        file.cancelWriting();
         return save_failure(path, reason);
     }
     if (!file.commit())

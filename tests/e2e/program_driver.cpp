@@ -147,19 +147,28 @@ ProgramDriver::~ProgramDriver()
     }
 }
 
-bool ProgramDriver::startPlayback()
+bool ProgramDriver::start()
 {
     process_.start(folder_ + QStringLiteral("flickerbox"), {});
-    if (!process_.waitForStarted(10000))
-        return false;
+    return process_.waitForStarted(10000) &&
+           waitForScreen([this](const QImage& shot) { return showsMenu(shot); }, 20000);
+}
+
+bool ProgramDriver::startPlayback()
+{
+    return start() && playMovies();
+}
+
+bool ProgramDriver::playMovies()
+{
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     // "Play Movies" stands left of the centre, below the banner picture; its
     // buttons appear only after the gong, so it is pressed until the menu goes.
-    const QPoint playMovies(screen.width() / 2 - 100, (screen.height() - 250) / 6 + 250 + 50 + 48);
+    const QPoint button(screen.width() / 2 - 100, (screen.height() - 250) / 6 + 250 + 50 + 48);
     if (!waitForScreen([this](const QImage& shot) { return showsMenu(shot); }, 20000))
         return false;
     for (int attempt = 0; attempt < 30 && running(); ++attempt) {
-        click(playMovies);
+        click(button);
         if (waitForScreen([this](const QImage& shot) { return !showsMenu(shot); }, 1000))
             return true;
     }

@@ -33,8 +33,15 @@ public:
     explicit ProgramDriver(const PlaybackSettings& settings);
     ~ProgramDriver();
 
+    // Starts the program and waits for the menu window.
+    bool start();
     // Starts the program and presses "Play Movies" until the menu goes.
     bool startPlayback();
+    // From the menu window: presses "Play Movies" until the menu goes.
+    bool playMovies();
+    // Tells the driver of options the adult changed in the menus since.
+    void optionsChanged(const PlaybackSettings& settings) { settings_ = settings; }
+    const PlaybackSettings& options() const { return settings_; }
     // A press that comes before a wait of the turn has begun does not count,
     // and nothing on screen tells when it begins: presses again until done
     // holds, each time after a second without it.

@@ -92,7 +92,9 @@ void PlaybackTest::writeBytes(const QString& name)
 bool PlaybackTest::run(std::vector<Step> steps, int timeoutMs)
 {
     PlaybackServices services{dialogs, *version, clock,
-                              [this](QWidget* box) {
+                              [this](QWidget* box) -> std::unique_ptr<VideoPlayer> {
+                                  if (makePlayer)
+                                      return makePlayer(box);
                                   auto fake = std::make_unique<FakePlayer>(box);
                                   fake->clipMs = playerClipMs;
                                   fake->calls = playerCalls;

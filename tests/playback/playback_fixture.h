@@ -70,6 +70,8 @@ protected:
 
     QPointer<PlaybackWindow> window;
     QPointer<FakePlayer> player;  // while the window lives
+    // When set, makes the player in place of the fake (player then stays null).
+    std::function<std::unique_ptr<VideoPlayer>(QWidget* container)> makePlayer;
     std::shared_ptr<QStringList> playerCalls = std::make_shared<QStringList>();
     int playerClipMs = 30;
     bool left = false;

@@ -1,0 +1,165 @@
+// Broken media during a run, on the real clip player: one file of the middle
+// clip missing, empty, truncated or of the wrong kind; clips with no picture,
+// of one frame, or two hours long. The run must go on to the next clip, the
+// adult must be told of a clip left out, and Esc must leave a long clip.
+
+#include "media/media_fixtures.h"
+#include "media/mpv_player.h"
+#include "playback/playback_fixture.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <set>
+
+namespace {
+
+// Real clips, made once for the whole executable.
+struct Clips {
+    QTemporaryDir dir;
+    QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+    bool made = false;
+
+    Clips()
+    {
+        made = make_numbered_clip(path("second.mpg"), 1.0, ClipEncoder::Ffmpeg) &&
+               make_numbered_clip(path("one_frame.mpg"), 0.04, ClipEncoder::Ffmpeg) &&
+               run_ffmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=1", "-c:a", "mp2", "-f", "mpeg",
+                           path("no_picture.mpg")}) &&
+               // Two hours cheaply: ten seconds of one colour, copied 720 times over.
+               run_ffmpeg({"-f", "lavfi", "-i", "color=c=navy:size=352x240:rate=25:duration=10", "-c:v",
+                           "mpeg1video", "-q:v", "20", "-f", "mpeg", path("ten_seconds.mpg")}) &&
+               run_ffmpeg({"-stream_loop", "719", "-i", path("ten_seconds.mpg"), "-c", "copy", "-f", "mpeg",
+                           path("two_hours.mpg")});
+    }
+};
+
+const Clips& clips()
+{
+    static const Clips made;
+    return made;
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class MediaFault : public PlaybackTest {
+protected:
+    void SetUp() override
+    {
+        PlaybackTest::SetUp();
+        ASSERT_TRUE(clips().made) << "ffmpeg could not make the test clips";
+        makePlayer = [](QWidget* box) { return std::make_unique<MpvPlayer>(box); };
+        for (const char* clip : {"alpha", "beta", "gamma"})
+            replace(QString(clip) + ".mpg", contents(clips().path("second.mpg")));
+    }
+
+    void replace(const QString& name, const QByteArray& bytes)
+    {
+        QFile::remove(g.MediaFolder + name);
+        if (bytes.isNull())
+            return;
+        QFile file(g.MediaFolder + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    // Presses through every turn from alpha on until gamma's first wait;
+    // returns the clips whose first wait came (1 alpha, 2 beta, 3 gamma).
+    std::set<int> runToGamma()
+    {
+        std::set<int> waited;
+        const bool ended = run({{[&] {
+                                     if (!inWait(1) && !inWait(2))
+                                         return false;
+                                     if (inWait(1))
+                                         waited.insert(g.CurrentClip);
+                                     if (inWait(1) && g.CurrentClip == 3)
+                                         return true;
+                                     click(&window->pictures().Background);
+                                     return false;
+                                 },
+                                 [&] { key(Qt::Key_Escape); }}},
+                               20000);
+        EXPECT_TRUE(ended) << "the run did not reach gamma and leave";
+        return waited;
+    }
+};
+
+TEST_F(MediaFault, EachBrokenFileOfTheMiddleClipLeavesItOutOrPlaysItAndTheRunGoesOn)
+{
+    const QByteArray picture = contents(g.MediaFolder + "beta.jpg");
+    const QByteArray clip = contents(g.MediaFolder + "beta.mpg");
+    const QByteArray sound = [] {
+        QTemporaryDir dir;
+        make_tone_wav(dir.filePath("tone.wav"), 0.2);
+        return contents(dir.filePath("tone.wav"));
+    }();
+    const std::map<QString, QByteArray> good{{".mpg", clip}, {"_first.jpg", picture}, {"_last.jpg", picture},
+                                             {".jpg", picture}, {".wav", sound}};
+    for (const auto& [suffix, whole] : good) {
+        const QByteArray otherKind = suffix == ".wav" ? picture : sound;
+        const std::map<QString, QByteArray> faults{{"missing", QByteArray()}, {"empty", QByteArray("")},
+                                                   {"truncated", whole.left(whole.size() / 2)},
+                                                   {"of the wrong kind", otherKind}};
+        for (const auto& [fault, bytes] : faults) {
+            SCOPED_TRACE(("beta" + suffix + " " + fault).toStdString());
+            SetUp();
+            replace("beta" + suffix, bytes);
+            left = false;
+            leaveMessage.clear();
+            const std::set<int> waited = runToGamma();
+            EXPECT_TRUE(waited.count(1) && waited.count(3));
+            if (!waited.count(2))
+                EXPECT_TRUE(leaveMessage.contains("beta" + suffix)) << "beta was left out untold: "
+                                                                   << leaveMessage.toStdString();
+            if (fault == "missing" || fault == "empty")
+                EXPECT_FALSE(waited.count(2)) << "a clip with a missing file was shown";
+            TearDown();
+        }
+    }
+}
+
+// A clip with no picture, or of one frame, ends like any other: in both
+// kinds of turn (stills, and the player's own first frame).
+TEST_F(MediaFault, ClipsWithoutAPictureOrOfOneFrameEndAndTheRunGoesOn)
+{
+    for (const char* odd : {"no_picture.mpg", "one_frame.mpg"})
+        for (const bool playerTurn : {false, true}) {
+            SCOPED_TRACE(std::string(odd) + (playerTurn ? " in the player's turn" : " in the stills turn"));
+            SetUp();
+            if (playerTurn)
+                version = std::make_unique<ReportedVersionQuery>(OsVersionInfo{5, 1, 0, PlatformWin32Nt});
+            else
+                version = std::make_unique<PlatformVersionQuery>();
+            replace("beta.mpg", contents(clips().path(odd)));
+            const std::set<int> waited = runToGamma();
+            EXPECT_EQ(waited, (std::set<int>{1, 2, 3}));
+            TearDown();
+        }
+}
+
+TEST_F(MediaFault, EscDuringATwoHourClipLeavesAtOnce)
+{
+    replace("beta.mpg", contents(clips().path("two_hours.mpg")));
+    QElapsedTimer sincePress, sinceEscape;
+    ASSERT_TRUE(run({
+        {[&] { return inWait(1) && g.CurrentClip == 1; }, [&] { click(&window->pictures().Background); }},
+        {[&] { return inWait(2); }, [&] { click(&window->pictures().Background); }},
+        {[&] { return inWait(1) && g.CurrentClip == 2; }, [&] {
+             click(&window->pictures().Background);
+             sincePress.start();
+         }},
+        {[&] { return sincePress.isValid() && sincePress.elapsed() > 3000; }, [&] {
+             EXPECT_NE(window->WaitPhase, 2) << "the two-hour clip was over already";
+             key(Qt::Key_Escape);
+             sinceEscape.start();
+         }},
+    }, 20000));
+    EXPECT_TRUE(left);
+    EXPECT_LT(sinceEscape.elapsed(), 1000) << "Esc took long to leave the clip";
+}
+
+}  // namespace
