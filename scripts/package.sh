@@ -17,12 +17,14 @@ CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
 LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
 export CXXFLAGS LDFLAGS
 
-if [ -f "$build/CMakeCache.txt" ]; then
-    cmake -S . -B "$build" >/dev/null  # an existing build keeps its own settings
-else
-    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
+# cpack builds nothing itself: the packages' targets are built just below.
+settings=(-DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON)
+if [ ! -f "$build/CMakeCache.txt" ]; then  # an existing build keeps its own settings
+    settings+=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF)
 fi
-cmake --build "$build" -j"$(nproc)"
+cmake -S . -B "$build" "${settings[@]}" >/dev/null
+cmake --build "$build" -j"$(nproc)" --target flickerbox flickerbox-clips flickerbox-clip-library \
+    flickerbox_media_files flickerbox_starter_data flickerbox_package_files
 rm -rf "$build/packages"
 (cd "$build" && cpack -G DEB -B "$PWD/packages" >/dev/null)
 rm -rf "$build/packages/_CPack_Packages"

@@ -57,7 +57,7 @@ echo "site-library = $site" > "$work/xdg/flickerbox/flickerbox.conf"
 { for v in 6 1 0 2 0 1 1 1; do printf ' %s \r\n' "$v"; done
   for v in 0 0 0 0 0 0 0 0 0 1; do printf ' %s \r\n' "$v"; done; } > "$site/aobj_se1.cfg"
 ffmpeg -v error -f lavfi -i color=c=magenta:s=352x240:d=4 -f lavfi -i sine=d=4 -shortest "$work/site.mp4"
-ffmpeg -v error -f lavfi -i color=c=blue:s=352x240:d=4 -f lavfi -i sine=d=4 -shortest "$work/mine.mp4"
+ffmpeg -v error -f lavfi -i color=c=lime:s=352x240:d=4 -f lavfi -i sine=d=4 -shortest "$work/mine.mp4"
 chmod 644 "$work"/*.mp4
 export XDG_CONFIG_DIRS=$work/xdg
 flickerbox-clips add --folder "$site" --title "Site bus" --category vehicles "$work/site.mp4" >/dev/null 2>&1 \
@@ -81,7 +81,7 @@ colour_share() {
 }
 wait_for_colour() {
     for _ in $(seq 40); do
-        awk -v s="$(colour_share "$1")" 'BEGIN { exit !(s > 0.02) }' && return 0
+        awk -v s="$(colour_share "$1")" 'BEGIN { exit !(s > 0.05) }' && return 0
         sleep 0.25
     done
     return 1
@@ -131,7 +131,7 @@ wait_for_window "Options" >/dev/null || fail "the menu window did not appear aga
 no_message "at the second start"
 sleep 2  # the buttons come after the gong
 xdotool mousemove $((1024 / 2 - 100)) $(((768 - 250) / 6 + 250 + 50 + 48)) click 1
-for colour in magenta blue; do
+for colour in magenta lime; do
     played=no
     for _ in $(seq 10); do
         xdotool mousemove 200 600 click 1
