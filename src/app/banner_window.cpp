@@ -65,7 +65,6 @@ Banner::Banner(GlobVars& g, Dialogs& dialogs, SwitchSetup* switches, QWidget* pa
     list1_->hide();
     new SwitchTestLine(g_, switches, *menuBar(), *client);  // owned by client
 
-    g_.MediaFolder = g_.DataFolder;
     layOut();
     menus->mark_loaded_settings();
 
@@ -177,14 +176,14 @@ void Banner::returnFromPlayback(const QString& messageForAdult)
 
 void Banner::list_clips()
 {
-    fill_list_panel(*list1_, ClipListingWidth, screenSize(), clip_listing_lines(g_.ProgramFolder));
+    fill_list_panel(*list1_, ClipListingWidth, screenSize(), clip_listing_lines(g_.MediaFolder));
     banimage_->hide();
     list1_->show();
 }
 
 void Banner::show_users_guide()
 {
-    fill_list_panel(*list1_, UsersGuideWidth, screenSize(), users_guide_lines(g_.ProgramFolder));
+    fill_list_panel(*list1_, UsersGuideWidth, screenSize(), users_guide_lines(g_.DataFolder));
     banimage_->hide();
     list1_->show();
 }

@@ -5,5 +5,5 @@
 #include <QString>
 #include <QStringList>
 
-// The lines of the listing built from <programFolder>aobj_sqc.seq.
-QStringList clip_listing_lines(const QString& programFolder);
+// The lines of the listing built from <sequenceFolder>aobj_sqc.seq.
+QStringList clip_listing_lines(const QString& sequenceFolder);

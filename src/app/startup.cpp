@@ -4,6 +4,7 @@
 #include "app/colour_depth.h"
 #include "app/credits_window.h"
 #include "app/full_screen.h"
+#include "state/folders.h"
 #include "state/globvars.h"
 #include "state/settings.h"
 #include "media/dialogs.h"
@@ -60,19 +61,22 @@ int flickerbox_main(int argc, char** argv)
         && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
+    // Ties the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.flickerbox.Flickerbox"));
     std::setlocale(LC_NUMERIC, "C");  // number parsing and libmpv need the C numeric locale
     // The windows hand over to each other (menu, playback, credits); the run
     // ends only through the credits window.
     app.setQuitOnLastWindowClosed(false);
 
-    const QString programFolder = QCoreApplication::applicationDirPath() + u'/';
-    QDir::setCurrent(programFolder);
+    const Folders folders = folders_of_this_process();
+    QDir::setCurrent(folders.base);
 
     QtDialogs dialogs;
     if (!check_colour_depth(app.primaryScreen()->depth(), dialogs))
         return 1;
 
-    const SettingsLoadReport loaded = LoadSettings(globvars, programFolder);
+    const SettingsLoadReport loaded = LoadSettings(globvars, folders.writable);
+    apply_folders(globvars, folders, DiskFolderFileSystem());
     MpvSoundOutput sound;
     set_sound_output(&sound);
 

@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QTextStream>
 
-QStringList users_guide_lines(const QString& programFolder)
+QStringList users_guide_lines(const QString& dataFolder)
 {
-    const QString path = programFolder + QStringLiteral("aobj_gid.txt");
+    const QString path = dataFolder + QStringLiteral("aobj_gid.txt");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {QStringLiteral("The user's guide could not be read: %1 (%2)").arg(path, file.errorString())};

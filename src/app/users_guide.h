@@ -4,6 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-// The lines of <programFolder>aobj_gid.txt, unchanged but for their line
+// The lines of <dataFolder>aobj_gid.txt, unchanged but for their line
 // ends; one explanatory line when the file cannot be read.
-QStringList users_guide_lines(const QString& programFolder);
+QStringList users_guide_lines(const QString& dataFolder);

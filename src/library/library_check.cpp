@@ -25,18 +25,25 @@ QImage read_jpeg(const QString& path)
     return reader.read();
 }
 
+// A clip's file where the program would find it; a missing one is named in
+// the folder being checked.
+QString clip_file(const QStringList& folders, const QString& fileName)
+{
+    return file_in_folders(folders, fileName, folders.first());
+}
+
 // A missing picture is reported as missing, not once more as unreadable.
 bool unreadable_jpeg(const QString& path)
 {
     return QFile::exists(path) && read_jpeg(path).isNull();
 }
 
-void check_pictures(const QDir& folder, const QString& name, QStringList& problems)
+void check_pictures(const QStringList& folders, const QString& name, QStringList& problems)
 {
-    if (unreadable_jpeg(folder.filePath(name + ".jpg")))
+    if (unreadable_jpeg(clip_file(folders, name + ".jpg")))
         problems << QStringLiteral("Clip \"%1\": the label picture %1.jpg is not a JPEG picture.").arg(name);
     for (const QString& suffix : {QStringLiteral("_first.jpg"), QStringLiteral("_last.jpg")}) {
-        const QString path = folder.filePath(name + suffix);
+        const QString path = clip_file(folders, name + suffix);
         const QImage still = read_jpeg(path);
         if (unreadable_jpeg(path))
             problems << QStringLiteral("Clip \"%1\": the still %1%2 is not a JPEG picture.").arg(name, suffix);
@@ -46,9 +53,9 @@ void check_pictures(const QDir& folder, const QString& name, QStringList& proble
     }
 }
 
-void check_clip_file(const QDir& folder, const QString& name, QStringList& problems)
+void check_clip_file(const QStringList& folders, const QString& name, QStringList& problems)
 {
-    const QString mpg = folder.filePath(name + ".mpg");
+    const QString mpg = clip_file(folders, name + ".mpg");
     const QString unplayable = clip_picture_problem(mpg);
     if (!unplayable.isEmpty()) {
         problems << QStringLiteral("Clip \"%1\": the video %1.mpg cannot be played (%2).").arg(name, unplayable);
@@ -57,7 +64,7 @@ void check_clip_file(const QDir& folder, const QString& name, QStringList& probl
     const EndStills ends = decode_end_stills(mpg);
     const std::pair<QString, const QImage*> stills[] = {{"_first.jpg", &ends.first}, {"_last.jpg", &ends.last}};
     for (const auto& [suffix, frame] : stills) {
-        const QImage still = read_jpeg(folder.filePath(name + suffix));
+        const QImage still = read_jpeg(clip_file(folders, name + suffix));
         if (!still.isNull() && mean_abs_difference(still, *frame) > StillTolerance)
             problems << QStringLiteral("Clip \"%1\": the still %1%2 does not show the %3 picture of the video "
                                        "(the video may be cut short, or the still made for another clip).")
@@ -65,19 +72,19 @@ void check_clip_file(const QDir& folder, const QString& name, QStringList& probl
     }
 }
 
-void check_clip(const QDir& folder, const QString& name, QStringList& problems)
+void check_clip(const QStringList& folders, const QString& name, QStringList& problems)
 {
     QStringList missing;
     for (const QString& suffix : clip_file_suffixes())
-        if (!QFile::exists(folder.filePath(name + suffix)))
+        if (!QFile::exists(clip_file(folders, name + suffix)))
             missing << name + suffix;
     if (!missing.isEmpty())
         problems << QStringLiteral("Clip \"%1\": missing %2.").arg(name, missing.join(", "));
-    if (QFile::exists(folder.filePath(name + ".mpg")))
-        check_clip_file(folder, name, problems);
-    check_pictures(folder, name, problems);
-    if (QFile::exists(folder.filePath(name + ".wav"))) {
-        const QString bad = wav_problem(folder.filePath(name + ".wav"));
+    if (QFile::exists(clip_file(folders, name + ".mpg")))
+        check_clip_file(folders, name, problems);
+    check_pictures(folders, name, problems);
+    if (QFile::exists(clip_file(folders, name + ".wav"))) {
+        const QString bad = wav_problem(clip_file(folders, name + ".wav"));
         if (!bad.isEmpty())
             problems << QStringLiteral("Clip \"%1\": the spoken name %1.wav cannot be played (%2).").arg(name, bad);
     }
@@ -85,9 +92,11 @@ void check_clip(const QDir& folder, const QString& name, QStringList& problems)
 
 }  // namespace
 
-QStringList check_library(const QString& folderPath, const std::function<void(double)>& progress)
+QStringList check_library(const QString& folderPath, const std::function<void(double)>& progress,
+                          const QStringList& moreFolders)
 {
     const QDir folder(folderPath);
+    const QStringList clipFolders = QStringList{folder.path() + u'/'} + moreFolders;
     QStringList problems;
     // Each clip with the files that list it, in order of first mention.
     std::map<QString, QStringList> listedIn;
@@ -127,7 +136,7 @@ QStringList check_library(const QString& folderPath, const std::function<void(do
             problems << QStringLiteral("Clip \"%1\" is listed in %2 but not in %3.")
                             .arg(name, listedIn[name].join(" and "), absent.join(" and "));
         }
-        check_clip(folder, name, problems);
+        check_clip(clipFolders, name, problems);
         if (progress)
             progress(double(i + 1) / order.size());
     }

@@ -8,5 +8,7 @@
 #include <functional>
 
 // One plain sentence per problem; empty when the library is sound.
-// progress receives 0..1 as the clips are checked.
-QStringList check_library(const QString& folder, const std::function<void(double)>& progress = {});
+// progress receives 0..1 as the clips are checked. A clip file the folder
+// lacks is looked for in moreFolders, as the program does.
+QStringList check_library(const QString& folder, const std::function<void(double)>& progress = {},
+                          const QStringList& moreFolders = {});

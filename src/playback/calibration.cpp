@@ -9,6 +9,7 @@
 #include "media/video_player.h"
 #include "media/wipe.h"
 #include "playback/layout.h"
+#include "state/clip_list.h"
 #include "state/globvars.h"
 
 #include <cmath>
@@ -55,7 +56,7 @@ void PlaybackWindow::calibrate_time()
     card.load(g_.DataFolder + QStringLiteral("aobj_cal.jpg"));
     const int16_t width = int16_t(card.width()), height = int16_t(card.height());
     const BlitRect wipeRect{int16_t(g_.BackgroundKind == 1 ? 600 - width : 10), 20, width, height, 0, 0};
-    player_->setFileName(g_.MediaFolder + QStringLiteral("timer.mpg"));
+    player_->setFileName(clip_file_path(g_, QStringLiteral("timer.mpg")));
     picMp1_->show();
     player_->play();
     player_->pause();

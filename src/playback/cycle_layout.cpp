@@ -8,6 +8,7 @@
 #include "media/video_player.h"
 #include "media/wipe.h"
 #include "playback/layout.h"
+#include "state/clip_list.h"
 #include "state/globvars.h"
 
 namespace {
@@ -23,7 +24,7 @@ QPoint PlaybackWindow::still_position() const
 bool PlaybackWindow::load_label(const QString& clip)
 {
     Picture& label = pictures_.pb4;
-    if (!label.load(g_.MediaFolder + clip + QStringLiteral(".jpg"))) {
+    if (!label.load(clip_file_path(g_, clip + QStringLiteral(".jpg")))) {
         skip_unusable_clip(clip, clip + QStringLiteral(".jpg"));
         return false;
     }

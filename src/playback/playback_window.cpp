@@ -4,6 +4,7 @@
 #include "media/version_name.h"
 #include "playback/exit_link.h"
 #include "playback/layout.h"
+#include "state/clip_list.h"
 #include "state/globvars.h"
 #include "switch/switch_adapter.h"
 
@@ -175,8 +176,9 @@ QString PlaybackWindow::missing_program_file() const
     for (const QString& name : needed)
         if (!readable_file(g_.DataFolder + name))
             return g_.DataFolder + name;
-    if (g_.PressCalibration == 0 && !readable_file(g_.MediaFolder + QStringLiteral("timer.mpg")))
-        return g_.MediaFolder + QStringLiteral("timer.mpg");
+    const QString timer = clip_file_path(g_, QStringLiteral("timer.mpg"));
+    if (g_.PressCalibration == 0 && !readable_file(timer))
+        return timer;
     return {};
 }
 
@@ -225,7 +227,7 @@ bool PlaybackWindow::clip_files_usable(const QString& clip, bool stills)
         suffixes << QStringLiteral("_first.jpg") << QStringLiteral("_last.jpg");
     bool usable = !clip.isEmpty();
     for (const QString& suffix : suffixes)
-        if (!readable_file(g_.MediaFolder + clip + suffix)) {
+        if (!readable_file(clip_file_path(g_, clip + suffix))) {
             skip_unusable_clip(clip, clip + suffix);
             usable = false;
         }

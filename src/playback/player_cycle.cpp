@@ -5,6 +5,7 @@
 
 #include "media/sound.h"
 #include "media/video_player.h"
+#include "state/clip_list.h"
 #include "state/globvars.h"
 
 #include <QScopeGuard>
@@ -13,7 +14,7 @@ void PlaybackWindow::present_clip_player(const QString& clip)
 {
     // Every way out of the turn leaves the prompt timer off.
     const auto endCycle = qScopeGuard([this] { timer1_.stop(); });
-    const QString media = g_.MediaFolder + clip;
+    const QString spokenName = clip_file_path(g_, clip + QStringLiteral(".wav")).chopped(4);  // play_sound adds ".wav"
 
     player_->setAutoStart(false);
     yield();
@@ -24,9 +25,9 @@ void PlaybackWindow::present_clip_player(const QString& clip)
     player_->setVisible(false);
     if (!load_label(clip))
         return;
-    player_->setFileName(media + QStringLiteral(".mpg"));
+    player_->setFileName(clip_file_path(g_, clip + QStringLiteral(".mpg")));
     wipe_label_in();
-    play_sound(media, QStringLiteral("DONT_LOOP"));
+    play_sound(spokenName, QStringLiteral("DONT_LOOP"));
     yield();
     if (LeaveRequested == 1)
         return;

@@ -5,6 +5,7 @@
 #include "media/sound.h"
 #include "media/video_player.h"
 #include "playback/layout.h"
+#include "state/clip_list.h"
 #include "state/globvars.h"
 
 #include <QScopeGuard>
@@ -18,12 +19,11 @@ bool PlaybackWindow::stack_stills(const QString& clip, QPoint still)
         pictures_.Background.setUpdatesEnabled(true);
         pictures_.Background.repaint();  // now: the wipe and the sound that follow do not yield
     });
-    const QString media = g_.MediaFolder + clip;
-    if (!picFirst_->picture().load(media + QStringLiteral("_first.jpg"))) {
+    if (!picFirst_->picture().load(clip_file_path(g_, clip + QStringLiteral("_first.jpg")))) {
         skip_unusable_clip(clip, clip + QStringLiteral("_first.jpg"));
         return false;
     }
-    if (!picLast_->picture().load(media + QStringLiteral("_last.jpg"))) {
+    if (!picLast_->picture().load(clip_file_path(g_, clip + QStringLiteral("_last.jpg")))) {
         skip_unusable_clip(clip, clip + QStringLiteral("_last.jpg"));
         return false;
     }
@@ -42,7 +42,7 @@ void PlaybackWindow::present_clip_stills(const QString& clip)
 {
     // Every way out of the turn leaves the prompt timer off.
     const auto endCycle = qScopeGuard([this] { timer1_.stop(); });
-    const QString media = g_.MediaFolder + clip;
+    const QString spokenName = clip_file_path(g_, clip + QStringLiteral(".wav")).chopped(4);  // play_sound adds ".wav"
 
     player_->setAutoStart(true);
     yield();
@@ -56,7 +56,7 @@ void PlaybackWindow::present_clip_stills(const QString& clip)
     if (!load_label(clip))
         return;
     wipe_label_in();
-    play_sound(media, QStringLiteral("DONT_LOOP"));
+    play_sound(spokenName, QStringLiteral("DONT_LOOP"));
     yield();
     if (LeaveRequested == 1)
         return;
@@ -72,7 +72,7 @@ void PlaybackWindow::present_clip_stills(const QString& clip)
 
     press_the_hand(35, g_.PressCalibration, g_.DataFolder + QStringLiteral("aobj_clk"));
 
-    const QString movie = media + QStringLiteral(".mpg");
+    const QString movie = clip_file_path(g_, clip + QStringLiteral(".mpg"));
     if (g_.ScreenSize == 3 || g_.ScreenSize == 2) {
         picMp1_->raise();
         enlarge_player();

@@ -3,6 +3,7 @@
 #include "state/sequence_file.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace {
@@ -74,9 +75,22 @@ bool AddClip(GlobVars& g, const QString& name, const QString& category)
     return true;
 }
 
+QString file_in_folders(const QStringList& folders, const QString& fileName, const QString& otherwise)
+{
+    for (const QString& folder : folders)
+        if (QFileInfo(folder + fileName).isFile())
+            return folder + fileName;
+    return otherwise + fileName;
+}
+
+QString clip_file_path(const GlobVars& g, const QString& fileName)
+{
+    return file_in_folders(g.ClipFolders, fileName, g.MediaFolder);
+}
+
 ClipListBuild build_clip_list(GlobVars& g)
 {
-    const QString path = g.DataFolder + sequence_file_name(g.SequenceOrder);
+    const QString path = g.MediaFolder + sequence_file_name(g.SequenceOrder);
     const SequenceFile file = read_sequence_file(path);
     g.ClipCount = 0;
     if (!file.error.isEmpty())

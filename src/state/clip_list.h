@@ -5,6 +5,7 @@
 #include "state/globvars.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 // 1 "aobj_sqr.seq" (random), 2 "aobj_sqc.seq" (category), else "aobj_sqa.seq".
@@ -26,5 +27,13 @@ struct ClipListBuild {
     bool fileRead = true;   // false: the sequence file could not be read at all (nothing to play)
 };
 
-// Rebuilds the list from count 0 out of g.DataFolder + sequence_file_name(g.SequenceOrder).
+// The path of fileName in the first of folders (each ending in '/') that
+// holds it, else in the folder `otherwise`.
+QString file_in_folders(const QStringList& folders, const QString& fileName, const QString& otherwise);
+
+// The path of a clip's file: in the first of g.ClipFolders holding it, else
+// in g.MediaFolder.
+QString clip_file_path(const GlobVars& g, const QString& fileName);
+
+// Rebuilds the list from count 0 out of g.MediaFolder + sequence_file_name(g.SequenceOrder).
 ClipListBuild build_clip_list(GlobVars& g);

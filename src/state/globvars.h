@@ -4,6 +4,7 @@
 // code that must run headless in tests takes a GlobVars& instead of the global.
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -36,9 +37,11 @@ struct GlobVars {
 
     // Run-time only.
     int16_t MovieSource = 0;
-    QString ProgramFolder;        // folder of the executable with a trailing '/'
-    QString DataFolder;
-    QString MediaFolder;
+    // Folders end with '/'.
+    QString ProgramFolder;        // where the settings file is kept
+    QString DataFolder;           // the program's own pictures, sounds and guide
+    QString MediaFolder;          // the sequence files; where missing clip files are reported
+    QStringList ClipFolders;      // where clip files are looked for, in order; empty: MediaFolder
     std::array<QString, MaxClips + 1> ClipList;  // entries 1..ClipCount
     int16_t ClipCount = 0;
     int16_t MarkerLeft = 0;

@@ -45,7 +45,7 @@ TEST(ClipLibraryWindow, AddClipPreviewsThenAddsTheVideoToTheTable)
     copy_demo_sequence_files(folder);
     FakeWindowDialogs dialogs;
     dialogs.files << make_phone_video(QDir(dir.path()), "dog.mp4", 30, true);
-    ClipLibraryWindow window(folder.path(), dialogs);
+    ClipLibraryWindow window(ClipFolder(folder.path()), dialogs);
     window.show();
     auto* table = window.findChild<QTableWidget*>();
     const int demoClips = table->rowCount();

@@ -17,8 +17,9 @@ mkdir "$work/clips"
 [ $? -eq 1 ] && grep -q "not one of the categories" "$work/err" || fail "an unknown category must fail with a message"
 [ -z "$(ls "$work/clips")" ] || fail "a refused add changed the folder"
 
-name=$("$clips" add --folder "$work/clips" --title "Kite, flying" --category outside "$work/kite.mov" 2>/dev/null) \
+name=$("$clips" add --folder "$work/clips" --title "Kite, flying" --category outside "$work/kite.mov" 2>"$work/err") \
     || fail "add failed"
+grep -q "kept in \"$work/clips/\"" "$work/err" || fail "add did not say where the clips are kept: $(cat "$work/err")"
 [ "$name" = kite_flying ] || fail "add printed \"$name\""
 [ "$("$clips" list --folder "$work/clips" 2>/dev/null)" = $'kite_flying\toutside\tKite, flying' ] || fail "list"
 "$clips" check --folder "$work/clips" >"$work/out" 2>/dev/null || fail "check of a sound folder: $(cat "$work/out")"

@@ -10,14 +10,14 @@ class ClipList : public ::testing::Test {
 protected:
     ClipList()
     {
-        g.DataFolder = dir.path() + '/';
+        g.MediaFolder = dir.path() + '/';
         g.CategoryEnabled.fill(1);
         g.SequenceOrder = 2;
     }
 
     void write_sequence(const QString& name, const QByteArray& content) const
     {
-        QFile file(g.DataFolder + name);
+        QFile file(g.MediaFolder + name);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
@@ -140,7 +140,7 @@ TEST_F(ClipList, RecordsBeyondTheHundredFiftiethAreCountedInTheMessage)
     g.CategoryEnabled[size_t(ClipCategory::jobs)] = 0;
     build = build_clip_list(g);
     EXPECT_TRUE(build.message.contains("10 more clips")) << build.message.toStdString();
-    EXPECT_TRUE(build.message.contains(g.DataFolder + "aobj_sqc.seq"));
+    EXPECT_TRUE(build.message.contains(g.MediaFolder + "aobj_sqc.seq"));
 }
 
 TEST_F(ClipList, UnsafeNamesAreRefusedAndNamed)
@@ -166,7 +166,7 @@ TEST_F(ClipList, MissingFileLeavesAnEmptyListAndSaysSo)
     const ClipListBuild build = build_clip_list(g);
     EXPECT_FALSE(build.fileRead);
     EXPECT_EQ(g.ClipCount, 0);
-    EXPECT_TRUE(build.message.contains(g.DataFolder + "aobj_sqr.seq")) << build.message.toStdString();
+    EXPECT_TRUE(build.message.contains(g.MediaFolder + "aobj_sqr.seq")) << build.message.toStdString();
 }
 
 TEST_F(ClipList, EverythingToTellGoesIntoOneMessage)
@@ -178,4 +178,19 @@ TEST_F(ClipList, EverythingToTellGoesIntoOneMessage)
     EXPECT_TRUE(build.message.contains("fewer than five")) << build.message.toStdString();
     EXPECT_TRUE(build.message.contains("\"../x\""));
     EXPECT_TRUE(build.message.contains("1 more clip "));
+}
+
+TEST(ClipFiles, EachFileIsTakenFromTheFirstFolderHoldingIt)
+{
+    QTemporaryDir user, base;
+    for (const QString& path : {user.filePath("new.mpg"), base.filePath("new.jpg"), base.filePath("new.mpg")}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    GlobVars g;
+    g.MediaFolder = base.path() + '/';
+    g.ClipFolders = {user.path() + '/', base.path() + '/'};
+    EXPECT_EQ(clip_file_path(g, "new.mpg"), user.filePath("new.mpg"));
+    EXPECT_EQ(clip_file_path(g, "new.jpg"), base.filePath("new.jpg"));
+    EXPECT_EQ(clip_file_path(g, "new.wav"), base.filePath("new.wav"));  // missing: named where the list is
 }

@@ -18,7 +18,7 @@
 #include <QThread>
 #include <QVBoxLayout>
 
-ClipLibraryWindow::ClipLibraryWindow(const QString& folder, WindowDialogs& dialogs, QWidget* parent)
+ClipLibraryWindow::ClipLibraryWindow(const ClipFolder& folder, WindowDialogs& dialogs, QWidget* parent)
     : QWidget(parent), folder_(folder), dialogs_(dialogs)
 {
     setWindowTitle(QStringLiteral("Flickerbox II – Clip library"));
@@ -74,11 +74,11 @@ void ClipLibraryWindow::closeEvent(QCloseEvent* event)
 void ClipLibraryWindow::reload(const QString& select)
 {
     QString problem;
-    const std::vector<ListedClip> clips = list_clips(folder_, &problem);
+    const std::vector<ListedClip> clips = list_clips(folder_.listing_folder(), &problem);
     table_->setRowCount(int(clips.size()));
     for (int row = 0; row < int(clips.size()); ++row) {
         const ListedClip& clip = clips[size_t(row)];
-        auto* label = new QTableWidgetItem(QIcon(QDir(folder_).filePath(clip.name + ".jpg")), QString());
+        auto* label = new QTableWidgetItem(QIcon(folder_.clip_file(clip.name + ".jpg")), QString());
         label->setData(Qt::UserRole, clip.name);
         table_->setItem(row, 0, label);
         table_->setItem(row, 1, new QTableWidgetItem(clip.title));
@@ -88,7 +88,7 @@ void ClipLibraryWindow::reload(const QString& select)
             table_->scrollToItem(label);
         }
     }
-    status_->setText(problem.isEmpty() ? QStringLiteral("%1 clips in %2").arg(clips.size()).arg(folder_) : problem);
+    status_->setText(problem.isEmpty() ? QStringLiteral("%1 clips. %2").arg(clips.size()).arg(folder_.where_kept()) : problem);
 }
 
 void ClipLibraryWindow::setBusy(bool busy, const QString& step)
@@ -126,7 +126,10 @@ void ClipLibraryWindow::addClip()
         QPointer<QProgressBar> bar = progress_;
         QPointer<QLabel> status = status_;
         runBeside(QStringLiteral("Adding \"%1\"…").arg(clip.title), [folder = folder_, clip, added, bar, status] {
-            *added = add_clip(folder, clip, [bar, status](double fraction, const QString& step) {
+            added->problem = folder.prepare_for_changes();
+            if (!added->problem.isEmpty())
+                return;
+            *added = add_clip(folder.path(), clip, [bar, status](double fraction, const QString& step) {
                 QMetaObject::invokeMethod(bar, [bar, status, fraction, step] {
                     if (bar)
                         bar->setValue(int(fraction * 100));
@@ -157,7 +160,9 @@ void ClipLibraryWindow::removeClip()
     const QString title = table_->item(row, 1)->text();
     if (!dialogs_.confirm(this, QStringLiteral("Remove \"%1\" and its files from the library?").arg(title)))
         return;
-    const QString problem = remove_clip(folder_, name);
+    QString problem = folder_.prepare_for_changes();
+    if (problem.isEmpty())
+        problem = remove_clip(folder_.path(), name);
     reload();
     if (!problem.isEmpty())
         dialogs_.tell(this, problem);
@@ -171,12 +176,12 @@ void ClipLibraryWindow::checkLibrary()
     auto problems = std::make_shared<QStringList>();
     QPointer<QProgressBar> bar = progress_;
     runBeside(QStringLiteral("Checking every clip…"), [folder = folder_, problems, bar] {
-        *problems = check_library(folder, [bar](double fraction) {
+        *problems = check_library(folder.listing_folder(), [bar](double fraction) {
             QMetaObject::invokeMethod(bar, [bar, fraction] {
                 if (bar)
                     bar->setValue(int(fraction * 100));
             });
-        });
+        }, folder.more_folders());
     }, [this, problems] {
         problems_->clear();
         problems_->addItems(*problems);

@@ -3,6 +3,8 @@
 // label pictures, titles and categories; adding, removing and checking.
 // Long work runs beside the window, so it never stops answering.
 
+#include "library/clip_folder.h"
+
 #include <QTemporaryDir>
 #include <QWidget>
 #include <functional>
@@ -17,7 +19,7 @@ class WindowDialogs;
 class ClipLibraryWindow : public QWidget {
     Q_OBJECT
 public:
-    ClipLibraryWindow(const QString& folder, WindowDialogs& dialogs, QWidget* parent = nullptr);
+    ClipLibraryWindow(const ClipFolder& folder, WindowDialogs& dialogs, QWidget* parent = nullptr);
 
     // Opens "Add clip…"; the clip is added when its dialog is saved.
     void addClip();
@@ -40,7 +42,7 @@ private:
     void runBeside(const QString& step, std::function<void()> work, std::function<void()> done);
     void setBusy(bool busy, const QString& step = {});
 
-    QString folder_;
+    ClipFolder folder_;
     WindowDialogs& dialogs_;
     QTableWidget* table_;
     QListWidget* problems_;

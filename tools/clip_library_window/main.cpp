@@ -8,8 +8,9 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Flickerbox II clip library"));
-    // The clips live beside the program, where it reads them.
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QApplication::applicationDirPath();
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.flickerbox.Flickerbox.ClipLibrary"));
+    // This account's own clips unless a folder (the site library) is named.
+    const ClipFolder folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
     QtWindowDialogs dialogs;
     ClipLibraryWindow window(folder, dialogs);
     window.show();

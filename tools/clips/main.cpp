@@ -1,5 +1,6 @@
 // flickerbox-clips: adds, removes, lists and checks the clips of a clip
 // folder from a terminal or a script. Exit code 0 only on success.
+#include "library/clip_folder.h"
 #include "library/clip_library.h"
 #include "library/library_check.h"
 #include "progress_bar.h"
@@ -43,7 +44,7 @@ QString title_from_file_name(const QString& path)
     return title.simplified();
 }
 
-int add(const QCommandLineParser& options, const QString& folder, const QStringList& arguments)
+int add(const QCommandLineParser& options, const ClipFolder& folder, const QStringList& arguments)
 {
     const QStringList videos = videos_from(arguments);
     if (videos.isEmpty() || options.value("category").isEmpty()
@@ -51,6 +52,11 @@ int add(const QCommandLineParser& options, const QString& folder, const QStringL
         say("add needs --title, --category and a video (with several videos, --title may be left out: "
             "each file's name becomes its title).", stderr);
         return BadUsage;
+    }
+    const QString unprepared = folder.prepare_for_changes();
+    if (!unprepared.isEmpty()) {
+        say(unprepared, stderr);
+        return Failure;
     }
     ProgressBar bar;
     int failures = 0;
@@ -62,7 +68,7 @@ int add(const QCommandLineParser& options, const QString& folder, const QStringL
         clip.labelPicture = options.value("label");
         clip.voiceRecording = options.value("voice");
         clip.trim = {options.value("start").toDouble(), options.value("end").toDouble()};
-        const AddedClip added = add_clip(folder, clip, [&](double fraction, const QString& step) {
+        const AddedClip added = add_clip(folder.path(), clip, [&](double fraction, const QString& step) {
             bar.show(fraction, QFileInfo(video).fileName() + ": " + step);
         });
         bar.finish();
@@ -75,18 +81,24 @@ int add(const QCommandLineParser& options, const QString& folder, const QStringL
             say(added.name);
         }
     }
+    say(folder.where_kept(), stderr);
     return failures == 0 ? Success : Failure;
 }
 
-int remove(const QString& folder, const QStringList& names)
+int remove(const ClipFolder& folder, const QStringList& names)
 {
     if (names.isEmpty()) {
         say("remove needs the name of the clip (see \"list\").", stderr);
         return BadUsage;
     }
+    const QString unprepared = folder.prepare_for_changes();
+    if (!unprepared.isEmpty()) {
+        say(unprepared, stderr);
+        return Failure;
+    }
     int failures = 0;
     for (const QString& name : names) {
-        const QString problem = remove_clip(folder, name);
+        const QString problem = remove_clip(folder.path(), name);
         if (!problem.isEmpty()) {
             say(problem, stderr);
             ++failures;
@@ -95,20 +107,21 @@ int remove(const QString& folder, const QStringList& names)
     return failures == 0 ? Success : Failure;
 }
 
-int list(const QString& folder)
+int list(const ClipFolder& folder)
 {
     QString problem;
-    for (const ListedClip& clip : list_clips(folder, &problem))
+    for (const ListedClip& clip : list_clips(folder.listing_folder(), &problem))
         say(clip.name + '\t' + clip.category + '\t' + clip.title);
     if (!problem.isEmpty())
         say(problem, stderr);
     return problem.isEmpty() ? Success : Failure;
 }
 
-int check(const QString& folder)
+int check(const ClipFolder& folder)
 {
     ProgressBar bar;
-    const QStringList problems = check_library(folder, [&](double f) { bar.show(f, "Checking the clips"); });
+    const QStringList problems = check_library(
+        folder.listing_folder(), [&](double f) { bar.show(f, "Checking the clips"); }, folder.more_folders());
     bar.finish();
     for (const QString& problem : problems)
         say(problem);
@@ -132,8 +145,8 @@ int main(int argc, char* argv[])
         "  remove NAME...\n  list\n  check");
     options.addHelpOption();
     options.addOptions({
-        {"folder", "The clip folder (the program's folder if left out).", "DIR",
-         QCoreApplication::applicationDirPath()},
+        {"folder", "The clip folder to change, such as the site library for every pupil "
+                   "(this account's own clips if left out).", "DIR"},
         {"title", "The clip's title, as listed and spoken.", "TITLE"},
         {"category", "animals, appliances, clothing, food, health, house, jobs, kitchen, outside or vehicles.",
          "KEY"},
@@ -151,7 +164,7 @@ int main(int argc, char* argv[])
         options.showHelp(Success);
     QStringList arguments = options.positionalArguments();
     const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
-    const QString folder = options.value("folder");
+    const ClipFolder folder(options.value("folder"));
     if (command == "add")
         return add(options, folder, arguments);
     if (command == "remove")
