@@ -68,7 +68,8 @@ for name in $(flickerbox-clips list --folder "$site" | awk -F'\t' '$2 == "vehicl
 done
 
 as_pupil() {
-    setpriv --reuid "$user" --regid "$(id -g "$user")" --init-groups env -i HOME="$home" XDG_RUNTIME_DIR="$work/run" DISPLAY="$DISPLAY" XDG_CONFIG_DIRS="$XDG_CONFIG_DIRS" \
+    setpriv --reuid "$user" --regid "$(id -g "$user")" --init-groups \
+        env -i HOME="$home" XDG_RUNTIME_DIR="$work/run" DISPLAY="$DISPLAY" XDG_CONFIG_DIRS="$XDG_CONFIG_DIRS" \
         PATH=/usr/bin:/bin PULSE_SERVER=unix:/nonexistent "$@"
 }
 command=$(sed -n 's/^Exec=//p' /usr/share/applications/org.flickerbox.Flickerbox.desktop)
