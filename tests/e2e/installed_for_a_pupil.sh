@@ -45,9 +45,10 @@ trap cleanup EXIT
 dpkg -i "$packages"/flickerbox_*.deb "$packages"/flickerbox-data_*.deb >/dev/null \
     || fail "the packages did not install"
 useradd --no-create-home --home-dir "$home" --shell /bin/sh "$user"
-mkdir -p "$home"
+mkdir -p "$home" "$work/run"
 printf 'pcm.!default { type null }\n' > "$home/.asoundrc"  # sound plays to nothing
-chown -R "$user" "$home"
+chown -R "$user" "$home" "$work/run"
+chmod 700 "$work/run"  # what a login session gives the user
 
 # The administrator's site library, named in a configuration file of this
 # test's own so nothing outside it is changed: every pupil's first options
@@ -67,7 +68,8 @@ for name in $(flickerbox-clips list --folder "$site" | awk -F'\t' '$2 == "vehicl
 done
 
 as_pupil() {
-    setpriv --reuid "$user" --regid "$(id -g "$user")" --init-groups env -i HOME="$home" DISPLAY="$DISPLAY" XDG_CONFIG_DIRS="$XDG_CONFIG_DIRS" \
+    setpriv --reuid "$user" --regid "$(id -g "$user")" --init-groups \
+        env -i HOME="$home" XDG_RUNTIME_DIR="$work/run" DISPLAY="$DISPLAY" XDG_CONFIG_DIRS="$XDG_CONFIG_DIRS" \
         PATH=/usr/bin:/bin PULSE_SERVER=unix:/nonexistent "$@"
 }
 command=$(sed -n 's/^Exec=//p' /usr/share/applications/org.flickerbox.Flickerbox.desktop)
@@ -150,7 +152,8 @@ wait_for_end "$pid" || fail "the program ended with status $?"
 
 # Nothing of the user's was written outside their folder, and purging takes
 # every installed file away.
-left=$(find / -xdev -user "$user" -not -path "$home" -not -path "$home/*" 2>/dev/null || true)
+left=$(find /tmp /var/tmp /dev/shm /run /etc /usr /opt -user "$user" \
+    -not -path "$home" -not -path "$home/*" -not -path "$work/run*" 2>/dev/null || true)
 [ -z "$left" ] || fail "the user's session wrote outside their folder: $left"
 dpkg -L flickerbox flickerbox-data > "$work/installed"
 dpkg --purge flickerbox flickerbox-data >/dev/null || fail "purge failed"

@@ -28,7 +28,6 @@ TEST(ClipFolder, AccountFolderGetsItsOwnListBeforeTheFirstChange)
     EXPECT_EQ(mine.path(), user);
     EXPECT_EQ(mine.listing_folder(), base);  // nothing of its own yet: the demo list shows
     EXPECT_EQ(mine.clip_file("dog.jpg"), base + "dog.jpg");
-    EXPECT_EQ(mine.clip_file("cat.jpg"), user + "cat.jpg");
     EXPECT_TRUE(mine.where_kept().contains("for this account")) << mine.where_kept().toStdString();
     EXPECT_TRUE(mine.where_kept().contains(user));
 
@@ -38,18 +37,6 @@ TEST(ClipFolder, AccountFolderGetsItsOwnListBeforeTheFirstChange)
     ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
     EXPECT_EQ(copied.readAll(), "dog,animals,Dog,,\r\n");
     EXPECT_TRUE(copied.permissions() & QFile::WriteOwner);
-}
-
-TEST(ClipFolder, NamedFolderOutsideTheInstallationIsTakenAsItIs)
-{
-    QTemporaryDir scratch;
-    const Folders folders{"/usr/share/flickerbox/", "/home/pupil/.local/share/flickerbox/", ""};
-    const ClipFolder other(scratch.path(), folders);
-    EXPECT_EQ(other.path(), scratch.path() + '/');
-    EXPECT_TRUE(other.more_folders().isEmpty());
-    EXPECT_EQ(other.prepare_for_changes(), "");
-    EXPECT_FALSE(QFile::exists(scratch.filePath("aobj_sqc.seq")));
-    EXPECT_EQ(other.where_kept(), QString("The clips are kept in \"%1/\".").arg(scratch.path()));
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 namespace {
 
-// Paths ending in '/' are folders; the rest are files with their bytes.
 struct FakeFiles final : FolderFileSystem {
     std::map<QString, QByteArray> files;
     std::set<QString> folders, writable;
@@ -15,7 +14,7 @@ struct FakeFiles final : FolderFileSystem {
     bool is_file(const QString& path) const override { return files.count(path) != 0; }
     bool is_folder(const QString& path) const override { return folders.count(path) != 0; }
     bool is_writable(const QString& path) const override { return writable.count(path) != 0; }
-    QByteArray read_text(const QString& path) const override { return is_file(path) ? files.at(path) : QByteArray(); }
+    QByteArray read_text(const QString& path) const override { return is_file(path) ? files.at(path) : ""; }
     bool make_folder(const QString& path) override
     {
         if (canMakeFolders)
@@ -26,7 +25,7 @@ struct FakeFiles final : FolderFileSystem {
     {
         if (!is_file(from))
             return false;
-        files[to] = files[from];
+        files[to] = files.at(from);
         return true;
     }
     void add(const QString& folder, const QStringList& names, const QByteArray& bytes = "x")
@@ -39,142 +38,107 @@ struct FakeFiles final : FolderFileSystem {
 
 const QStringList ProgramFiles{"aobj_log.jpg", "aobj_gid.txt", "aobj_se1.cfg"};
 const QStringList SequenceSet{"aobj_sqr.seq", "aobj_sqc.seq", "aobj_sqa.seq"};
-const QString Usr = "/usr/share/flickerbox/";
-const QString Home = "/home/pupil/.local/share/flickerbox/";
+const QString Usr = "/usr/share/flickerbox/", Home = "/home/pupil/.local/share/flickerbox/",
+              Site = DefaultSiteLibrary;
 
-FolderPlaces places(const QString& exe)
+Folders decide(const FakeFiles& fs, const QString& exe = "/usr/bin/")
 {
-    return {exe, "/home/pupil/.local/share/", {"/etc/xdg/"}};
+    return decide_folders({exe, "/home/pupil/.local/share/", {"/etc/xdg/"}}, fs);
 }
 
-TEST(Folders, PortableFolderIsUsedAsItIsWhenWritable)
+TEST(Folders, ProgramFolderStaysPortableWhileItOrItsSettingsFileMayBeWritten)
 {
     FakeFiles fs;
-    fs.add("/media/stick/fb/", ProgramFiles + SequenceSet);
-    fs.writable.insert("/media/stick/fb/");
-    const Folders f = decide_folders(places("/media/stick/fb/"), fs);
-    EXPECT_EQ(f.base, "/media/stick/fb/");
+    fs.add("/stick/fb/", ProgramFiles + SequenceSet);
+    fs.writable.insert("/stick/fb/");
+    Folders f = decide(fs, "/stick/fb/");
+    EXPECT_EQ(f.base, "/stick/fb/");
     EXPECT_TRUE(f.portable());
-    EXPECT_EQ(f.site, "");
-    EXPECT_EQ(sequence_folder(f, fs), "/media/stick/fb/");
-
+    fs.files.erase("/stick/fb/aobj_se1.cfg");
     provide_settings(f, fs);  // a portable folder is never given settings from elsewhere
-    fs.files.erase("/media/stick/fb/aobj_se1.cfg");
-    provide_settings(f, fs);
-    EXPECT_FALSE(fs.is_file("/media/stick/fb/aobj_se1.cfg"));
-}
+    EXPECT_FALSE(fs.is_file("/stick/fb/aobj_se1.cfg"));
 
-TEST(Folders, ReadOnlyPortableFolderKeepsAWritableSettingsFileElseMovesToTheUser)
-{
-    FakeFiles fs;
-    fs.add("/srv/fb/", ProgramFiles + SequenceSet);
-    fs.writable.insert("/srv/fb/aobj_se1.cfg");
-    EXPECT_EQ(decide_folders(places("/srv/fb/"), fs).writable, "/srv/fb/");
-
+    fs.writable = {"/stick/fb/aobj_se1.cfg"};  // read-only folder, writable file: written in place
+    fs.files["/stick/fb/aobj_se1.cfg"] = "x";
+    EXPECT_TRUE(decide(fs, "/stick/fb/").portable());
     fs.writable.clear();
-    const Folders f = decide_folders(places("/srv/fb/"), fs);
-    EXPECT_EQ(f.base, "/srv/fb/");
+    f = decide(fs, "/stick/fb/");
+    EXPECT_EQ(f.base, "/stick/fb/");
     EXPECT_EQ(f.writable, Home);
+
+    FakeFiles bare;  // no program files anywhere: its messages name the folder the adult copied
+    bare.add("/tmp/fb/", {"flickerbox"});
+    bare.writable.insert("/tmp/fb/");
+    EXPECT_EQ(decide(bare, "/tmp/fb/").base, "/tmp/fb/");
 }
 
-TEST(Folders, InstalledProgramReadsTheShareFolderAndWritesForTheUser)
+TEST(Folders, InstalledProgramReadsItsShareFolderAndGivesEachUserSettingsOnce)
 {
     FakeFiles fs;
     fs.add("/usr/bin/", {"flickerbox"});
-    fs.add(Usr, ProgramFiles + SequenceSet, "defaults");
-    const Folders f = decide_folders(places("/usr/bin/"), fs);
+    fs.add(Usr, ProgramFiles + SequenceSet, "base");
+    const Folders f = decide(fs);
     EXPECT_EQ(f.base, Usr);
     EXPECT_EQ(f.writable, Home);
-    EXPECT_FALSE(f.portable());
+    GlobVars g;
+    apply_folders(g, f, fs);
+    EXPECT_EQ(g.DataFolder, Usr);
+    EXPECT_EQ(g.MediaFolder, Usr);
+    EXPECT_EQ(g.ClipFolders, QStringList({Home, Usr}));
 
     provide_settings(f, fs);
-    EXPECT_EQ(fs.read_text(Home + "aobj_se1.cfg"), "defaults");
+    EXPECT_EQ(fs.read_text(Home + "aobj_se1.cfg"), "base");
     fs.files[Home + "aobj_se1.cfg"] = "mine";
-    provide_settings(f, fs);  // the user's own settings are never replaced
+    fs.add(Site, {"aobj_se1.cfg"}, "site");
+    provide_settings(decide(fs), fs);  // the user's own settings are never replaced
     EXPECT_EQ(fs.read_text(Home + "aobj_se1.cfg"), "mine");
+    fs.files.erase(Home + "aobj_se1.cfg");
+    provide_settings(decide(fs), fs);  // the school's options win over the program's
+    EXPECT_EQ(fs.read_text(Home + "aobj_se1.cfg"), "site");
 
     fs.files.erase(Home + "aobj_se1.cfg");
     fs.canMakeFolders = false;  // a home folder that is full or read-only
-    provide_settings(f, fs);
+    provide_settings(decide(fs), fs);
     EXPECT_FALSE(fs.is_file(Home + "aobj_se1.cfg"));
-    EXPECT_NE(provide_sequence_files(Home, f, fs).indexOf(Home), -1);
-}
-
-TEST(Folders, ExecutableFolderWithoutProgramFilesStaysTheBaseWhenNothingIsInstalled)
-{
-    FakeFiles fs;
-    fs.add("/tmp/fb/", {"flickerbox"});
-    fs.writable.insert("/tmp/fb/");
-    const Folders f = decide_folders(places("/tmp/fb/"), fs);
-    EXPECT_EQ(f.base, "/tmp/fb/");  // its messages name the folder the adult copied
-    EXPECT_TRUE(f.portable());
+    EXPECT_NE(provide_sequence_files(Home, decide(fs), fs).indexOf(Home), -1);
 }
 
 TEST(Folders, SiteLibraryFromTheConfigurationFileOrTheDefaultFolder)
 {
     FakeFiles fs;
     fs.add(Usr, ProgramFiles);
-    EXPECT_EQ(decide_folders(places("/usr/bin/"), fs).site, "");
-
-    fs.add(DefaultSiteLibrary, {});
-    EXPECT_EQ(decide_folders(places("/usr/bin/"), fs).site, DefaultSiteLibrary);
+    EXPECT_EQ(decide(fs).site, "");
+    fs.add(Site, {});
+    EXPECT_EQ(decide(fs).site, Site);
 
     fs.add("/srv/pupils/", {});
-    fs.add("/etc/xdg/flickerbox/", {"flickerbox.conf"},
-           "# clips for every pupil\n  site-library = /srv/pupils/../pupils \nother=1\n");
-    EXPECT_EQ(decide_folders(places("/usr/bin/"), fs).site, "/srv/pupils/");
-
+    fs.add("/etc/xdg/flickerbox/", {"flickerbox.conf"}, "# for every pupil\n  site-library = /srv/x/../pupils \n");
+    EXPECT_EQ(decide(fs).site, "/srv/pupils/");
     fs.files["/etc/xdg/flickerbox/flickerbox.conf"] = "site-library=/srv/missing\n";
-    EXPECT_EQ(decide_folders(places("/usr/bin/"), fs).site, "");  // a named folder that is not there
-
+    EXPECT_EQ(decide(fs).site, "");
     fs.files["/etc/xdg/flickerbox/flickerbox.conf"] = "site-library=relative/path\n";
-    EXPECT_EQ(decide_folders(places("/usr/bin/"), fs).site, DefaultSiteLibrary);
-}
-
-TEST(Folders, SiteSettingsWinOverTheBaseOnAFirstStart)
-{
-    FakeFiles fs;
-    fs.add(Usr, ProgramFiles, "base");
-    fs.add(DefaultSiteLibrary, {"aobj_se1.cfg"}, "site");
-    provide_settings(decide_folders(places("/usr/bin/"), fs), fs);
-    EXPECT_EQ(fs.read_text(Home + "aobj_se1.cfg"), "site");
+    EXPECT_EQ(decide(fs).site, Site);
 }
 
 TEST(Folders, SequenceSetComesWholeFromTheFirstFolderHoldingIt)
 {
     FakeFiles fs;
-    fs.add(Usr, ProgramFiles + SequenceSet);
-    fs.add(DefaultSiteLibrary, SequenceSet);
+    fs.add(Usr, ProgramFiles + SequenceSet, "base set");
+    fs.add(Site, SequenceSet, "site set");
     fs.add(Home, {"aobj_sqc.seq", "aobj_sqa.seq"});  // a set missing one file is not used
-    const Folders f = decide_folders(places("/usr/bin/"), fs);
-    EXPECT_EQ(f.clip_search_order(), QStringList({Home, DefaultSiteLibrary, Usr}));
-    EXPECT_EQ(sequence_folder(f, fs), DefaultSiteLibrary);
-
-    fs.files[QString(DefaultSiteLibrary) + "aobj_sqr.seq"] = "site set";
+    const Folders f = decide(fs);
+    EXPECT_EQ(f.clip_search_order(), QStringList({Home, Site, Usr}));
+    EXPECT_EQ(sequence_folder(f, fs), Site);
     EXPECT_EQ(provide_sequence_files(Home, f, fs), "");
-    EXPECT_EQ(fs.read_text(Home + "aobj_sqr.seq"), "site set");
+    EXPECT_EQ(fs.read_text(Home + "aobj_sqa.seq"), "site set");
     EXPECT_EQ(sequence_folder(f, fs), Home);
 
     fs.files.clear();  // an administrator fills an empty site library: it gets the demo list first
     fs.add(Usr, ProgramFiles + SequenceSet, "base set");
-    EXPECT_EQ(provide_sequence_files(DefaultSiteLibrary, f, fs), "");
-    EXPECT_EQ(fs.read_text(QString(DefaultSiteLibrary) + "aobj_sqa.seq"), "base set");
-    EXPECT_EQ(provide_sequence_files("/elsewhere/", f, fs), "");  // a folder of no installation is left as it is
+    EXPECT_EQ(provide_sequence_files(Site, f, fs), "");
+    EXPECT_EQ(fs.read_text(Site + "aobj_sqa.seq"), "base set");
+    EXPECT_EQ(provide_sequence_files("/elsewhere/", f, fs), "");  // no folder of the installation
     EXPECT_FALSE(fs.is_file("/elsewhere/aobj_sqa.seq"));
-}
-
-TEST(Folders, AppliedFoldersPointEachFileKindAtItsPlace)
-{
-    FakeFiles fs;
-    fs.add(Usr, ProgramFiles + SequenceSet);
-    const Folders f = decide_folders(places("/usr/bin/"), fs);
-    GlobVars g;
-    g.ProgramFolder = f.writable;
-    apply_folders(g, f, fs);
-    EXPECT_EQ(g.ProgramFolder, Home);  // settings
-    EXPECT_EQ(g.DataFolder, Usr);      // pictures, sounds, guide
-    EXPECT_EQ(g.MediaFolder, Usr);     // sequence files
-    EXPECT_EQ(g.ClipFolders, QStringList({Home, Usr}));
 }
 
 }  // namespace
