@@ -77,7 +77,11 @@ bool AddClip(GlobVars& g, const QString& name, const QString& category)
 ClipListBuild build_clip_list(GlobVars& g)
 {
     const QString path = g.DataFolder + sequence_file_name(g.SequenceOrder);
-    const SequenceFile file = read_sequence_file(path);
+    return build_clip_list(g, read_sequence_file(path), path);
+}
+
+ClipListBuild build_clip_list(GlobVars& g, const SequenceFile& file, const QString& path)
+{
     g.ClipCount = 0;
     if (!file.error.isEmpty())
         return {file.error, false};

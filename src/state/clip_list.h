@@ -3,6 +3,7 @@
 // the order of the sequence file chosen by SequenceOrder.
 
 #include "state/globvars.h"
+#include "state/sequence_file.h"
 
 #include <QString>
 #include <cstdint>
@@ -28,3 +29,6 @@ struct ClipListBuild {
 
 // Rebuilds the list from count 0 out of g.DataFolder + sequence_file_name(g.SequenceOrder).
 ClipListBuild build_clip_list(GlobVars& g);
+
+// The same from the file already read; path names it in the messages.
+ClipListBuild build_clip_list(GlobVars& g, const SequenceFile& file, const QString& path);
