@@ -24,10 +24,14 @@ QString headingFor(const QString& key)
 
 QStringList clip_listing_lines(const QString& sequenceFolder)
 {
+    return clip_listing_lines(read_sequence_file(sequenceFolder + QStringLiteral("aobj_sqc.seq")));
+}
+
+QStringList clip_listing_lines(const SequenceFile& file)
+{
     const QString blank = QStringLiteral(" ");
     QStringList lines = {blank, QStringLiteral("    Movie Clips by Category"), QString(34, u'_'), blank, blank, blank};
 
-    const SequenceFile file = read_sequence_file(sequenceFolder + QStringLiteral("aobj_sqc.seq"));
     // The list is only 200 pixels wide: short explanations that name the file.
     if (!file.error.isEmpty()) {
         lines << QStringLiteral("Cannot read aobj_sqc.seq");

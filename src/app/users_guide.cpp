@@ -11,7 +11,12 @@ QStringList users_guide_lines(const QString& dataFolder)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {QStringLiteral("The user's guide could not be read: %1 (%2)").arg(path, file.errorString())};
-    QString text = decode_text(file.readAll());
+    return users_guide_lines(file.readAll());
+}
+
+QStringList users_guide_lines(const QByteArray& content)
+{
+    QString text = decode_text(content);
     QStringList lines;
     QTextStream in(&text);
     while (!in.atEnd())

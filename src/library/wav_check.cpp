@@ -17,7 +17,11 @@ QString wav_problem(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("it cannot be opened");
-    const QByteArray bytes = file.readAll();
+    return wav_problem(file.readAll());
+}
+
+QString wav_problem(const QByteArray& bytes)
+{
     if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
         return QStringLiteral("it is not a WAV sound");
     bool hasFormat = false;

@@ -91,7 +91,11 @@ QString clip_file_path(const GlobVars& g, const QString& fileName)
 ClipListBuild build_clip_list(GlobVars& g)
 {
     const QString path = g.MediaFolder + sequence_file_name(g.SequenceOrder);
-    const SequenceFile file = read_sequence_file(path);
+    return build_clip_list(g, read_sequence_file(path), path);
+}
+
+ClipListBuild build_clip_list(GlobVars& g, const SequenceFile& file, const QString& path)
+{
     g.ClipCount = 0;
     if (!file.error.isEmpty())
         return {file.error, false};

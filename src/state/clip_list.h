@@ -3,6 +3,7 @@
 // the order of the sequence file chosen by SequenceOrder.
 
 #include "state/globvars.h"
+#include "state/sequence_file.h"
 
 #include <QString>
 #include <QStringList>
@@ -37,3 +38,6 @@ QString clip_file_path(const GlobVars& g, const QString& fileName);
 
 // Rebuilds the list from count 0 out of g.MediaFolder + sequence_file_name(g.SequenceOrder).
 ClipListBuild build_clip_list(GlobVars& g);
+
+// The same from the file already read; path names it in the messages.
+ClipListBuild build_clip_list(GlobVars& g, const SequenceFile& file, const QString& path);

@@ -213,7 +213,11 @@ SettingsLoadReport LoadSettings(GlobVars& g, const QString& programFolder)
         return {all_reset_message(
             path, QStringLiteral("could not be read (%1)").arg(file.errorString()))};
     }
+    return apply_settings(g, content, path);
+}
 
+SettingsLoadReport apply_settings(GlobVars& g, const QByteArray& content, const QString& path)
+{
     const Values values = read_values(content);
     const QStringList reset = apply_values(g, values);
     if (reset.isEmpty())

@@ -28,6 +28,9 @@ struct SettingsLoadReport {
 // Then sets MovieSource = 1 and ProgramFolder = DataFolder = programFolder.
 SettingsLoadReport LoadSettings(GlobVars& g, const QString& programFolder);
 
+// The same for the file's content already read; path names it in the message.
+SettingsLoadReport apply_settings(GlobVars& g, const QByteArray& content, const QString& path);
+
 // Writes the 18 fields, and the switch timing only when one is set, to
 // g.ProgramFolder + SettingsFileName through a temporary file that replaces
 // the old one only when complete, or in place when no file can be created
