@@ -8,9 +8,12 @@
 #include "switch/switch_setup.h"
 #include "switch/modem_line_double.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QScopeGuard>
 #include <SDL.h>
+#include <array>
+#include <memory>
 
 namespace {
 
@@ -21,7 +24,7 @@ protected:
         PlaybackTest::SetUp();
         for (int n = 0; n < 4; ++n) {
             links << dir.filePath(QStringLiteral("usb-switch-adapter-%1").arg(n));
-            ASSERT_TRUE(QFile::link(ptys[n].slave, links[n]));
+            ASSERT_TRUE(QFile::link(ptys[n]->slave, links[n]));
         }
         set_port_io(&ports);
     }
@@ -31,12 +34,61 @@ protected:
         set_port_io(nullptr);
     }
 
-    Pty ptys[4];
+    // The adapter is pulled out while the learner waits and again while the
+    // clip plays, and put back each time: presses while it is out do nothing,
+    // the clip plays on, and once it is back a fresh press takes the turn on.
+    void expectTurnThroughUnplugging(const std::function<void(bool)>& hold, const std::function<void()>& unplug,
+                                     const std::function<void()>& replug);
+
+    std::array<std::unique_ptr<Pty>, 4> ptys{std::make_unique<Pty>(), std::make_unique<Pty>(),
+                                             std::make_unique<Pty>(), std::make_unique<Pty>()};
     QStringList links;
     const SteadyClock steady;
     PlatformAdapterPorts ports{steady, [this] { return links; }};
     SwitchSetup setup{ports};
 };
+
+void RealAdapterTurn::expectTurnThroughUnplugging(const std::function<void(bool)>& hold,
+                                                  const std::function<void()>& unplug,
+                                                  const std::function<void()>& replug)
+{
+    // Longer than the second the adapter code waits before it looks again.
+    constexpr int BackInMs = 1300;
+    playerClipMs = 1500;
+    QElapsedTimer since;
+    const auto after = [&](int ms) { return since.isValid() && since.elapsed() >= ms; };
+    int wait1Calls = -1;
+    QStringList clipCalls;
+    int16_t clipAtLeaving = 0;
+    ASSERT_TRUE(run({
+        {[&] { return inWait(1); }, [&] { unplug(); hold(true); since.start(); }},
+        {[&] { return after(400); }, [&] { wait1Calls = int(playerCalls->size()); hold(false); replug(); since.start(); }},
+        {[&] { return after(BackInMs); }, [&] { EXPECT_TRUE(inWait(1)); hold(true); }},
+        {[&] { return window->WaitPhase == 0 && player && player->playState() == VideoPlayer::Playing; },
+         [&] { hold(false); unplug(); }},
+        {[&] { return inWait(2); }, [&] { clipCalls = *playerCalls; replug(); since.start(); }},
+        {[&] { return after(BackInMs); }, [&] { EXPECT_TRUE(inWait(2)); hold(true); }},
+        {[&] { return window->WaitPhase == 1; }, [&] { hold(false); }},
+        {[&] { return inWait(1); }, [&] { clipAtLeaving = g.CurrentClip; key(Qt::Key_Escape); }},
+    }, 12000));
+    EXPECT_EQ(wait1Calls, 0) << "a press while the adapter was out was taken";
+    EXPECT_EQ(clipCalls, QStringList({"open alpha.mpg"})) << "the clip was not left to play to its end";
+    EXPECT_EQ(clipAtLeaving, 2) << "the press after plugging back in did not take the learner on";
+    EXPECT_FALSE(ports.take_problems().isEmpty()) << "the adult is told when the menu comes back";
+}
+
+TEST_F(RealAdapterTurn, SerialAdapterUnpluggedDuringTheWaitAndTheClip)
+{
+    setup.look_for_adapters();
+    g.InputDevice = 1;
+    setup.init_com_adapter(1);
+    expectTurnThroughUnplugging([](bool down) { modem.switchClosed = down; }, [this] { ptys[0]->hang_up(); },
+                                [this] {
+                                    ptys[0] = std::make_unique<Pty>();
+                                    QFile::remove(links[0]);
+                                    ASSERT_TRUE(QFile::link(ptys[0]->slave, links[0]));
+                                });
+}
 
 TEST_F(RealAdapterTurn, SerialAdapterOnEachComPortDrivesTheTurn)
 {
@@ -66,6 +118,33 @@ TEST_F(RealAdapterTurn, JoystickButtonDrivesTheTurn)
     g.InputDevice = 5;
     setup.init_game_port();
     expectHeldSwitchTurn([&](bool down) { SDL_JoystickSetVirtualButton(joystick, 0, down ? SDL_PRESSED : SDL_RELEASED); });
+}
+
+TEST_F(RealAdapterTurn, JoystickUnpluggedDuringTheWaitAndTheClip)
+{
+    int index = -1;
+    SDL_Joystick* joystick = nullptr;
+    const auto plug = [&] {
+        index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 0, 4, 0);
+        joystick = SDL_JoystickOpen(index);
+        ASSERT_NE(joystick, nullptr) << SDL_GetError();
+    };
+    const auto unplug = [&] {
+        if (!joystick)
+            return;
+        SDL_JoystickClose(joystick);
+        SDL_JoystickDetachVirtual(index);
+        joystick = nullptr;
+    };
+    const auto unplugAtEnd = qScopeGuard(unplug);
+    plug();
+    setup.look_for_adapters();
+    g.InputDevice = 5;
+    setup.init_game_port();
+    expectTurnThroughUnplugging([&](bool down) {
+        if (joystick)
+            SDL_JoystickSetVirtualButton(joystick, 0, down ? SDL_PRESSED : SDL_RELEASED);
+    }, unplug, plug);
 }
 
 }  // namespace
