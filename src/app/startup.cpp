@@ -4,6 +4,7 @@
 #include "app/colour_depth.h"
 #include "app/credits_window.h"
 #include "app/full_screen.h"
+#include "app/memory_use.h"
 #include "state/folders.h"
 #include "state/globvars.h"
 #include "state/settings.h"
@@ -54,6 +55,7 @@ std::unique_ptr<VersionQuery> version_query()
 
 int flickerbox_main(int argc, char** argv)
 {
+    return_large_buffers_to_the_system();
     // Every frame of an animation must reach the screen while the playback
     // run keeps the event loop busy; a Wayland compositor may hold such frames
     // back, so run under XWayland unless the user chose a platform.
