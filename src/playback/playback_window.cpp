@@ -2,6 +2,7 @@
 
 #include "media/video_player.h"
 #include "media/version_name.h"
+#include "playback/event_log.h"
 #include "playback/exit_link.h"
 #include "playback/layout.h"
 #include "state/clip_list.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QPixmap>
@@ -262,6 +264,8 @@ void PlaybackWindow::leave()
     switchPoll_.stop();
     HideExitLink();
     running_ = false;
+    // On the monotonic clock, which a test in another process reads too.
+    log_playback_event("left " + QByteArray::number(QDeadlineTimer::current().deadline()));
     QString message = stopMessage_;
     const QString skipped = skipped_clips_message();
     if (!skipped.isEmpty())

@@ -4,27 +4,19 @@
 #include "playback/playback_window.h"
 
 #include "media/blit.h"
+#include "playback/event_log.h"
 #include "state/globvars.h"
 #include "switch/switch_adapter.h"
 
-#include <QFile>
 #include <QPainter>
 
 namespace {
 constexpr int MarkerSize = 100;
 const QColor MarkerColour(0, 0, 255);
 
-// With FLICKERBOX_RESPONSE_LOG naming a file, each response taken adds a line
-// to it, so that a test driving the program from outside can count them.
-void log_response(const GlobVars& g)
+const char* response_name(const GlobVars& g)
 {
-    static const QString path = qEnvironmentVariable("FLICKERBOX_RESPONSE_LOG");
-    if (path.isEmpty())
-        return;
-    QFile log(path);
-    if (!log.open(QIODevice::Append))
-        return;
-    log.write(g.SwitchPressed ? "press\n" : g.SkipRequested ? "skip\n" : g.ReplayRequested ? "replay\n" : "leave\n");
+    return g.SwitchPressed ? "press" : g.SkipRequested ? "skip" : g.ReplayRequested ? "replay" : "leave";
 }
 }
 
@@ -67,7 +59,7 @@ void PlaybackWindow::wait_for_response()
         if (LeaveRequested == 1)
             break;
     }
-    log_response(g_);
+    log_playback_event(response_name(g_));
     awaitingResponse_ = false;
     timer1_.stop();
 }
