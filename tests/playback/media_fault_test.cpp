@@ -112,11 +112,13 @@ TEST_F(MediaFault, EachBrokenFileOfTheMiddleClipLeavesItOutOrPlaysItAndTheRunGoe
             leaveMessage.clear();
             const std::set<int> waited = runToGamma();
             EXPECT_TRUE(waited.count(1) && waited.count(3));
-            if (!waited.count(2))
+            if (!waited.count(2)) {
                 EXPECT_TRUE(leaveMessage.contains("beta" + suffix)) << "beta was left out untold: "
                                                                    << leaveMessage.toStdString();
-            if (fault == "missing" || fault == "empty")
+            }
+            if (fault == "missing" || fault == "empty") {
                 EXPECT_FALSE(waited.count(2)) << "a clip with a missing file was shown";
+            }
             TearDown();
         }
     }
