@@ -7,10 +7,10 @@
 #include "switch/switch_adapter.h"
 #include "switch/switch_setup.h"
 #include "switch/modem_line_double.h"
+#include "switch/virtual_joystick.h"
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QScopeGuard>
 #include <SDL.h>
 #include <array>
 #include <memory>
@@ -106,45 +106,30 @@ TEST_F(RealAdapterTurn, SerialAdapterOnEachComPortDrivesTheTurn)
 
 TEST_F(RealAdapterTurn, JoystickButtonDrivesTheTurn)
 {
-    const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 0, 4, 0);
-    SDL_Joystick* const joystick = SDL_JoystickOpen(index);
-    ASSERT_NE(joystick, nullptr) << SDL_GetError();
-    const auto unplug = qScopeGuard([&] {
-        SDL_JoystickClose(joystick);
-        SDL_JoystickDetachVirtual(index);
-    });
+    VirtualJoystick joystick;
+    ASSERT_TRUE(joystick.ok()) << SDL_GetError();
     setup.look_for_adapters();
     ASSERT_TRUE(setup.available(5));
     g.InputDevice = 5;
     setup.init_game_port();
-    expectHeldSwitchTurn([&](bool down) { SDL_JoystickSetVirtualButton(joystick, 0, down ? SDL_PRESSED : SDL_RELEASED); });
+    expectHeldSwitchTurn([&](bool down) { joystick.press(down); });
 }
 
 TEST_F(RealAdapterTurn, JoystickUnpluggedDuringTheWaitAndTheClip)
 {
-    int index = -1;
-    SDL_Joystick* joystick = nullptr;
+    std::unique_ptr<VirtualJoystick> joystick;
     const auto plug = [&] {
-        index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 0, 4, 0);
-        joystick = SDL_JoystickOpen(index);
-        ASSERT_NE(joystick, nullptr) << SDL_GetError();
+        joystick = std::make_unique<VirtualJoystick>();
+        ASSERT_TRUE(joystick->ok()) << SDL_GetError();
     };
-    const auto unplug = [&] {
-        if (!joystick)
-            return;
-        SDL_JoystickClose(joystick);
-        SDL_JoystickDetachVirtual(index);
-        joystick = nullptr;
-    };
-    const auto unplugAtEnd = qScopeGuard(unplug);
     plug();
     setup.look_for_adapters();
     g.InputDevice = 5;
     setup.init_game_port();
     expectTurnThroughUnplugging([&](bool down) {
         if (joystick)
-            SDL_JoystickSetVirtualButton(joystick, 0, down ? SDL_PRESSED : SDL_RELEASED);
-    }, unplug, plug);
+            joystick->press(down);
+    }, [&] { joystick.reset(); }, plug);
 }
 
 }  // namespace

@@ -7,36 +7,11 @@
 #include "switch/switch_adapter.h"
 #include "switch/switch_setup.h"
 #include "fake_clock.h"
+#include "virtual_joystick.h"
 
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 namespace {
-
-// A game controller with four buttons, as an adaptive controller presents itself.
-class VirtualJoystick {
-public:
-    VirtualJoystick()
-    {
-        index_ = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 0, 4, 0);
-        handle_ = SDL_JoystickOpen(index_);
-    }
-    ~VirtualJoystick() { unplug(); }
-    bool ok() const { return handle_ != nullptr; }
-    void press(bool down) { SDL_JoystickSetVirtualButton(handle_, 0, down ? SDL_PRESSED : SDL_RELEASED); }
-    void unplug()
-    {
-        if (!handle_)
-            return;
-        SDL_JoystickClose(handle_);
-        SDL_JoystickDetachVirtual(index_);
-        handle_ = nullptr;
-    }
-
-private:
-    int index_ = -1;
-    SDL_Joystick* handle_ = nullptr;
-};
 
 class JoystickAdapter : public ::testing::Test {
 protected:
