@@ -10,7 +10,7 @@ packages=(
   googletest libgtest-dev
   ffmpeg mjpegtools espeak-ng fonts-noto-color-emoji fonts-dejavu-core fonts-liberation
   xvfb xauth x11-utils xdotool libxtst-dev imagemagick
-  strace
+  strace ccache
 )
 
 missing=()
