@@ -12,6 +12,12 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+// For gtest's messages: QRect's bytes say nothing.
+void PrintTo(const QRect& rect, std::ostream* out)
+{
+    *out << rect.width() << " x " << rect.height() << " at " << rect.x() << ", " << rect.y();
+}
+
 namespace {
 
 const QString& clip(int number) { return ProgramDriver::clips()[number - 1]; }
