@@ -2,7 +2,7 @@
 
 #include "state/clip_list.h"
 #include "app/clip_listing.h"
-#include "app/full_screen.h"
+#include "media/full_screen.h"
 #include "state/globvars.h"
 #include "app/list_panel.h"
 #include "app/menu_tree.h"

@@ -3,7 +3,7 @@
 #include "app/banner_window.h"
 #include "app/colour_depth.h"
 #include "app/credits_window.h"
-#include "app/full_screen.h"
+#include "media/full_screen.h"
 #include "app/memory_use.h"
 #include "state/folders.h"
 #include "state/globvars.h"

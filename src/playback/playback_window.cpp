@@ -1,5 +1,7 @@
 #include "playback/playback_window.h"
 
+#include "media/full_screen.h"
+#include "media/native_window_watch.h"
 #include "media/video_player.h"
 #include "media/version_name.h"
 #include "playback/event_log.h"
@@ -25,6 +27,11 @@ constexpr int AreaHeight = 480;
 // that must be held for a time): often enough that a press is seen within
 // 20 ms, rare enough to cost about 1 % of a core.
 constexpr int SwitchPollMs = 10;
+// How long after the last change of the window's place or size it covers the
+// screen again: soon enough that a cut backdrop is hardly seen, late enough
+// that a person dragging the window's edge is not fought on every step and a
+// window manager that insists on its size is answered at most ten times a second.
+constexpr int CoverAgainMs = 100;
 
 bool readable_file(const QString& path)
 {
@@ -83,6 +90,20 @@ PlaybackWindow::PlaybackWindow(GlobVars& g, PlaybackServices services, ShowMenu 
     switchPoll_.setTimerType(Qt::PreciseTimer);
     switchPoll_.setInterval(SwitchPollMs);
 
+    // Everything is placed against the whole screen, so a window that another
+    // program shrank, moved or took out of full screen covers it again. The
+    // window's own geometry is nothing the run reads: this may happen in any
+    // yield, and in a message box's loop too.
+    coverAgain_.setSingleShot(true);
+    coverAgain_.setInterval(CoverAgainMs);
+    connect(&coverAgain_, &QTimer::timeout, this, &PlaybackWindow::cover_screen_again);
+    // A window destroyed by another program is a request to leave, as a close
+    // is: the menu window comes back instead of a process with no window.
+    destroyWatch_ = std::make_unique<NativeWindowWatch>(*this, [this] {
+        windowDestroyed_ = true;
+        LeaveRequested = 1;
+    });
+
     // Every key reaches the handlers, whichever control has the focus, and
     // none moves the focus (Tab) or presses a control.
     qApp->installEventFilter(this);
@@ -91,6 +112,27 @@ PlaybackWindow::PlaybackWindow(GlobVars& g, PlaybackServices services, ShowMenu 
 PlaybackWindow::~PlaybackWindow()
 {
     qApp->removeEventFilter(this);
+}
+
+bool PlaybackWindow::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowStateChange:
+        if (running_ && !covers_screen(*this))
+            coverAgain_.start();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+void PlaybackWindow::cover_screen_again()
+{
+    if (running_ && !windowDestroyed_ && !covers_screen(*this))
+        show_full_screen(*this);
 }
 
 void PlaybackWindow::showEvent(QShowEvent* event)
@@ -158,7 +200,8 @@ void PlaybackWindow::run()
         calibrate_time();
     init_pictureboxes(pictures_);
     clear_backdrop(pictures_);
-    LeaveRequested = 0;
+    // A window destroyed during the calibration still leaves.
+    LeaveRequested = windowDestroyed_ ? 1 : 0;
     // Loaded straight as a cursor: the picture loader would flatten its
     // transparent pixels to black.
     pictures_.Background.setCursor(QCursor(QPixmap(g_.DataFolder + QStringLiteral("aobj_nul.ico"))));
@@ -262,6 +305,7 @@ void PlaybackWindow::leave()
 {
     timer1_.stop();
     switchPoll_.stop();
+    coverAgain_.stop();
     HideExitLink();
     running_ = false;
     // On the monotonic clock, which a test in another process reads too.

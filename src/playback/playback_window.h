@@ -20,6 +20,7 @@ struct GlobVars;
 class Dialogs;
 class ExitLink;
 class MonotonicClock;
+class NativeWindowWatch;
 class QKeyEvent;
 class VersionQuery;
 class VideoPlayer;
@@ -69,6 +70,7 @@ public:
     bool awaiting_response() const { return awaitingResponse_; }
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -80,6 +82,7 @@ private:
     void leave();
     void yield();
     void yield_until_event();
+    void cover_screen_again();
     QSize screen_pixels() const;
     QPoint centred_area() const;
     QString missing_program_file() const;
@@ -137,6 +140,8 @@ private:
     ExitLink* exitLink_;
     QTimer timer1_;
     QTimer switchPoll_;
+    QTimer coverAgain_;
+    std::unique_ptr<NativeWindowWatch> destroyWatch_;
     KeyRepeatFilter keyRepeats_;
     SwitchResponse switchResponse_;  // the adapter's level and the switch timing, after each yield
 
@@ -146,6 +151,7 @@ private:
     bool formPressed_ = false;   // a button went down on the form itself
     bool started_ = false;
     bool running_ = false;
+    bool windowDestroyed_ = false;  // by another program: the run can only leave
 
     // Clips left out of this run, and the files that made them unusable.
     std::vector<std::pair<QString, QStringList>> skipped_;

@@ -1,4 +1,4 @@
-#include "app/full_screen.h"
+#include "media/full_screen.h"
 
 #include <QScreen>
 #include <QWidget>
@@ -7,4 +7,9 @@ void show_full_screen(QWidget& window)
 {
     window.setGeometry(window.screen()->geometry());
     window.showFullScreen();
+}
+
+bool covers_screen(const QWidget& window)
+{
+    return window.isFullScreen() && window.geometry() == window.screen()->geometry();
 }
