@@ -9,7 +9,7 @@ packages=(
   libmpv-dev libsdl2-dev libjpeg-dev
   googletest libgtest-dev
   ffmpeg mjpegtools espeak-ng fonts-noto-color-emoji fonts-dejavu-core fonts-liberation
-  xvfb xauth x11-utils xdotool libxtst-dev imagemagick
+  xvfb xauth x11-utils xdotool libxtst-dev libxcb1-dev imagemagick
   strace ccache
 )
 
