@@ -116,7 +116,7 @@ TEST(ClipLibrary, SilentVideoStartsANewFolderThatChecksSoundAndEachDamageIsFound
     const QString problems = check_library(folder.path()).join("\n");
     EXPECT_TRUE(problems.contains("missing bus_first.jpg")) << problems.toStdString();
     EXPECT_TRUE(problems.contains("bus_last.jpg does not show the last picture")) << problems.toStdString();
-    EXPECT_TRUE(problems.contains("\"ghost\" is listed in aobj_sqa.seq but not in")) << problems.toStdString();
+    EXPECT_TRUE(problems.contains("Clip \"Ghost\" (ghost) is listed in aobj_sqa.seq but not in")) << problems.toStdString();
     EXPECT_TRUE(problems.contains("missing ghost.mpg, ghost_first.jpg")) << problems.toStdString();
     EXPECT_TRUE(problems.contains(folder.filePath(".adding-clip-Xy12ab") + "\" was left by adding a clip"))
         << problems.toStdString();
