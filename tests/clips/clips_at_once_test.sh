@@ -3,20 +3,12 @@
 # all three lists with files of its own; of two with one title, one is
 # refused instead of overwriting the other; an add finding the folder busy
 # says it waits. Arguments: the program folder and the number of rounds.
-set -uo pipefail
-program="$1"
-clips="$program/flickerbox-clips"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "round $round: $*" >&2; exit 1; }
-round=0
-for n in 1 2 3; do
-    ffmpeg -v error -f lavfi -i "testsrc2=size=160x120:rate=25" -t 0.$((6 + n)) -c:v libx264 -preset ultrafast \
-        -pix_fmt yuv420p "$work/v$n.mp4" || fail "no test video"
-done
+source "$(dirname "$0")/clip_script.sh"
+for n in 1 2 3; do make_video "$work/v$n.mp4" 0.$((6 + n)); done
 demo=$(grep -c . "$program/aobj_sqc.seq")
 
 for round in $(seq "${2:-3}"); do
+    fail() { echo "round $round: $*" >&2; exit 1; }
     rm -rf "$work/clips" && mkdir "$work/clips" && cp "$program"/aobj_sq?.seq "$work/clips/"
     pids=()
     for n in 1 2 3; do

@@ -4,19 +4,15 @@
 # nothing; remove still works, so room can be made. Needs the superuser to
 # mount it. Arguments: the program folder.
 set -uo pipefail
-program="$1"
 if [ "${IN_OWN_MOUNTS:-}" != yes ]; then
     [ "$(id -u)" -eq 0 ] && command -v unshare >/dev/null || { echo "needs the superuser"; exit 77; }
     IN_OWN_MOUNTS=yes exec unshare -m "$0" "$@"
 fi
-clips="$program/flickerbox-clips"
-work=$(mktemp -d)
+source "$(dirname "$0")/clip_script.sh"
 disk="$work/disk"
 trap 'umount "$disk" 2>/dev/null; rm -rf "$work"' EXIT
-fail() { echo "$*" >&2; exit 1; }
 mkdir "$disk" && mount -t tmpfs -o size=2m tmpfs "$disk" || { echo "a file system cannot be mounted here"; exit 77; }
-ffmpeg -v error -f lavfi -i "testsrc2=size=320x240:rate=25" -t 2 -c:v libx264 -preset ultrafast \
-    -pix_fmt yuv420p "$work/kite.mp4" || fail "no test video"
+make_video "$work/kite.mp4" 2 320x240
 mkdir "$disk/clips" && cp "$program"/aobj_sq?.seq "$disk/clips/"
 (cd "$disk/clips" && md5sum aobj_sq?.seq) >"$work/lists"
 fill() { rm -f "$disk/filler"; dd if=/dev/zero of="$disk/filler" bs=4k count=$(( $(stat -f -c %a "$disk") - $1 )) 2>/dev/null; }

@@ -3,15 +3,9 @@
 # makes (under strace): the next add, or check, finds the clip lists whole,
 # with every earlier clip, never a list of the new clip alone. Killed while
 # converting: no ffmpeg it started goes on. Arguments: the program folder.
-set -uo pipefail
-program="$1"
-clips="$program/flickerbox-clips"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "$*" >&2; exit 1; }
+source "$(dirname "$0")/clip_script.sh"
 command -v strace >/dev/null || { echo "strace is not installed"; exit 77; }
-ffmpeg -v error -f lavfi -i "testsrc2=size=160x120:rate=25" -t 0.8 -c:v libx264 -preset ultrafast \
-    -pix_fmt yuv420p "$work/kite.mp4" || fail "no test video"
+make_video "$work/kite.mp4" 0.8
 demo=$(grep -c . "$program/aobj_sqc.seq")
 add() { "$clips" add --folder "$work/clips" --category outside --title "$@" "$work/kite.mp4" >/dev/null 2>&1; }
 # Every list holds all the demo clips and `extra` more, each of those listed in all three.
@@ -42,8 +36,7 @@ done
 grep -q "put back as it was before" "$work/said" || fail "check did not tell what it put back: $(cat "$work/said")"
 
 # Killed while converting: the converter goes with it.
-ffmpeg -v error -f lavfi -i "testsrc2=size=1280x720:rate=30" -t 20 -c:v libx264 -preset ultrafast \
-    -pix_fmt yuv420p "$work/long.mp4" || fail "no long video"
+make_video "$work/long.mp4" 20 1280x720
 "$clips" add --folder "$work/clips" --category outside --title Long "$work/long.mp4" >/dev/null 2>&1 &
 tool=$!
 for _ in $(seq 200); do
