@@ -5,6 +5,7 @@
 #include "app/credits_window.h"
 #include "media/full_screen.h"
 #include "app/memory_use.h"
+#include "library/unfinished_change.h"
 #include "state/folders.h"
 #include "state/globvars.h"
 #include "state/settings.h"
@@ -78,6 +79,9 @@ int flickerbox_main(int argc, char** argv)
         return 1;
 
     const SettingsLoadReport loaded = LoadSettings(globvars, folders.writable);
+    // A clip list set aside by a killed clip tool would otherwise be missed
+    // and the clips taken from the next folder.
+    undo_unfinished_changes(folders.clip_search_order());
     apply_folders(globvars, folders, DiskFolderFileSystem());
     MpvSoundOutput sound;
     set_sound_output(&sound);

@@ -15,7 +15,7 @@ QStringList trim_arguments(const ClipTrim& trim, const QString& source)
     QStringList args;
     if (trim.start > 0)
         args << "-ss" << QString::number(trim.start, 'f', 3);
-    args << "-i" << source;
+    args << "-i" << media_file_argument(source);
     if (trim.end > trim.start)
         args << "-t" << QString::number(trim.end - trim.start, 'f', 3);
     return args;
@@ -80,7 +80,7 @@ QString encode_clip(const QString& source, const VideoFacts& facts, const ClipTr
          << "-c:a" << "mp2" << "-b:a" << "192k" << "-ar" << "48000" << "-ac" << "2";
     if (facts.hasSound)
         args << "-af" << sound;
-    args << "-f" << "vob" << "-progress" << "pipe:1" << mpgPath;
+    args << "-f" << "vob" << "-progress" << "pipe:1" << media_file_argument(mpgPath);
     const HelperResult encoded = run_helper(QStringLiteral("ffmpeg"), args, [&](const QByteArray& line) {
         if (line.startsWith("out_time_us="))
             progress(0.2 + 0.8 * std::clamp(line.mid(12).toDouble() / 1e6 / seconds, 0.0, 1.0));

@@ -1,8 +1,10 @@
 #include "library/clip_folder.h"
 
+#include "library/unfinished_change.h"
 #include "state/clip_list.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 ClipFolder::ClipFolder(const QString& chosen)
     : ClipFolder(chosen, decide_folders(FolderPlaces::of_this_process(), DiskFolderFileSystem()))
@@ -39,9 +41,18 @@ QStringList ClipFolder::more_folders() const
     return at < 0 ? QStringList() : order.mid(at + 1);
 }
 
-QString ClipFolder::prepare_for_changes() const
+QString ClipFolder::prepare_for_changes(const FolderWait& waiting) const
 {
     DiskFolderFileSystem files;
+    // A folder still to be made has nothing to lock: it is only ever made
+    // with copies of the same lists, before any add could write to them.
+    if (!QFileInfo(path_).isDir())
+        return provide_sequence_files(path_, folders_, files);
+    const FolderLock lock(path_, waiting);
+    if (!lock.held())
+        return lock.problem();
+    // A list left set aside must be put back before the lists count as missing.
+    undo_unfinished_change(path_);
     return provide_sequence_files(path_, folders_, files);
 }
 

@@ -4,6 +4,7 @@
 // either the clip and its records are all there, or nothing changed.
 
 #include "library/clip_encoding.h"
+#include "library/folder_lock.h"
 
 #include <QString>
 #include <QStringList>
@@ -41,10 +42,14 @@ bool is_category_key(const QString& key);
 // The three sequence files, in the order random, category, alphabetical.
 QStringList sequence_file_names();
 
-AddedClip add_clip(const QString& folder, const NewClip& clip, const LibraryProgress& progress = {});
+// The clip is converted first; its name is chosen and its records written
+// with the folder locked. `waiting` defaults to telling through progress.
+AddedClip add_clip(const QString& folder, const NewClip& clip, const LibraryProgress& progress = {},
+                   const FolderWait& waiting = {});
 
-// "" when removed, else a plain message (nothing was then changed).
-QString remove_clip(const QString& folder, const QString& name);
+// "" when removed, else a plain message (nothing was then changed). Only a
+// clip a clip list names is removed.
+QString remove_clip(const QString& folder, const QString& name, const FolderWait& waiting = {});
 
 // The clips in the order of the category file; problem is "" when it was read.
 std::vector<ListedClip> list_clips(const QString& folder, QString* problem = nullptr);

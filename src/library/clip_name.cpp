@@ -35,19 +35,38 @@ TitleCheck check_title(const QString& typed)
     title.replace(QChar(0x2013), QLatin1Char('-')).replace(QChar(0x2014), QLatin1Char('-'));
     check.title = title;
     bool hasLetter = false;
-    for (const QChar c : title) {
-        if (c.unicode() > 0xFF) {
-            check.problem = QStringLiteral("The title cannot use the character \"%1\". Please use "
-                                           "letters of Western European languages only.").arg(c);
+    // Whole characters, so that an emoji (two halves in UTF-16) is named as itself.
+    for (const uint code : title.toUcs4()) {
+        if (code > 0xFF) {
+            const char32_t character = code;
+            check.problem = QStringLiteral("The title cannot use the character \"%1\" (U+%2): titles are kept "
+                                           "as 8-bit text. Please use letters of Western European languages "
+                                           "only.")
+                                .arg(QString::fromUcs4(&character, 1),
+                                     QStringLiteral("%1").arg(code, 4, 16, QLatin1Char('0')).toUpper());
             return check;
         }
-        hasLetter = hasLetter || c.isLetterOrNumber();
+        hasLetter = hasLetter || QChar::isLetterOrNumber(code);
     }
     if (!hasLetter)
         check.problem = QStringLiteral("Please type a title with at least one letter or digit.");
     else if (title.size() > LongestTitle)
         check.problem = QStringLiteral("Please keep the title to %1 characters or fewer.").arg(LongestTitle);
     return check;
+}
+
+const QStringList& program_file_names()
+{
+    static const QStringList names = {"aobj_log.jpg", "aobj_gong.wav", "aobj_tv.jpg", "aobj_thr.jpg",
+                                      "aobj_hnd.jpg", "aobj_cal.jpg", "aobj_clk.wav", "aobj_prs.wav",
+                                      "aobj_nul.ico", "aobj_gid.txt", "timer.mpg"};
+    return names;
+}
+
+bool is_program_name(const QString& name)
+{
+    return name.startsWith(QLatin1String("aobj"), Qt::CaseInsensitive)
+           || name.compare(QLatin1String("timer"), Qt::CaseInsensitive) == 0;
 }
 
 QString clip_name_for(const QString& title, const std::function<bool(const QString&)>& taken)
@@ -66,13 +85,12 @@ QString clip_name_for(const QString& title, const std::function<bool(const QStri
         base.chop(1);
     while (base.startsWith(QLatin1Char('_')))
         base.remove(0, 1);
-    // The program's own files start with "aobj_"; its timer clip is "timer".
     if (base.isEmpty())
         base = QStringLiteral("clip");
     else if (base.startsWith(QLatin1String("aobj")))
         base.prepend(QStringLiteral("clip_"));
     QString name = base;
-    for (int n = 2; name == QLatin1String("timer") || taken(name); ++n)
+    for (int n = 2; is_program_name(name) || taken(name); ++n)
         name = base + QLatin1Char('_') + QString::number(n);
     return name;
 }

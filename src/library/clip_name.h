@@ -3,6 +3,7 @@
 // 8-bit text of the sequence files, and a plain file name for the clip.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 struct TitleCheck {
@@ -11,6 +12,13 @@ struct TitleCheck {
 };
 
 TitleCheck check_title(const QString& typed);
+
+// The program's own files, which are no clip's: its pictures, sounds, guide
+// and the clip that times the computer, beside the clip lists.
+const QStringList& program_file_names();
+// Whether a clip name would be one of those files' names or pattern
+// ("aobj_" starts each, "timer" is the timing clip).
+bool is_program_name(const QString& name);
 
 // Lower-case ASCII letters, digits and "_" made from the title ("Café au
 // lait!" gives "cafe_au_lait"); never one of the program's own names.

@@ -13,7 +13,7 @@ QByteArray decode_frames(const QString& path, const char* seek, double seconds, 
                          QString& problem)
 {
     QStringList args = {"-v", "error", seek, QString::number(seconds, 'f', 3)};
-    args << "-i" << path << "-an" << "-vf"
+    args << "-i" << media_file_argument(path) << "-an" << "-vf"
          << QStringLiteral("scale=%1:%2:force_original_aspect_ratio=decrease,"
                            "pad=%1:%2:(ow-iw)/2:(oh-ih)/2:black")
                 .arg(StillWidth)

@@ -1,6 +1,10 @@
 #include "library/helper_program.h"
 
+#include <QFileInfo>
 #include <QProcess>
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -12,11 +16,32 @@ QString last_line(const QByteArray& text)
 
 }  // namespace
 
+QString media_file_argument(const QString& path)
+{
+    return QStringLiteral("file:") + plain_file_argument(path);
+}
+
+QString plain_file_argument(const QString& path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
+void end_with_this_process(QProcess& process)
+{
+    const pid_t parent = ::getpid();
+    process.setChildProcessModifier([parent] {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)  // the tool died before the request took hold
+            ::_exit(1);
+    });
+}
+
 HelperResult run_helper(const QString& program, const QStringList& args,
                         const std::function<void(const QByteArray&)>& onLine)
 {
     HelperResult result;
     QProcess process;
+    end_with_this_process(process);
     process.start(program, args);
     if (!process.waitForStarted(-1)) {
         result.problem = QStringLiteral("%1 is not installed on this computer.").arg(program);

@@ -7,12 +7,24 @@
 #include <QStringList>
 #include <functional>
 
+class QProcess;
+
 struct HelperResult {
     bool ok = false;
     QByteArray output;  // standard output
     QByteArray log;     // standard error: messages and reports such as loudness figures
     QString problem;    // "" when ok; else the helper's last line of complaint
 };
+
+// A path as an argument that the helper can never read as an option: an
+// absolute path, after ffmpeg's "file:" for ffmpeg and ffprobe, which also
+// keeps a name such as "concat:x" from being read as another protocol.
+QString media_file_argument(const QString& path);
+QString plain_file_argument(const QString& path);
+
+// Makes the helper end when this process ends (a killed tool leaves no
+// converter running). Call before process.start().
+void end_with_this_process(QProcess& process);
 
 // onLine, when given, receives each line of standard output as it arrives
 // (ffmpeg's -progress report), and output is then left empty.

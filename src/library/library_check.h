@@ -7,8 +7,10 @@
 #include <QStringList>
 #include <functional>
 
-// One plain sentence per problem; empty when the library is sound.
-// progress receives 0..1 as the clips are checked. A clip file the folder
-// lacks is looked for in moreFolders, as the program does.
+// One plain sentence per problem, each clip named by its title and file
+// name; empty when the library is sound. progress receives 0..1 as the clips
+// are checked. A clip file the folder lacks is looked for in moreFolders, as
+// the program does. The program's own files are looked for in programFolder
+// unless it is "". A change left half done is first put back (and told).
 QStringList check_library(const QString& folder, const std::function<void(double)>& progress = {},
-                          const QStringList& moreFolders = {});
+                          const QStringList& moreFolders = {}, const QString& programFolder = {});

@@ -23,7 +23,7 @@ VideoFacts probe_video(const QString& path)
     VideoFacts facts;
     const HelperResult probe = run_helper(
         QStringLiteral("ffprobe"),
-        {"-v", "error", "-of", "json", "-show_streams", "-show_format", path});
+        {"-v", "error", "-of", "json", "-show_streams", "-show_format", media_file_argument(path)});
     if (!probe.ok)
         return facts;
     const QJsonObject root = QJsonDocument::fromJson(probe.output).object();

@@ -1,5 +1,6 @@
 #include "library/voice_recorder.h"
 
+#include "library/helper_program.h"
 #include "library/spoken_name.h"
 #include "library/wav_check.h"
 
@@ -42,13 +43,14 @@ QString VoiceRecorder::start(const QString& wavPath)
     QFile::remove(path_);
     stopping_ = false;
     hearing_ = false;
+    end_with_this_process(process_);
     // The progress report on standard output tells when sound begins to arrive.
     process_.start(QStringLiteral("ffmpeg"),
                    QStringList{"-hide_banner", "-nostats", "-v", "error", "-y", "-progress", "pipe:1",
                                "-stats_period", "0.1"}
                        + input_
                        + QStringList{"-t", QString::number(LongestSeconds), "-ac", "1", "-ar", "44100", "-c:a",
-                                     "pcm_s16le", path_});
+                                     "pcm_s16le", media_file_argument(path_)});
     if (!process_.waitForStarted(5000))
         return QStringLiteral("Recording needs ffmpeg, which is not installed on this computer.");
     return {};

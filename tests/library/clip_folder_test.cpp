@@ -1,4 +1,5 @@
 #include "library/clip_folder.h"
+#include "library/unfinished_change.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,6 +38,36 @@ TEST(ClipFolder, AccountFolderGetsItsOwnListBeforeTheFirstChange)
     ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
     EXPECT_EQ(copied.readAll(), "dog,animals,Dog,,\r\n");
     EXPECT_TRUE(copied.permissions() & QFile::WriteOwner);
+}
+
+QByteArray read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+// As the program finds folders at start-up: a list set aside whose
+// replacement never arrived comes back; one replaced stays new; a change
+// its journal shows unfinished is undone whole.
+TEST(UnfinishedChange, ListsLeftHalfChangedArePutBack)
+{
+    QTemporaryDir scratch;
+    const QDir folder(scratch.path());
+    write(folder.filePath("aobj_sqr.seq.replaced"), "old r");
+    write(folder.filePath("aobj_sqc.seq"), "new c");
+    write(folder.filePath("aobj_sqc.seq.replaced"), "old c");
+    write(folder.filePath("aobj_sqa.seq"), "old a");
+    undo_unfinished_changes({scratch.path() + '/'});
+    EXPECT_EQ(read(folder.filePath("aobj_sqr.seq")), "old r");
+    EXPECT_EQ(read(folder.filePath("aobj_sqc.seq")), "new c");
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden).join(' '), "aobj_sqa.seq aobj_sqc.seq aobj_sqr.seq");
+
+    write(folder.filePath("aobj_sqc.seq.replaced"), "old c");
+    write(folder.filePath("dog.mpg"), "clip");
+    write(change_journal(folder.path()), "+ dog.mpg\n= aobj_sqc.seq\n= aobj_sqa.seq\n");
+    undo_unfinished_changes({scratch.path() + '/'});
+    EXPECT_EQ(read(folder.filePath("aobj_sqc.seq")), "old c");
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden).join(' '), "aobj_sqa.seq aobj_sqc.seq aobj_sqr.seq");
 }
 
 }  // namespace

@@ -116,10 +116,37 @@ TEST(ClipLibrary, SilentVideoStartsANewFolderThatChecksSoundAndEachDamageIsFound
     const QString problems = check_library(folder.path()).join("\n");
     EXPECT_TRUE(problems.contains("missing bus_first.jpg")) << problems.toStdString();
     EXPECT_TRUE(problems.contains("bus_last.jpg does not show the last picture")) << problems.toStdString();
-    EXPECT_TRUE(problems.contains("\"ghost\" is listed in aobj_sqa.seq but not in")) << problems.toStdString();
+    EXPECT_TRUE(problems.contains("Clip \"Ghost\" (ghost) is listed in aobj_sqa.seq but not in")) << problems.toStdString();
     EXPECT_TRUE(problems.contains("missing ghost.mpg, ghost_first.jpg")) << problems.toStdString();
     EXPECT_TRUE(problems.contains(folder.filePath(".adding-clip-Xy12ab") + "\" was left by adding a clip"))
         << problems.toStdString();
+}
+
+// A demo clip whose video was cut to its first 20 kB (its last still may
+// still match), a clip's files no list names, and a folder taken for the
+// program's own that lacks them: each is named, the clip by its title.
+TEST(ClipLibrary, CheckNamesAClipCutShortFilesNoListNamesAndMissingProgramFiles)
+{
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    const QDir demo(qEnvironmentVariable("FLICKERBOX_PROGRAM_DIR"));
+    for (const QString& suffix : clip_file_suffixes())
+        ASSERT_TRUE(QFile::copy(demo.filePath("bus_road" + suffix), folder.filePath("bus_road" + suffix)));
+    ASSERT_TRUE(QFile::copy(demo.filePath("cat_sofa.mpg"), folder.filePath("cat_sofa.mpg")));
+    for (const QString& list : sequence_file_names()) {
+        QFile file(folder.filePath(list));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("bus_road,vehicles,\"Bus on the road\",6,\"\"\r\n");
+    }
+    EXPECT_EQ(check_library(folder.path()).join("\n").toStdString(), "No clip list names the clip files "
+              "cat_sofa.mpg in \"" + dir.path().toStdString() + "\" (left by an add that did not finish, or "
+              "copied in by hand); add the video again, or delete them.");
+
+    QFile::resize(folder.filePath("bus_road.mpg"), 20000);
+    const QString problems = check_library(folder.path(), {}, {}, folder.path()).join("\n");
+    EXPECT_TRUE(problems.contains("Clip \"Bus on the road\" (bus_road): the video bus_road.mpg stops after 0.3 of "
+                                  "its 6.0 seconds")) << problems.toStdString();
+    EXPECT_TRUE(problems.contains("aobj_tv.jpg is missing")) << problems.toStdString();
 }
 
 TEST(ClipLibrary, BadInputGetsAPlainMessageAndChangesNothing)

@@ -181,7 +181,7 @@ void ClipLibraryWindow::checkLibrary()
                 if (bar)
                     bar->setValue(int(fraction * 100));
             });
-        }, folder.more_folders());
+        }, folder.more_folders(), folder.program_folder());
     }, [this, problems] {
         problems_->clear();
         problems_->addItems(*problems);

@@ -21,6 +21,11 @@ void say(const QString& text, FILE* to = stdout)
     std::fprintf(to, "%s\n", text.toLocal8Bit().constData());
 }
 
+void tell_waiting(const QString& message)
+{
+    say(message, stderr);
+}
+
 // A folder given as the video stands for every file in it, in name order.
 QStringList videos_from(const QStringList& arguments)
 {
@@ -53,7 +58,7 @@ int add(const QCommandLineParser& options, const ClipFolder& folder, const QStri
             "each file's name becomes its title).", stderr);
         return BadUsage;
     }
-    const QString unprepared = folder.prepare_for_changes();
+    const QString unprepared = folder.prepare_for_changes(tell_waiting);
     if (!unprepared.isEmpty()) {
         say(unprepared, stderr);
         return Failure;
@@ -68,14 +73,19 @@ int add(const QCommandLineParser& options, const ClipFolder& folder, const QStri
         clip.labelPicture = options.value("label");
         clip.voiceRecording = options.value("voice");
         clip.trim = {options.value("start").toDouble(), options.value("end").toDouble()};
-        const AddedClip added = add_clip(folder.path(), clip, [&](double fraction, const QString& step) {
-            bar.show(fraction, QFileInfo(video).fileName() + ": " + step);
-        });
+        const QString file = QFileInfo(video).fileName();
+        const AddedClip added = add_clip(
+            folder.path(), clip, [&](double fraction, const QString& step) { bar.show(fraction, file + ": " + step); },
+            [&](const QString& message) {
+                bar.finish();
+                say(message, stderr);
+            });
         bar.finish();
         for (const QString& note : added.notes)
-            say(QFileInfo(video).fileName() + ": " + note, stderr);
+            say(file + ": " + note, stderr);
         if (added.name.isEmpty()) {
-            say(added.problem, stderr);
+            // With several videos, which one each problem is about.
+            say(videos.size() > 1 ? file + ": " + added.problem : added.problem, stderr);
             ++failures;
         } else {
             say(added.name);
@@ -91,14 +101,14 @@ int remove(const ClipFolder& folder, const QStringList& names)
         say("remove needs the name of the clip (see \"list\").", stderr);
         return BadUsage;
     }
-    const QString unprepared = folder.prepare_for_changes();
+    const QString unprepared = folder.prepare_for_changes(tell_waiting);
     if (!unprepared.isEmpty()) {
         say(unprepared, stderr);
         return Failure;
     }
     int failures = 0;
     for (const QString& name : names) {
-        const QString problem = remove_clip(folder.path(), name);
+        const QString problem = remove_clip(folder.path(), name, tell_waiting);
         if (!problem.isEmpty()) {
             say(problem, stderr);
             ++failures;
@@ -121,7 +131,8 @@ int check(const ClipFolder& folder)
 {
     ProgressBar bar;
     const QStringList problems = check_library(
-        folder.listing_folder(), [&](double f) { bar.show(f, "Checking the clips"); }, folder.more_folders());
+        folder.listing_folder(), [&](double f) { bar.show(f, "Checking the clips"); }, folder.more_folders(),
+        folder.program_folder());
     bar.finish();
     for (const QString& problem : problems)
         say(problem);
