@@ -20,8 +20,6 @@
 namespace {
 
 constexpr int StillQuality = 92;
-// Shorter than this, a "video" is a single picture or nothing a learner could see.
-constexpr double ShortestClip = 0.5;
 
 // The three files as they are now; a missing file counts as empty, so a new
 // folder can be started from nothing.
@@ -88,10 +86,9 @@ QString check_request(const QDir& folder, const NewClip& clip, const VideoFacts&
     if (facts.seconds < ShortestClip)
         return QStringLiteral("\"%1\" is a single picture or too short to be a clip. Please choose a video.")
             .arg(clip.video);
-    const double end = clip.trim.end > 0 ? clip.trim.end : facts.seconds;
-    if (clip.trim.start < 0 || clip.trim.start >= facts.seconds || end - clip.trim.start < ShortestClip)
-        return QStringLiteral("The start and end times leave less than half a second of the video "
-                              "(it lasts %1 seconds).").arg(facts.seconds, 0, 'f', 1);
+    const PartCheck part = check_part(clip.trim, facts.seconds);
+    if (!part.problem.isEmpty())
+        return part.problem;
     if (!clip.labelPicture.isEmpty() && QImageReader(clip.labelPicture).read().isNull())
         return QStringLiteral("\"%1\" is not a picture this computer can read.").arg(clip.labelPicture);
     return {};
@@ -192,9 +189,8 @@ AddedClip add_clip(const QString& folderPath, const NewClip& clip, const Library
     added.problem = make_clip_files(clip, facts, title.title, folder, QDir(scratch.path()), name, progress);
     if (!added.problem.isEmpty())
         return added;
-    const double end = clip.trim.end > 0 ? std::min(clip.trim.end, facts.seconds) : facts.seconds;
-    const QByteArray record =
-        sequence_record(name, clip.category, title.title, int(std::lround(end - clip.trim.start)));
+    const QByteArray record = sequence_record(name, clip.category, title.title,
+                                              int(std::lround(part_end(clip.trim, facts.seconds) - clip.trim.start)));
     std::random_device seed;
     std::mt19937 random(seed());
     insert_record(lines[0], random_place(lines[0], random), record);
