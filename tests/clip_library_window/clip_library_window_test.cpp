@@ -175,8 +175,8 @@ TEST(WindowDialogs, ChooserOpensInVideosOnlyWhenThereIsSuchAFolder)
         qputenv("XDG_CONFIG_HOME", oldConfig);
     else
         qunsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(withoutVideos, home.path());
-    EXPECT_EQ(withVideos, home.path() + "/Videos");
+    EXPECT_EQ(withoutVideos.toStdString(), home.path().toStdString());
+    EXPECT_EQ(withVideos.toStdString(), (home.path() + "/Videos").toStdString());
 }
 
 TEST(RecordVoiceDialog, RecordsUntilStoppedThenOffersTheRecording)
