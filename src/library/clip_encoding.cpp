@@ -9,27 +9,47 @@
 namespace {
 
 constexpr int LargestSide = 720;
+// Of the work, the part taken by measuring the sound (reading it once).
+constexpr double MeasuringShare = 0.2;
 
-QStringList trim_arguments(const ClipTrim& trim, const QString& source)
+// Seeking on the input decodes from the key picture before the start and
+// drops what comes earlier, so the clip starts on the chosen picture.
+QStringList input_from(const ClipTrim& trim, const QString& source)
 {
     QStringList args;
     if (trim.start > 0)
         args << "-ss" << QString::number(trim.start, 'f', 3);
-    args << "-i" << media_file_argument(source);
-    if (trim.end > trim.start)
-        args << "-t" << QString::number(trim.end - trim.start, 'f', 3);
-    return args;
+    return args << "-i" << media_file_argument(source);
+}
+
+// An output option, so it limits what is written and not a later input.
+QStringList output_until(const ClipTrim& trim)
+{
+    if (trim.end <= 0)
+        return {};
+    return {"-t", QString::number(trim.end - trim.start, 'f', 3)};
+}
+
+// Runs ffmpeg with its -progress report turned into 0..1 of `seconds`.
+HelperResult run_ffmpeg(const QStringList& args, double seconds, const std::function<void(double)>& progress)
+{
+    return run_helper(QStringLiteral("ffmpeg"), QStringList{"-progress", "pipe:1"} + args, [&](const QByteArray& line) {
+        if (line.startsWith("out_time_us="))
+            progress(std::clamp(line.mid(12).toDouble() / 1e6 / seconds, 0.0, 1.0));
+    });
 }
 
 // First of two passes: ffmpeg measures the sound, so the second can level it
-// in one even step instead of riding the volume up and down.
-QString loudness_filter(const QString& source, const ClipTrim& trim)
+// in one even step instead of riding the volume up and down. Measuring a long
+// part takes a while, so it reports its progress too.
+QString loudness_filter(const QString& source, const ClipTrim& trim, double seconds,
+                        const std::function<void(double)>& progress)
 {
     const QString target = QStringLiteral("I=%1:TP=-2:LRA=11").arg(ClipLoudness);
     QStringList args = {"-hide_banner", "-nostats"};
-    args << trim_arguments(trim, source)
+    args << input_from(trim, source) << output_until(trim)
          << "-vn" << "-af" << "loudnorm=" + target + ":print_format=json" << "-f" << "null" << "-";
-    const HelperResult measured = run_helper(QStringLiteral("ffmpeg"), args);
+    const HelperResult measured = run_ffmpeg(args, seconds, progress);
     const qsizetype open = measured.log.lastIndexOf('{');
     const QJsonObject m =
         QJsonDocument::fromJson(measured.log.mid(open, measured.log.lastIndexOf('}') - open + 1)).object();
@@ -66,12 +86,14 @@ int clip_frame_rate(double sourceRate)
 QString encode_clip(const QString& source, const VideoFacts& facts, const ClipTrim& trim,
                     const QString& mpgPath, const std::function<void(double)>& progress)
 {
-    const double seconds = std::max(0.1, (trim.end > trim.start ? trim.end : facts.seconds) - trim.start);
-    const QString sound = facts.hasSound ? loudness_filter(source, trim) : QString();
-    progress(0.2);
+    const double seconds = std::max(0.1, part_end(trim, facts.seconds) - trim.start);
+    const QString sound = facts.hasSound
+                              ? loudness_filter(source, trim, seconds, [&](double f) { progress(MeasuringShare * f); })
+                              : QString();
+    progress(MeasuringShare);
 
     QStringList args = {"-hide_banner", "-nostats", "-v", "error", "-y"};
-    args << trim_arguments(trim, source);
+    args << input_from(trim, source);
     if (!facts.hasSound)  // a silent track keeps every clip alike for the player
         args << "-f" << "lavfi" << "-i" << "anullsrc=r=48000:cl=stereo" << "-shortest";
     args << "-map" << "0:v:0" << "-map" << (facts.hasSound ? "0:a:0" : "1:a:0")
@@ -80,10 +102,9 @@ QString encode_clip(const QString& source, const VideoFacts& facts, const ClipTr
          << "-c:a" << "mp2" << "-b:a" << "192k" << "-ar" << "48000" << "-ac" << "2";
     if (facts.hasSound)
         args << "-af" << sound;
-    args << "-f" << "vob" << "-progress" << "pipe:1" << media_file_argument(mpgPath);
-    const HelperResult encoded = run_helper(QStringLiteral("ffmpeg"), args, [&](const QByteArray& line) {
-        if (line.startsWith("out_time_us="))
-            progress(0.2 + 0.8 * std::clamp(line.mid(12).toDouble() / 1e6 / seconds, 0.0, 1.0));
+    args << output_until(trim) << "-f" << "vob" << media_file_argument(mpgPath);
+    const HelperResult encoded = run_ffmpeg(args, seconds, [&](double f) {
+        progress(MeasuringShare + (1 - MeasuringShare) * f);
     });
     if (!encoded.ok)
         return encoded.problem;

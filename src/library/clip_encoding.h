@@ -4,15 +4,11 @@
 // (the proportions kept), 25 or 30 pictures a second, and MPEG audio whose
 // loudness is evened out so that no clip startles the learner.
 
+#include "library/clip_part.h"
 #include "library/video_probe.h"
 
 #include <QString>
 #include <functional>
-
-struct ClipTrim {
-    double start = 0;  // seconds into the source
-    double end = 0;    // seconds into the source; 0 for its end
-};
 
 // The loudness every added clip is brought to (EBU R128 integrated, LUFS):
 // within the range of the demo clips, so no clip stands out.

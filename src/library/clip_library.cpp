@@ -24,8 +24,6 @@ namespace {
 constexpr int StillQuality = 92;
 // The clip's files are made under this name and given their own on the way in.
 const QString ScratchName = QStringLiteral("clip");
-// Shorter than this, a "video" is a single picture or nothing a learner could see.
-constexpr double ShortestClip = 0.5;
 
 // The three files as they are now; a missing file counts as empty, so a new
 // folder can be started from nothing.
@@ -118,10 +116,9 @@ QString check_request(const QDir& folder, const NewClip& clip, const VideoFacts&
     if (facts.seconds < ShortestClip)
         return QStringLiteral("\"%1\" is a single picture or too short to be a clip. Please choose a video.")
             .arg(clip.video);
-    const double end = clip.trim.end > 0 ? clip.trim.end : facts.seconds;
-    if (clip.trim.start < 0 || clip.trim.start >= facts.seconds || end - clip.trim.start < ShortestClip)
-        return QStringLiteral("The start and end times leave less than half a second of the video "
-                              "(it lasts %1 seconds).").arg(facts.seconds, 0, 'f', 1);
+    const PartCheck part = check_part(clip.trim, facts.seconds);
+    if (!part.problem.isEmpty())
+        return part.problem;
     if (!clip.labelPicture.isEmpty() && QImageReader(clip.labelPicture).read().isNull())
         return QStringLiteral("\"%1\" is not a picture this computer can read.").arg(clip.labelPicture);
     return {};
@@ -274,8 +271,7 @@ AddedClip add_clip(const QString& folderPath, const NewClip& clip, const Library
         added.problem = disk_full_message(folder.path());
     if (!added.problem.isEmpty())
         return added;
-    const double end = clip.trim.end > 0 ? std::min(clip.trim.end, facts.seconds) : facts.seconds;
-    added.problem = record_clip(folder, clip, title.title, end - clip.trim.start, scratch.path(), waiting, added);
+    added.problem = record_clip(folder, clip, title.title, part_end(clip.trim, facts.seconds) - clip.trim.start, scratch.path(), waiting, added);
     progress(1, QStringLiteral("Done"));
     return added;
 }

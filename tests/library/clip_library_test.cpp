@@ -175,7 +175,7 @@ TEST(ClipLibrary, BadInputGetsAPlainMessageAndChangesNothing)
         {"unknown category", {video, "Dog", "Animals", {}, {}, {}}, "not one of the categories"},
         {"label not a picture", {video, "Dog", "animals", work.filePath("notes.mp4"), {}, {}}, "not a picture"},
         {"voice not a sound", {video, "Dog", "animals", {}, work.filePath("notes.mp4"), {}}, "recording"},
-        {"trim past the end", {video, "Dog", "animals", {}, {}, {5, 6}}, "start and end"},
+        {"trim past the end", {video, "Dog", "animals", {}, {}, {5, 6}}, "The clip cannot start at 0:05"},
     };
     for (const auto& c : cases) {
         const AddedClip added = add_clip(folder.path(), c.clip);

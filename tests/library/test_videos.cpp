@@ -1,6 +1,7 @@
 #include "test_videos.h"
 
 #include "library/clip_library.h"
+#include "library/sequence_lines.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -44,4 +45,16 @@ void copy_demo_sequence_files(const QDir& into)
     for (const QString& name : sequence_file_names())
         if (!QFile::copy(demo.filePath(name), into.filePath(name)))
             throw std::runtime_error("the demo library has not been built");
+}
+
+void write_clip_lists(const QDir& into, const QStringList& names)
+{
+    QByteArray records;
+    for (const QString& name : names)
+        records += sequence_record(name, "animals", name + " title", 3);
+    for (const QString& file : sequence_file_names()) {
+        QFile out(into.filePath(file));
+        if (!out.open(QIODevice::WriteOnly) || out.write(records) != records.size())
+            throw std::runtime_error("a clip list could not be written");
+    }
 }

@@ -15,3 +15,7 @@ QMap<QString, QByteArray> folder_contents(const QDir& folder);
 
 // Copies the three sequence files of the built demo library into `into`.
 void copy_demo_sequence_files(const QDir& into);
+
+// Three sequence files in `into` listing clips "<name>" (category animals,
+// title "<name> title") whose files are not there.
+void write_clip_lists(const QDir& into, const QStringList& names);

@@ -2,6 +2,8 @@
 
 #include "library/end_stills.h"
 #include "library/label_card.h"
+#include "library/video_probe.h"
+#include "part_chooser.h"
 #include "state/globvars.h"
 #include "window_dialogs.h"
 
@@ -56,15 +58,11 @@ AddClipDialog::AddClipDialog(WindowDialogs& dialogs, const QString& recordingPat
     QPushButton* voice = chooser_row(form, QStringLiteral("Spoken name (optional):"),
                                      QStringLiteral("Choose recording…"), voiceName_, record);
 
-    stillPreview_ = new QLabel;
-    stillPreview_->setFixedSize(StillWidth, StillHeight);
-    stillPreview_->setStyleSheet(QStringLiteral("background: black"));
+    part_ = new PartChooser;
+    form->addRow(QStringLiteral("Part to keep:"), part_);
     labelPreview_ = new QLabel;
     labelPreview_->setFixedSize(LabelWidth, LabelHeight);
-    auto* previews = new QHBoxLayout;
-    previews->addWidget(stillPreview_);
-    previews->addWidget(labelPreview_, 0, Qt::AlignTop);
-    form->addRow(QStringLiteral("Preview:"), previews);
+    form->addRow(QStringLiteral("Label card:"), labelPreview_);
 
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
     buttons_->button(QDialogButtonBox::Save)->setEnabled(false);
@@ -76,6 +74,7 @@ AddClipDialog::AddClipDialog(WindowDialogs& dialogs, const QString& recordingPat
     connect(picture, &QPushButton::clicked, this, &AddClipDialog::choosePicture);
     connect(voice, &QPushButton::clicked, this, &AddClipDialog::chooseVoice);
     connect(record, &QPushButton::clicked, this, &AddClipDialog::recordVoice);
+    connect(part_, &PartChooser::changed, this, &AddClipDialog::updatePreview);
     connect(title_, &QLineEdit::textChanged, this, &AddClipDialog::updatePreview);
     connect(category_, &QComboBox::currentTextChanged, this, &AddClipDialog::updatePreview);
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -95,18 +94,18 @@ QString AddClipDialog::askFor(const QString& caption, const QString& filter, con
 
 void AddClipDialog::chooseVideo()
 {
-    QImage still;
+    VideoFacts facts;
     const QString path = askFor(QStringLiteral("Choose a video"),
                                 QStringLiteral("Videos (*.mp4 *.m4v *.mov *.webm *.mkv *.avi *.mpg *.mpeg *.3gp);;All files (*)"),
                                 QStringLiteral("video"), [&](const QString& p) {
-                                    still = preview_still(p, 0);
-                                    return !still.isNull();
+                                    facts = probe_video(p);
+                                    return facts.hasPictures && !preview_still(p, 0).isNull();
                                 });
     if (path.isEmpty())
         return;
     clip_.video = path;
     videoName_->setText(QFileInfo(path).fileName());
-    stillPreview_->setPixmap(QPixmap::fromImage(still));
+    part_->setVideo(path, facts);
     if (title_->text().isEmpty())
         title_->setFocus();
     updatePreview();
@@ -151,6 +150,8 @@ void AddClipDialog::updatePreview()
 {
     clip_.title = title_->text();
     clip_.category = category_->currentText();
+    clip_.trim = part_->trim();
     labelPreview_->setPixmap(QPixmap::fromImage(make_label_card(clip_.title.simplified(), labelPicture_)));
-    buttons_->button(QDialogButtonBox::Save)->setEnabled(!clip_.video.isEmpty() && !clip_.title.trimmed().isEmpty());
+    buttons_->button(QDialogButtonBox::Save)->setEnabled(!clip_.video.isEmpty() && !clip_.title.trimmed().isEmpty()
+                                                         && part_->problem().isEmpty());
 }

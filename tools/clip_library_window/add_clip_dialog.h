@@ -1,7 +1,8 @@
 #pragma once
-// "Add clip…": the adult picks a video, types its title, picks a category
-// and may pick a label picture and a recording of the name; the first still
-// and the label card are previewed before anything is saved.
+// "Add clip…": the adult picks a video and the part of it to keep, types its
+// title, picks a category and may pick a label picture and a recording of the
+// name; the first and last pictures and the label card are previewed before
+// anything is saved.
 
 #include "library/clip_library.h"
 
@@ -13,6 +14,7 @@ class QComboBox;
 class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
+class PartChooser;
 class WindowDialogs;
 
 class AddClipDialog : public QDialog {
@@ -43,7 +45,7 @@ private:
     QLabel* voiceName_;
     QLineEdit* title_;
     QComboBox* category_;
-    QLabel* stillPreview_;
+    PartChooser* part_;
     QLabel* labelPreview_;
     QDialogButtonBox* buttons_;
 };

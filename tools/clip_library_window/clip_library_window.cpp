@@ -10,7 +10,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -32,9 +32,11 @@ ClipLibraryWindow::ClipLibraryWindow(const ClipFolder& folder, WindowDialogs& di
     table_->verticalHeader()->setDefaultSectionSize(52);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setColumnWidth(1, 260);
+    // Tab leaves the list for the buttons: arrows move between its clips.
+    table_->setTabKeyNavigation(false);
 
     auto* buttons = new QHBoxLayout;
-    for (const QString& text : {QStringLiteral("Add clip…"), QStringLiteral("Remove"), QStringLiteral("Check library")}) {
+    for (const QString& text : {QStringLiteral("&Add clip…"), QStringLiteral("&Remove"), QStringLiteral("&Check library")}) {
         auto* button = new QPushButton(text);
         buttons->addWidget(button);
         buttons_ << button;
@@ -49,7 +51,13 @@ ClipLibraryWindow::ClipLibraryWindow(const ClipFolder& folder, WindowDialogs& di
     progress_ = new QProgressBar;
     progress_->setRange(0, 100);
     progress_->hide();
-    problems_ = new QListWidget;
+    // Long findings wrap: the adult reads them without scrolling sideways.
+    problems_ = new QPlainTextEdit;
+    problems_->setObjectName(QStringLiteral("problems"));
+    problems_->setReadOnly(true);
+    problems_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    problems_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    problems_->setTabChangesFocus(true);
     problems_->hide();
 
     auto* layout = new QVBoxLayout(this);
@@ -184,7 +192,8 @@ void ClipLibraryWindow::checkLibrary()
         }, folder.more_folders(), folder.program_folder());
     }, [this, problems] {
         problems_->clear();
-        problems_->addItems(*problems);
+        for (const QString& problem : *problems)
+            problems_->appendPlainText(problem);
         problems_->setVisible(!problems->isEmpty());
         status_->setText(problems->isEmpty()
                              ? QStringLiteral("The library is in good order: every clip has its files and they all play.")

@@ -10,7 +10,7 @@
 #include <functional>
 
 class QLabel;
-class QListWidget;
+class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
@@ -45,7 +45,7 @@ private:
     ClipFolder folder_;
     WindowDialogs& dialogs_;
     QTableWidget* table_;
-    QListWidget* problems_;
+    QPlainTextEdit* problems_;
     QLabel* status_;
     QProgressBar* progress_;
     QList<QPushButton*> buttons_;

@@ -3,15 +3,23 @@
 #include "library/voice_recorder.h"
 #include "record_voice_dialog.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
 
+QString chooser_start_folder()
+{
+    // Phones and cameras copy into Videos; start where people look. A folder
+    // that is not there would be typed into the name box instead.
+    const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    return QFileInfo(videos).isDir() ? videos : QDir::homePath();
+}
+
 QString QtWindowDialogs::chooseFile(QWidget* parent, const QString& caption, const QString& filter)
 {
-    // Phones and cameras copy into Videos or Pictures; start where people look.
-    const QString start = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
-    return QFileDialog::getOpenFileName(parent, caption, start, filter);
+    return QFileDialog::getOpenFileName(parent, caption, chooser_start_folder(), filter);
 }
 
 bool QtWindowDialogs::confirm(QWidget* parent, const QString& question)

@@ -18,6 +18,9 @@ public:
     virtual bool recordVoice(QWidget* parent, const QString& title, const QString& wavPath) = 0;
 };
 
+// Where the file choosers open: the Videos folder, or home when there is none.
+QString chooser_start_folder();
+
 class QtWindowDialogs : public WindowDialogs {
 public:
     QString chooseFile(QWidget* parent, const QString& caption, const QString& filter) override;

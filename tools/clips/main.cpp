@@ -3,6 +3,7 @@
 #include "library/clip_folder.h"
 #include "library/clip_library.h"
 #include "library/library_check.h"
+#include "library/video_probe.h"
 #include "progress_bar.h"
 
 #include <QCommandLineParser>
@@ -49,6 +50,40 @@ QString title_from_file_name(const QString& path)
     return title.simplified();
 }
 
+// The time of --from or --to, in seconds (0 when not given); false, with a
+// message, when it is not a time.
+bool read_time(const QCommandLineParser& options, const QString& option, double& seconds)
+{
+    seconds = 0;
+    if (!options.isSet(option))
+        return true;
+    const std::optional<double> time = parse_clip_time(options.value(option));
+    if (!time) {
+        say(QStringLiteral("--%1 \"%2\" is not a time. Write seconds (such as 75) or minutes and seconds "
+                           "(such as 1:15).").arg(option, options.value(option)), stderr);
+        return false;
+    }
+    seconds = *time;
+    return true;
+}
+
+// The part of the video to keep: refused before any work when it cannot be a
+// clip, and a long video is turned down with the options that choose a part.
+bool part_fits(const QString& video, const ClipTrim& trim)
+{
+    const VideoFacts facts = probe_video(video);
+    if (!facts.hasPictures || facts.seconds < ShortestClip)
+        return true;  // the add says what is wrong with the file
+    const PartCheck part = check_part(trim, facts.seconds);
+    if (part.problem.isEmpty())
+        return true;
+    say(QFileInfo(video).fileName() + ": " + part.problem, stderr);
+    if (part.tooLong)
+        say(QStringLiteral("Give the part with --from and --to (seconds or minutes:seconds), "
+                           "for example --from 0:10 --to 0:25."), stderr);
+    return false;
+}
+
 int add(const QCommandLineParser& options, const ClipFolder& folder, const QStringList& arguments)
 {
     const QStringList videos = videos_from(arguments);
@@ -56,6 +91,13 @@ int add(const QCommandLineParser& options, const ClipFolder& folder, const QStri
         || (videos.size() == 1 && options.value("title").isEmpty())) {
         say("add needs --title, --category and a video (with several videos, --title may be left out: "
             "each file's name becomes its title).", stderr);
+        return BadUsage;
+    }
+    ClipTrim trim;
+    if (!read_time(options, "from", trim.start) || !read_time(options, "to", trim.end))
+        return BadUsage;
+    if (options.isSet("to") && trim.end <= trim.start) {
+        say("--to must come after --from (or after the start of the video).", stderr);
         return BadUsage;
     }
     const QString unprepared = folder.prepare_for_changes(tell_waiting);
@@ -72,7 +114,11 @@ int add(const QCommandLineParser& options, const ClipFolder& folder, const QStri
         clip.category = options.value("category");
         clip.labelPicture = options.value("label");
         clip.voiceRecording = options.value("voice");
-        clip.trim = {options.value("start").toDouble(), options.value("end").toDouble()};
+        clip.trim = trim;
+        if (!part_fits(video, trim)) {
+            ++failures;
+            continue;
+        }
         const QString file = QFileInfo(video).fileName();
         const AddedClip added = add_clip(
             folder.path(), clip, [&](double fraction, const QString& step) { bar.show(fraction, file + ": " + step); },
@@ -152,7 +198,7 @@ int main(int argc, char* argv[])
     QCommandLineParser options;
     options.setApplicationDescription(
         "Adds, removes, lists and checks the program's clips.\n"
-        "  add --title TITLE --category KEY [--label PICTURE] [--voice WAV] VIDEO...\n"
+        "  add --title TITLE --category KEY [--from TIME] [--to TIME] [--label PICTURE] [--voice WAV] VIDEO...\n"
         "  remove NAME...\n  list\n  check");
     options.addHelpOption();
     options.addOptions({
@@ -163,8 +209,9 @@ int main(int argc, char* argv[])
          "KEY"},
         {"label", "A picture for the label card (otherwise one is drawn from the title).", "PICTURE"},
         {"voice", "A WAV recording of the clip's name (otherwise the title is spoken).", "WAV"},
-        {"start", "Where the clip starts in the video, in seconds.", "SECONDS"},
-        {"end", "Where the clip ends in the video, in seconds.", "SECONDS"},
+        {"from", "Where the clip starts in the video: seconds (75) or minutes:seconds (1:15).", "TIME"},
+        {"to", "Where the clip ends in the video (its end if left out). A clip lasts at most 2 minutes.",
+         "TIME"},
     });
     options.addPositionalArgument("command", "add, remove, list or check");
     if (!options.parse(app.arguments())) {

@@ -1,7 +1,10 @@
 #pragma once
-// A one-line progress bar on the terminal for long work; silent when the
-// output goes to a file or another program.
+// Progress of long work: a one-line bar on a terminal; when the output goes
+// to a file or another program, a plain line now and then once the work has
+// lasted a while, so a long conversion never looks stuck and a short one
+// adds nothing to a script's log.
 
+#include <QElapsedTimer>
 #include <QString>
 
 class ProgressBar {
@@ -14,4 +17,5 @@ public:
 private:
     bool onTerminal_;
     int lastShown_ = -1;
+    QElapsedTimer sinceLine_;  // since the work began or the last plain line
 };
