@@ -112,9 +112,9 @@ double cpuPercentOver(qint64 pid, int seconds)
 
 // (b) CPU of the program while it waits for the learner. Prompting is paced
 // by the press's calibration, so it is measured with a real one.
-void cpuWhileWaiting(int device, int prompt, double press = 1)
+void cpuWhileWaiting(int device, int prompt, double pressCount = 1)
 {
-    ProgramDriver d({.device = device, .size = 1, .prompt = prompt, .press = press});
+    ProgramDriver d({.device = device, .size = 1, .prompt = prompt, .press = pressCount});
     if (!d.startPlayback() || !waitForFirstStill(d, 1))
         return (void)std::printf("cpu: playback did not start\n");
     const double wait1 = cpuPercentOver(d.pid(), measureSeconds);
@@ -128,7 +128,7 @@ void cpuWhileWaiting(int device, int prompt, double press = 1)
     if (d.pressUntil(press, [&](const QImage& s) { return !d.handAtRest(s); }) && waitForLastStill(d, 1))
         wait2 = cpuPercentOver(d.pid(), measureSeconds);
     std::printf("(b) CPU while waiting, %s, prompting every %d s (0: off), press count %g: wait 1 %.2f %%, "
-                "wait 2 %.2f %% of a core\n", device == 7 ? "space bar" : "mouse", prompt, press, wait1, wait2);
+                "wait 2 %.2f %% of a core\n", device == 7 ? "space bar" : "mouse", prompt, pressCount, wait1, wait2);
 }
 
 // (c) From the hand at rest again to the first clip frame unlike the first
