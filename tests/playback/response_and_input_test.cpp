@@ -12,7 +12,6 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
-#include <numeric>
 
 namespace {
 
@@ -177,13 +176,10 @@ TEST_F(PlaybackTest, ACalibrationThatSlippedThroughStillKeepsEachAnimationWithin
     pace = [&](double count) { counts.push_back(count); };
     ASSERT_TRUE(run({{[&] { return inWait(1); }, [&] { click(&window->pictures().Background); }},
                      {[&] { return inWait(2); }, [&] { key(Qt::Key_Escape); }}}));
-    // The label's wipe, one delay for each of its 120 columns, then the press.
+    // The label's wipe, one delay for each of its 120 columns, then the press's 70.
     ASSERT_EQ(counts.size(), 120u + 70u);
-    auto seconds = [&](size_t from, size_t to) {
-        return std::accumulate(counts.begin() + from, counts.begin() + to, 0.0) * kill_time_seconds_per_pass();
-    };
-    EXPECT_LE(seconds(0, 120), LongestAnimationSeconds * 1.001);
-    EXPECT_LE(seconds(120, 190), LongestAnimationSeconds * 1.001);
+    EXPECT_LE(counts.front() * 120 * kill_time_seconds_per_pass(), LongestAnimationSeconds * 1.001);
+    EXPECT_LE(counts.back() * 70 * kill_time_seconds_per_pass(), LongestAnimationSeconds * 1.001);
 }
 
 TEST(VirtualKey, DigitsCountByTheKeyNotTheCharacter)
