@@ -28,7 +28,8 @@ TEST(CalibrationBounds, CountsLastingLongerThanAFewSecondsAreMeasuredAgainAndNot
         ASSERT_EQ(SaveSettings(g), QString());
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> saved = file.readAll().split('\n').mid(5, 2);
-        EXPECT_EQ(saved, c.kept ? QList<QByteArray>{" " + c.press + " \r", " " + c.wipe + " \r"}
-                                : QList<QByteArray>{" 0 \r", " 0 \r"});
+        const QList<QByteArray> expected = c.kept ? QList<QByteArray>{" " + c.press + " \r", " " + c.wipe + " \r"}
+                                                  : QList<QByteArray>{" 0 \r", " 0 \r"};
+        EXPECT_EQ(saved, expected);
     }
 }
