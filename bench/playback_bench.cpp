@@ -110,10 +110,11 @@ double cpuPercentOver(qint64 pid, int seconds)
     return 100 * (cpuSeconds(pid) - before) / (t.elapsed() / 1000.0);
 }
 
-// (b) CPU of the program while it waits for the learner.
-void cpuWhileWaiting(int device, int prompt)
+// (b) CPU of the program while it waits for the learner. Prompting is paced
+// by the press's calibration, so it is measured with a real one.
+void cpuWhileWaiting(int device, int prompt, double pressCount = 1)
 {
-    ProgramDriver d({.device = device, .size = 1, .prompt = prompt});
+    ProgramDriver d({.device = device, .size = 1, .prompt = prompt, .press = pressCount});
     if (!d.startPlayback() || !waitForFirstStill(d, 1))
         return (void)std::printf("cpu: playback did not start\n");
     const double wait1 = cpuPercentOver(d.pid(), measureSeconds);
@@ -126,8 +127,8 @@ void cpuWhileWaiting(int device, int prompt)
     };
     if (d.pressUntil(press, [&](const QImage& s) { return !d.handAtRest(s); }) && waitForLastStill(d, 1))
         wait2 = cpuPercentOver(d.pid(), measureSeconds);
-    std::printf("(b) CPU while waiting, %s, prompting %s: wait 1 %.2f %%, wait 2 %.2f %% of a core\n",
-                device == 7 ? "space bar" : "mouse", prompt ? "every 3 s" : "off", wait1, wait2);
+    std::printf("(b) CPU while waiting, %s, prompting every %d s (0: off), press count %g: wait 1 %.2f %%, "
+                "wait 2 %.2f %% of a core\n", device == 7 ? "space bar" : "mouse", prompt, pressCount, wait1, wait2);
 }
 
 // (c) From the hand at rest again to the first clip frame unlike the first
@@ -196,28 +197,29 @@ double changeSeconds(const std::function<QImage()>& region, const QImage& before
     return -1;
 }
 
-// (d) Calibrates in the real program, then times a real wipe and press with
-// the saved counts.
-void calibratedDurations()
+// Calibrates in the real program; the counts it saved, press then wipe, or
+// 0 and 0 when it did not get that far.
+std::pair<double, double> calibrate()
 {
-    double press = 0, wipe = 0;
-    {
-        ProgramDriver d({.press = 0, .wipe = 0});
-        if (!d.startPlayback())
-            return (void)std::printf("(d) playback did not start\n");
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < 120000 && !d.showsStill(d.grab(), clip(1), "_first")) {
-            d.tap("Return");
-            QThread::msleep(300);
-        }
-        d.tap("Escape");
-        if (!d.exitFromMenu())
-            return (void)std::printf("(d) the program did not end with \"Exit\"\n");
-        const QList<double> written = d.writtenSettings();
-        press = written.value(5);
-        wipe = written.value(6);
+    ProgramDriver d({.press = 0, .wipe = 0});
+    if (!d.startPlayback())
+        return {0, 0};
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 120000 && !d.showsStill(d.grab(), clip(1), "_first")) {
+        d.tap("Return");
+        QThread::msleep(300);
     }
+    d.tap("Escape");
+    if (!d.exitFromMenu())
+        return {0, 0};
+    const QList<double> written = d.writtenSettings();
+    return {written.value(5), written.value(6)};
+}
+
+// (d) Times a real wipe and press with the counts a calibration saved.
+void calibratedDurations(double press, double wipe)
+{
     ProgramDriver d({.device = 7, .size = 1, .press = press, .wipe = wipe});
     const QRect label = d.labelArea(clip(1)).translated(d.areaOrigin());
     const QImage labelPicture = d.file(clip(1) + QStringLiteral(".jpg"));
@@ -270,12 +272,19 @@ int main(int argc, char** argv)
     if (parts.contains('c'))
         for (int size : {1, 2, 3})
             handToClip(size);
+    const bool calibrated = parts.contains('b') || parts.contains('d');
+    const auto [press, wipe] = calibrated ? calibrate() : std::pair(0.0, 0.0);
+    if (calibrated && press == 0) {
+        std::printf("(b, d) the calibration in the program did not finish\n");
+        return 1;
+    }
     if (parts.contains('b')) {
         cpuWhileWaiting(6, 0);
         cpuWhileWaiting(7, 0);
-        cpuWhileWaiting(7, 3);
+        cpuWhileWaiting(7, 3, press);
+        cpuWhileWaiting(7, 5, press);
     }
     if (parts.contains('d'))
-        calibratedDurations();
+        calibratedDurations(press, wipe);
     return 0;
 }

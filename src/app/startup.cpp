@@ -10,12 +10,14 @@
 #include "state/globvars.h"
 #include "state/settings.h"
 #include "media/dialogs.h"
+#include "media/kill_time.h"
 #include "media/monotonic_clock.h"
 #include "media/mpv_player.h"
 #include "media/version_name.h"
 #include "media/mpv_sound_output.h"
 #include "media/sound.h"
 #include "media/monotonic_clock.h"
+#include "playback/calibration_bounds.h"
 #include "switch/platform_adapter_ports.h"
 #include "switch/serial_port_order.h"
 #include "switch/switch_adapter.h"
@@ -78,7 +80,9 @@ int flickerbox_main(int argc, char** argv)
     if (!check_colour_depth(app.primaryScreen()->depth(), dialogs))
         return 1;
 
-    const SettingsLoadReport loaded = LoadSettings(globvars, folders.writable);
+    SettingsLoadReport loaded = LoadSettings(globvars, folders.writable);
+    discard_overlong_calibration(globvars, kill_time_seconds_per_pass(), folders.writable + SettingsFileName,
+                                 loaded);
     // A clip list set aside by a killed clip tool would otherwise be missed
     // and the clips taken from the next folder.
     undo_unfinished_changes(folders.clip_search_order());

@@ -1,5 +1,7 @@
 #include "media/kill_time.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <limits>
 
@@ -55,6 +57,27 @@ uint64_t kill_time_pass_limit(double count)
 void kill_time(double count)
 {
     count_passes(count, [] {});
+}
+
+double kill_time_seconds_per_pass()
+{
+    // The quickest of several short runs, after counting long enough (about
+    // 10 ms) for an idle processor to speed up: a run that another process
+    // or a slow clock speed held up must not make the passes look dearer.
+    static const double seconds = [] {
+        kill_time(5000);
+        constexpr int Runs = 8;
+        constexpr double PassesPerRun = 63;  // kill_time makes one more
+        double quickest = std::numeric_limits<double>::infinity();
+        for (int run = 0; run < Runs; ++run) {
+            const auto start = std::chrono::steady_clock::now();
+            kill_time(PassesPerRun);
+            const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
+            quickest = std::min(quickest, spent.count());
+        }
+        return std::max(quickest / (PassesPerRun + 1), 1e-9);
+    }();
+    return seconds;
 }
 
 uint64_t kill_time_counted_passes(double count)

@@ -15,6 +15,11 @@ void kill_time(double count);
 // wrapping for counts beyond what a 64-bit counter can reach.
 uint64_t kill_time_pass_limit(double count);
 
+// Seconds one pass of kill_time takes on this computer when it is not held up
+// by other work: measured once per process (about a millisecond of counting)
+// and kept.
+double kill_time_seconds_per_pass();
+
 // Runs kill_time's loop with a tally attached and returns the passes it made.
 uint64_t kill_time_counted_passes(double count);
 

@@ -12,10 +12,15 @@
 #include "state/clip_list.h"
 #include "state/globvars.h"
 
+#include <QDeadlineTimer>
+#include <QTimer>
 #include <cmath>
 
 namespace {
 constexpr double TrialCount = 5000;
+// Far longer than a clip takes to show its first frame, even on a busy
+// machine; a clip that cannot be shown must not stop the calibration.
+constexpr int FirstFrameWaitMs = 3000;
 
 // The count that makes `animate`, run with TrialCount, last one second. A
 // clock that did not move measures again; one that never moves counts as a
@@ -56,10 +61,21 @@ void PlaybackWindow::calibrate_time()
     card.load(g_.DataFolder + QStringLiteral("aobj_cal.jpg"));
     const int16_t width = int16_t(card.width()), height = int16_t(card.height());
     const BlitRect wipeRect{int16_t(g_.BackgroundKind == 1 ? 600 - width : 10), 20, width, height, 0, 0};
+    bool frameShown = false;
+    const QMetaObject::Connection shown =
+        connect(player_.get(), &VideoPlayer::firstFrameShown, this, [&frameShown] { frameShown = true; });
     player_->setFileName(clip_file_path(g_, QStringLiteral("timer.mpg")));
     picMp1_->show();
     player_->play();
     player_->pause();
+    // The measurements do not yield, so the player's first frame must be on
+    // screen before they start, or the movie area stays black throughout.
+    QTimer wake;  // a yield that waits for events must also wake at the deadline
+    wake.start(FirstFrameWaitMs);
+    const QDeadlineTimer deadline(FirstFrameWaitMs);
+    while (!frameShown && !deadline.hasExpired())
+        yield_until_event();
+    disconnect(shown);
     yield();
 
     g_.WipeCalibration = calibrated_count(services_.clock, [&] {
@@ -68,7 +84,7 @@ void PlaybackWindow::calibrate_time()
     play_sound(g_.DataFolder + QStringLiteral("aobj_clk"), QStringLiteral("DONT_LOOP"));
     (void)draw_backdrop(pictures_, g_);
     g_.PressCalibration = calibrated_count(services_.clock, [&] {
-        press_the_hand(35, TrialCount, g_.DataFolder + QStringLiteral("aobj_clk"));
+        press_the_hand_at(35, TrialCount, g_.DataFolder + QStringLiteral("aobj_clk"));
     });
     services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::None,
                               QStringLiteral("Calibration complete."));

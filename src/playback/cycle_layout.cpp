@@ -7,9 +7,12 @@
 #include "media/press_hand.h"
 #include "media/video_player.h"
 #include "media/wipe.h"
+#include "playback/calibration_bounds.h"
 #include "playback/layout.h"
 #include "state/clip_list.h"
 #include "state/globvars.h"
+
+#include <algorithm>
 
 namespace {
 constexpr int StillWidth = 352;
@@ -33,13 +36,27 @@ bool PlaybackWindow::load_label(const QString& clip)
     return true;
 }
 
-void PlaybackWindow::wipe_label_in()
+double PlaybackWindow::bounded_count(double calibration, int delays) const
 {
-    wipe_picture_paced(labelRect_, pictures_.pb4, pictures_.Background.picture(), g_.BackgroundKind == 1 ? 2 : 1,
-                       2, g_.WipeCalibration, services_.pace);
+    // The start-up check clears a calibration that is far too long, but this
+    // computer may have slowed down since, and no animation may keep Esc from
+    // working for more than a few seconds.
+    return std::min(calibration, longest_delay_count(delays, kill_time_seconds_per_pass()));
 }
 
-void PlaybackWindow::press_the_hand(int16_t distance, double delay, const QString& sound)
+void PlaybackWindow::wipe_label_in()
+{
+    const int16_t direction = g_.BackgroundKind == 1 ? 2 : 1;  // one frame per column
+    wipe_picture_paced(labelRect_, pictures_.pb4, pictures_.Background.picture(), direction, 2,
+                       bounded_count(g_.WipeCalibration, labelRect_.width), services_.pace);
+}
+
+void PlaybackWindow::press_the_hand(int16_t distance, const QString& sound)
+{
+    press_the_hand_at(distance, bounded_count(g_.PressCalibration, 2 * distance), sound);
+}
+
+void PlaybackWindow::press_the_hand_at(int16_t distance, double delay, const QString& sound)
 {
     press_hand_paced(pictures_.HandRect, pictures_.HandMaskRect, distance, pictures_.PB1,
                      pictures_.Background.picture(), pictures_.pb2, pictures_.PBW, delay, 1, sound, services_.pace);

@@ -98,8 +98,13 @@ private:
     QPoint still_position() const;
     bool load_label(const QString& clip);
     void wipe_label_in();
-    // The hand dips `distance` pixels and back, with `sound` at its lowest point.
-    void press_the_hand(int16_t distance, double delay, const QString& sound);
+    // The hand dips `distance` pixels and back at the calibrated pace, with
+    // `sound` at its lowest point.
+    void press_the_hand(int16_t distance, const QString& sound);
+    // The same with `delay` counts after each frame: the calibration's trial.
+    void press_the_hand_at(int16_t distance, double delay, const QString& sound);
+    // The calibrated count, held to what keeps `delays` of it within a few seconds.
+    double bounded_count(double calibration, int delays) const;
     void draw_backdrop_and_label();
     void remove_label_after_skip();
     void place_player_normal(QPoint position);

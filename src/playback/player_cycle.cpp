@@ -44,7 +44,7 @@ void PlaybackWindow::present_clip_player(const QString& clip)
     if (LeaveRequested == 1)
         return;
 
-    press_the_hand(35, g_.PressCalibration, g_.DataFolder + QStringLiteral("aobj_clk"));
+    press_the_hand(35, g_.DataFolder + QStringLiteral("aobj_clk"));
     if (g_.ScreenSize == 3 || g_.ScreenSize == 2) {
         enlarge_player();
         yield();

@@ -84,5 +84,5 @@ void PlaybackWindow::prompt()
     // A key or button held down: not now, the next interval tries again.
     if (g_.KeyReleased == 0 || g_.MouseReleased == 0)
         return;
-    press_the_hand(5, g_.PressCalibration, g_.DataFolder + PromptSound);
+    press_the_hand(5, g_.DataFolder + PromptSound);
 }

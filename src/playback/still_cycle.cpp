@@ -70,7 +70,7 @@ void PlaybackWindow::present_clip_stills(const QString& clip)
     if (LeaveRequested == 1)
         return;
 
-    press_the_hand(35, g_.PressCalibration, g_.DataFolder + QStringLiteral("aobj_clk"));
+    press_the_hand(35, g_.DataFolder + QStringLiteral("aobj_clk"));
 
     const QString movie = clip_file_path(g_, clip + QStringLiteral(".mpg"));
     if (g_.ScreenSize == 3 || g_.ScreenSize == 2) {

@@ -6,9 +6,12 @@
 #include "program_driver.h"
 #include "media/picture_difference.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -246,6 +249,55 @@ TEST_F(PlaybackTurn, CalibrationOnFirstUseIsSaved)
     ASSERT_EQ(written.size(), 18);
     EXPECT_GT(written[5], 0) << "PressCalibration";
     EXPECT_GT(written[6], 0) << "WipeCalibration";
+}
+
+// A calibration that would take days on this computer, as a damaged file
+// holds it: the start-up message (its text selected with a triple click) says
+// it will be measured again; while it is, the calibration clip's first frame
+// stands in the movie area; Esc then leaves the first turn at once.
+TEST_F(PlaybackTurn, OverlongCalibrationIsMeasuredAgainWithItsClipShown)
+{
+    auto d = std::make_unique<ProgramDriver>(PlaybackSettings{.press = 99999999999999999999999.0, .wipe = 2147483647});
+    QTemporaryDir frameDir;
+    ASSERT_EQ(QProcess::execute("ffmpeg", {"-v", "error", "-i", d->folder() + "timer.mpg", "-frames:v", "1",
+                                           frameDir.filePath("timer.png")}), 0);
+    const QImage timerFrame = QImage(frameDir.filePath("timer.png")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_TRUE(d->start());
+    QString message;
+    for (int attempt = 0; attempt < 20 && !message.contains("calibration"); ++attempt) {
+        d->click(screenRect().center() - QPoint(0, 60), 3);
+        QThread::msleep(250);
+        message = QGuiApplication::clipboard()->text(QClipboard::Selection);
+    }
+    EXPECT_TRUE(message.contains("measured again the next time you choose \"Play Movies\"")) << message.toStdString();
+    d->tap("Return");
+    ASSERT_TRUE(d->playMovies());
+    ASSERT_TRUE(d->pressUntil([&] { d->tap("Return"); }, [&](const QImage& s) { return d->showsBackdrop(s); }));
+
+    // Until the hand has pressed and is back: the wipe measured, then the hand.
+    const QImage card = d->file("aobj_cal.jpg");
+    const QRect cardPlace(600 - card.width(), 20, card.width(), card.height());
+    QImage black(card.size(), QImage::Format_RGB32);
+    black.fill(Qt::black);
+    int wipeShots = 0, handShots = 0;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    for (QImage shot = d->grab(); elapsed.elapsed() < 60000 && !(handShots && d->handAtRest(shot)); shot = d->grab()) {
+        const QImage place = d->onArea(shot, cardPlace);
+        const bool wiping = mean_abs_difference(place, black) > 1 && mean_abs_difference(place, card) > 1;
+        const bool pressing = d->showsBackdrop(shot) && !d->handAtRest(shot);
+        if (!wiping && !pressing)
+            continue;
+        ++(wiping ? wipeShots : handShots);
+        EXPECT_LT(mean_abs_difference(d->onArea(shot, d->movieArea()), timerFrame), 12) << wiping << pressing;
+    }
+    EXPECT_GT(wipeShots, 0);
+    ASSERT_GT(handShots, 0);
+    ASSERT_TRUE(d->pressUntil([&] { d->tap("Return"); }, still(*d, 1, "_first")));
+    elapsed.restart();
+    d->tap("Escape");
+    ASSERT_TRUE(d->waitForScreen([&](const QImage& s) { return d->showsMenu(s); }, 10000));
+    EXPECT_LT(elapsed.elapsed(), 3000) << "Esc to the menu window";
 }
 
 }  // namespace

@@ -101,7 +101,7 @@ bool PlaybackTest::run(std::vector<Step> steps, int timeoutMs)
                                   player = fake.get();
                                   return fake;
                               },
-                              [](double) {}};  // no pace: turns take milliseconds
+                              pace};
     window = new PlaybackWindow(g, services, [this](const QString& message) {
         left = true;
         leaveMessage = message;

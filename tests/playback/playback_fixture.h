@@ -74,6 +74,7 @@ protected:
     std::function<std::unique_ptr<VideoPlayer>(QWidget* container)> makePlayer;
     std::shared_ptr<QStringList> playerCalls = std::make_shared<QStringList>();
     int playerClipMs = 30;
+    Pacer pace = [](double) {};  // no pace: turns take milliseconds
     bool left = false;
     QString leaveMessage;
 };

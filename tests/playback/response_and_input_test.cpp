@@ -1,6 +1,7 @@
 // The learner's and the adult's input during a run: the response wait with
 // its cross and prompts, the keys, the mouse, the exit link and calibration.
 
+#include "playback/calibration_bounds.h"
 #include "playback/playback_fixture.h"
 #include "playback/virtual_key.h"
 #include "switch/port_io.h"
@@ -166,6 +167,19 @@ TEST_F(PlaybackTest, CalibrationOfAnEndlesslySlowComputerStoresOne)
     ASSERT_TRUE(run({{[&] { return inWait(1); }, [&] { key(Qt::Key_Escape); }}}));
     EXPECT_EQ(g.WipeCalibration, 1);
     EXPECT_EQ(g.PressCalibration, 5000) << "a clock that never moves: as if the trial took one second";
+}
+
+TEST_F(PlaybackTest, ACalibrationThatSlippedThroughStillKeepsEachAnimationWithinAFewSeconds)
+{
+    g.PressCalibration = g.WipeCalibration = 2147483647;
+    std::vector<double> counts;
+    pace = [&](double count) { counts.push_back(count); };
+    ASSERT_TRUE(run({{[&] { return inWait(1); }, [&] { click(&window->pictures().Background); }},
+                     {[&] { return inWait(2); }, [&] { key(Qt::Key_Escape); }}}));
+    // The label's wipe, one delay for each of its 120 columns, then the press's 70.
+    ASSERT_EQ(counts.size(), 120u + 70u);
+    EXPECT_LE(counts.front() * 120 * kill_time_seconds_per_pass(), LongestAnimationSeconds * 1.001);
+    EXPECT_LE(counts.back() * 70 * kill_time_seconds_per_pass(), LongestAnimationSeconds * 1.001);
 }
 
 TEST(VirtualKey, DigitsCountByTheKeyNotTheCharacter)
