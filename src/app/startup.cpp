@@ -106,6 +106,13 @@ int flickerbox_main(int argc, char** argv)
             dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Warning, message);
         });
 
+    // Without a working player every clip would be left out: the adult hears
+    // why before choosing "Play Movies".
+    if (const QString problem = video_player_start_problem(); !problem.isEmpty())
+        QTimer::singleShot(0, &app, [&dialogs, problem] {
+            dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Warning, problem);
+        });
+
     const int status = app.exec();
     set_sound_output(nullptr);
     set_port_io(nullptr);

@@ -3,6 +3,7 @@
 // for the caller and their complaints turned into one readable line.
 
 #include <QByteArray>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -30,3 +31,22 @@ void end_with_this_process(QProcess& process);
 // (ffmpeg's -progress report), and output is then left empty.
 HelperResult run_helper(const QString& program, const QStringList& args,
                         const std::function<void(const QByteArray&)>& onLine = {});
+
+// A helper program that runs while its caller feeds its standard input or
+// reads its standard output, piece by piece (raw frames to or from ffmpeg).
+class HelperPipe {
+public:
+    HelperPipe(const QString& program, const QStringList& args);
+    // Waits until the program has taken the data in, so that little is held
+    // in memory; false once it has stopped taking input.
+    bool write(const QByteArray& data);
+    // Exactly size bytes of standard output; false at the end of the output.
+    bool read_exactly(QByteArray& into, qsizetype size);
+    // Closes the input and waits for the end; output is left to read_exactly.
+    HelperResult finish();
+
+private:
+    QProcess process_;
+    QString program_;
+    bool started_ = false;
+};

@@ -40,7 +40,11 @@ QImage make_label_card(const QString& title, const QImage& picture)
     if (!picture.isNull()) {
         const QRect pictureBox(Margin + 2, Margin + 1, LabelWidth - 2 * Margin - 4, 62);
         const QSize fitted = picture.size().scaled(pictureBox.size(), Qt::KeepAspectRatio);
-        const QRect target(pictureBox.center() - QPoint(fitted.width() / 2, fitted.height() / 2), fitted);
+        // Centred to the pixel the same way for odd and even sizes.
+        const QRect target(pictureBox.topLeft()
+                               + QPoint((pictureBox.width() - fitted.width()) / 2,
+                                        (pictureBox.height() - fitted.height()) / 2),
+                           fitted);
         p.drawImage(target, picture);
         textBox = QRect(Margin, 70, LabelWidth - 2 * Margin, 20);
         flags = Qt::AlignCenter;

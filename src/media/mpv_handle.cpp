@@ -88,3 +88,13 @@ void MpvHandle::setString(const char* name, const QString& value) const
     if (handle_)
         mpv_set_property_string(handle_, name, value.toUtf8().constData());
 }
+
+QString MpvHandle::property(const QString& name) const
+{
+    if (!handle_)
+        return {};
+    char* value = mpv_get_property_string(handle_, name.toUtf8().constData());
+    const QString text = QString::fromUtf8(value);
+    mpv_free(value);
+    return text;
+}

@@ -28,6 +28,8 @@ public:
     int64_t load(const QString& path) const;
     void setFlag(const char* name, bool on) const;
     void setString(const char* name, const QString& value) const;
+    // A property's value as text; "" when it is unavailable.
+    QString property(const QString& name) const;
 
 private:
     mpv_handle* handle_ = nullptr;

@@ -12,6 +12,10 @@ namespace {
 
 // Reply id of the one property this player observes.
 constexpr uint64_t EofObserver = 1;
+// How long a clip may take from opening to its first picture. A clip opens
+// in well under a second even on a busy computer; one that has not begun by
+// then never will.
+constexpr int OpeningLimitSeconds = 10;
 
 }  // namespace
 
@@ -38,6 +42,11 @@ MpvPlayer::MpvPlayer(QWidget* container)
     connect(view_, &VideoView::mouseButtonUp, this, &VideoPlayer::mouseButtonUp);
     connect(view_, &VideoView::focusReceived, this, &VideoPlayer::focusReceived);
     view_->show();
+    openingLimit_.setSingleShot(true);
+    openingLimit_.setInterval(OpeningLimitSeconds * 1000);
+    connect(&openingLimit_, &QTimer::timeout, this, [this] {
+        fail(QStringLiteral("no picture came out of it within %1 seconds").arg(OpeningLimitSeconds));
+    });
 
     if (!mpv_.get())
         return;
@@ -93,18 +102,19 @@ void MpvPlayer::showLatestFrame()
 void MpvPlayer::setFileName(const QString& path)
 {
     fileName_ = path;
-    if (path.isEmpty() || !QFileInfo(path).isFile() || !renderer_ || !renderer_->ok()) {
-        close();
-        return;
-    }
+    failure_.clear();
+    if (path.isEmpty())
+        return close();
+    if (!QFileInfo(path).isFile())
+        return fail(QStringLiteral("the file cannot be found"));
+    if (!renderer_ || !renderer_->ok())
+        return fail(QStringLiteral("the video player could not be started"));
     // Black until the new clip has begun, never the last picture of the
     // clip before.
     clearPicture();
     const int64_t entry = mpv_.load(path);
-    if (entry < 0) {
-        close();
-        return;
-    }
+    if (entry < 0)
+        return fail(QStringLiteral("the video player refused it"));
     // Only after the load: an ended clip pauses itself (keep-open), and a
     // pause lifted before the load could come back and stay with the new clip.
     mpv_.setFlag("pause", !autoStart_);
@@ -113,6 +123,7 @@ void MpvPlayer::setFileName(const QString& path)
     firstFrameSignalled_ = false;
     holdGoesToStart_ = true;
     phase_ = autoStart_ ? Phase::Playing : Phase::Unstarted;
+    openingLimit_.start();
 }
 
 int16_t MpvPlayer::playState() const
@@ -169,11 +180,33 @@ void MpvPlayer::seekToStart(bool exact)
 
 void MpvPlayer::close()
 {
+    openingLimit_.stop();
     mpv_.command({QStringLiteral("stop")});
     currentEntry_ = -1;
     begun_ = false;
     phase_ = Phase::Closed;
     clearPicture();
+}
+
+void MpvPlayer::fail(const QString& why)
+{
+    close();
+    failure_ = why;
+}
+
+// The stream has begun. A clip whose pictures cannot be decoded begins all
+// the same, at once at its end, with no picture; a clip that holds sound
+// only has nothing to show and plays its sound.
+void MpvPlayer::checkFirstPicture()
+{
+    openingLimit_.stop();
+    bool hasPictures = false;
+    const int tracks = mpv_.property(QStringLiteral("track-list/count")).toInt();
+    for (int i = 0; i < tracks; ++i)
+        if (mpv_.property(QStringLiteral("track-list/%1/type").arg(i)) == QStringLiteral("video"))
+            hasPictures = true;
+    if (hasPictures && mpv_.property(QStringLiteral("video-out-params/w")).isEmpty())
+        fail(QStringLiteral("no picture could be decoded from it"));
 }
 
 void MpvPlayer::clearPicture()
@@ -251,17 +284,19 @@ void MpvPlayer::handleEvent(const mpv_event& event)
             // not be its own.
             renderer_->discardPending();
             renderer_->redraw();
+            checkFirstPicture();
         }
         break;
-    case MPV_EVENT_END_FILE:
+    case MPV_EVENT_END_FILE: {
         // With keep-open a clip only ends like this when it could not be
         // played at all (or was replaced, which its id tells apart).
-        if (static_cast<const mpv_event_end_file*>(event.data)->playlist_entry_id == currentEntry_) {
-            currentEntry_ = -1;
-            phase_ = Phase::Closed;
-            clearPicture();
-        }
+        const auto* end = static_cast<const mpv_event_end_file*>(event.data);
+        if (end->playlist_entry_id == currentEntry_)
+            fail(end->reason == MPV_END_FILE_REASON_ERROR && end->error == MPV_ERROR_UNKNOWN_FORMAT
+                     ? QStringLiteral("it is not a video the player can open")
+                     : QStringLiteral("the video player cannot decode it"));
         break;
+    }
     case MPV_EVENT_PROPERTY_CHANGE: {
         const auto* change = static_cast<const mpv_event_property*>(event.data);
         if (event.reply_userdata == EofObserver && change->format == MPV_FORMAT_FLAG
@@ -273,4 +308,14 @@ void MpvPlayer::handleEvent(const mpv_event& event)
     default:
         break;
     }
+}
+
+QString video_player_start_problem()
+{
+    const MpvHandle core({{"vo", "libmpv"}});
+    const bool started = core.get() && FrameRenderer(core.get(), [](const QImage&, uint64_t) {}).ok();
+    if (started)
+        return {};
+    return QStringLiteral("The video player (libmpv) could not be started on this computer, so no clip can be "
+                          "played. Installing Flickerbox II again may mend this.");
 }

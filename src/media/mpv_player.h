@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QPointer>
+#include <QTimer>
 #include <atomic>
 #include <memory>
 #include <mutex>
@@ -30,6 +31,7 @@ public:
     void setFileName(const QString& path) override;
     QString fileName() const override { return fileName_; }
     int16_t playState() const override;
+    QString failure() const override { return failure_; }
     void play() override;
     void pause() override;
     void stop() override;
@@ -54,6 +56,9 @@ private:
 
     void showLatestFrame();
     void close();
+    // The open clip cannot be shown: it is closed and failure() says why.
+    void fail(const QString& why);
+    void checkFirstPicture();
     void clearPicture();
     void requestDrain();
     void drainEvents();
@@ -81,4 +86,12 @@ private:
     bool begun_ = false;         // the open clip's stream has started
     bool firstFrameSignalled_ = false;
     bool holdGoesToStart_ = false;
+    QString failure_;
+    // Runs from the opening until the clip's stream begins; a clip that has
+    // not begun by then is given up.
+    QTimer openingLimit_;
 };
+
+// "" when libmpv and its picture output start on this computer; else a
+// message for the adult.
+QString video_player_start_problem();

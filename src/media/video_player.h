@@ -27,11 +27,17 @@ public:
     virtual bool autoStart() const = 0;
 
     // A path opens that clip, replacing the one before; the empty string
-    // closes it. A missing or unplayable file ends at once: Stopped.
+    // closes it. A missing or unplayable file ends: Stopped, and failure()
+    // says why.
     virtual void setFileName(const QString& path) = 0;
     virtual QString fileName() const = 0;
 
     virtual int16_t playState() const = 0;
+
+    // Why the open clip cannot be shown, in words for the adult: it could not
+    // be opened or decoded, or no picture came out of it in time. "" while it
+    // plays or may still play; a failed clip reads Stopped.
+    virtual QString failure() const = 0;
 
     // Starts the clip, resumes it from a held frame, or plays an ended clip
     // again from its start.

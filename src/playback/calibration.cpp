@@ -5,6 +5,7 @@
 
 #include "media/dialogs.h"
 #include "media/monotonic_clock.h"
+#include "media/playback_layout.h"
 #include "media/sound.h"
 #include "media/video_player.h"
 #include "media/wipe.h"
@@ -84,7 +85,7 @@ void PlaybackWindow::calibrate_time()
     play_sound(g_.DataFolder + QStringLiteral("aobj_clk"), QStringLiteral("DONT_LOOP"));
     (void)draw_backdrop(pictures_, g_);
     g_.PressCalibration = calibrated_count(services_.clock, [&] {
-        press_the_hand_at(35, TrialCount, g_.DataFolder + QStringLiteral("aobj_clk"));
+        press_the_hand_at(PressDistance, TrialCount, g_.DataFolder + QStringLiteral("aobj_clk"));
     });
     services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::None,
                               QStringLiteral("Calibration complete."));

@@ -121,6 +121,19 @@ void PlaybackWindow::raise_player_on_first_frame()
     raisePlayerOnFirstFrame_ = true;
 }
 
+bool PlaybackWindow::clip_failed(const QString& clip, QPoint still, bool enlarged)
+{
+    const QString why = player_->failure();
+    if (why.isEmpty())
+        return false;
+    skip_unusable_clip(clip, clip + QStringLiteral(".mpg"), why);
+    if (enlarged)
+        restore_normal_layout(still);
+    remove_label_after_skip();
+    place_player_normal(still);
+    return true;
+}
+
 bool PlaybackWindow::restore_after_enlarged_clip(QPoint still)
 {
     if (g_.ScreenSize != 2 && g_.ScreenSize != 3)

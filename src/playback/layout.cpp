@@ -2,16 +2,12 @@
 
 #include "state/globvars.h"
 #include "media/blit.h"
+#include "media/playback_layout.h"
 
 namespace {
 constexpr int AreaWidth = 640;
 constexpr int AreaHeight = 480;
 const QRgb FrameColour = qRgb(180, 130, 70);
-
-// The hand picture: the hand in its top rows, its mask from MaskRow down.
-constexpr int16_t HandWidth = 184;
-constexpr int16_t HandHeight = 89;
-constexpr int16_t MaskRow = 90;
 
 // One-pixel outline of the box from (0, 0) to (right, bottom), corners included.
 void outline(Picture& target, int right, int bottom, QRgb colour)
@@ -21,16 +17,22 @@ void outline(Picture& target, int right, int bottom, QRgb colour)
     fill_box(target, QRect(0, 0, 1, bottom + 1), colour);
     fill_box(target, QRect(right, 0, 1, bottom + 1), colour);
 }
+
+BackdropGeometry geometry_at(const QString& picture, const BackdropPlace& place)
+{
+    const QRect& backdrop = place.backdrop;
+    return {picture,
+            {int16_t(backdrop.x()), int16_t(backdrop.y()), int16_t(backdrop.width()), int16_t(backdrop.height()), 0, 0},
+            place.hand,
+            place.marker,
+            place.movieArea.topLeft()};
+}
 }
 
 const BackdropGeometry& backdrop_geometry(int16_t background_kind)
 {
-    // The hand stands 50 left of and 100 above the TV set, or 410 right of and
-    // 107 above the theater's corner.
-    static const BackdropGeometry tv{
-        QStringLiteral("aobj_tv.jpg"), {120, 117, 397, 364, 0, 0}, {70, 17}, {190, 85}, {144, 220}};
-    static const BackdropGeometry theater{
-        QStringLiteral("aobj_thr.jpg"), {5, 125, 629, 350, 0, 0}, {415, 18}, {530, 100}, {145, 160}};
+    static const BackdropGeometry tv = geometry_at(QStringLiteral("aobj_tv.jpg"), TvPlace);
+    static const BackdropGeometry theater = geometry_at(QStringLiteral("aobj_thr.jpg"), TheaterPlace);
     return background_kind == 1 ? tv : theater;
 }
 
@@ -69,7 +71,7 @@ QString draw_backdrop(PlaybackPictures& p, GlobVars& g)
     if (handLoaded)
         copy_rect(p.HandRect, p.PB1, background);
     p.HandMaskRect = p.HandRect;
-    p.HandMaskRect.source_y = MaskRow;
+    p.HandMaskRect.source_y = HandMaskRow;
 
     outline(background, background.width() - 3, background.height() - 3, FrameColour);
     return missing;

@@ -279,22 +279,23 @@ bool PlaybackWindow::clip_files_usable(const QString& clip, bool stills)
     return usable;
 }
 
-void PlaybackWindow::skip_unusable_clip(const QString& clip, const QString& file)
+void PlaybackWindow::skip_unusable_clip(const QString& clip, const QString& file, const QString& why)
 {
     clipUnusable_ = true;
     auto entry = std::find_if(skipped_.begin(), skipped_.end(), [&](const auto& e) { return e.first == clip; });
     if (entry == skipped_.end())
         entry = skipped_.insert(skipped_.end(), {clip, {}});
-    if (!entry->second.contains(file))
-        entry->second << file;
+    const QString named = why.isEmpty() ? file : QStringLiteral("%1 (%2)").arg(file, why);
+    if (!entry->second.contains(named))
+        entry->second << named;
 }
 
 QString PlaybackWindow::skipped_clips_message() const
 {
     if (skipped_.empty())
         return {};
-    QString text = QStringLiteral("Some clips were left out because files are missing or cannot be read "
-                                  "(in %1):").arg(QDir::toNativeSeparators(g_.MediaFolder));
+    QString text = QStringLiteral("Some clips were left out because files are missing, cannot be read "
+                                  "or cannot be played (in %1):").arg(QDir::toNativeSeparators(g_.MediaFolder));
     for (const auto& [clip, files] : skipped_)
         text += QStringLiteral("\n%1: %2").arg(clip.isEmpty() ? QStringLiteral("(no name)") : clip,
                                                files.join(QStringLiteral(", ")));

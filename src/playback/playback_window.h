@@ -87,7 +87,8 @@ private:
     QPoint centred_area() const;
     QString missing_program_file() const;
     bool clip_files_usable(const QString& clip, bool stills);
-    void skip_unusable_clip(const QString& clip, const QString& file);
+    // why: what is wrong with the file when it is there but cannot be used.
+    void skip_unusable_clip(const QString& clip, const QString& file, const QString& why = {});
     QString skipped_clips_message() const;
 
     // still_cycle.cpp and player_cycle.cpp: one turn each.
@@ -118,6 +119,10 @@ private:
     // its normal size.
     void wait_after_clip(QPoint still);
     void raise_player_on_first_frame();
+    // The player could not show the clip: it is left out like a clip with a
+    // missing file, and the turn ends as after a skip, in the normal layout
+    // (enlarged: the player had been given the larger area for playback).
+    bool clip_failed(const QString& clip, QPoint still, bool enlarged);
 
     // response_wait.cpp
     void wait_for_response();

@@ -3,6 +3,7 @@
 
 #include "playback/playback_window.h"
 
+#include "media/playback_layout.h"
 #include "media/sound.h"
 #include "media/video_player.h"
 #include "state/clip_list.h"
@@ -31,6 +32,10 @@ void PlaybackWindow::present_clip_player(const QString& clip)
     yield();
     if (LeaveRequested == 1)
         return;
+    // A clip that cannot be opened has said so by now: the learner is not
+    // asked to press for it.
+    if (clip_failed(clip, still, false))
+        return;
     draw_backdrop_and_label();
     player_->play();
     player_->pause();
@@ -44,7 +49,7 @@ void PlaybackWindow::present_clip_player(const QString& clip)
     if (LeaveRequested == 1)
         return;
 
-    press_the_hand(35, g_.DataFolder + QStringLiteral("aobj_clk"));
+    press_the_hand(PressDistance, g_.DataFolder + QStringLiteral("aobj_clk"));
     if (g_.ScreenSize == 3 || g_.ScreenSize == 2) {
         enlarge_player();
         yield();
@@ -52,10 +57,13 @@ void PlaybackWindow::present_clip_player(const QString& clip)
             return;
     }
     player_->play();
-    // The clip plays to its end even when leaving was asked for meanwhile.
-    while (player_->playState() == VideoPlayer::Playing)
+    // The clip plays to its end even when leaving was asked for meanwhile. A
+    // clip still opening is waited for: it begins, or the player gives it up.
+    while (player_->playState() == VideoPlayer::Playing || player_->playState() == VideoPlayer::Waiting)
         yield_until_event();
     if (LeaveRequested == 1)
+        return;
+    if (clip_failed(clip, still, g_.ScreenSize == 3 || g_.ScreenSize == 2))
         return;
     if (!restore_after_enlarged_clip(still))
         return;

@@ -2,6 +2,7 @@
 
 #include "playback/playback_window.h"
 
+#include "media/playback_layout.h"
 #include "media/sound.h"
 #include "media/video_player.h"
 #include "playback/layout.h"
@@ -70,7 +71,7 @@ void PlaybackWindow::present_clip_stills(const QString& clip)
     if (LeaveRequested == 1)
         return;
 
-    press_the_hand(35, g_.DataFolder + QStringLiteral("aobj_clk"));
+    press_the_hand(PressDistance, g_.DataFolder + QStringLiteral("aobj_clk"));
 
     const QString movie = clip_file_path(g_, clip + QStringLiteral(".mpg"));
     if (g_.ScreenSize == 3 || g_.ScreenSize == 2) {
@@ -101,6 +102,8 @@ void PlaybackWindow::present_clip_stills(const QString& clip)
     }
 
     raisePlayerOnFirstFrame_ = false;
+    if (clip_failed(clip, still, g_.ScreenSize == 3 || g_.ScreenSize == 2))
+        return;
     picLast_->show();
     picLast_->raise();
     pictures_.Background.repaint();

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QScreen>
+#include <set>
 
 namespace {
 
@@ -159,6 +160,41 @@ TEST_F(PlaybackTest, ClipsWithMissingFilesAreLeftOutAndTheAdultIsToldOnce)
     EXPECT_EQ(clips, (std::vector<int16_t>{1, 1, 3}));
     EXPECT_TRUE(leaveMessage.contains("beta: beta.wav, beta_last.jpg")) << leaveMessage.toStdString();
     EXPECT_EQ(leaveMessage.count("beta"), 3);
+}
+
+// The stills turn learns of it after the press, at full screen, and must give
+// back the normal layout; the player's turn learns of it before its first wait.
+TEST_F(PlaybackTest, AClipThePlayerCannotShowIsLeftOutWithTheReasonAndTheRunGoesOn)
+{
+    for (const bool playerTurn : {false, true}) {
+        SCOPED_TRACE(playerTurn ? "the player's turn" : "the stills turn at full screen");
+        SetUp();
+        if (playerTurn)
+            version = std::make_unique<ReportedVersionQuery>(OsVersionInfo{5, 1, 2600, PlatformWin32Nt});
+        else
+            g.ScreenSize = 3;
+        *playerFailures = {{"beta.mpg", "it is not a video the player can open"}};
+        std::set<std::pair<int, int>> waits;  // clip, phase
+        std::map<int, QPoint> areaInFirstWait;  // Background's place, by clip
+        ASSERT_TRUE(run({{[&] {
+                              if (!inWait(1) && !inWait(2))
+                                  return false;
+                              waits.insert({g.CurrentClip, window->WaitPhase});
+                              if (window->WaitPhase == 1)
+                                  areaInFirstWait[g.CurrentClip] = window->pictures().Background.pos();
+                              if (g.CurrentClip == 3)
+                                  return true;
+                              click(&window->pictures().Background);
+                              return false;
+                          },
+                          [&] { key(Qt::Key_Escape); }}}));
+        EXPECT_FALSE(waits.count({2, 2})) << "the clip that could not be shown had its second wait";
+        EXPECT_EQ(playerTurn, !waits.count({2, 1})) << "only the player's turn knows before the first wait";
+        EXPECT_EQ(areaInFirstWait[3], areaInFirstWait[1]) << "the normal layout did not come back";
+        EXPECT_TRUE(leaveMessage.contains("beta: beta.mpg (it is not a video the player can open)"))
+            << leaveMessage.toStdString();
+        TearDown();
+    }
 }
 
 TEST_F(PlaybackTest, WhenNoClipCanBeShownTheRunEndsAtOnceWithTheReason)

@@ -1,7 +1,9 @@
 // Broken media during a run, on the real clip player: one file of the middle
-// clip missing, empty, truncated or of the wrong kind; clips with no picture,
-// of one frame, or two hours long. The run must go on to the next clip, the
-// adult must be told of a clip left out, and Esc must leave a long clip.
+// clip missing, empty, truncated or of the wrong kind; a clip the player
+// cannot open or decode; clips with no picture, of one frame, two hours long
+// or from other encoders. The run must go on to the next clip, the adult must
+// be told of a clip left out, a good clip is never left out, and Esc must
+// leave a long clip.
 
 #include "media/media_fixtures.h"
 #include "media/mpv_player.h"
@@ -29,7 +31,19 @@ struct Clips {
                run_ffmpeg({"-f", "lavfi", "-i", "color=c=navy:size=352x240:rate=25:duration=10", "-c:v",
                            "mpeg1video", "-q:v", "20", "-f", "mpeg", path("ten_seconds.mpg")}) &&
                run_ffmpeg({"-stream_loop", "719", "-i", path("ten_seconds.mpg"), "-c", "copy", "-f", "mpeg",
-                           path("two_hours.mpg")});
+                           path("two_hours.mpg")}) &&
+               encode("h264.mp4", {"-c:v", "libx264", "-pix_fmt", "yuv420p", "-c:a", "aac"}) &&
+               encode("vp9.webm", {"-c:v", "libvpx-vp9", "-c:a", "libopus"}) &&
+               encode("mjpeg.avi", {"-c:v", "mjpeg", "-c:a", "pcm_s16le"}) &&
+               encode("silent.mpg", {"-an", "-c:v", "mpeg1video", "-f", "mpeg"});
+    }
+
+    // One second of a test picture with a tone, in the given form.
+    bool encode(const char* name, const QStringList& form) const
+    {
+        return run_ffmpeg(QStringList{"-f", "lavfi", "-i", "testsrc=size=352x240:rate=25:duration=1", "-f", "lavfi",
+                                      "-i", "sine=frequency=440:duration=1", "-shortest"}
+                          << form << path(name));
     }
 };
 
@@ -64,6 +78,18 @@ protected:
         QFile file(g.MediaFolder + name);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
+    }
+
+    // A fresh run whose beta.mpg holds clip, in the kind of turn that holds
+    // the player's own first frame or in the one with stills.
+    void setUpRun(bool playerTurn, const QByteArray& clip)
+    {
+        SetUp();
+        if (playerTurn)
+            version = std::make_unique<ReportedVersionQuery>(OsVersionInfo{5, 1, 0, PlatformWin32Nt});
+        else
+            version = std::make_unique<PlatformVersionQuery>();
+        replace("beta.mpg", clip);
     }
 
     // Presses through every turn from alpha on until gamma's first wait;
@@ -119,26 +145,54 @@ TEST_F(MediaFault, EachBrokenFileOfTheMiddleClipLeavesItOutOrPlaysItAndTheRunGoe
             if (fault == "missing" || fault == "empty") {
                 EXPECT_FALSE(waited.count(2)) << "a clip with a missing file was shown";
             }
+            // Half a clip is still a clip, and a sound file a clip without pictures.
+            if (suffix == ".mpg" && (fault == "truncated" || fault == "of the wrong kind")) {
+                EXPECT_TRUE(waited.count(2) && !leaveMessage.contains("beta")) << leaveMessage.toStdString();
+            }
             TearDown();
         }
     }
 }
 
-// A clip with no picture, or of one frame, ends like any other: in both
-// kinds of turn (stills, and the player's own first frame).
-TEST_F(MediaFault, ClipsWithoutAPictureOrOfOneFrameEndAndTheRunGoesOn)
+// The player's turn knows before its first wait, the stills turn after the
+// press; either way the clip is named with the reason and gamma follows.
+TEST_F(MediaFault, AClipThePlayerCannotOpenOrDecodeIsNamedToTheAdultAndTheRunGoesOn)
 {
-    for (const char* odd : {"no_picture.mpg", "one_frame.mpg"})
+    const QByteArray good = contents(clips().path("second.mpg"));
+    const QByteArray webm = contents(clips().path("vp9.webm"));
+    QByteArray garbage(200000, 0);
+    for (qsizetype i = 0; i < garbage.size(); ++i)
+        garbage[i] = char((i * 7919 + (i >> 5) * 104729) & 0xff);
+    QByteArray unknownCodec = contents(clips().path("mjpeg.avi"));
+    unknownCodec.replace("MJPG", "QQQQ");
+    const std::map<QString, QByteArray> broken{
+        {"garbage bytes", garbage},
+        {"cut before its first picture", good.left(24)},
+        {"a VP9 clip cut before its first picture", webm.left(3000)},
+        {"in a codec the player lacks", unknownCodec}};
+    for (const auto& [fault, bytes] : broken)
+        for (const bool playerTurn : {false, true}) {
+            SCOPED_TRACE((fault + (playerTurn ? " in the player's turn" : " in the stills turn")).toStdString());
+            setUpRun(playerTurn, bytes);
+            const std::set<int> waited = runToGamma();
+            EXPECT_TRUE(waited.count(1) && waited.count(3));
+            EXPECT_TRUE(leaveMessage.contains("beta: beta.mpg (")) << leaveMessage.toStdString();
+            TearDown();
+        }
+}
+
+// A clip with no picture, of one frame or from another encoder ends like any
+// other, and is never called broken: in both kinds of turn (stills, and the
+// player's own first frame).
+TEST_F(MediaFault, ClipsWithoutAPictureOfOneFrameOrFromOtherEncodersEndAndTheRunGoesOn)
+{
+    for (const char* odd : {"no_picture.mpg", "one_frame.mpg", "h264.mp4", "vp9.webm", "mjpeg.avi", "silent.mpg"})
         for (const bool playerTurn : {false, true}) {
             SCOPED_TRACE(std::string(odd) + (playerTurn ? " in the player's turn" : " in the stills turn"));
-            SetUp();
-            if (playerTurn)
-                version = std::make_unique<ReportedVersionQuery>(OsVersionInfo{5, 1, 0, PlatformWin32Nt});
-            else
-                version = std::make_unique<PlatformVersionQuery>();
-            replace("beta.mpg", contents(clips().path(odd)));
+            setUpRun(playerTurn, contents(clips().path(odd)));
             const std::set<int> waited = runToGamma();
             EXPECT_EQ(waited, (std::set<int>{1, 2, 3}));
+            EXPECT_FALSE(leaveMessage.contains("beta")) << leaveMessage.toStdString();
             TearDown();
         }
 }

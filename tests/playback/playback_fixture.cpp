@@ -98,6 +98,7 @@ bool PlaybackTest::run(std::vector<Step> steps, int timeoutMs)
                                   auto fake = std::make_unique<FakePlayer>(box);
                                   fake->clipMs = playerClipMs;
                                   fake->calls = playerCalls;
+                                  fake->failures = playerFailures;
                                   player = fake.get();
                                   return fake;
                               },

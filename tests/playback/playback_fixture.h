@@ -73,6 +73,7 @@ protected:
     // When set, makes the player in place of the fake (player then stays null).
     std::function<std::unique_ptr<VideoPlayer>(QWidget* container)> makePlayer;
     std::shared_ptr<QStringList> playerCalls = std::make_shared<QStringList>();
+    std::shared_ptr<QMap<QString, QString>> playerFailures = std::make_shared<QMap<QString, QString>>();
     int playerClipMs = 30;
     Pacer pace = [](double) {};  // no pace: turns take milliseconds
     bool left = false;

@@ -5,6 +5,7 @@
 #include "media/video_player.h"
 
 #include <QFileInfo>
+#include <QMap>
 #include <QStringList>
 #include <QTimer>
 #include <memory>
@@ -14,6 +15,8 @@ public:
     using VideoPlayer::VideoPlayer;
 
     int clipMs = 30;  // how long every clip plays
+    // Clips, by file name, that fail with the given reason once opened.
+    std::shared_ptr<QMap<QString, QString>> failures = std::make_shared<QMap<QString, QString>>();
     // "open <file name>", "play", "pause", "stop", "close"; kept by the test,
     // since the window deletes its player.
     std::shared_ptr<QStringList> calls = std::make_shared<QStringList>();
@@ -23,7 +26,23 @@ public:
     void setFileName(const QString& path) override
     {
         fileName_ = path;
+        failure_.clear();
         ++generation_;
+        ++opens_;
+        if (failures->contains(QFileInfo(path).fileName())) {
+            *calls << QStringLiteral("open ") + QFileInfo(path).fileName();
+            state_ = autoStart_ ? Waiting : Stopped;
+            // The verdict comes at the next yield, as a real one's comes soon after opening.
+            const auto fail = [this, opened = opens_, why = failures->value(QFileInfo(path).fileName())] {
+                if (opened != opens_)
+                    return;
+                failure_ = why;
+                ++generation_;
+                state_ = Stopped;
+            };
+            QMetaObject::invokeMethod(this, fail, Qt::QueuedConnection);
+            return;
+        }
         if (path.isEmpty() || !QFileInfo(path).isFile()) {
             *calls << QStringLiteral("close");
             state_ = Stopped;
@@ -46,10 +65,11 @@ public:
     }
     QString fileName() const override { return fileName_; }
     int16_t playState() const override { return state_; }
+    QString failure() const override { return failure_; }
     void play() override
     {
         *calls << QStringLiteral("play");
-        if (fileName_.isEmpty())
+        if (fileName_.isEmpty() || !failure_.isEmpty())
             return;
         state_ = Playing;
         ++generation_;
@@ -58,6 +78,8 @@ public:
     void pause() override
     {
         *calls << QStringLiteral("pause");
+        if (!failure_.isEmpty())
+            return;
         ++generation_;
         state_ = Held;
     }
@@ -88,8 +110,10 @@ private:
     bool autoStart_ = true;
     bool visible_ = true;
     QString fileName_;
+    QString failure_;
     int16_t state_ = Stopped;
     int generation_ = 0;
+    int opens_ = 0;
     QPoint pos_;
     QSize size_;
 };

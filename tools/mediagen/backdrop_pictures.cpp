@@ -1,7 +1,8 @@
 #include "backdrop_pictures.h"
 
+#include "hand_picture.h"
+#include "media/playback_layout.h"
 #include "paint_kit.h"
-#include "playback_geometry.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -12,6 +13,19 @@ namespace {
 
 constexpr int kButtonRadius = 19;
 const QColor kScreenDark(14, 16, 26);
+
+// The player's area, in the backdrop picture's coordinates.
+QRect screen_of(const BackdropPlace& place)
+{
+    return place.movieArea.translated(-place.backdrop.topLeft());
+}
+
+// The fingertip's lowest point during a press, in the backdrop picture's
+// coordinates: the switch is drawn to touch it.
+QPoint pressed_fingertip(const BackdropPlace& place)
+{
+    return place.hand + QPoint(kFingertipX, PressDistance + HandHeight - 1) - place.backdrop.topLeft();
+}
 
 // A big red push button on a grey collar, its top touching the fingertip at
 // the bottom of the press, and small enough to stay inside the marker square.
@@ -65,20 +79,21 @@ void paint_curtain(QPainter& p, double left, double right, bool onLeft)
 
 QImage make_tv_backdrop()
 {
-    const BackdropLayout& l = kTvLayout;
-    QImage image(l.size, QImage::Format_RGB888);
+    const BackdropPlace& l = TvPlace;
+    const QSize size = l.backdrop.size();
+    QImage image(size, QImage::Format_RGB888);
     image.fill(Qt::black);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
-    QLinearGradient wood(0, 0, 0, l.size.height());
+    QLinearGradient wood(0, 0, 0, size.height());
     wood.setColorAt(0, QColor(250, 165, 70));
     wood.setColorAt(1, QColor(215, 120, 45));
     p.setPen(QPen(QColor(110, 60, 25), 3));
     p.setBrush(wood);
-    p.drawRoundedRect(QRectF(2, 2, l.size.width() - 4, l.size.height() - 4), 22, 22);
+    p.drawRoundedRect(QRectF(2, 2, size.width() - 4, size.height() - 4), 22, 22);
 
-    const QRect s = l.screen;
+    const QRect s = screen_of(l);
     p.setPen(QPen(QColor(120, 125, 140), 2));
     p.setBrush(QColor(205, 210, 222));
     p.drawRoundedRect(QRectF(s.left() - 12, s.top() - 12, s.width() + 24, s.height() + 24), 14, 14);
@@ -103,16 +118,17 @@ QImage make_tv_backdrop()
 
 QImage make_theater_backdrop()
 {
-    const BackdropLayout& l = kTheaterLayout;
-    QImage image(l.size, QImage::Format_RGB888);
+    const BackdropPlace& l = TheaterPlace;
+    const QSize size = l.backdrop.size();
+    QImage image(size, QImage::Format_RGB888);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient wall(0, 0, 0, l.size.height());
+    QLinearGradient wall(0, 0, 0, size.height());
     wall.setColorAt(0, QColor(90, 30, 55));
     wall.setColorAt(1, QColor(50, 15, 35));
     p.fillRect(image.rect(), wall);
 
-    const QRect s = l.screen;
+    const QRect s = screen_of(l);
     p.setPen(QPen(QColor(150, 110, 30), 2));
     p.setBrush(QColor(235, 190, 80));
     p.drawRoundedRect(QRectF(s.left() - 12, s.top() - 12, s.width() + 24, s.height() + 24), 6, 6);
@@ -123,24 +139,24 @@ QImage make_theater_backdrop()
     // Stage boards, then three rows of seats seen from behind.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(170, 110, 60));
-    p.drawRect(QRectF(0, 288, l.size.width(), 62));
+    p.drawRect(QRectF(0, 288, size.width(), 62));
     p.setPen(QPen(QColor(130, 80, 40), 1));
     for (int y = 296; y < 350; y += 9)
-        p.drawLine(QPointF(0, y), QPointF(l.size.width(), y));
+        p.drawLine(QPointF(0, y), QPointF(size.width(), y));
     p.setPen(Qt::NoPen);
     for (int row = 0; row < 2; ++row) {
         p.setBrush(row == 0 ? QColor(120, 20, 40) : QColor(90, 10, 30));
-        for (int x = -10 + row * 20; x < l.size.width(); x += 40)
+        for (int x = -10 + row * 20; x < size.width(); x += 40)
             p.drawRoundedRect(QRectF(x, 318 + row * 16, 34, 40), 10, 10);
     }
 
     paint_curtain(p, 0, 124, true);
-    paint_curtain(p, 505, l.size.width(), false);
+    paint_curtain(p, 505, size.width(), false);
     QPainterPath valance;
     valance.moveTo(0, 0);
-    valance.lineTo(l.size.width(), 0);
-    valance.lineTo(l.size.width(), 14);
-    for (int x = l.size.width(); x > 0; x -= 36)
+    valance.lineTo(size.width(), 0);
+    valance.lineTo(size.width(), 14);
+    for (int x = size.width(); x > 0; x -= 36)
         valance.quadTo(x - 18, 30, x - 36, 14);
     valance.closeSubpath();
     p.setPen(QPen(QColor(240, 195, 70), 3));

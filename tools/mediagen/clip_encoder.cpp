@@ -1,6 +1,6 @@
 #include "clip_encoder.h"
 
-#include "external_tool.h"
+#include "library/helper_program.h"
 #include "scene.h"
 
 #include <QDir>
@@ -12,6 +12,14 @@ namespace {
 // Same input, same bytes: no threads, no version or time stamps in the output.
 const QStringList kExact = {"-fflags", "+bitexact", "-flags:v", "+bitexact", "-flags:a", "+bitexact",
                             "-threads", "1"};
+
+// Ends the pipe; throws with ffmpeg's complaint if it failed.
+void finish(HelperPipe& ffmpeg)
+{
+    const HelperResult result = ffmpeg.finish();
+    if (!result.ok)
+        throw std::runtime_error(("ffmpeg: " + result.problem).toStdString());
+}
 
 }  // namespace
 
@@ -32,22 +40,23 @@ void encode_clip(const QString& mpgPath, int frameCount, const std::function<QIm
                         "-c:a", "mp2", "-b:a", "128k", "-ar", "44100", "-ac", "1",
                         "-f", "mpeg"};
     args << kExact << mpgPath;
-    ToolPipe ffmpeg("ffmpeg", args);
+    HelperPipe ffmpeg("ffmpeg", args);
     for (int i = 0; i < frameCount; ++i) {
         const QImage image = frame(i);
         if (image.size() != QSize(kFrameWidth, kFrameHeight) || image.format() != QImage::Format_RGB888)
             throw std::logic_error("frame of the wrong size or format");
         for (int y = 0; y < kFrameHeight; ++y)
-            ffmpeg.write(QByteArray::fromRawData(reinterpret_cast<const char*>(image.constScanLine(y)),
-                                                 kFrameWidth * 3));
+            if (!ffmpeg.write(QByteArray::fromRawData(reinterpret_cast<const char*>(image.constScanLine(y)),
+                                                      kFrameWidth * 3)))
+                finish(ffmpeg);  // it stopped taking frames: says why
     }
-    ffmpeg.finish();
+    finish(ffmpeg);
     QFile::remove(wavPath);
 }
 
 EndFrames decode_end_frames(const QString& mpgPath)
 {
-    ToolPipe ffmpeg("ffmpeg", QStringList{"-v", "error", "-threads", "1", "-i", mpgPath,
+    HelperPipe ffmpeg("ffmpeg", QStringList{"-v", "error", "-threads", "1", "-i", mpgPath,
                                           "-sws_flags", "accurate_rnd+full_chroma_int+bitexact",
                                           "-f", "rawvideo", "-pix_fmt", "rgb24", "pipe:1"});
     const qsizetype frameBytes = kFrameWidth * kFrameHeight * 3;
@@ -59,7 +68,7 @@ EndFrames decode_end_frames(const QString& mpgPath)
                                 kFrameHeight, kFrameWidth * 3, QImage::Format_RGB888).copy();
         last = raw;
     }
-    ffmpeg.finish();
+    finish(ffmpeg);
     if (ends.count == 0)
         throw std::runtime_error((mpgPath + ": no frames could be decoded").toStdString());
     ends.last = QImage(reinterpret_cast<const uchar*>(last.constData()), kFrameWidth, kFrameHeight,

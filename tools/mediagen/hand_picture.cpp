@@ -1,6 +1,6 @@
 #include "hand_picture.h"
 
-#include "playback_geometry.h"
+#include "media/playback_layout.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -14,7 +14,7 @@ const QColor kOutline(90, 50, 30);
 // pointing straight down, its tip on the bottom row at kFingertipX.
 QImage draw_hand()
 {
-    QImage hand(kHandWidth, kHandHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage hand(HandWidth, HandHeight, QImage::Format_ARGB32_Premultiplied);
     hand.fill(Qt::transparent);
     QPainter p(&hand);
     p.setRenderHint(QPainter::Antialiasing);
@@ -24,7 +24,7 @@ QImage draw_hand()
     shape.setFillRule(Qt::WindingFill);
     shape.addRoundedRect(QRectF(fx - 44, 8, 70, 50), 18, 18);               // fist
     shape.addEllipse(QRectF(fx - 54, 20, 26, 32));                          // thumb
-    shape.addRoundedRect(QRectF(fx - 10, 30, 20, kHandHeight - 31.5), 10, 10);  // index finger
+    shape.addRoundedRect(QRectF(fx - 10, 30, 20, HandHeight - 31.5), 10, 10);  // index finger
     shape = shape.simplified();
     p.setPen(QPen(kOutline, 2.5));
     p.setBrush(kSkin);
@@ -38,7 +38,7 @@ QImage draw_hand()
     p.drawArc(QRectF(fx - 40, 30, 22, 16), 30 * 16, 120 * 16);
     p.setBrush(QColor(255, 225, 215));
     p.setPen(QPen(kOutline, 1.2));
-    p.drawRoundedRect(QRectF(fx - 5.5, kHandHeight - 17, 11, 11), 4, 4);
+    p.drawRoundedRect(QRectF(fx - 5.5, HandHeight - 17, 11, 11), 4, 4);
 
     // A bright sleeve cuff at the wrist.
     p.setPen(QPen(kOutline, 2.5));
@@ -71,11 +71,11 @@ QImage make_mask(const QImage& hand)
 QImage make_hand_picture()
 {
     const QImage hand = draw_hand();
-    QImage picture(kHandWidth, 180, QImage::Format_RGB888);
+    QImage picture(HandWidth, 180, QImage::Format_RGB888);
     picture.fill(Qt::black);
     QPainter p(&picture);
     p.drawImage(0, 0, hand);
-    p.drawImage(0, kHandMaskTop, make_mask(hand));
-    p.fillRect(0, kHandMaskTop + kHandHeight, kHandWidth, picture.height() - kHandMaskTop - kHandHeight, Qt::white);
+    p.drawImage(0, HandMaskRow, make_mask(hand));
+    p.fillRect(0, HandMaskRow + HandHeight, HandWidth, picture.height() - HandMaskRow - HandHeight, Qt::white);
     return picture;
 }

@@ -5,11 +5,11 @@
 #include "clip_sound.h"
 #include "hand_picture.h"
 #include "jpeg_writer.h"
-#include "label_card.h"
+#include "library/label_card.h"
+#include "library/spoken_name.h"
 #include "program_pictures.h"
 #include "program_sounds.h"
 #include "scene_renderer.h"
-#include "speech.h"
 
 #include <QCryptographicHash>
 #include <stdexcept>
@@ -20,6 +20,8 @@ constexpr int kPictureQuality = 92;
 // The hand and its mask are combined bit by bit; only near-lossless
 // pictures keep the black around the hand black and the mask's white white.
 constexpr int kHandQuality = 100;
+// The subject's picture on its label card.
+constexpr int kLabelPictureSize = 62;
 
 uint64_t seed_for(const QString& name)
 {
@@ -48,6 +50,14 @@ void write_end_stills(const QDir& folder, const QString& name)
     write_jpeg(ends.last, folder.filePath(name + "_last.jpg"), kPictureQuality);
 }
 
+// Spoken by the synthesiser the way the clip tools speak a title.
+void speak_to_file(const QString& text, const QString& wavPath)
+{
+    const QString problem = make_spoken_name(text, QString(), wavPath);
+    if (!problem.isEmpty())
+        throw std::runtime_error((wavPath + ": " + problem).toStdString());
+}
+
 void save_image(const QImage& image, const QString& path, const char* format)
 {
     if (!image.save(path, format))
@@ -63,7 +73,8 @@ void build_clip(const ClipScene& scene, const QDir& folder)
     encode_clip(folder.filePath(scene.name + ".mpg"), frames,
                 [&](int i) { return render_frame(scene, frame_time(i)); }, track);
     write_end_stills(folder, scene.name);
-    write_jpeg(make_label_card(scene), folder.filePath(scene.name + ".jpg"), kPictureQuality);
+    write_jpeg(make_label_card(scene.word, render_subject(scene.actors.at(scene.subject), kLabelPictureSize)),
+               folder.filePath(scene.name + ".jpg"), kPictureQuality);
     speak_to_file(scene.title, folder.filePath(scene.name + ".wav"));
 }
 
