@@ -5,6 +5,7 @@
 #include "app/credits_window.h"
 #include "app/full_screen.h"
 #include "app/memory_use.h"
+#include "app/one_copy.h"
 #include "state/folders.h"
 #include "state/globvars.h"
 #include "state/settings.h"
@@ -76,6 +77,9 @@ int flickerbox_main(int argc, char** argv)
     QtDialogs dialogs;
     if (!check_colour_depth(app.primaryScreen()->depth(), dialogs))
         return 1;
+    OneCopyPerFolder oneCopy(folders.writable);
+    if (!oneCopy.claim(dialogs))
+        return 0;
 
     const SettingsLoadReport loaded = LoadSettings(globvars, folders.writable);
     apply_folders(globvars, folders, DiskFolderFileSystem());
