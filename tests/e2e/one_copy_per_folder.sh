@@ -50,7 +50,7 @@ menu=$(wait_for_window Options) || fail "the first copy's menu window did not ap
 [ -f "$lock" ] || fail "the first copy made no lock file"
 
 # Another program's window covers the menu and holds the focus.
-xev -geometry 1024x768+0+0 -bg white >/dev/null & cover=$!
+xev -geometry 1024x768+0+0 >/dev/null & cover=$!
 started+=("$cover")
 sleep 1
 cover_id=$(xdotool search --pid "$cover" 2>/dev/null | head -n 1) || true
