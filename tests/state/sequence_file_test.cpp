@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -152,35 +151,6 @@ TEST(SequenceFileRead, ReadsTheFileFromDisk)
     ASSERT_EQ(file.records.size(), 1u);
     EXPECT_EQ(file.records[0].fields[2], "Dog, wet");
     EXPECT_TRUE(truncated_record_message(out.fileName()).contains(out.fileName()));
-}
-
-// What an editor saves as "Unicode" reads as the text it is, for playback and
-// the listing alike; bytes that are no text are refused with a message naming
-// the file and the encoding to save it in.
-TEST(SequenceFileRead, Utf16WithMarkIsTextAndUnmarkedIsRefused)
-{
-    QTemporaryDir dir;
-    const QString path = dir.path() + "/aobj_sqc.seq";
-    const QString text = QString::fromUtf8("dog,animals,\"Dog, wet\",,\r\ncaf\u00e9,food,Caf\u00e9,,\r\n");
-    const auto save = [&](const QByteArray& bytes) {
-        QFile out(path);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(bytes);
-    };
-    for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
-        save(QStringEncoder(encoding, QStringEncoder::Flag::WriteBom)(text));
-        const SequenceFile file = read_sequence_file(path);
-        EXPECT_EQ(file.error, "");
-        EXPECT_FALSE(file.truncated);
-        ASSERT_EQ(file.records.size(), 2u);
-        EXPECT_EQ(file.records[0].fields[2], "Dog, wet");
-        EXPECT_EQ(file.records[1].fields[0], QString::fromUtf8("caf\u00e9"));
-    }
-    save(QStringEncoder(QStringConverter::Utf16LE)(text));
-    const SequenceFile refused = read_sequence_file(path);
-    EXPECT_TRUE(refused.records.empty());
-    EXPECT_FALSE(refused.truncated);
-    EXPECT_TRUE(refused.error.contains(path) && refused.error.contains("UTF-8")) << refused.error.toStdString();
 }
 
 // A damaged file cannot make the reader slow or large: a field keeps its first
