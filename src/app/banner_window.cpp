@@ -176,9 +176,14 @@ void Banner::returnFromPlayback(const QString& messageForAdult)
 
 void Banner::list_clips()
 {
-    fill_list_panel(*list1_, ClipListingWidth, screenSize(), clip_listing_lines(g_.MediaFolder));
+    const QString path = g_.MediaFolder + sequence_file_name(2);
+    const SequenceFile file = read_sequence_file(path);
+    fill_list_panel(*list1_, ClipListingWidth, screenSize(), clip_listing_lines(file));
     banimage_->hide();
     list1_->show();
+    // The list is too narrow to say how to save the file again.
+    if (file.noText)
+        dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Warning, file.error);
 }
 
 void Banner::show_users_guide()

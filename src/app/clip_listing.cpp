@@ -47,5 +47,9 @@ QStringList clip_listing_lines(const SequenceFile& file)
     }
     if (file.truncated)
         lines << blank << QStringLiteral("aobj_sqc.seq: last entry cut");
+    if (file.cut)
+        lines << blank << QStringLiteral("aobj_sqc.seq: long entries cut");
+    if (file.tooManyRecords)
+        lines << blank << QStringLiteral("aobj_sqc.seq: only %1 entries shown").arg(MaxRecords);
     return lines;
 }

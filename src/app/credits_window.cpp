@@ -102,15 +102,17 @@ CreditsWindow::CreditsWindow(QWidget* parent) : QWidget(parent)
     textLine(frame1_, 1, {24, 48, 457, 13}, QStringLiteral("123 Example Street, Sampletown, EX 00000"), Qt::white, NoticeSize);
     textLine(frame1_, 3, {24, 64, 553, 13},
              QStringLiteral("Tel. 555-0100     Fax 555-0101     support@example.org     www.example.org"), Qt::white, NoticeSize);
-    // The notice lines share one centre line on the panel.
-    textLine(frame1_, 4, {107, 384, 425, 13}, QStringLiteral("Flickerbox II, its pictures, sounds and video clips are protected by copyright."),
+    // The notice lines share one centre line on the panel. They state the
+    // licence the program is published under (the LICENSE file).
+    textLine(frame1_, 4, {107, 384, 425, 13}, QStringLiteral("Copyright (C) 2026 The Flickerbox Project Team."),
              LightRed, NoticeSize, Qt::AlignHCenter);
-    textLine(frame1_, 2, {69, 400, 501, 13}, QStringLiteral("Copyright (C) The Flickerbox Project Team. All rights reserved."),
+    textLine(frame1_, 2, {69, 400, 501, 13},
+             QStringLiteral("Flickerbox II is free software under the GNU General Public License, version 3 or later:"),
              LightRed, NoticeSize, Qt::AlignHCenter);
-    textLine(frame1_, 5, {121, 416, 396, 13}, QStringLiteral("Copying or distributing this product without the written consent"),
+    textLine(frame1_, 5, {121, 416, 396, 13}, QStringLiteral("you may copy, share and change it under its terms."),
              LightRed, NoticeSize, Qt::AlignHCenter);
-    textLine(frame1_, 6, {168, 432, 302, 13}, QStringLiteral("of the Flickerbox Project Team is prohibited."), LightRed,
-             NoticeSize, Qt::AlignHCenter);
+    textLine(frame1_, 6, {168, 432, 302, 13}, QStringLiteral("It comes with no warranty."), LightRed, NoticeSize,
+             Qt::AlignHCenter);
 
     auto* quit = new QPushButton(QStringLiteral("Quit"), frame1_);
     quit->setObjectName(QStringLiteral("Command1"));

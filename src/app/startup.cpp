@@ -6,6 +6,7 @@
 #include "media/full_screen.h"
 #include "app/memory_use.h"
 #include "library/unfinished_change.h"
+#include "app/one_copy.h"
 #include "state/folders.h"
 #include "state/globvars.h"
 #include "state/settings.h"
@@ -79,6 +80,9 @@ int flickerbox_main(int argc, char** argv)
     QtDialogs dialogs;
     if (!check_colour_depth(app.primaryScreen()->depth(), dialogs))
         return 1;
+    OneCopyPerFolder oneCopy(folders.writable);
+    if (!oneCopy.claim(dialogs))
+        return 0;
 
     SettingsLoadReport loaded = LoadSettings(globvars, folders.writable);
     discard_overlong_calibration(globvars, kill_time_seconds_per_pass(), folders.writable + SettingsFileName,

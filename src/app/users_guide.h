@@ -9,5 +9,6 @@
 // ends; one explanatory line when the file cannot be read.
 QStringList users_guide_lines(const QString& dataFolder);
 
-// The lines of the guide's content already read.
+// The lines of the guide's content already read; none when it is no text
+// decode_text can read.
 QStringList users_guide_lines(const QByteArray& content);

@@ -113,9 +113,7 @@ ClipListBuild build_clip_list(GlobVars& g, const SequenceFile& file, const QStri
             ++leftOut;  // the list is full
     }
 
-    QStringList parts;
-    if (file.truncated)
-        parts << truncated_record_message(path);
+    QStringList parts = left_out_messages(file, path);
     if (!refused.isEmpty())
         parts << refused_names_message(path, refused);
     if (leftOut > 0)

@@ -20,6 +20,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -277,6 +278,34 @@ TEST_F(BannerTest, PlayMoviesWithNoQualifyingClipSaysSoAndStays)
     EXPECT_TRUE(dialogs.messages[0].text.contains("no clips to play"));
     EXPECT_TRUE(banner.isVisible());
     EXPECT_EQ(playbackWindow(), nullptr);
+}
+
+// A clip list saved as "Unicode" plays and lists as the text it is; one that
+// is no text gets a message naming the file and the encoding, not advice
+// about categories.
+TEST_F(BannerTest, ClipListSavedAsUtf16PlaysAndListsAndNoTextIsExplained)
+{
+    const QString text = QStringLiteral("zebra,animals,Zebra,,\r\n");
+    writeFile("aobj_sqc.seq", QStringEncoder(QStringConverter::Utf16LE, QStringEncoder::Flag::WriteBom)(text));
+    Banner banner(g, dialogs, nullptr);  // without playback services "Play Movies" only builds the list
+    banner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
+    child<QPushButton>(banner, "StartButton")->click();
+    EXPECT_EQ(g.ClipCount, 1);
+    EXPECT_EQ(g.ClipList[1], "zebra");
+    menu_action(*banner.menuBar(), "list_clips")->trigger();
+    EXPECT_EQ(child<QListWidget>(banner, "List1")->findItems("Zebra", Qt::MatchExactly).size(), 1);
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text.toStdString();
+
+    writeFile("aobj_sqc.seq", QStringEncoder(QStringConverter::Utf16LE)(text));
+    child<QPushButton>(banner, "StartButton")->click();
+    menu_action(*banner.menuBar(), "list_clips")->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    for (const FakeDialogs::Shown& shown : dialogs.messages) {
+        EXPECT_TRUE(shown.text.contains(g.MediaFolder + "aobj_sqc.seq") && shown.text.contains("\"UTF-8\""))
+            << shown.text.toStdString();
+        EXPECT_FALSE(shown.text.contains("categories")) << shown.text.toStdString();
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "app/credits_window.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -50,6 +51,22 @@ TEST(CreditsWindow, QuitEscAndClosingAllEndTheRun)
 
     window.close();
     EXPECT_EQ(quit.count(), 3);
+}
+
+TEST(CreditsWindow, NoticeStatesTheLicenceInFullView)
+{
+    CreditsWindow window;
+    QString notice;
+    for (int index : {4, 2, 5, 6}) {
+        const auto* line = window.findChild<QLabel*>(QStringLiteral("Text1_%1").arg(index));
+        ASSERT_NE(line, nullptr);
+        EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), line->width()) << line->text().toStdString();
+        notice += line->text() + u' ';
+    }
+    EXPECT_TRUE(notice.contains("GNU General Public License, version 3 or later")) << notice.toStdString();
+    EXPECT_TRUE(notice.contains("copy")) << "the licence lets everyone copy it";
+    EXPECT_FALSE(notice.contains("prohibited", Qt::CaseInsensitive)) << notice.toStdString();
+    EXPECT_FALSE(notice.contains("All rights reserved", Qt::CaseInsensitive)) << notice.toStdString();
 }
 
 }  // namespace

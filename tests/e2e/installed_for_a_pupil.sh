@@ -34,8 +34,13 @@ user=fbpupil$$
 home=$work/home
 site=$work/site
 pid=""
+# The processes of the throw-away user: what the test started as the pupil.
+pupil_processes() { pgrep -u "$user" 2>/dev/null | paste -sd' ' || true; }
 cleanup() {
     [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+    local left
+    left=$(pupil_processes)
+    [ -z "$left" ] || kill -9 $left 2>/dev/null || true
     userdel "$user" 2>/dev/null || true
     dpkg --purge flickerbox flickerbox-data >/dev/null 2>&1 || true
     rm -rf "$work"
@@ -67,10 +72,40 @@ for name in $(flickerbox-clips list --folder "$site" | awk -F'\t' '$2 == "vehicl
     flickerbox-clips remove --folder "$site" "$name" 2>/dev/null || fail "removing $name from the site list"
 done
 
+# Each run as the pupil gets a session bus of its own, as a desktop session
+# has one: without it the D-Bus library would launch one whose socket lands
+# in /tmp. Like a desktop's, it listens in the user's runtime folder; it
+# activates no services, and it ends when the command does.
+cat > "$work/session-bus.conf" <<EOF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:dir=$work/run</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+EOF
+chmod 644 "$work/session-bus.conf"
 as_pupil() {
     setpriv --reuid "$user" --regid "$(id -g "$user")" --init-groups \
         env -i HOME="$home" XDG_RUNTIME_DIR="$work/run" DISPLAY="$DISPLAY" XDG_CONFIG_DIRS="$XDG_CONFIG_DIRS" \
-        PATH=/usr/bin:/bin PULSE_SERVER=unix:/nonexistent "$@"
+        PATH=/usr/bin:/bin PULSE_SERVER=unix:/nonexistent \
+        dbus-run-session --config-file="$work/session-bus.conf" -- "$@"
+}
+# Nothing a run as the pupil started may outlive it.
+expect_no_pupil_processes() {
+    local left
+    for _ in $(seq 25); do
+        left=$(pupil_processes)
+        [ -n "$left" ] || return 0
+        sleep 0.2
+    done
+    fail "processes of the pupil outlived $1: $(ps -o pid=,args= -p "${left// /,}" 2>/dev/null | tr '\n' ';')"
 }
 command=$(sed -n 's/^Exec=//p' /usr/share/applications/org.flickerbox.Flickerbox.desktop)
 source "$here/x_windows.sh"
@@ -117,6 +152,7 @@ shot menu-first-start
 escape_in "Options"
 escape_in "Credits"
 wait_for_end "$pid" || fail "the program ended with status $?"
+expect_no_pupil_processes "the first start"
 cmp "$site/aobj_se1.cfg" "$home/.local/share/flickerbox/aobj_se1.cfg" \
     || fail "the options were not saved in the user's folder as they were chosen"
 [ "$(stat -c %U "$home/.local/share/flickerbox/aobj_se1.cfg")" = "$user" ] || fail "the settings are not the user's"
@@ -126,6 +162,7 @@ as_pupil flickerbox-clips add --title "My bus" --category vehicles "$work/mine.m
     || fail "the clip tool failed: $(cat "$work/said")"
 grep -q "$home/.local/share/flickerbox/" "$work/said" || fail "the clip tool did not say where the clip is kept"
 [ -f "$home/.local/share/flickerbox/my_bus.mpg" ] || fail "the clip was not added to the user's folder"
+expect_no_pupil_processes "the clip tool"
 
 # Second start: the options are found again, both clips play on the installed program.
 as_pupil $command & pid=$!
@@ -147,6 +184,7 @@ escape_in "Flickerbox II"
 escape_in "Options"
 escape_in "Credits"
 wait_for_end "$pid" || fail "the program ended with status $?"
+expect_no_pupil_processes "the second start"
 [ "$(sed -n 5p "$home/.local/share/flickerbox/aobj_se1.cfg" | tr -d ' \r')" != 0 ] \
     || fail "the clip reached was not saved"
 

@@ -43,7 +43,7 @@ protected:
     std::array<std::unique_ptr<Pty>, 4> ptys{std::make_unique<Pty>(), std::make_unique<Pty>(),
                                              std::make_unique<Pty>(), std::make_unique<Pty>()};
     QStringList links;
-    const SteadyClock steady;
+    const SteadyClock steady{};
     PlatformAdapterPorts ports{steady, [this] { return links; }};
     SwitchSetup setup{ports};
 };

@@ -152,3 +152,41 @@ TEST(SequenceFileRead, ReadsTheFileFromDisk)
     EXPECT_EQ(file.records[0].fields[2], "Dog, wet");
     EXPECT_TRUE(truncated_record_message(out.fileName()).contains(out.fileName()));
 }
+
+// A damaged file cannot make the reader slow or large: a field keeps its first
+// MaxFieldLength characters, a line its first MaxLineLength, the file its
+// first MaxRecords records, and what follows a cut is still read.
+TEST(SequenceFileBounds, FieldsLinesAndRecordsAreBounded)
+{
+    const QByteArray huge(10 * 1024 * 1024, 'x');
+    const SequenceFile longFields = parse_sequence("dog,animals," + huge + ",,\r\ncow,animals,\"" + huge + "\",,\r\n"
+                                                   "cat,animals,Cat,,\r\n");
+    ASSERT_EQ(longFields.records.size(), 3u);
+    EXPECT_EQ(longFields.records[0].fields[2], QString(MaxFieldLength, u'x'));
+    EXPECT_EQ(longFields.records[1].fields[0], "cow");
+    EXPECT_EQ(longFields.records[1].fields[2], QString(MaxFieldLength, u'x'));
+    EXPECT_EQ(longFields.records[2].fields[2], "Cat");
+    EXPECT_TRUE(longFields.cut);
+
+    // One line of many records: those within the line's bound are kept, the
+    // one the bound cuts ends there, and the next line starts a fresh record.
+    const QByteArray record = "b,food,B,4,5,";
+    const SequenceFile line = parse_sequence(record.repeated(400) + "\r\ncat,animals,Cat,,\r\n");
+    const size_t whole = size_t(MaxLineLength / record.size());
+    ASSERT_EQ(line.records.size(), whole + 2);
+    EXPECT_EQ(line.records[whole - 1].fields[4], "5");
+    EXPECT_EQ(line.records[whole].fields[0], "b");
+    EXPECT_EQ(line.records[whole].fields[1], "");
+    EXPECT_EQ(line.records.back().fields[0], "cat");
+    EXPECT_EQ(line.records.back().fields[2], "Cat");
+    EXPECT_TRUE(line.cut);
+    EXPECT_FALSE(line.truncated);
+
+    const SequenceFile many = parse_sequence(QByteArray("a,food,A,4,5\r\n").repeated(MaxRecords + 3));
+    EXPECT_EQ(many.records.size(), size_t(MaxRecords));
+    EXPECT_TRUE(many.tooManyRecords);
+    EXPECT_FALSE(many.cut);
+    const QStringList told = left_out_messages(many, "/x/aobj_sqa.seq");
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains("/x/aobj_sqa.seq")) << told[0].toStdString();
+}
