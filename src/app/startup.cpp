@@ -4,9 +4,12 @@
 #include "app/colour_depth.h"
 #include "app/credits_window.h"
 #include "app/full_screen.h"
+#include "app/learner_option.h"
+#include "app/learner_questions.h"
 #include "app/memory_use.h"
 #include "state/folders.h"
 #include "state/globvars.h"
+#include "state/learners.h"
 #include "state/settings.h"
 #include "media/dialogs.h"
 #include "media/monotonic_clock.h"
@@ -77,8 +80,13 @@ int flickerbox_main(int argc, char** argv)
     if (!check_colour_depth(app.primaryScreen()->depth(), dialogs))
         return 1;
 
-    const SettingsLoadReport loaded = LoadSettings(globvars, folders.writable);
-    apply_folders(globvars, folders, DiskFolderFileSystem());
+    Learners learners(folders);
+    const LearnerArgument asked = learner_argument(app.arguments());
+    const QString learnerMessage = (asked.problem + u'\n' + learners.start(asked.name)).trimmed();
+    if (!learnerMessage.isEmpty())
+        qWarning("%s", qPrintable(learnerMessage));
+    const SettingsLoadReport loaded = LoadSettings(globvars, learners.settings_folder());
+    apply_folders(globvars, learners.folders(), DiskFolderFileSystem());
     MpvSoundOutput sound;
     set_sound_output(&sound);
 
@@ -92,7 +100,13 @@ int flickerbox_main(int argc, char** argv)
     banner->set_playback_services({dialogs, *version, clock,
                                    [](QWidget* container) { return std::make_unique<MpvPlayer>(container); }});
     QObject::connect(banner, &Banner::programEnding, banner, [banner] { showCredits(banner); });
+    QtLearnerQuestions learnerQuestions(banner);
+    banner->set_learners(learners, learnerQuestions);
     show_full_screen(*banner);
+    if (!learnerMessage.isEmpty())
+        QTimer::singleShot(0, &app, [&dialogs, learnerMessage] {
+            dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information, learnerMessage);
+        });
     if (!loaded.message.isEmpty())
         QTimer::singleShot(0, &app, [&dialogs, message = loaded.message] {
             dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Warning, message);

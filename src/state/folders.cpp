@@ -105,7 +105,7 @@ FolderPlaces FolderPlaces::of_this_process()
 QStringList Folders::clip_search_order() const
 {
     QStringList order;
-    for (const QString& folder : {writable, site, base})
+    for (const QString& folder : {learner, writable, site, base})
         if (!folder.isEmpty() && !order.contains(folder))
             order << folder;
     return order;

@@ -1,0 +1,124 @@
+// Two learners made, set up and switched with the keyboard alone on a real X
+// server: each learner's turn plays at their own movie size, and the next
+// start comes back to the learner chosen last.
+
+#include "program_driver.h"
+#include "media/picture_difference.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString settingsOf(const ProgramDriver& d, const QString& learner)
+{
+    QFile file(d.folder() + QStringLiteral("learners/%1/aobj_se1.cfg").arg(learner));
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+}
+
+class Learners : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (qEnvironmentVariableIsEmpty("FLICKERBOX_PROGRAM_DIR"))
+            GTEST_SKIP() << "FLICKERBOX_PROGRAM_DIR not set";
+        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "this test needs a real X server";
+        ASSERT_TRUE(ProgramDriver::makeClips()) << "ffmpeg could not make the test clips";
+    }
+
+    // Dialogs open in the middle of the screen; keys go to the window under the pointer.
+    void keys(ProgramDriver& d, std::initializer_list<const char*> keysyms)
+    {
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        d.moveTo(screen.center());
+        for (const char* keysym : keysyms) {
+            d.tap(keysym);
+            QThread::msleep(150);
+        }
+    }
+    void altKey(ProgramDriver& d, const char* keysym)
+    {
+        d.key("Alt_L", true);
+        d.tap(keysym);
+        d.key("Alt_L", false);
+        QThread::msleep(300);
+    }
+    // Alt+L, "New learner…", a lower-case name typed, Return.
+    void newLearner(ProgramDriver& d, const QString& name)
+    {
+        altKey(d, "l");
+        keys(d, {"n"});
+        ASSERT_TRUE(ProgramDriver::waitForWindow(QStringLiteral("New learner")));
+        for (const QChar c : name)
+            keys(d, {QByteArray(1, c.toLatin1()).constData()});
+        keys(d, {"Return"});
+        ASSERT_TRUE(ProgramDriver::waitForWindow(QStringLiteral("Options \u2013 ") + name)) << ProgramDriver::windowTitles().join(", ").toStdString();
+    }
+    // The learner menu lists "No learner" and then the learners by name.
+    void choose(ProgramDriver& d, int place, const QString& name)
+    {
+        altKey(d, "l");
+        for (int i = 0; i <= place; ++i)
+            keys(d, {"Down"});
+        keys(d, {"Return"});
+        ASSERT_TRUE(ProgramDriver::waitForWindow(QStringLiteral("Options \u2013 ") + name)) << ProgramDriver::windowTitles().join(", ").toStdString();
+    }
+    // A turn; true when the clip reached the screen's corner, outside the drawing area.
+    bool playsFullScreen(ProgramDriver& d, const std::function<void()>& press)
+    {
+        EXPECT_TRUE(d.playMovies());
+        const QString first = ProgramDriver::clips()[0];
+        EXPECT_TRUE(d.waitForScreen([&](const QImage& shot) { return d.showsStill(shot, first, "_first"); }, 20000));
+        QImage black(100, 100, QImage::Format_RGB32);
+        black.fill(Qt::black);
+        bool corner = false;
+        const bool played = d.pressUntil(press, [&](const QImage& shot) {
+            corner = corner || mean_abs_difference(shot.copy(0, 0, 100, 100), black) > 5;
+            return !d.showsStill(shot, first, "_first");
+        });
+        EXPECT_TRUE(played) << "the press did not start the clip";
+        d.waitForScreen([&](const QImage& shot) {
+            corner = corner || mean_abs_difference(shot.copy(0, 0, 100, 100), black) > 5;
+            return d.showsStill(shot, first, "_last");
+        }, 10000);
+        d.tap("Escape");
+        EXPECT_TRUE(d.waitForScreen([&](const QImage& shot) { return d.showsMenu(shot); }, 10000));
+        return corner;
+    }
+};
+
+TEST_F(Learners, EachLearnerKeepsTheirOwnSizeAndDeviceAndTheLastOneComesBack)
+{
+    ProgramDriver d({.device = 7, .size = 1, .currentClip = 0, .backdrop = 1});
+    ASSERT_TRUE(d.start());
+    ASSERT_TRUE(ProgramDriver::waitForWindow(QStringLiteral("Options")));
+
+    newLearner(d, QStringLiteral("anna"));  // the options of now: space bar, normal size
+    newLearner(d, QStringLiteral("ben"));
+    ASSERT_FALSE(HasFailure());
+    altKey(d, "i");
+    keys(d, {"Return"});  // the first item that can be chosen: "Mouse Click"
+    altKey(d, "i");
+    keys(d, {"Right", "Right", "Right", "Down", "Down", "Return"});  // "Full Screen"
+
+    choose(d, 1, QStringLiteral("anna"));
+    ASSERT_FALSE(HasFailure());
+    EXPECT_FALSE(playsFullScreen(d, [&] { d.tap("space"); })) << "anna's clip filled the screen";
+    choose(d, 2, QStringLiteral("ben"));
+    ASSERT_FALSE(HasFailure());
+    const QPoint onBackdrop = d.areaOrigin() + QPoint(320, 300);
+    EXPECT_TRUE(playsFullScreen(d, [&] { d.click(onBackdrop); })) << "ben's clip did not fill the screen";
+
+    ASSERT_TRUE(d.exitFromMenu());
+    EXPECT_TRUE(settingsOf(d, "anna").startsWith(" 7 \r\n 1 \r\n")) << settingsOf(d, "anna").toStdString();
+    EXPECT_TRUE(settingsOf(d, "ben").startsWith(" 6 \r\n 3 \r\n")) << settingsOf(d, "ben").toStdString();
+
+    ASSERT_TRUE(d.start());
+    EXPECT_TRUE(ProgramDriver::waitForWindow(QStringLiteral("Options \u2013 ben"))) << ProgramDriver::windowTitles().join(", ").toStdString();
+    ASSERT_TRUE(d.exitFromMenu());
+}
+
+}  // namespace
