@@ -25,11 +25,11 @@ QString removal_text(const Learner& learner, const LearnerContents& contents)
     if (contents.clips > 0)
         goes << (contents.clips == 1 ? QStringLiteral("their own clip")
                                      : QStringLiteral("their %1 own clips").arg(contents.clips));
-    goes << QStringLiteral("everything else kept for them");
-    return QStringLiteral("Remove the learner \"%1\"?\n\nThis deletes %2: %3 file%4 in \"%5\". "
+    const QString last = QStringLiteral("everything else kept for them");
+    return QStringLiteral("Remove the learner \"%1\"?\n\nThis deletes %2%3: %4 file%5 in \"%6\". "
                           "It cannot be undone.\n\nThe program then goes on with no learner chosen.")
-        .arg(learner.name, goes.join(QStringLiteral(", ")), QString::number(contents.files),
-             contents.files == 1 ? QString() : QStringLiteral("s"), learner.folder);
+        .arg(learner.name, goes.join(QStringLiteral(", ")), (goes.isEmpty() ? QString() : QStringLiteral(" and ")) + last,
+             QString::number(contents.files), contents.files == 1 ? QString() : QStringLiteral("s"), learner.folder);
 }
 
 }  // namespace
@@ -91,7 +91,15 @@ void LearnerControl::choose(const std::optional<Learner>& learner)
 {
     if (learner == learners_.current())
         return;
-    const Learners::Switch result = learners_.switch_to(g_, learner);
+    Learners::Switch result = learners_.switch_to(g_, learner);
+    if (result.inUseElsewhere) {
+        if (!questions_.take_over(result.message
+                                  + QStringLiteral("\n\nTake over only when the program is no longer open there, "
+                                                   "for instance after that computer stopped. Options changed "
+                                                   "there and not yet saved would be lost.")))
+            return;
+        result = learners_.switch_to(g_, learner, true);
+    }
     tell(result.message);
     if (!result.switched)
         return;

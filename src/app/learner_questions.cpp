@@ -50,15 +50,30 @@ std::optional<QString> QtLearnerQuestions::name(const QString& title, const QStr
     return field->text();
 }
 
-bool QtLearnerQuestions::confirm_removal(const QString& text)
+namespace {
+
+// A question whose safe answer is the default: Return on a quick glance
+// changes nothing.
+bool ask(QWidget* parent, const QString& title, const QString& text, const QString& yes, const QString& no)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Remove learner"), text, QMessageBox::NoButton, parent_);
-    box.setObjectName(QStringLiteral("RemoveLearnerBox"));
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
-    QPushButton* remove = box.addButton(QStringLiteral("Remove"), QMessageBox::DestructiveRole);
-    QPushButton* keep = box.addButton(QStringLiteral("Keep"), QMessageBox::RejectRole);
-    box.setDefaultButton(keep);  // Return on a quick glance keeps the learner
+    QPushButton* go = box.addButton(yes, QMessageBox::DestructiveRole);
+    QPushButton* keep = box.addButton(no, QMessageBox::RejectRole);
+    box.setDefaultButton(keep);
     box.setEscapeButton(keep);
     box.exec();
-    return box.clickedButton() == remove;
+    return box.clickedButton() == go;
+}
+
+}  // namespace
+
+bool QtLearnerQuestions::confirm_removal(const QString& text)
+{
+    return ask(parent_, QStringLiteral("Remove learner"), text, QStringLiteral("Remove"), QStringLiteral("Keep"));
+}
+
+bool QtLearnerQuestions::take_over(const QString& text)
+{
+    return ask(parent_, QStringLiteral("Learner in use"), text, QStringLiteral("Take over"), QStringLiteral("Cancel"));
 }

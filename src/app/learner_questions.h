@@ -18,6 +18,8 @@ public:
                                         const std::function<QString(const QString&)>& check) = 0;
     // Asks once before a learner is deleted; true to go ahead.
     virtual bool confirm_removal(const QString& text) = 0;
+    // Asks whether to take over a learner in use on another computer.
+    virtual bool take_over(const QString& text) = 0;
 };
 
 // The real dialogs, modal to `parent`.
@@ -27,6 +29,7 @@ public:
     std::optional<QString> name(const QString& title, const QString& prompt, const QString& current,
                                 const std::function<QString(const QString&)>& check) override;
     bool confirm_removal(const QString& text) override;
+    bool take_over(const QString& text) override;
 
 private:
     QWidget* parent_;

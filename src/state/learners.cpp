@@ -1,5 +1,6 @@
 #include "state/learners.h"
 
+#include "state/learner_lock.h"
 #include "state/settings.h"
 
 #include <QDateTime>
@@ -98,9 +99,15 @@ QString learner_folder_name(const QString& name)
 
 Learners::Learners(const Folders& account)
     : account_(account),
-      learnersFolder_(account.writable + QLatin1String(LearnersFolderName)),
+      learnersFolder_(account.learners.isEmpty() ? account.writable + QStringLiteral("learners/") : account.learners),
       stateFile_(account.writable + QLatin1String(LearnerStateFile))
 {
+}
+
+Learners::~Learners()
+{
+    if (current_)
+        release_lock(current_->folder);
 }
 
 Learner Learners::at(const QString& folderName) const
@@ -160,28 +167,37 @@ QString Learners::unknown(const QString& asked) const
 
 QString Learners::start(const QString& asked)
 {
-    QString message;
+    QStringList messages;
     if (!asked.isEmpty()) {
-        if (const std::optional<Learner> learner = find(asked)) {
-            current_ = learner;
-            return remember(current_);
-        }
-        message = unknown(asked);
+        current_ = find(asked);
+        if (!current_)
+            messages << unknown(asked);
     }
+    const bool chosenNow = current_.has_value();
     // No state file: no learner was ever chosen, and nothing more is read.
-    if (QFileInfo::exists(stateFile_)) {
+    if (!current_ && QFileInfo::exists(stateFile_)) {
         const QString folder = QSettings(stateFile_, QSettings::IniFormat).value(CurrentKey).toString();
         if (is_plain_folder_name(folder) && QFileInfo(learnersFolder_ + folder).isDir())
             current_ = at(folder);
         else if (!folder.isEmpty())
-            message += (message.isEmpty() ? QString() : QStringLiteral("\n"))
-                       + QStringLiteral("The learner chosen last, in the folder \"%1\", is no longer there.")
-                             .arg(learnersFolder_ + folder);
+            messages << QStringLiteral("The learner chosen last, in the folder \"%1\", is no longer there.")
+                            .arg(learnersFolder_ + folder);
     }
-    if (!message.isEmpty())
-        message += current_ ? QStringLiteral("\nThe program starts with the learner chosen last, %1.").arg(current_->name)
-                            : QStringLiteral("\nThe program starts with no learner chosen.");
-    return message;
+    if (current_) {
+        if (const std::optional<LockHolder> holder = other_holder(current_->folder)) {
+            messages << QStringLiteral("The learner \"%1\" is in use %2. To take over, choose them with the "
+                                       "learner button.")
+                            .arg(current_->name, holder->where());
+            current_.reset();
+        } else {
+            messages << take_lock(current_->folder) << (chosenNow ? remember(current_) : QString());
+        }
+    }
+    messages.removeAll(QString());
+    if (!messages.isEmpty())
+        messages << (current_ ? QStringLiteral("The program starts with the learner %1.").arg(current_->name)
+                              : QStringLiteral("The program starts with no learner chosen."));
+    return messages.join(u'\n');
 }
 
 QString Learners::check_name(const QString& name, const std::optional<Learner>& except) const
@@ -307,10 +323,12 @@ Learners::Saved Learners::save(const GlobVars& g) const
     return saved;
 }
 
-Learners::Switch Learners::switch_to(GlobVars& g, const std::optional<Learner>& next)
+Learners::Switch Learners::switch_to(GlobVars& g, const std::optional<Learner>& next, bool takeOver)
 {
     if (next && !QFileInfo(next->folder).isDir())
         return {false, QStringLiteral("The learner \"%1\" is no longer in \"%2\".").arg(next->name, learnersFolder_)};
+    if (const std::optional<LockHolder> holder = next ? other_holder(next->folder) : std::nullopt; holder && !takeOver)
+        return {false, QStringLiteral("The learner \"%1\" is in use %2.").arg(next->name, holder->where()), true};
     const Saved saved = save(g);
     if (!saved.failure.isEmpty())
         return {false, saved.failure + QStringLiteral("\nThe learner was not changed.")};
@@ -318,9 +336,12 @@ Learners::Switch Learners::switch_to(GlobVars& g, const std::optional<Learner>& 
     for (const QString& message : {saved.notice, load(g, next)})
         if (!message.isEmpty())
             messages << message;
+    if (current_)
+        release_lock(current_->folder);
     current_ = next;
-    if (const QString notRemembered = remember(current_); !notRemembered.isEmpty())
-        messages << notRemembered;
+    for (const QString& message : {current_ ? take_lock(current_->folder) : QString(), remember(current_)})
+        if (!message.isEmpty())
+            messages << message;
     return {true, messages.join(u'\n')};
 }
 

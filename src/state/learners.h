@@ -1,10 +1,11 @@
 #pragma once
 // Learners: each pupil's own options and clips. A learner is a folder
-// learners/<folder name>/ under the account's writable folder, laid out like a
-// program folder: its own settings file, optionally its own clip lists and
-// clip files, and the learner's name as typed in a small UTF-8 file beside
-// them. With no learner chosen the account's own files are used, exactly as
-// before learners existed; nothing is written until the first one is made.
+// learners/<folder name>/ under the account's writable folder (or in a shared
+// folder the site configuration names), laid out like a program folder: its
+// own settings file, optionally its own clip lists and clip files, and the
+// learner's name as typed in a small UTF-8 file beside them. With no learner
+// chosen the account's own files are used, exactly as before learners
+// existed; nothing is written until the first one is made.
 
 #include "state/folders.h"
 #include "state/globvars.h"
@@ -15,7 +16,6 @@
 
 inline constexpr int MaxLearnerNameLength = 60;
 inline constexpr const char* LearnerNameFile = "aobj_nam.txt";
-inline constexpr const char* LearnersFolderName = "learners/";
 // The account's small file remembering the learner chosen last.
 inline constexpr const char* LearnerStateFile = "learners.ini";
 
@@ -47,6 +47,10 @@ class Learners {
 public:
     // account: the folders the program uses without a learner.
     explicit Learners(const Folders& account);
+    // Gives back the current learner's lock.
+    ~Learners();
+    Learners(const Learners&) = delete;
+    Learners& operator=(const Learners&) = delete;
 
     const QString& learners_folder() const { return learnersFolder_; }
 
@@ -98,12 +102,14 @@ public:
     Saved save(const GlobVars& g) const;
 
     // Saves the current options (nothing changes when that fails), loads
-    // `next`'s (nullopt: no learner) into g and points g at its folders.
+    // `next`'s (nullopt: no learner) into g and points g at its folders. A
+    // learner in use on another computer is taken over only when asked to.
     struct Switch {
         bool switched = false;
         QString message;  // "" or a plain message: why not, or what was reset on loading
+        bool inUseElsewhere = false;
     };
-    Switch switch_to(GlobVars& g, const std::optional<Learner>& next);
+    Switch switch_to(GlobVars& g, const std::optional<Learner>& next, bool takeOver = false);
 
 private:
     Learner at(const QString& folderName) const;

@@ -39,6 +39,7 @@ struct FakeQuestions : LearnerQuestions {
         removals << text;
         return removeAnswer;
     }
+    bool take_over(const QString&) override { return false; }
 };
 
 class LearnerControlTest : public ::testing::Test {
@@ -118,7 +119,7 @@ TEST_F(LearnerControlTest, RemovingAsksOnceNamingWhatGoes)
 
     control().remove_learner();
     ASSERT_EQ(questions.removals.size(), 1);
-    EXPECT_TRUE(questions.removals[0].contains("their options, their own clip, everything else kept for them: 3 files"))
+    EXPECT_TRUE(questions.removals[0].contains("their options, their own clip and everything else kept for them: 3 files"))
         << questions.removals[0].toStdString();
     EXPECT_TRUE(QFileInfo::exists(anna.folder));
 

@@ -1,8 +1,10 @@
 #include "state/learners.h"
 
+#include "state/learner_lock.h"
 #include "state/settings.h"
 
 #include <QDir>
+#include <QSysInfo>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -193,6 +195,33 @@ TEST_F(LearnersTest, RenameMovesTheFolderAndRemoveDeletesIt)
     EXPECT_EQ(g.ProgramFolder, account.writable);
     EXPECT_EQ(g.ScreenSize, 1);  // the account's own options again
     EXPECT_TRUE(learners.list().isEmpty());
+}
+
+TEST_F(LearnersTest, LearnerInUseOnAnotherComputerIsTakenOverOnlyWhenAsked)
+{
+    Learners learners(account);
+    const Learner anna = make(learners, "Anna");
+    auto lockBy = [&](const QByteArray& host, qint64 process) {
+        QFile file(anna.folder + LearnerLockFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(host + "\n" + QByteArray::number(process) + "\n2026-12-08T09:12:00Z\n");
+    };
+    lockBy("laptop-3", 4242);
+    const Learners::Switch refused = learners.switch_to(g, anna);
+    EXPECT_FALSE(refused.switched);
+    EXPECT_TRUE(refused.inUseElsewhere);
+    EXPECT_TRUE(refused.message.contains("in use on the computer \"laptop-3\" since")) << refused.message.toStdString();
+    Learners elsewhere(account);
+    EXPECT_TRUE(elsewhere.start("Anna").contains("in use on the computer \"laptop-3\""));
+    EXPECT_FALSE(elsewhere.current());
+
+    EXPECT_TRUE(learners.switch_to(g, anna, true).switched);
+    EXPECT_TRUE(read(anna.folder + LearnerLockFile).startsWith(QSysInfo::machineHostName().toUtf8() + "\n"));
+    // Left by a program on this computer that has ended: no question.
+    lockBy(QSysInfo::machineHostName().toUtf8(), 999999999);
+    Learners restarted(account);
+    EXPECT_EQ(restarted.start("Anna"), "");
+    EXPECT_EQ(restarted.current(), anna);
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
 // Two learners made, set up and switched with the keyboard alone on a real X
 // server: each learner's turn plays at their own movie size, and the next
-// start comes back to the learner chosen last.
+// start comes back to the learner chosen last. Two copies of the program
+// sharing a learners folder never open the same learner.
 
 #include "program_driver.h"
 #include "media/picture_difference.h"
 
 #include <QFile>
+#include <QDir>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QScreen>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -19,7 +22,7 @@ QString settingsOf(const ProgramDriver& d, const QString& learner)
     return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
 }
 
-class Learners : public ::testing::Test {
+class LearnerSwitching : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -41,6 +44,7 @@ protected:
     }
     void altKey(ProgramDriver& d, const char* keysym)
     {
+        d.moveTo(QGuiApplication::primaryScreen()->geometry().center());
         d.key("Alt_L", true);
         d.tap(keysym);
         d.key("Alt_L", false);
@@ -90,7 +94,7 @@ protected:
     }
 };
 
-TEST_F(Learners, EachLearnerKeepsTheirOwnSizeAndDeviceAndTheLastOneComesBack)
+TEST_F(LearnerSwitching, EachLearnerKeepsTheirOwnSizeAndDeviceAndTheLastOneComesBack)
 {
     ProgramDriver d({.device = 7, .size = 1, .currentClip = 0, .backdrop = 1});
     ASSERT_TRUE(d.start());
@@ -119,6 +123,34 @@ TEST_F(Learners, EachLearnerKeepsTheirOwnSizeAndDeviceAndTheLastOneComesBack)
     ASSERT_TRUE(d.start());
     EXPECT_TRUE(ProgramDriver::waitForWindow(QStringLiteral("Options \u2013 ben"))) << ProgramDriver::windowTitles().join(", ").toStdString();
     ASSERT_TRUE(d.exitFromMenu());
+}
+
+// Two accounts on one computer, or two laptops, share a school's learners
+// folder: a learner open in one copy is not opened by the other.
+TEST_F(LearnerSwitching, LearnerOpenInOneCopyIsNotOpenedByAnother)
+{
+    QTemporaryDir shared, config;
+    QDir().mkpath(config.filePath("flickerbox"));
+    QFile conf(config.filePath("flickerbox/flickerbox.conf"));
+    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+    conf.write("learners-folder = " + shared.path().toUtf8() + "\n");
+    conf.close();
+    QDir().mkpath(shared.filePath("anna"));
+    QFile name(shared.filePath("anna/aobj_nam.txt"));
+    ASSERT_TRUE(name.open(QIODevice::WriteOnly));
+    name.write("anna\n");
+    name.close();
+    qputenv("XDG_CONFIG_DIRS", config.path().toUtf8());
+    ProgramDriver first({}), second({});
+    qunsetenv("XDG_CONFIG_DIRS");
+    ASSERT_TRUE(QFile::copy(first.folder() + "aobj_se1.cfg", shared.filePath("anna/aobj_se1.cfg")));
+
+    ASSERT_TRUE(first.start({"--learner", "anna"}));
+    ASSERT_TRUE(ProgramDriver::waitForWindow(QStringLiteral("Options \u2013 anna")));
+    ASSERT_TRUE(second.start({"--learner", "anna"}));
+    EXPECT_TRUE(ProgramDriver::waitForWindow(QStringLiteral("Options")));
+    EXPECT_TRUE(ProgramDriver::waitForWindow(QStringLiteral("Flickerbox II"))) << "no message that anna is in use";
+    EXPECT_EQ(ProgramDriver::windowTitles().count(QStringLiteral("Options \u2013 anna")), 1);
 }
 
 }  // namespace
