@@ -282,9 +282,9 @@ LearnerContents Learners::contents(const Learner& learner) const
     contents.options = files.is_file(learner.folder + QLatin1String(SettingsFileName));
     contents.clipLists = has_sequence_set(learner.folder, files);
     contents.clips = int(QDir(learner.folder).entryList({QStringLiteral("*.mpg")}, QDir::Files).size());
-    for (QDirIterator it(learner.folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();
-         it.next())
-        ++contents.files;
+    // The lock goes too, but it is the program's, not the learner's.
+    for (QDirIterator it(learner.folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
+        contents.files += it.next() != learner.folder + QLatin1String(LearnerLockFile);
     return contents;
 }
 

@@ -46,7 +46,6 @@ class LearnerControlTest : public ::testing::Test {
 protected:
     LearnerControlTest()
     {
-        account.base = account.writable = dir.path() + u'/';
         g.InputDevice = 7;
         g.ScreenSize = 1;
         g.CategoryEnabled.fill(1);
@@ -65,7 +64,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    Folders account;
+    Folders account{dir.path() + u'/', dir.path() + u'/', ""};
     GlobVars g;
     FakeDialogs dialogs;
     FakeQuestions questions;

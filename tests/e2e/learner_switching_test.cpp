@@ -71,11 +71,12 @@ protected:
         ASSERT_TRUE(ProgramDriver::waitForWindow(QStringLiteral("Options \u2013 ") + name)) << ProgramDriver::windowTitles().join(", ").toStdString();
     }
     // A turn; true when the clip reached the screen's corner, outside the drawing area.
-    bool playsFullScreen(ProgramDriver& d, const std::function<void()>& press)
+    bool playsFullScreen(ProgramDriver& d, const std::function<void()>& press, const QString& learner)
     {
         EXPECT_TRUE(d.playMovies());
         const QString first = ProgramDriver::clips()[0];
         EXPECT_TRUE(d.waitForScreen([&](const QImage& shot) { return d.showsStill(shot, first, "_first"); }, 20000));
+        d.grab(learner + QStringLiteral("_first_still"));
         QImage black(100, 100, QImage::Format_RGB32);
         black.fill(Qt::black);
         bool corner = false;
@@ -84,6 +85,7 @@ protected:
             return !d.showsStill(shot, first, "_first");
         });
         EXPECT_TRUE(played) << "the press did not start the clip";
+        d.grab(learner + QStringLiteral("_after_press"));
         d.waitForScreen([&](const QImage& shot) {
             corner = corner || mean_abs_difference(shot.copy(0, 0, 100, 100), black) > 5;
             return d.showsStill(shot, first, "_last");
@@ -104,17 +106,17 @@ TEST_F(LearnerSwitching, EachLearnerKeepsTheirOwnSizeAndDeviceAndTheLastOneComes
     newLearner(d, QStringLiteral("ben"));
     ASSERT_FALSE(HasFailure());
     altKey(d, "i");
-    keys(d, {"Return"});  // the first item that can be chosen: "Mouse Click"
+    keys(d, {"Up", "Up", "Return"});  // from the top, round to the last item but one: "Mouse Click"
     altKey(d, "i");
     keys(d, {"Right", "Right", "Right", "Down", "Down", "Return"});  // "Full Screen"
 
     choose(d, 1, QStringLiteral("anna"));
     ASSERT_FALSE(HasFailure());
-    EXPECT_FALSE(playsFullScreen(d, [&] { d.tap("space"); })) << "anna's clip filled the screen";
+    EXPECT_FALSE(playsFullScreen(d, [&] { d.tap("space"); }, "anna")) << "anna's clip filled the screen";
     choose(d, 2, QStringLiteral("ben"));
     ASSERT_FALSE(HasFailure());
     const QPoint onBackdrop = d.areaOrigin() + QPoint(320, 300);
-    EXPECT_TRUE(playsFullScreen(d, [&] { d.click(onBackdrop); })) << "ben's clip did not fill the screen";
+    EXPECT_TRUE(playsFullScreen(d, [&] { d.click(onBackdrop); }, "ben")) << "ben's clip did not fill the screen";
 
     ASSERT_TRUE(d.exitFromMenu());
     EXPECT_TRUE(settingsOf(d, "anna").startsWith(" 7 \r\n 1 \r\n")) << settingsOf(d, "anna").toStdString();
