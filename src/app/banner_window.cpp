@@ -4,6 +4,7 @@
 #include "app/clip_listing.h"
 #include "media/full_screen.h"
 #include "state/globvars.h"
+#include "app/learner_control.h"
 #include "app/list_panel.h"
 #include "app/menu_tree.h"
 #include "app/options_menus.h"
@@ -27,6 +28,8 @@ namespace {
 
 constexpr int PictureToButtonsGap = 50;
 constexpr int ButtonGap = 30;
+constexpr int ButtonsToLearnerGap = 24;
+constexpr int LearnerButtonHeight = 40;
 
 QPushButton* makeButton(const QString& name, const QString& caption, QSize size, QWidget* parent)
 {
@@ -99,6 +102,28 @@ void Banner::layOut()
     const int startLeft = qRound((screen.width() - pairWidth) / 2.0);
     startButton_->move(startLeft, buttonsTop);
     exitButton_->move(startLeft + startButton_->width() + ButtonGap, buttonsTop);
+}
+
+void Banner::set_learners(Learners& learners, LearnerQuestions& questions)
+{
+    learners_ = &learners;
+    auto* control = new LearnerControl(learners, g_, dialogs_, questions, centralWidget());
+    // Under the pair of buttons and as wide, where the adult looks before
+    // pressing "Play Movies"; no other control moves.
+    control->setGeometry(startButton_->x(), startButton_->y() + startButton_->height() + ButtonsToLearnerGap,
+                         exitButton_->x() + exitButton_->width() - startButton_->x(), LearnerButtonHeight);
+    connect(control, &LearnerControl::learnerChanged, this, &Banner::showLearner);
+    setWindowTitle(options_title(learners.current()));
+}
+
+void Banner::showLearner()
+{
+    setWindowTitle(options_title(learners_->current()));
+    // The listing on view was the previous learner's.
+    list1_->hide();
+    banimage_->setVisible(true);
+    menus_->mark_loaded_settings();
+    menus_->report_adapter_problems();
 }
 
 bool Banner::event(QEvent* event)
@@ -198,10 +223,12 @@ void Banner::end_program()
     if (ending_)
         return;
     ending_ = true;
-    const QString failure = SaveSettings(g_);
-    if (!failure.isEmpty())
+    const Learners::Saved saved = learners_ ? learners_->save(g_) : Learners::Saved{SaveSettings(g_), {}};
+    if (!saved.notice.isEmpty())
+        dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information, saved.notice);
+    if (!saved.failure.isEmpty())
         dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Warning,
-                         QStringLiteral("Your settings could not be saved.\n") + failure);
+                         QStringLiteral("Your settings could not be saved.\n") + saved.failure);
     hide();
     emit programEnding();
 }

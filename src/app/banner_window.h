@@ -11,6 +11,9 @@
 
 struct GlobVars;
 class Dialogs;
+class LearnerControl;
+class LearnerQuestions;
+class Learners;
 class QLabel;
 class QListWidget;
 class OptionsMenus;
@@ -35,6 +38,10 @@ public:
     // only builds the clip list.
     void set_playback_services(PlaybackServices services) { playbackServices_.emplace(std::move(services)); }
 
+    // Adds the learner button below "Play Movies" and "Exit"; g must hold
+    // the current learner's options. Without it the window has no learners.
+    void set_learners(Learners& learners, LearnerQuestions& questions);
+
     void play_movies();
     void list_clips();
     void show_users_guide();
@@ -51,6 +58,7 @@ private:
     QSize screenSize() const;
     void layOut();
     void returnFromPlayback(const QString& messageForAdult);
+    void showLearner();
 
     GlobVars& g_;
     Dialogs& dialogs_;
@@ -64,4 +72,6 @@ private:
     bool activationDue_ = false;  // shown since the last activation steps ran
     bool ending_ = false;
     OptionsMenus* menus_ = nullptr;
+    Learners* learners_ = nullptr;
 };
+

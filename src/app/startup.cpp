@@ -4,11 +4,14 @@
 #include "app/colour_depth.h"
 #include "app/credits_window.h"
 #include "media/full_screen.h"
+#include "app/learner_option.h"
+#include "app/learner_questions.h"
 #include "app/memory_use.h"
 #include "library/unfinished_change.h"
 #include "app/one_copy.h"
 #include "state/folders.h"
 #include "state/globvars.h"
+#include "state/learners.h"
 #include "state/settings.h"
 #include "media/dialogs.h"
 #include "media/kill_time.h"
@@ -84,13 +87,18 @@ int flickerbox_main(int argc, char** argv)
     if (!oneCopy.claim(dialogs))
         return 0;
 
-    SettingsLoadReport loaded = LoadSettings(globvars, folders.writable);
-    discard_overlong_calibration(globvars, kill_time_seconds_per_pass(), folders.writable + SettingsFileName,
+    Learners learners(folders);
+    const LearnerArgument asked = learner_argument(app.arguments());
+    const QString learnerMessage = (asked.problem + u'\n' + learners.start(asked.name)).trimmed();
+    if (!learnerMessage.isEmpty())
+        qWarning("%s", qPrintable(learnerMessage));
+    SettingsLoadReport loaded = LoadSettings(globvars, learners.settings_folder());
+    discard_overlong_calibration(globvars, kill_time_seconds_per_pass(), learners.settings_folder() + SettingsFileName,
                                  loaded);
     // A clip list set aside by a killed clip tool would otherwise be missed
     // and the clips taken from the next folder.
-    undo_unfinished_changes(folders.clip_search_order());
-    apply_folders(globvars, folders, DiskFolderFileSystem());
+    undo_unfinished_changes(learners.folders().clip_search_order());
+    apply_folders(globvars, learners.folders(), DiskFolderFileSystem());
     MpvSoundOutput sound;
     set_sound_output(&sound);
 
@@ -104,7 +112,13 @@ int flickerbox_main(int argc, char** argv)
     banner->set_playback_services({dialogs, *version, clock,
                                    [](QWidget* container) { return std::make_unique<MpvPlayer>(container); }});
     QObject::connect(banner, &Banner::programEnding, banner, [banner] { showCredits(banner); });
+    QtLearnerQuestions learnerQuestions(banner);
+    banner->set_learners(learners, learnerQuestions);
     show_full_screen(*banner);
+    if (!learnerMessage.isEmpty())
+        QTimer::singleShot(0, &app, [&dialogs, learnerMessage] {
+            dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information, learnerMessage);
+        });
     if (!loaded.message.isEmpty())
         QTimer::singleShot(0, &app, [&dialogs, message = loaded.message] {
             dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Warning, message);

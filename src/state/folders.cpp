@@ -15,6 +15,8 @@ namespace {
 constexpr const char* ProgramFileMarker = "aobj_log.jpg";
 constexpr const char* ConfigFile = "flickerbox/flickerbox.conf";
 constexpr const char* SiteLibraryKey = "site-library";
+// A school's shared folder on its file server, so learners move between laptops.
+constexpr const char* LearnersFolderKey = "learners-folder";
 // The three sequence files: random, category, alphabetical.
 const QStringList& sequence_names()
 {
@@ -29,9 +31,9 @@ QString with_slash(QString folder)
     return folder;
 }
 
-// "site-library = /srv/pupils" in the first configuration file found;
-// blank lines and lines starting with '#' are skipped.
-QString configured_site_library(const QStringList& configFolders, const FolderFileSystem& files)
+// "site-library = /srv/pupils" (for key "site-library") in the first
+// configuration file found; blank lines and lines starting with '#' are skipped.
+QString configured_folder(const QStringList& configFolders, const FolderFileSystem& files, const char* key)
 {
     for (const QString& folder : configFolders) {
         const QString path = folder + QLatin1String(ConfigFile);
@@ -43,7 +45,7 @@ QString configured_site_library(const QStringList& configFolders, const FolderFi
             if (line.startsWith(u'#') || equals < 0)
                 continue;
             const QString value = line.mid(equals + 1).trimmed();
-            if (line.left(equals).trimmed() == QLatin1String(SiteLibraryKey) && QDir::isAbsolutePath(value))
+            if (line.left(equals).trimmed() == QLatin1String(key) && QDir::isAbsolutePath(value))
                 return with_slash(QDir::cleanPath(value));
         }
         return {};  // the first file found is the one that counts
@@ -105,7 +107,7 @@ FolderPlaces FolderPlaces::of_this_process()
 QStringList Folders::clip_search_order() const
 {
     QStringList order;
-    for (const QString& folder : {writable, site, base})
+    for (const QString& folder : {learner, writable, site, base})
         if (!folder.isEmpty() && !order.contains(folder))
             order << folder;
     return order;
@@ -128,10 +130,12 @@ Folders decide_folders(const FolderPlaces& places, const FolderFileSystem& files
     folders.writable = !isInstalled && keepsSettings ? folders.base
                                                      : places.userDataHome + QStringLiteral("flickerbox/");
 
-    const QString configured = configured_site_library(places.configFolders, files);
+    const QString configured = configured_folder(places.configFolders, files, SiteLibraryKey);
     const QString site = configured.isEmpty() ? QString::fromLatin1(DefaultSiteLibrary) : configured;
     if (files.is_folder(site))
         folders.site = site;
+    const QString learners = configured_folder(places.configFolders, files, LearnersFolderKey);
+    folders.learners = learners.isEmpty() ? folders.writable + QStringLiteral("learners/") : learners;
     return folders;
 }
 

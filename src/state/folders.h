@@ -51,9 +51,12 @@ struct Folders {
     QString base;      // the program's own pictures, sounds and guide; read only
     QString writable;  // settings and the clips added for this account
     QString site;      // "" when there is no site library
+    // Given defaults, so the folders above may still be listed alone.
+    QString learner{};   // the chosen learner's own folder; "" when none is chosen
+    QString learners{};  // where every learner's folder lies: writable + "learners/" unless configured
 
     bool portable() const { return writable == base; }
-    // Where a clip's files are looked for: writable, site, base, each once.
+    // Where a clip's files are looked for: learner, writable, site, base, each once.
     QStringList clip_search_order() const;
 };
 

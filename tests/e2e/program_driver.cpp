@@ -11,6 +11,7 @@
 #include <QThread>
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
 namespace {
@@ -147,9 +148,9 @@ ProgramDriver::~ProgramDriver()
     }
 }
 
-bool ProgramDriver::start()
+bool ProgramDriver::start(const QStringList& arguments)
 {
-    process_.start(folder_ + QStringLiteral("flickerbox"), {});
+    process_.start(folder_ + QStringLiteral("flickerbox"), arguments);
     return process_.waitForStarted(10000) &&
            waitForScreen([this](const QImage& shot) { return showsMenu(shot); }, 20000);
 }
@@ -341,4 +342,38 @@ bool ProgramDriver::waitForScreen(const std::function<bool(const QImage&)>& done
         QThread::msleep(5);
     } while (elapsed.elapsed() < timeoutMs);
     return done(grab());
+}
+
+QStringList ProgramDriver::windowTitles()
+{
+    Display* d = display();
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    QStringList titles;
+    if (!XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &count))
+        return titles;
+    const Atom utf8Name = XInternAtom(d, "_NET_WM_NAME", False);
+    for (unsigned i = 0; i < count; ++i) {
+        XWindowAttributes attributes;
+        XTextProperty name;
+        if (XGetWindowAttributes(d, children[i], &attributes) && attributes.map_state == IsViewable &&
+            XGetTextProperty(d, children[i], &name, utf8Name) && name.value) {
+            titles << QString::fromUtf8(reinterpret_cast<const char*>(name.value), int(name.nitems));
+            XFree(name.value);
+        }
+    }
+    XFree(children);
+    return titles;
+}
+
+bool ProgramDriver::waitForWindow(const QString& title, int timeoutMs)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!windowTitles().contains(title)) {
+        if (elapsed.elapsed() > timeoutMs)
+            return false;
+        QThread::msleep(2);
+    }
+    return true;
 }

@@ -34,7 +34,7 @@ public:
     ~ProgramDriver();
 
     // Starts the program and waits for the menu window.
-    bool start();
+    bool start(const QStringList& arguments = {});
     // Starts the program and presses "Play Movies" until the menu goes.
     bool startPlayback();
     // From the menu window: presses "Play Movies" until the menu goes.
@@ -78,6 +78,10 @@ public:
 
     // Grabs the screen until done holds or timeoutMs passes.
     bool waitForScreen(const std::function<bool(const QImage&)>& done, int timeoutMs) const;
+
+    // The titles of the program's windows on view (there is no window manager).
+    static QStringList windowTitles();
+    static bool waitForWindow(const QString& title, int timeoutMs = 10000);
 
     const QString& folder() const { return folder_; }
 

@@ -118,6 +118,11 @@ TEST(Folders, SiteLibraryFromTheConfigurationFileOrTheDefaultFolder)
     EXPECT_EQ(decide(fs).site, "");
     fs.files["/etc/xdg/flickerbox/flickerbox.conf"] = "site-library=relative/path\n";
     EXPECT_EQ(decide(fs).site, Site);
+
+    EXPECT_EQ(decide(fs).learners, Home + "learners/");
+    fs.files["/etc/xdg/flickerbox/flickerbox.conf"] = "site-library = /srv/pupils\nlearners-folder = /srv/flickerbox/learners\n";
+    EXPECT_EQ(decide(fs).site, "/srv/pupils/");
+    EXPECT_EQ(decide(fs).learners, "/srv/flickerbox/learners/");
 }
 
 TEST(Folders, SequenceSetComesWholeFromTheFirstFolderHoldingIt)

@@ -1,6 +1,7 @@
 // flickerbox-clips: adds, removes, lists and checks the clips of a clip
 // folder from a terminal or a script. Exit code 0 only on success.
 #include "library/clip_folder.h"
+#include "library/learner_clip_folder.h"
 #include "library/clip_library.h"
 #include "library/library_check.h"
 #include "library/video_probe.h"
@@ -204,6 +205,8 @@ int main(int argc, char* argv[])
     options.addOptions({
         {"folder", "The clip folder to change, such as the site library for every pupil "
                    "(this account's own clips if left out).", "DIR"},
+        {"learner", "The clips of this learner only (see the learner button in the program's menu window).",
+         "NAME"},
         {"title", "The clip's title, as listed and spoken.", "TITLE"},
         {"category", "animals, appliances, clothing, food, health, house, jobs, kitchen, outside or vehicles.",
          "KEY"},
@@ -222,7 +225,12 @@ int main(int argc, char* argv[])
         options.showHelp(Success);
     QStringList arguments = options.positionalArguments();
     const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
-    const ClipFolder folder(options.value("folder"));
+    const ChosenClipFolder chosen = choose_clip_folder(options.value("folder"), options.value("learner"));
+    if (!chosen.folder) {
+        say(chosen.problem, stderr);
+        return BadUsage;
+    }
+    const ClipFolder& folder = *chosen.folder;
     if (command == "add")
         return add(options, folder, arguments);
     if (command == "remove")

@@ -1,0 +1,48 @@
+#pragma once
+// The menu window's learner button, below "Play Movies" and "Exit": it shows
+// the current learner and opens the list of learners, "New learner…",
+// "Rename…" and "Remove…". Alt+L opens it from the keyboard.
+
+#include "state/learners.h"
+
+#include <QPushButton>
+#include <optional>
+
+struct GlobVars;
+class Dialogs;
+class LearnerQuestions;
+class QMenu;
+
+class LearnerControl : public QPushButton {
+    Q_OBJECT
+public:
+    LearnerControl(Learners& learners, GlobVars& g, Dialogs& dialogs, LearnerQuestions& questions,
+                   QWidget* parent = nullptr);
+
+    QMenu& learner_menu() const { return *menu_; }
+
+    // Saves the current learner's options and loads `learner`'s (nullopt: no learner).
+    void choose(const std::optional<Learner>& learner);
+    // Makes a learner with the options chosen now and chooses it.
+    void new_learner();
+    void rename_learner();
+    void remove_learner();
+
+signals:
+    // g holds another learner's options, or the current learner's new name.
+    void learnerChanged();
+
+private:
+    void fillMenu();
+    void showCurrent();
+    void tell(const QString& message);
+
+    Learners& learners_;
+    GlobVars& g_;
+    Dialogs& dialogs_;
+    LearnerQuestions& questions_;
+    QMenu* menu_;
+};
+
+// The menu window's title for the current learner: "Options" without one.
+QString options_title(const std::optional<Learner>& learner);

@@ -1,0 +1,134 @@
+// The learner button of the menu window: making, choosing, renaming and
+// removing learners, and the window following the learner chosen.
+
+#include "app/banner_window.h"
+#include "app/learner_control.h"
+#include "app/learner_questions.h"
+#include "app/menu_tree.h"
+#include "app/switch_test_line.h"
+#include "fake_dialogs.h"
+#include "state/settings.h"
+#include "support/wait_until.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FakeQuestions : LearnerQuestions {
+    QStringList names;     // typed, in order; nullopt once used up
+    QStringList problems;  // what the dialog showed for each
+    QStringList removals;
+    bool removeAnswer = false;
+
+    std::optional<QString> name(const QString&, const QString&, const QString&,
+                                const std::function<QString(const QString&)>& check) override
+    {
+        if (names.isEmpty())
+            return std::nullopt;
+        // OK waits for a usable name: one that is not is cancelled.
+        problems << check(names.first());
+        const QString typed = names.takeFirst();
+        return problems.last().isEmpty() ? std::optional(typed) : std::nullopt;
+    }
+    bool confirm_removal(const QString& text) override
+    {
+        removals << text;
+        return removeAnswer;
+    }
+    bool take_over(const QString&) override { return false; }
+};
+
+class LearnerControlTest : public ::testing::Test {
+protected:
+    LearnerControlTest()
+    {
+        g.InputDevice = 7;
+        g.ScreenSize = 1;
+        g.CategoryEnabled.fill(1);
+        g.ProgramFolder = g.DataFolder = g.MediaFolder = account.writable;
+        banner.set_learners(learners, questions);
+    }
+    LearnerControl& control() { return *banner.findChild<LearnerControl*>(); }
+    bool checked(const char* item) { return menu_action(*banner.menuBar(), item)->isChecked(); }
+    QStringList menuTexts()
+    {
+        emit control().learner_menu().aboutToShow();
+        QStringList texts;
+        for (QAction* action : control().learner_menu().actions())
+            texts << (action->isChecked() ? "* " : "") + action->text();
+        return texts;
+    }
+
+    QTemporaryDir dir;
+    Folders account{dir.path() + u'/', dir.path() + u'/', ""};
+    GlobVars g;
+    FakeDialogs dialogs;
+    FakeQuestions questions;
+    Learners learners{account};
+    Banner banner{g, dialogs, nullptr};
+};
+
+TEST_F(LearnerControlTest, EachLearnerBringsTheirOwnMarksTitleAndSwitchTest)
+{
+    EXPECT_EQ(banner.windowTitle(), "Options");
+    EXPECT_EQ(control().text(), "&Learner: none chosen");
+
+    questions.names = {"..", "Anna & Ben"};
+    control().new_learner();
+    EXPECT_EQ(questions.problems, QStringList{"A learner's name needs at least one letter or digit."});
+    EXPECT_TRUE(learners.list().isEmpty());
+    control().new_learner();
+    EXPECT_EQ(banner.windowTitle(), "Options \u2013 Anna & Ben");
+    EXPECT_EQ(control().text(), "&Learner: Anna && Ben");
+
+    menu_action(*banner.menuBar(), "full_screen")->trigger();
+    menu_action(*banner.menuBar(), "dev6")->trigger();
+    questions.names = {"Chloe"};
+    control().new_learner();  // starts from Anna & Ben's options
+    EXPECT_TRUE(checked("full_screen"));
+    menu_action(*banner.menuBar(), "mid_screen")->trigger();
+    menu_action(*banner.menuBar(), "dev7")->trigger();
+
+    banner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
+    EXPECT_EQ(menuTexts().mid(0, 3), QStringList({"No learner", "Anna && Ben", "* Chloe"}));
+    control().learner_menu().actions()[1]->trigger();
+    EXPECT_TRUE(checked("full_screen"));
+    EXPECT_FALSE(checked("mid_screen"));
+    EXPECT_TRUE(checked("dev6"));
+    EXPECT_TRUE(wait_until([&] {
+        return banner.findChild<SwitchTestLine*>()->text().startsWith("Switch test: Mouse Click");
+    }, 2000));
+    EXPECT_EQ(g.ProgramFolder, learners.list()[0].folder);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(LearnerControlTest, RemovingAsksOnceNamingWhatGoes)
+{
+    questions.names = {"Anna"};
+    control().new_learner();
+    const Learner anna = *learners.current();
+    QFile clip(anna.folder + "dog.mpg");
+    ASSERT_TRUE(clip.open(QIODevice::WriteOnly));
+    clip.close();
+
+    control().remove_learner();
+    ASSERT_EQ(questions.removals.size(), 1);
+    EXPECT_TRUE(questions.removals[0].contains("their options, their own clip and everything else kept for them: 3 files"))
+        << questions.removals[0].toStdString();
+    EXPECT_TRUE(QFileInfo::exists(anna.folder));
+
+    questions.removeAnswer = true;
+    control().remove_learner();
+    EXPECT_FALSE(QFileInfo::exists(anna.folder));
+    EXPECT_EQ(banner.windowTitle(), "Options");
+    EXPECT_EQ(g.ProgramFolder, account.writable);
+    EXPECT_EQ(menuTexts().first(), "* No learner");
+    EXPECT_FALSE(control().learner_menu().actions().last()->isEnabled()) << "Remove\u2026 with no learner";
+}
+
+}  // namespace

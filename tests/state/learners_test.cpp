@@ -1,0 +1,227 @@
+#include "state/learners.h"
+
+#include "state/learner_lock.h"
+#include "state/settings.h"
+
+#include <QDir>
+#include <QSysInfo>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class LearnersTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        account.base = account.writable = dir.path() + u'/';
+        g.InputDevice = 7;
+        g.ScreenSize = 1;
+        g.SequenceOrder = 2;
+        g.BackgroundKind = 1;
+        g.CategoryEnabled.fill(1);
+        g.ProgramFolder = account.writable;
+        ASSERT_EQ(SaveSettings(g), "");
+    }
+    Learner make(Learners& learners, const QString& name)
+    {
+        Learner made;
+        EXPECT_EQ(learners.add(name, g, &made), "");
+        return made;
+    }
+
+    QTemporaryDir dir;
+    Folders account;
+    GlobVars g;
+};
+
+TEST(LearnerFolderName, KeepsLettersAndDigitsAndNeverLeavesTheLearnersFolder)
+{
+    EXPECT_EQ(learner_folder_name("Anna B."), "Anna_B");
+    EXPECT_EQ(learner_folder_name("  Zoë   /  Ng "), "Zoë_Ng");
+    EXPECT_EQ(learner_folder_name("Zoe\u0308"), "Zoë");  // decomposed and composed are one learner
+    EXPECT_EQ(learner_folder_name("../../etc/passwd"), "etc_passwd");
+    EXPECT_EQ(learner_folder_name(".hidden"), "hidden");
+    for (const char* unusable : {"", "   ", "...", "//", "./..\\", "\u2603"})
+        EXPECT_EQ(learner_folder_name(QString::fromUtf8(unusable)), "") << unusable;
+}
+
+TEST_F(LearnersTest, NoLearnerReadsAndWritesOnlyTheAccountsFiles)
+{
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    Learners learners(account);
+    EXPECT_EQ(learners.start(""), "");
+    EXPECT_FALSE(learners.current());
+    EXPECT_EQ(learners.settings_folder(), account.writable);
+    EXPECT_EQ(learners.folders().clip_search_order(), QStringList{account.writable});
+    EXPECT_EQ(learners.save(g).failure, "");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+}
+
+TEST_F(LearnersTest, BadNamesAreRefusedWithAPlainReason)
+{
+    Learners learners(account);
+    make(learners, "Anna B");
+    EXPECT_EQ(learners.check_name(" "), "Type the learner's name.");
+    EXPECT_EQ(learners.check_name("../.."), "A learner's name needs at least one letter or digit.");
+    EXPECT_TRUE(learners.check_name(QString(200, u'x')).contains("at most 60 characters; this one has 200"));
+    EXPECT_TRUE(learners.check_name("anna  b").contains("already a learner called \"Anna B\""));
+    EXPECT_TRUE(learners.check_name("anna/b").contains("both would be kept in the folder \"anna_b\""));
+    EXPECT_EQ(learners.check_name("Anna B", learners.list()[0]), "");  // renaming to itself
+    Learner unused;
+    EXPECT_NE(learners.add("anna_b", g, &unused), "");
+    EXPECT_EQ(learners.list().size(), 1);
+}
+
+TEST_F(LearnersTest, FirstLearnerStartsFromTheCurrentOptionsInTheSameFileFormat)
+{
+    Learners learners(account);
+    g.ScreenSize = 3;
+    const Learner anna = make(learners, "Anna Björk");
+    EXPECT_EQ(anna.folder, account.writable + "learners/Anna_Björk/");
+    EXPECT_EQ(read(anna.folder + SettingsFileName), format_settings(g));
+    EXPECT_EQ(read(anna.folder + LearnerNameFile), "Anna Björk\n");
+    EXPECT_EQ(learners.find("anna björk"), anna);
+    EXPECT_EQ(learners.find("Anna_Björk"), anna);
+}
+
+TEST_F(LearnersTest, SwitchingKeepsEachLearnersOptionsInTheirOwnFile)
+{
+    Learners learners(account);
+    const Learner anna = make(learners, "Anna"), ben = make(learners, "Ben");
+    const QByteArray bensFile = read(ben.folder + SettingsFileName);
+    ASSERT_TRUE(learners.switch_to(g, anna).switched);
+    EXPECT_EQ(g.ProgramFolder, anna.folder);
+    EXPECT_EQ(g.ClipFolders.first(), anna.folder);
+    g.ScreenSize = 3;
+    g.AcceptanceTime = 500;
+    ASSERT_TRUE(learners.switch_to(g, ben).switched);
+    EXPECT_EQ(g.ScreenSize, 1);
+    EXPECT_EQ(g.AcceptanceTime, 0);
+    EXPECT_EQ(read(ben.folder + SettingsFileName), bensFile);
+    ASSERT_TRUE(learners.switch_to(g, anna).switched);
+    EXPECT_EQ(g.ScreenSize, 3);
+    EXPECT_EQ(g.AcceptanceTime, 500);
+
+    // The next start finds the learner chosen last.
+    Learners again(account);
+    EXPECT_EQ(again.start(""), "");
+    EXPECT_EQ(again.current(), anna);
+}
+
+TEST_F(LearnersTest, FailedSaveLeavesTheLearnerAsItWas)
+{
+    Learners learners(account);
+    const Learner anna = make(learners, "Anna");
+    ASSERT_TRUE(learners.switch_to(g, anna).switched);
+    QFile::remove(anna.folder + SettingsFileName);
+    QDir().mkpath(anna.folder + SettingsFileName);  // a folder where the file must go
+    g.ScreenSize = 2;
+    const Learners::Switch result = learners.switch_to(g, std::nullopt);
+    EXPECT_FALSE(result.switched);
+    EXPECT_TRUE(result.message.contains("The learner was not changed")) << result.message.toStdString();
+    EXPECT_EQ(learners.current(), anna);
+    EXPECT_EQ(g.ScreenSize, 2);
+}
+
+TEST_F(LearnersTest, FolderDeletedWhileRunningIsMadeAgainOnSaving)
+{
+    Learners learners(account);
+    const Learner anna = make(learners, "Anna");
+    ASSERT_TRUE(learners.switch_to(g, anna).switched);
+    ASSERT_TRUE(QDir(anna.folder).removeRecursively());
+    g.ScreenSize = 2;
+    const Learners::Saved saved = learners.save(g);
+    EXPECT_EQ(saved.failure, "");
+    EXPECT_TRUE(saved.notice.contains("made again")) << saved.notice.toStdString();
+    EXPECT_EQ(read(anna.folder + SettingsFileName), format_settings(g));
+    EXPECT_EQ(learners.find("Anna"), anna);
+}
+
+TEST_F(LearnersTest, DamagedLearnerFileLoadsDefaultsAndSaysSo)
+{
+    Learners learners(account);
+    const Learner anna = make(learners, "Anna");
+    QFile file(anna.folder + SettingsFileName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\x01\x02garbage");
+    file.close();
+    const Learners::Switch result = learners.switch_to(g, anna);
+    EXPECT_TRUE(result.switched);
+    EXPECT_TRUE(result.message.contains(anna.folder + SettingsFileName)) << result.message.toStdString();
+    EXPECT_EQ(g.InputDevice, 6);
+}
+
+TEST_F(LearnersTest, UnknownOrVanishedLearnerAtStartIsToldWithTheList)
+{
+    Learners learners(account);
+    const Learner anna = make(learners, "Anna");
+    make(learners, "Ben");
+    ASSERT_TRUE(learners.switch_to(g, anna).switched);
+
+    Learners asked(account);
+    const QString message = asked.start("Chloe");
+    EXPECT_TRUE(message.contains("no learner called \"Chloe\". The learners are: Anna, Ben.")) << message.toStdString();
+    EXPECT_EQ(asked.current(), anna);
+
+    ASSERT_TRUE(QDir(anna.folder).removeRecursively());
+    Learners vanished(account);
+    EXPECT_TRUE(vanished.start("").contains("no longer there"));
+    EXPECT_FALSE(vanished.current());
+}
+
+TEST_F(LearnersTest, RenameMovesTheFolderAndRemoveDeletesIt)
+{
+    Learners learners(account);
+    const Learner anna = make(learners, "Anna");
+    ASSERT_TRUE(learners.switch_to(g, anna).switched);
+    EXPECT_EQ(learners.rename(anna, "Anna Smith", g), "");
+    const Learner renamed = *learners.current();
+    EXPECT_EQ(renamed.folder, account.writable + "learners/Anna_Smith/");
+    EXPECT_EQ(g.ProgramFolder, renamed.folder);
+    EXPECT_FALSE(QFileInfo::exists(anna.folder));
+
+    g.ScreenSize = 3;
+    EXPECT_EQ(learners.remove(renamed, g), "");
+    EXPECT_FALSE(QFileInfo::exists(renamed.folder));
+    EXPECT_FALSE(learners.current());
+    EXPECT_EQ(g.ProgramFolder, account.writable);
+    EXPECT_EQ(g.ScreenSize, 1);  // the account's own options again
+    EXPECT_TRUE(learners.list().isEmpty());
+}
+
+TEST_F(LearnersTest, LearnerInUseOnAnotherComputerIsTakenOverOnlyWhenAsked)
+{
+    Learners learners(account);
+    const Learner anna = make(learners, "Anna");
+    auto lockBy = [&](const QByteArray& host, qint64 process) {
+        QFile file(anna.folder + LearnerLockFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(host + "\n" + QByteArray::number(process) + "\n2026-12-08T09:12:00Z\n");
+    };
+    lockBy("laptop-3", 4242);
+    const Learners::Switch refused = learners.switch_to(g, anna);
+    EXPECT_FALSE(refused.switched);
+    EXPECT_TRUE(refused.inUseElsewhere);
+    EXPECT_TRUE(refused.message.contains("in use on the computer \"laptop-3\" since")) << refused.message.toStdString();
+    Learners elsewhere(account);
+    EXPECT_TRUE(elsewhere.start("Anna").contains("in use on the computer \"laptop-3\""));
+    EXPECT_FALSE(elsewhere.current());
+
+    EXPECT_TRUE(learners.switch_to(g, anna, true).switched);
+    EXPECT_TRUE(read(anna.folder + LearnerLockFile).startsWith(QSysInfo::machineHostName().toUtf8() + "\n"));
+    // Left by a program on this computer that has ended: no question.
+    lockBy(QSysInfo::machineHostName().toUtf8(), 999999999);
+    Learners restarted(account);
+    EXPECT_EQ(restarted.start("Anna"), "");
+    EXPECT_EQ(restarted.current(), anna);
+}
+
+}  // namespace
