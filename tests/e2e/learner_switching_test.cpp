@@ -3,7 +3,7 @@
 // start comes back to the learner chosen last. Two copies of the program
 // sharing a learners folder never open the same learner.
 
-#include "program_driver.h"
+#include "program_test.h"
 #include "media/picture_difference.h"
 
 #include <QFile>
@@ -22,15 +22,8 @@ QString settingsOf(const ProgramDriver& d, const QString& learner)
     return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
 }
 
-class LearnerSwitching : public ::testing::Test {
+class LearnerSwitching : public ProgramTest {
 protected:
-    void SetUp() override
-    {
-        if (qEnvironmentVariableIsEmpty("FLICKERBOX_PROGRAM_DIR"))
-            GTEST_SKIP() << "FLICKERBOX_PROGRAM_DIR not set";
-        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "this test needs a real X server";
-        ASSERT_TRUE(ProgramDriver::makeClips()) << "ffmpeg could not make the test clips";
-    }
 
     // Dialogs open in the middle of the screen; keys go to the window under the pointer.
     void keys(ProgramDriver& d, std::initializer_list<const char*> keysyms)

@@ -3,7 +3,7 @@
 // pictures. Each case covers another combination of screen size, backdrop,
 // device and prompting. With FLICKERBOX_SHOT_DIR set, the stages are saved.
 
-#include "program_driver.h"
+#include "program_test.h"
 #include "media/picture_difference.h"
 
 #include <QClipboard>
@@ -19,15 +19,8 @@ namespace {
 
 const QString& clip(int number) { return ProgramDriver::clips()[number - 1]; }
 
-class PlaybackTurn : public ::testing::Test {
+class PlaybackTurn : public ProgramTest {
 protected:
-    void SetUp() override
-    {
-        if (qEnvironmentVariableIsEmpty("FLICKERBOX_PROGRAM_DIR"))
-            GTEST_SKIP() << "FLICKERBOX_PROGRAM_DIR not set";
-        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "this test needs a real X server";
-        ASSERT_TRUE(ProgramDriver::makeClips()) << "ffmpeg could not make the test clips";
-    }
 
     // Starts the program and waits for clip's first still and label, the
     // turn's first wait.
