@@ -44,8 +44,8 @@ QPushButton* makeButton(const QString& name, const QString& caption, QSize size,
 
 }  // namespace
 
-Banner::Banner(GlobVars& g, Dialogs& dialogs, SwitchSetup* switches, QWidget* parent)
-    : QMainWindow(parent), g_(g), dialogs_(dialogs)
+Banner::Banner(GlobVars& g, Services services, QWidget* parent)
+    : QMainWindow(parent), g_(g), services_(std::move(services)), switches_(services_.ports)
 {
     setObjectName(QStringLiteral("Banner"));
     setWindowTitle(QStringLiteral("Options"));
@@ -53,7 +53,7 @@ Banner::Banner(GlobVars& g, Dialogs& dialogs, SwitchSetup* switches, QWidget* pa
     setCentralWidget(client);
 
     build_menu_tree(*menuBar());
-    auto* menus = new OptionsMenus(*menuBar(), g_, dialogs_, switches);  // owned by the menu bar
+    auto* menus = new OptionsMenus(*menuBar(), g_, services_.dialogs, &switches_);  // owned by the menu bar
     menus_ = menus;
 
     banimage_ = new QLabel(client);
@@ -63,7 +63,7 @@ Banner::Banner(GlobVars& g, Dialogs& dialogs, SwitchSetup* switches, QWidget* pa
     list1_ = new QListWidget(client);
     style_list_panel(*list1_);
     list1_->hide();
-    new SwitchTestLine(g_, switches, *menuBar(), *client);  // owned by client
+    new SwitchTestLine(g_, &switches_, *menuBar(), *client);  // owned by client
 
     layOut();
     menus->mark_loaded_settings();
@@ -128,7 +128,7 @@ void Banner::activate_menu()
         // cannot play the gong a second time.
         FirstActivation = 0;
         QCoreApplication::processEvents();
-        play_sound(g_.DataFolder + QStringLiteral("aobj_gong"), QStringLiteral("DONT_LOOP"));
+        play_sound(services_.sound, g_.DataFolder + QStringLiteral("aobj_gong"), QStringLiteral("DONT_LOOP"));
         for (QPushButton* button : {startButton_, exitButton_}) {
             button->setVisible(true);
             button->setEnabled(true);
@@ -143,9 +143,9 @@ void Banner::play_movies()
     list1_->hide();
     const ClipListBuild build = build_clip_list(g_);
     if (!build.message.isEmpty())
-        dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::None, build.message);
+        services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::None, build.message);
     if (build.fileRead && g_.ClipCount == 0)
-        dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information,
+        services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information,
                          QStringLiteral("There are no clips to play: no clip of the chosen sequence belongs to a "
                                         "category that is switched on.\nChoose more categories in the Categories "
                                         "menu, or another Movie Clip Sequence."));
@@ -153,9 +153,9 @@ void Banner::play_movies()
         banimage_->setVisible(true);  // back to the plain menu, not an empty window
         return;
     }
-    if (playback_ || !playbackServices_)
+    if (playback_)
         return;
-    auto* playback = new PlaybackWindow(g_, *playbackServices_,
+    auto* playback = new PlaybackWindow(g_, services_,
                                         [this](const QString& message) { returnFromPlayback(message); });
     playback_ = playback;
     show_full_screen(*playback);
@@ -170,7 +170,7 @@ void Banner::returnFromPlayback(const QString& messageForAdult)
     // From the event loop: the playback run is still on the stack here.
     if (!messageForAdult.isEmpty())
         QTimer::singleShot(0, this, [this, messageForAdult] {
-            dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information, messageForAdult);
+            services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information, messageForAdult);
         });
 }
 
@@ -195,7 +195,7 @@ void Banner::end_program()
     ending_ = true;
     const QString failure = SaveSettings(g_);
     if (!failure.isEmpty())
-        dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Warning,
+        services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Warning,
                          QStringLiteral("Your settings could not be saved.\n") + failure);
     hide();
     emit programEnding();

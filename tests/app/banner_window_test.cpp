@@ -5,11 +5,7 @@
 #include "state/globvars.h"
 #include "app/menu_tree.h"
 #include "state/settings.h"
-#include "fake_dialogs.h"
-#include "media/sound.h"
-#include "media/monotonic_clock.h"
-#include "media/version_name.h"
-#include "support/fake_player.h"
+#include "fakes/fake_services.h"
 
 #include <QApplication>
 #include <QFile>
@@ -26,16 +22,10 @@
 
 namespace {
 
-struct RecordingSound : SoundOutput {
-    QStringList played;
-    void play(const QString& wavPath, bool) override { played << wavPath; }
-};
-
-class BannerTest : public ::testing::Test {
+class BannerTest : public ::testing::Test, protected FakeServices {
 protected:
     void SetUp() override
     {
-        set_sound_output(&sound);
         g.InputDevice = 6;
         g.ScreenSize = 1;
         g.SequenceOrder = 2;
@@ -44,7 +34,6 @@ protected:
         g.MovieSource = 1;
         g.ProgramFolder = g.DataFolder = g.MediaFolder = dir.path() + u'/';
     }
-    void TearDown() override { set_sound_output(nullptr); }
 
     void writeBanner(QSize size)
     {
@@ -80,14 +69,12 @@ protected:
 
     QTemporaryDir dir;
     GlobVars g;
-    FakeDialogs dialogs;
-    RecordingSound sound;
 };
 
 TEST_F(BannerTest, PictureAndButtonsFollowTheScreen)
 {
     writeBanner({300, 121});
-    Banner banner(g, dialogs, nullptr);
+    Banner banner(g, services());
     const QSize screen = banner.screen()->geometry().size();
     const int top = qRound((screen.height() - 121) / 6.0);
     EXPECT_EQ(child<QLabel>(banner, "banimage")->geometry(),
@@ -108,7 +95,7 @@ TEST_F(BannerTest, PictureAndButtonsFollowTheScreen)
 
 TEST_F(BannerTest, MissingPictureLeavesTheButtonsWhereAnEmptyPictureWould)
 {
-    Banner banner(g, dialogs, nullptr);
+    Banner banner(g, services());
     const QSize screen = banner.screen()->geometry().size();
     EXPECT_EQ(child<QPushButton>(banner, "StartButton")->y(), qRound(screen.height() / 6.0) + 50);
     EXPECT_TRUE(child<QLabel>(banner, "banimage")->pixmap().isNull());
@@ -116,7 +103,7 @@ TEST_F(BannerTest, MissingPictureLeavesTheButtonsWhereAnEmptyPictureWould)
 
 TEST_F(BannerTest, FirstActivationPlaysTheGongOnceAndRevealsTheButtons)
 {
-    Banner banner(g, dialogs, nullptr);
+    Banner banner(g, services());
     auto* start = child<QPushButton>(banner, "StartButton");
     banner.show();
     EXPECT_FALSE(start->isVisible());
@@ -134,7 +121,7 @@ TEST_F(BannerTest, ListingAndGuideReplaceThePictureUntilTheNextActivation)
 {
     writeBanner({50, 50});
     writeFile("aobj_sqc.seq", "dog,animals,Dog,,\r\n");
-    Banner banner(g, dialogs, nullptr);
+    Banner banner(g, services());
     banner.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
     auto* list = child<QListWidget>(banner, "List1");
@@ -171,7 +158,7 @@ TEST_F(BannerTest, ExitAndEscSaveTheSettingsBeforeHandingOver)
     for (bool useEsc : {false, true}) {
         QFile::remove(g.ProgramFolder + SettingsFileName);
         g.PromptInterval = useEsc ? 5 : 7;
-        Banner banner(g, dialogs, nullptr);
+        Banner banner(g, services());
         QSignalSpy ending(&banner, &Banner::programEnding);
         banner.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
@@ -195,7 +182,7 @@ TEST_F(BannerTest, ExitAndEscSaveTheSettingsBeforeHandingOver)
 
 TEST_F(BannerTest, ClosingTheWindowSavesLikeExit)
 {
-    Banner banner(g, dialogs, nullptr);
+    Banner banner(g, services());
     QSignalSpy ending(&banner, &Banner::programEnding);
     banner.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&banner));
@@ -207,7 +194,7 @@ TEST_F(BannerTest, ClosingTheWindowSavesLikeExit)
 TEST_F(BannerTest, FailedSaveIsToldBeforeTheCredits)
 {
     g.ProgramFolder = dir.path() + "/no such folder/";
-    Banner banner(g, dialogs, nullptr);
+    Banner banner(g, services());
     size_t messagesAtHandOver = 0;
     QObject::connect(&banner, &Banner::programEnding, [&] { messagesAtHandOver = dialogs.messages.size(); });
     banner.end_program();
@@ -219,7 +206,7 @@ TEST_F(BannerTest, FailedSaveIsToldBeforeTheCredits)
 
 TEST_F(BannerTest, PlayMoviesWithoutASequenceFileStaysInTheMenu)
 {
-    Banner banner(g, dialogs, nullptr);
+    Banner banner(g, services());
     banner.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
     menu_action(*banner.menuBar(), "show_users_guide")->trigger();
@@ -240,11 +227,7 @@ TEST_F(BannerTest, PlayMoviesHandsOverAndComesBackWithWhatStoppedTheRun)
     g.SequenceOrder = 3;
     g.CategoryEnabled.fill(0);
     g.CategoryEnabled[0] = 1;
-    PlatformVersionQuery version;
-    SteadyClock clock;
-    Banner banner(g, dialogs, nullptr);
-    banner.set_playback_services(
-        {dialogs, version, clock, [](QWidget* box) { return std::make_unique<FakePlayer>(box); }});
+    Banner banner(g, services());
     banner.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
     menu_action(*banner.menuBar(), "list_clips")->trigger();
@@ -269,7 +252,7 @@ TEST_F(BannerTest, PlayMoviesWithNoQualifyingClipSaysSoAndStays)
     g.SequenceOrder = 3;
     g.CategoryEnabled.fill(0);
     g.CategoryEnabled[0] = 1;
-    Banner banner(g, dialogs, nullptr);
+    Banner banner(g, services());
     banner.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
     child<QPushButton>(banner, "StartButton")->click();

@@ -149,7 +149,7 @@ ProgramDriver::~ProgramDriver()
 
 bool ProgramDriver::start()
 {
-    process_.start(folder_ + QStringLiteral("flickerbox"), {});
+    process_.start(folder_ + QStringLiteral("flickerbox"), arguments_);
     return process_.waitForStarted(10000) &&
            waitForScreen([this](const QImage& shot) { return showsMenu(shot); }, 20000);
 }

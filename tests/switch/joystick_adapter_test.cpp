@@ -6,7 +6,7 @@
 #include "switch/platform_adapter_ports.h"
 #include "switch/switch_adapter.h"
 #include "switch/switch_setup.h"
-#include "fake_clock.h"
+#include "fakes/fake_clock.h"
 #include "virtual_joystick.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "switch/serial_port_order.h"
 #include "switch/switch_adapter.h"
 #include "switch/switch_setup.h"
-#include "fake_clock.h"
+#include "fakes/fake_clock.h"
 #include "modem_line_double.h"
 
 #include <QFile>

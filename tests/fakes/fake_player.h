@@ -5,6 +5,8 @@
 #include "media/video_player.h"
 
 #include <QFileInfo>
+#include <QPoint>
+#include <QSize>
 #include <QStringList>
 #include <QTimer>
 #include <memory>
