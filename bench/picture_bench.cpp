@@ -10,6 +10,7 @@
 #include "media/kill_time.h"
 #include "media/picture_box.h"
 #include "media/press_hand.h"
+#include "media/sound.h"
 #include "media/wipe.h"
 
 #include <QApplication>
@@ -121,14 +122,15 @@ int main(int argc, char** argv)
 
     std::printf("%-52s %10s %10s %8s\n", "per call", "median us", "mean us", "samples");
 
+    SilentSound silence;
     FrameClock offscreen;
     for (int press = 0; press < 40; ++press)
-        press_hand_paced(sprite, mask, 35, hand, target, pb2, pbw, 0, 1, "", offscreen.pacer());
+        press_hand_paced(sprite, mask, 35, hand, target, pb2, pbw, 0, 1, "", silence, offscreen.pacer());
     print("hand frame, 184 x 124, off-screen target", summarise(offscreen.us));
 
     FrameClock onscreen;
     for (int press = 0; press < 40; ++press)
-        press_hand_paced(sprite, mask, 35, hand, background.picture(), pb2, pbw, 0, 1, "",
+        press_hand_paced(sprite, mask, 35, hand, background.picture(), pb2, pbw, 0, 1, "", silence,
                          onscreen.pacer());
     print("hand frame, 184 x 124, onto visible Background", summarise(onscreen.us));
 

@@ -61,10 +61,7 @@ int main(int argc, char** argv)
     Pty pty;
     SteadyClock clock;
     PlatformAdapterPorts ports(clock, [&pty] { return QStringList{pty.slave}; });
-    GlobVars g;
-    g.InputDevice = 1;
     init_com_adapter(ports, 1);
-    set_port_io(&ports);
 
     QTimer poll;
     poll.setTimerType(Qt::PreciseTimer);
@@ -74,7 +71,7 @@ int main(int argc, char** argv)
     int polls = 0;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         ++polls;
-        if (poll_switch(g) == 1 && closedAt != 0) {
+        if (poll_switch(ports, 1) == 1 && closedAt != 0) {
             latenciesMs.push_back((now_us() - closedAt) / 1000.0);
             closedAt = 0;
             modem.switchClosed = false;
@@ -94,7 +91,7 @@ int main(int argc, char** argv)
         polls = 0;
         while (wall.elapsed() < ms) {
             QCoreApplication::processEvents();
-            poll_switch(g);
+            poll_switch(ports, 1);
             ++polls;
         }
     });
@@ -124,6 +121,5 @@ int main(int argc, char** argv)
     auto at = [&](double share) { return latenciesMs[size_t(share * (latenciesMs.size() - 1))]; };
     std::printf("Press to poll that sees it (%zu presses): median %.1f ms, 95th percentile %.1f ms, longest %.1f ms\n",
                 latenciesMs.size(), at(0.5), at(0.95), latenciesMs.back());
-    set_port_io(nullptr);
     return 0;
 }

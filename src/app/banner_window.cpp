@@ -1,15 +1,15 @@
 #include "app/banner_window.h"
 
 #include "state/clip_list.h"
-#include "app/clip_listing.h"
 #include "media/full_screen.h"
+#include "state/clip_listing.h"
 #include "state/globvars.h"
 #include "app/learner_control.h"
 #include "app/list_panel.h"
 #include "app/menu_tree.h"
 #include "app/options_menus.h"
 #include "state/settings.h"
-#include "app/users_guide.h"
+#include "state/users_guide.h"
 #include "app/window_keys.h"
 #include "app/switch_test_line.h"
 #include "media/dialogs.h"
@@ -47,8 +47,8 @@ QPushButton* makeButton(const QString& name, const QString& caption, QSize size,
 
 }  // namespace
 
-Banner::Banner(GlobVars& g, Dialogs& dialogs, SwitchSetup* switches, QWidget* parent)
-    : QMainWindow(parent), g_(g), dialogs_(dialogs)
+Banner::Banner(GlobVars& g, Services services, QWidget* parent)
+    : QMainWindow(parent), g_(g), services_(std::move(services)), switches_(services_.ports)
 {
     setObjectName(QStringLiteral("Banner"));
     setWindowTitle(QStringLiteral("Options"));
@@ -56,7 +56,7 @@ Banner::Banner(GlobVars& g, Dialogs& dialogs, SwitchSetup* switches, QWidget* pa
     setCentralWidget(client);
 
     build_menu_tree(*menuBar());
-    auto* menus = new OptionsMenus(*menuBar(), g_, dialogs_, switches);  // owned by the menu bar
+    auto* menus = new OptionsMenus(*menuBar(), g_, services_.dialogs, &switches_);  // owned by the menu bar
     menus_ = menus;
 
     banimage_ = new QLabel(client);
@@ -66,7 +66,7 @@ Banner::Banner(GlobVars& g, Dialogs& dialogs, SwitchSetup* switches, QWidget* pa
     list1_ = new QListWidget(client);
     style_list_panel(*list1_);
     list1_->hide();
-    new SwitchTestLine(g_, switches, *menuBar(), *client);  // owned by client
+    new SwitchTestLine(g_, &switches_, *menuBar(), *client);  // owned by client
 
     layOut();
     menus->mark_loaded_settings();
@@ -107,7 +107,7 @@ void Banner::layOut()
 void Banner::set_learners(Learners& learners, LearnerQuestions& questions)
 {
     learners_ = &learners;
-    auto* control = new LearnerControl(learners, g_, dialogs_, questions, centralWidget());
+    auto* control = new LearnerControl(learners, g_, services_.dialogs, questions, centralWidget());
     // Under the pair of buttons and as wide, where the adult looks before
     // pressing "Play Movies"; no other control moves.
     control->setGeometry(startButton_->x(), startButton_->y() + startButton_->height() + ButtonsToLearnerGap,
@@ -153,7 +153,7 @@ void Banner::activate_menu()
         // cannot play the gong a second time.
         FirstActivation = 0;
         QCoreApplication::processEvents();
-        play_sound(g_.DataFolder + QStringLiteral("aobj_gong"), QStringLiteral("DONT_LOOP"));
+        play_sound(services_.sound, g_.DataFolder + QStringLiteral("aobj_gong"), QStringLiteral("DONT_LOOP"));
         for (QPushButton* button : {startButton_, exitButton_}) {
             button->setVisible(true);
             button->setEnabled(true);
@@ -168,9 +168,9 @@ void Banner::play_movies()
     list1_->hide();
     const ClipListBuild build = build_clip_list(g_);
     if (!build.message.isEmpty())
-        dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::None, build.message);
+        services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::None, build.message);
     if (build.fileRead && g_.ClipCount == 0)
-        dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information,
+        services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information,
                          QStringLiteral("There are no clips to play: no clip of the chosen sequence belongs to a "
                                         "category that is switched on.\nChoose more categories in the Categories "
                                         "menu, or another Movie Clip Sequence."));
@@ -178,9 +178,9 @@ void Banner::play_movies()
         banimage_->setVisible(true);  // back to the plain menu, not an empty window
         return;
     }
-    if (playback_ || !playbackServices_)
+    if (playback_)
         return;
-    auto* playback = new PlaybackWindow(g_, *playbackServices_,
+    auto* playback = new PlaybackWindow(g_, services_,
                                         [this](const QString& message) { returnFromPlayback(message); });
     playback_ = playback;
     show_full_screen(*playback);
@@ -195,7 +195,7 @@ void Banner::returnFromPlayback(const QString& messageForAdult)
     // From the event loop: the playback run is still on the stack here.
     if (!messageForAdult.isEmpty())
         QTimer::singleShot(0, this, [this, messageForAdult] {
-            dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information, messageForAdult);
+            services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information, messageForAdult);
         });
 }
 
@@ -208,7 +208,7 @@ void Banner::list_clips()
     list1_->show();
     // The list is too narrow to say how to save the file again.
     if (file.noText)
-        dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Warning, file.error);
+        services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Warning, file.error);
 }
 
 void Banner::show_users_guide()
@@ -225,10 +225,10 @@ void Banner::end_program()
     ending_ = true;
     const Learners::Saved saved = learners_ ? learners_->save(g_) : Learners::Saved{SaveSettings(g_), {}};
     if (!saved.notice.isEmpty())
-        dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information, saved.notice);
+        services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information, saved.notice);
     if (!saved.failure.isEmpty())
-        dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Warning,
-                         QStringLiteral("Your settings could not be saved.\n") + saved.failure);
+        services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Warning,
+                                  QStringLiteral("Your settings could not be saved.\n") + saved.failure);
     hide();
     emit programEnding();
 }

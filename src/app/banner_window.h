@@ -3,14 +3,14 @@
 // banner picture, "Play Movies" and "Exit", and the options menus.
 
 #include "playback/playback_window.h"
+#include "playback/services.h"
+#include "switch/switch_setup.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <cstdint>
-#include <optional>
 
 struct GlobVars;
-class Dialogs;
 class LearnerControl;
 class LearnerQuestions;
 class Learners;
@@ -18,13 +18,12 @@ class QLabel;
 class QListWidget;
 class OptionsMenus;
 class QPushButton;
-class SwitchSetup;
 
 class Banner : public QMainWindow {
     Q_OBJECT
 public:
-    // g must hold the loaded settings. switches may be nullptr (no adapter support).
-    Banner(GlobVars& g, Dialogs& dialogs, SwitchSetup* switches, QWidget* parent = nullptr);
+    // g must hold the loaded settings.
+    Banner(GlobVars& g, Services services, QWidget* parent = nullptr);
 
     // What happens when the window becomes active after being shown; the
     // first time it also plays the gong and reveals the buttons.
@@ -33,10 +32,6 @@ public:
     // "Exit", Esc and closing the window: save the settings, tell the user if
     // that failed, hide this window and signal programEnding.
     void end_program();
-
-    // The services a playback run needs; until they are given, "Play Movies"
-    // only builds the clip list.
-    void set_playback_services(PlaybackServices services) { playbackServices_.emplace(std::move(services)); }
 
     // Adds the learner button below "Play Movies" and "Exit"; g must hold
     // the current learner's options. Without it the window has no learners.
@@ -61,12 +56,12 @@ private:
     void showLearner();
 
     GlobVars& g_;
-    Dialogs& dialogs_;
+    Services services_;
+    SwitchSetup switches_;
     QLabel* banimage_;
     QPushButton* startButton_;
     QPushButton* exitButton_;
     QListWidget* list1_;
-    std::optional<PlaybackServices> playbackServices_;
     QPointer<PlaybackWindow> playback_;  // the run under way; it deletes itself at its end
     int16_t FirstActivation = 1;
     bool activationDue_ = false;  // shown since the last activation steps ran

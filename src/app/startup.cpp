@@ -3,9 +3,10 @@
 #include "app/banner_window.h"
 #include "app/colour_depth.h"
 #include "app/credits_window.h"
-#include "media/full_screen.h"
+#include "app/developer_options.h"
 #include "app/learner_option.h"
 #include "app/learner_questions.h"
+#include "media/full_screen.h"
 #include "app/memory_use.h"
 #include "library/unfinished_change.h"
 #include "app/one_copy.h"
@@ -20,18 +21,17 @@
 #include "media/version_name.h"
 #include "media/mpv_sound_output.h"
 #include "media/sound.h"
-#include "media/monotonic_clock.h"
 #include "playback/calibration_bounds.h"
+#include "playback/turn_lines.h"
 #include "switch/platform_adapter_ports.h"
 #include "switch/serial_port_order.h"
-#include "switch/switch_adapter.h"
-#include "switch/switch_setup.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
 #include <QTimer>
 #include <clocale>
+#include <optional>
 
 namespace {
 
@@ -44,18 +44,11 @@ void showCredits(Banner* banner)
     show_full_screen(*credits);
 }
 
-// FLICKERBOX_WINDOWS_VERSION=5.1 (major.minor) makes the program answer as that
-// version of Windows NT would, so a developer can watch the turn that holds
-// the player's own first frame. Unset, the platform answers.
-std::unique_ptr<VersionQuery> version_query()
+std::unique_ptr<VersionQuery> version_query(const DeveloperOptions& developer)
 {
-    const QStringList parts = qEnvironmentVariable("FLICKERBOX_WINDOWS_VERSION").split(u'.');
-    bool majorOk = false, minorOk = false;
-    const uint major = parts.value(0).toUInt(&majorOk);
-    const uint minor = parts.size() > 1 ? parts.value(1).toUInt(&minorOk) : 0;
-    if (!majorOk || (parts.size() > 1 && !minorOk))
-        return std::make_unique<PlatformVersionQuery>();
-    return std::make_unique<ReportedVersionQuery>(OsVersionInfo{major, minor, 0, PlatformWin32Nt});
+    if (developer.windowsVersion)
+        return std::make_unique<ReportedVersionQuery>(*developer.windowsVersion);
+    return std::make_unique<PlatformVersionQuery>();
 }
 
 }  // namespace
@@ -77,7 +70,8 @@ int flickerbox_main(int argc, char** argv)
     // ends only through the credits window.
     app.setQuitOnLastWindowClosed(false);
 
-    const Folders folders = folders_of_this_process();
+    DiskFolderFileSystem files;
+    const Folders folders = folders_of_this_process(files);
     QDir::setCurrent(folders.base);
 
     QtDialogs dialogs;
@@ -98,19 +92,21 @@ int flickerbox_main(int argc, char** argv)
     // A clip list set aside by a killed clip tool would otherwise be missed
     // and the clips taken from the next folder.
     undo_unfinished_changes(learners.folders().clip_search_order());
-    apply_folders(globvars, learners.folders(), DiskFolderFileSystem());
+    apply_folders(globvars, learners.folders(), files);
     MpvSoundOutput sound;
-    set_sound_output(&sound);
-
     const SteadyClock clock;
     PlatformAdapterPorts adapters(clock, find_serial_ports);
-    set_port_io(&adapters);
-    SwitchSetup switches(adapters);
-    const std::unique_ptr<VersionQuery> version = version_query();
+    const DeveloperOptions developer = developer_options(app.arguments());
+    const std::unique_ptr<VersionQuery> version = version_query(developer);
+    std::optional<TurnLines> responseLog;
+    if (!developer.responseLog.isEmpty())
+        responseLog.emplace(append_to_file(developer.responseLog));
 
-    auto* banner = new Banner(globvars, dialogs, &switches);
-    banner->set_playback_services({dialogs, *version, clock,
-                                   [](QWidget* container) { return std::make_unique<MpvPlayer>(container); }});
+    Services services{dialogs, sound, *version, clock, adapters, files,
+                      [](QWidget* container) { return std::make_unique<MpvPlayer>(container); }};
+    if (responseLog)
+        services.observers.push_back(&*responseLog);
+    auto* banner = new Banner(globvars, services);
     QObject::connect(banner, &Banner::programEnding, banner, [banner] { showCredits(banner); });
     QtLearnerQuestions learnerQuestions(banner);
     banner->set_learners(learners, learnerQuestions);
@@ -131,8 +127,5 @@ int flickerbox_main(int argc, char** argv)
             dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Warning, problem);
         });
 
-    const int status = app.exec();
-    set_sound_output(nullptr);
-    set_port_io(nullptr);
-    return status;
+    return app.exec();
 }

@@ -31,16 +31,16 @@ struct HandFrames {
 
 void press_hand(const BlitRect& sprite, const BlitRect& mask, int16_t /*unused*/, int16_t distance,
                 const Picture& source, Picture& target, Picture& save, Picture& composition,
-                const double& delay, const int16_t& increment, const QString& sound)
+                const double& delay, const int16_t& increment, const QString& sound, SoundOutput& output)
 {
     press_hand_paced(sprite, mask, distance, source, target, save, composition, delay, increment,
-                     sound, kill_time);
+                     sound, output, kill_time);
 }
 
 void press_hand_paced(const BlitRect& sprite, const BlitRect& mask, int16_t distance,
                       const Picture& source, Picture& target, Picture& save,
                       Picture& composition, double delay, int16_t increment,
-                      const QString& sound, const Pacer& pace)
+                      const QString& sound, SoundOutput& output, const Pacer& pace)
 {
     const int x0 = sprite.x, y0 = sprite.y, w0 = sprite.width, h0 = sprite.height;
     const HandFrames frames{sprite, mask, source, target, save, composition, h0 + distance};
@@ -57,7 +57,7 @@ void press_hand_paced(const BlitRect& sprite, const BlitRect& mask, int16_t dist
         frames.draw(i);
         pace(delay);
     }
-    play_sound(sound, QStringLiteral("DONT_LOOP"));
+    play_sound(output, sound, QStringLiteral("DONT_LOOP"));
     int last = -1;
     for (int j = distance - 1; j >= 0; j -= step) {
         frames.draw(j);

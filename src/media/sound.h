@@ -1,6 +1,6 @@
 #pragma once
-// Wave sound playback. play_sound is process-wide, like the platform call it
-// stands in for: start-up installs the real output, tests install a fake.
+// Wave sound playback. The output is a service: start-up makes the real one
+// and hands it down; tests hand in a fake.
 
 #include <QString>
 
@@ -13,9 +13,12 @@ public:
     virtual void play(const QString& wavPath, bool loop) = 0;
 };
 
-// Installs the output used by play_sound; nullptr makes every sound silent.
-void set_sound_output(SoundOutput* output);
+// For programs that draw the hand but want no sound.
+class SilentSound final : public SoundOutput {
+public:
+    void play(const QString&, bool) override {}
+};
 
-// Plays name + ".wav". mode "LOOP" (exact, case-sensitive) asks for looped
-// playback; any other text plays once, synchronously.
-void play_sound(const QString& name, const QString& mode);
+// Plays name + ".wav" on output. mode "LOOP" (exact, case-sensitive) asks for
+// looped playback; any other text plays once, synchronously.
+void play_sound(SoundOutput& output, const QString& name, const QString& mode);

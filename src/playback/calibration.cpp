@@ -82,7 +82,7 @@ void PlaybackWindow::calibrate_time()
     g_.WipeCalibration = calibrated_count(services_.clock, [&] {
         wipe_picture_paced(wipeRect, card, background, 2, 2, TrialCount, services_.pace);
     });
-    play_sound(g_.DataFolder + QStringLiteral("aobj_clk"), QStringLiteral("DONT_LOOP"));
+    play_sound(services_.sound, g_.DataFolder + QStringLiteral("aobj_clk"), QStringLiteral("DONT_LOOP"));
     (void)draw_backdrop(pictures_, g_);
     g_.PressCalibration = calibrated_count(services_.clock, [&] {
         press_the_hand_at(PressDistance, TrialCount, g_.DataFolder + QStringLiteral("aobj_clk"));

@@ -59,7 +59,8 @@ void PlaybackWindow::press_the_hand(int16_t distance, const QString& sound)
 void PlaybackWindow::press_the_hand_at(int16_t distance, double delay, const QString& sound)
 {
     press_hand_paced(pictures_.HandRect, pictures_.HandMaskRect, distance, pictures_.PB1,
-                     pictures_.Background.picture(), pictures_.pb2, pictures_.PBW, delay, 1, sound, services_.pace);
+                     pictures_.Background.picture(), pictures_.pb2, pictures_.PBW, delay, 1, sound, services_.sound,
+                     services_.pace);
 }
 
 void PlaybackWindow::draw_backdrop_and_label()
@@ -140,7 +141,7 @@ bool PlaybackWindow::restore_after_enlarged_clip(QPoint still)
         return true;
     restore_normal_layout(still);
     yield();
-    if (LeaveRequested == 1)
+    if (flags_.LeaveRequested == 1)
         return false;
     draw_backdrop_and_label();
     return true;
@@ -148,9 +149,9 @@ bool PlaybackWindow::restore_after_enlarged_clip(QPoint still)
 
 void PlaybackWindow::wait_after_clip(QPoint still)
 {
-    WaitPhase = 2;
+    input_.set_wait_phase(2);
     wait_for_response();
-    WaitPhase = 0;
+    input_.set_wait_phase(0);
     timer1_.stop();
     blank_rect(labelRect_, pictures_.Background.picture());
     place_player_normal(still);

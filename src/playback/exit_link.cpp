@@ -1,10 +1,9 @@
 #include "playback/exit_link.h"
 
-#include "playback/playback_window.h"
-
 #include <QMouseEvent>
 
-ExitLink::ExitLink(PlaybackWindow& window) : QLabel(&window), window_(window)
+ExitLink::ExitLink(QWidget* parent, std::function<void()> doubleClicked)
+    : QLabel(parent), doubleClicked_(std::move(doubleClicked))
 {
     setObjectName(QStringLiteral("LabelExitLink"));
     QPalette colours = palette();
@@ -33,5 +32,5 @@ void ExitLink::mouseReleaseEvent(QMouseEvent* event)
 void ExitLink::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
-    window_.LeaveRequested = 1;
+    doubleClicked_();
 }

@@ -4,13 +4,12 @@
 // swallowed, so they never count as the learner's response.
 
 #include <QLabel>
-
-class PlaybackWindow;
+#include <functional>
 
 class ExitLink : public QLabel {
     Q_OBJECT
 public:
-    explicit ExitLink(PlaybackWindow& window);
+    ExitLink(QWidget* parent, std::function<void()> doubleClicked);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -18,5 +17,5 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    PlaybackWindow& window_;
+    std::function<void()> doubleClicked_;
 };

@@ -1,100 +1,23 @@
-// Input during playback: every handler only sets flags, which the run tests
-// at its check points.
+// Input during playback: the window's events, translated into calls on the
+// run's input, which sets the flags the run tests at its check points.
 
 #include "playback/exit_link.h"
 #include "playback/playback_window.h"
-#include "playback/virtual_key.h"
 
 #include "media/video_player.h"
-#include "state/globvars.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 
 void PlaybackWindow::poll_input(bool sleep)
 {
-    g_.SwitchPressed = 0;
-    // Sleeping here, never before the clear above, keeps the press that wakes
-    // the wait.
+    // Sleeping here, never before the clear, keeps the press that wakes the wait.
+    input_.before_yield();
     if (sleep)
         yield_until_event();
     else
         yield();
-    switchResponse_.after_yield(g_);
-}
-
-void PlaybackWindow::test_for_click()
-{
-    g_.SwitchPressed = 0;
-    if (g_.InputDevice == 6)
-        g_.SwitchPressed = 1;
-}
-
-void PlaybackWindow::stop_prompt()
-{
-    timer1_.stop();
-}
-
-void PlaybackWindow::key_down(const QKeyEvent& key)
-{
-    if (g_.KeyReleased == 0)
-        return;
-    g_.KeyReleased = 0;
-    LeaveRequested = 0;
-    switch (virtual_key_code(key)) {
-    case VkEscape:
-        stop_prompt();
-        LeaveRequested = 1;
-        break;
-    case VkSpace:
-    case '2':
-        if (g_.InputDevice == 7) {
-            stop_prompt();
-            g_.SwitchPressed = 1;
-        }
-        break;
-    case 'A':
-    case '0':
-        if (WaitPhase == 1 || WaitPhase == 2) {
-            stop_prompt();
-            g_.SkipRequested = 1;
-        }
-        break;
-    case 'R':
-    case '1':
-        if (WaitPhase == 2) {
-            stop_prompt();
-            g_.ReplayRequested = 1;
-        }
-        break;
-    default:
-        break;
-    }
-}
-
-void PlaybackWindow::key_up(const QKeyEvent&)
-{
-    g_.KeyReleased = 1;
-}
-
-void PlaybackWindow::mouse_down()
-{
-    if (g_.MouseReleased == 0)
-        return;
-    g_.MouseReleased = 0;
-    test_for_click();
-}
-
-void PlaybackWindow::mouse_up()
-{
-    g_.MouseReleased = 1;
-}
-
-void PlaybackWindow::player_focus()
-{
-    test_for_click();
-    picMp1_->setFocus();
+    input_.after_yield();
 }
 
 bool PlaybackWindow::eventFilter(QObject* watched, QEvent* event)
@@ -105,18 +28,12 @@ bool PlaybackWindow::eventFilter(QObject* watched, QEvent* event)
 
     switch (event->type()) {
     case QEvent::KeyPress: {
-        const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (keyRepeats_.is_repeat(key))
-            g_.KeyReleased = 0;  // still held: the release just before was part of the repeat
-        else
-            key_down(key);
+        if (input_.key_press(static_cast<const QKeyEvent&>(*event)))
+            timer1_.stop();
         return true;
     }
     case QEvent::KeyRelease: {
-        const auto& key = static_cast<const QKeyEvent&>(*event);
-        keyRepeats_.note_release(key);
-        if (!key.isAutoRepeat())
-            key_up(key);
+        input_.key_release(static_cast<const QKeyEvent&>(*event));
         return true;
     }
     case QEvent::ShortcutOverride:
@@ -133,13 +50,10 @@ bool PlaybackWindow::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:  // a quick second press arrives only as this
-        formPressed_ = widget == this;
-        mouse_down();
+        input_.mouse_down(widget == this ? TurnInput::MouseTarget::Form : TurnInput::MouseTarget::OverForm);
         return true;
     case QEvent::MouseButtonRelease:
-        mouse_up();
-        if (widget == this && std::exchange(formPressed_, false))
-            test_for_click();  // the form's click event: no latch
+        input_.mouse_up(widget == this ? TurnInput::MouseTarget::Form : TurnInput::MouseTarget::OverForm);
         return true;
     default:
         return QWidget::eventFilter(watched, event);

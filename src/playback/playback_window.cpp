@@ -4,17 +4,16 @@
 #include "media/native_window_watch.h"
 #include "media/video_player.h"
 #include "media/version_name.h"
-#include "playback/event_log.h"
 #include "playback/exit_link.h"
 #include "playback/layout.h"
 #include "state/clip_list.h"
 #include "state/globvars.h"
+#include "switch/adapter_ports.h"
 #include "switch/switch_adapter.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QPixmap>
@@ -40,13 +39,16 @@ bool readable_file(const QString& path)
 }
 }  // namespace
 
-PlaybackWindow::PlaybackWindow(GlobVars& g, PlaybackServices services, ShowMenu showMenu, QWidget* parent)
+PlaybackWindow::PlaybackWindow(GlobVars& g, Services services, ShowMenu showMenu, QWidget* parent)
     : QWidget(parent)
     , g_(g)
     , services_(std::move(services))
     , showMenu_(std::move(showMenu))
     , pictures_(this)
-    , switchResponse_(services_.clock, g)
+    , timer1_(this)
+    , events_(services_.observers)
+    , input_(g, services_.clock, services_.ports, events_)
+    , flags_(input_.flags())
 {
     setObjectName(QStringLiteral("mainform"));
     setWindowTitle(QStringLiteral("Flickerbox II"));
@@ -72,15 +74,20 @@ PlaybackWindow::PlaybackWindow(GlobVars& g, PlaybackServices services, ShowMenu 
     picMp1_->setGeometry(backdrop_geometry(g_.BackgroundKind).movie_area.x(),
                          backdrop_geometry(g_.BackgroundKind).movie_area.y(), 352, 240);
     player_ = services_.makePlayer(picMp1_);
-    connect(player_.get(), &VideoPlayer::mouseButtonDown, this, [this] { mouse_down(); });
-    connect(player_.get(), &VideoPlayer::mouseButtonUp, this, [this] { mouse_up(); });
-    connect(player_.get(), &VideoPlayer::focusReceived, this, [this] { player_focus(); });
+    connect(player_.get(), &VideoPlayer::mouseButtonDown, this,
+            [this] { input_.mouse_down(TurnInput::MouseTarget::Player); });
+    connect(player_.get(), &VideoPlayer::mouseButtonUp, this,
+            [this] { input_.mouse_up(TurnInput::MouseTarget::Player); });
+    connect(player_.get(), &VideoPlayer::focusReceived, this, [this] {
+        input_.player_focus();
+        picMp1_->setFocus();
+    });
     connect(player_.get(), &VideoPlayer::firstFrameShown, this, [this] {
         if (std::exchange(raisePlayerOnFirstFrame_, false))
             picMp1_->raise();
     });
 
-    exitLink_ = new ExitLink(*this);
+    exitLink_ = new ExitLink(this, [this] { input_.exit_link_double_click(); });
     exitLink_->hide();
 
     timer1_.setObjectName(QStringLiteral("Timer1"));
@@ -101,7 +108,7 @@ PlaybackWindow::PlaybackWindow(GlobVars& g, PlaybackServices services, ShowMenu 
     // is: the menu window comes back instead of a process with no window.
     destroyWatch_ = std::make_unique<NativeWindowWatch>(*this, [this] {
         windowDestroyed_ = true;
-        LeaveRequested = 1;
+        input_.request_leave();
     });
 
     // Every key reaches the handlers, whichever control has the focus, and
@@ -150,7 +157,7 @@ void PlaybackWindow::closeEvent(QCloseEvent* event)
     // The window system's close is a request to leave; the run closes the
     // window itself when its code is no longer on the stack.
     event->ignore();
-    LeaveRequested = 1;
+    input_.request_leave();
 }
 
 void PlaybackWindow::yield()
@@ -177,13 +184,7 @@ QPoint PlaybackWindow::centred_area() const
 void PlaybackWindow::run()
 {
     running_ = true;
-    g_.KeyReleased = 1;
-    g_.MouseReleased = 1;
-    // Nothing from an earlier run may act in this one: a replay key pressed
-    // just before leaving would otherwise replay a clip now.
-    g_.SwitchPressed = 0;
-    g_.SkipRequested = 0;
-    g_.ReplayRequested = 0;
+    input_.start_run();
     pictures_.Background.move(centred_area());
     init_pictureboxes(pictures_);
     clear_backdrop(pictures_);
@@ -200,8 +201,11 @@ void PlaybackWindow::run()
         calibrate_time();
     init_pictureboxes(pictures_);
     clear_backdrop(pictures_);
-    // A window destroyed during the calibration still leaves.
-    LeaveRequested = windowDestroyed_ ? 1 : 0;
+    // What was asked during the calibration does not count, but a window
+    // destroyed meanwhile still leaves.
+    input_.forget_leave();
+    if (windowDestroyed_)
+        input_.request_leave();
     // Loaded straight as a cursor: the picture loader would flatten its
     // transparent pixels to black.
     pictures_.Background.setCursor(QCursor(QPixmap(g_.DataFolder + QStringLiteral("aobj_nul.ico"))));
@@ -231,14 +235,12 @@ void PlaybackWindow::clip_loop()
 {
     int unusableInARow = 0;
     for (;;) {
-        if (LeaveRequested != 0)
+        if (flags_.LeaveRequested != 0)
             return leave();
         // In int: a stored 32767 must not overflow, and an index outside the
         // list starts again at its first clip.
         int next = g_.CurrentClip;
-        if (g_.ReplayRequested == 1)
-            g_.ReplayRequested = 0;
-        else
+        if (!input_.take_replay())
             ++next;
         if (next > g_.ClipCount || next < 1)
             next = 1;
@@ -258,9 +260,9 @@ void PlaybackWindow::clip_loop()
         // and round without end.
         unusableInARow = clipUnusable_ ? unusableInARow + 1 : 0;
         if (unusableInARow >= std::max<int>(g_.ClipCount, 1))
-            LeaveRequested = 1;
+            input_.request_leave();
         yield();
-        if (LeaveRequested == 1)
+        if (flags_.LeaveRequested == 1)
             return leave();
     }
 }
@@ -282,6 +284,7 @@ bool PlaybackWindow::clip_files_usable(const QString& clip, bool stills)
 void PlaybackWindow::skip_unusable_clip(const QString& clip, const QString& file, const QString& why)
 {
     clipUnusable_ = true;
+    events_.clip_left_out(clip, file, why);
     auto entry = std::find_if(skipped_.begin(), skipped_.end(), [&](const auto& e) { return e.first == clip; });
     if (entry == skipped_.end())
         entry = skipped_.insert(skipped_.end(), {clip, {}});
@@ -309,8 +312,7 @@ void PlaybackWindow::leave()
     coverAgain_.stop();
     HideExitLink();
     running_ = false;
-    // On the monotonic clock, which a test in another process reads too.
-    log_playback_event("left " + QByteArray::number(QDeadlineTimer::current().deadline()));
+    events_.left();
     QString message = stopMessage_;
     const QString skipped = skipped_clips_message();
     if (!skipped.isEmpty())

@@ -5,10 +5,10 @@
 // until the user asks to leave. The run is straight-line code with yields;
 // window events only set flags that it tests at its check points.
 
-#include "media/kill_time.h"
-#include "playback/key_repeat.h"
 #include "playback/playback_pictures.h"
-#include "switch/switch_response.h"
+#include "playback/services.h"
+#include "playback/turn_events.h"
+#include "playback/turn_input.h"
 
 #include <QString>
 #include <QTimer>
@@ -17,25 +17,8 @@
 #include <vector>
 
 struct GlobVars;
-class Dialogs;
 class ExitLink;
-class MonotonicClock;
 class NativeWindowWatch;
-class QKeyEvent;
-class VersionQuery;
-class VideoPlayer;
-
-// The platform services a run needs; tests hand in fakes.
-struct PlaybackServices {
-    Dialogs& dialogs;
-    VersionQuery& version;
-    const MonotonicClock& clock;
-    // Makes the clip player inside its container picMp1.
-    std::function<std::unique_ptr<VideoPlayer>(QWidget* container)> makePlayer;
-    // What the wipe and the hand call between frames: the counting delay, or
-    // nothing in tests that need no pace.
-    Pacer pace = kill_time;
-};
 
 class PlaybackWindow : public QWidget {
     Q_OBJECT
@@ -45,29 +28,11 @@ public:
     // deletes itself right after.
     using ShowMenu = std::function<void(const QString& messageForAdult)>;
 
-    PlaybackWindow(GlobVars& g, PlaybackServices services, ShowMenu showMenu, QWidget* parent = nullptr);
+    PlaybackWindow(GlobVars& g, Services services, ShowMenu showMenu, QWidget* parent = nullptr);
     ~PlaybackWindow() override;
 
-    void ShowExitLink();
-    void HideExitLink();
-    void calibrate_time();
-    void test_for_click();
-
-    // Form-level state, shared by the loop, the cycles and the handlers.
-    int16_t LeaveRequested = 0;
-    int16_t WaitPhase = 0;
-    QString PromptSound;
-
-    // What tests and tools look at.
+    // The drawing area and the off-screen pictures drawn onto it.
     PlaybackPictures& pictures() { return pictures_; }
-    PictureBox& PicFirst() { return *picFirst_; }
-    PictureBox& PicLast() { return *picLast_; }
-    QWidget& picMp1() { return *picMp1_; }
-    VideoPlayer& mp1() { return *player_; }
-    QTimer& Timer1() { return timer1_; }
-    bool running() const { return running_; }
-    // A response wait is past its release-first step: a press now counts.
-    bool awaiting_response() const { return awaitingResponse_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -76,6 +41,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ShowExitLink();
+    void HideExitLink();
+    void calibrate_time();
+
     // playback_window.cpp: activation, the clip loop and leaving.
     void run();
     void clip_loop();
@@ -129,17 +98,11 @@ private:
     void prompt();
     void draw_marker();
 
-    // playback_input.cpp
+    // playback_input.cpp: the window's events handed to the input.
     void poll_input(bool sleep);
-    void key_down(const QKeyEvent& key);
-    void key_up(const QKeyEvent& key);
-    void mouse_down();
-    void mouse_up();
-    void player_focus();
-    void stop_prompt();
 
     GlobVars& g_;
-    PlaybackServices services_;
+    Services services_;
     ShowMenu showMenu_;
 
     PlaybackPictures pictures_;
@@ -152,13 +115,13 @@ private:
     QTimer switchPoll_;
     QTimer coverAgain_;
     std::unique_ptr<NativeWindowWatch> destroyWatch_;
-    KeyRepeatFilter keyRepeats_;
-    SwitchResponse switchResponse_;  // the adapter's level and the switch timing, after each yield
+    TurnEvents events_;
+    TurnInput input_;
+    const TurnFlags& flags_;
 
+    QString PromptSound;  // what the prompt's hand says
     BlitRect labelRect_;
     bool raisePlayerOnFirstFrame_ = false;
-    bool awaitingResponse_ = false;
-    bool formPressed_ = false;   // a button went down on the form itself
     bool started_ = false;
     bool running_ = false;
     bool windowDestroyed_ = false;  // by another program: the run can only leave

@@ -19,7 +19,7 @@ void PlaybackWindow::present_clip_player(const QString& clip)
 
     player_->setAutoStart(false);
     yield();
-    if (LeaveRequested == 1)
+    if (flags_.LeaveRequested == 1)
         return;
     const QPoint still = still_position();
     place_player_normal(still);
@@ -28,9 +28,9 @@ void PlaybackWindow::present_clip_player(const QString& clip)
         return;
     player_->setFileName(clip_file_path(g_, clip + QStringLiteral(".mpg")));
     wipe_label_in();
-    play_sound(spokenName, QStringLiteral("DONT_LOOP"));
+    play_sound(services_.sound, spokenName, QStringLiteral("DONT_LOOP"));
     yield();
-    if (LeaveRequested == 1)
+    if (flags_.LeaveRequested == 1)
         return;
     // A clip that cannot be opened has said so by now: the learner is not
     // asked to press for it.
@@ -40,28 +40,32 @@ void PlaybackWindow::present_clip_player(const QString& clip)
     player_->play();
     player_->pause();
 
-    WaitPhase = 1;
+    input_.set_wait_phase(1);
     wait_for_response();
-    WaitPhase = 0;
+    input_.set_wait_phase(0);
     // A skipped clip stays open and held until the next turn opens its own.
-    if (g_.SkipRequested != 0)
+    if (flags_.SkipRequested != 0)
         return remove_label_after_skip();
-    if (LeaveRequested == 1)
+    if (flags_.LeaveRequested == 1)
         return;
 
     press_the_hand(PressDistance, g_.DataFolder + QStringLiteral("aobj_clk"));
     if (g_.ScreenSize == 3 || g_.ScreenSize == 2) {
         enlarge_player();
         yield();
-        if (LeaveRequested == 1)
+        if (flags_.LeaveRequested == 1)
             return;
     }
     player_->play();
+    events_.clip_started(clip);
     // The clip plays to its end even when leaving was asked for meanwhile. A
     // clip still opening is waited for: it begins, or the player gives it up.
     while (player_->playState() == VideoPlayer::Playing || player_->playState() == VideoPlayer::Waiting)
         yield_until_event();
-    if (LeaveRequested == 1)
+    // A clip the player gave up is told as left out, not as ended.
+    if (player_->failure().isEmpty())
+        events_.clip_ended(clip);
+    if (flags_.LeaveRequested == 1)
         return;
     if (clip_failed(clip, still, g_.ScreenSize == 3 || g_.ScreenSize == 2))
         return;

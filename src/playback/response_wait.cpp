@@ -4,7 +4,7 @@
 #include "playback/playback_window.h"
 
 #include "media/blit.h"
-#include "playback/event_log.h"
+#include "media/monotonic_clock.h"
 #include "state/globvars.h"
 #include "switch/switch_adapter.h"
 
@@ -13,16 +13,10 @@
 namespace {
 constexpr int MarkerSize = 100;
 const QColor MarkerColour(0, 0, 255);
-
-const char* response_name(const GlobVars& g)
-{
-    return g.SwitchPressed ? "press" : g.SkipRequested ? "skip" : g.ReplayRequested ? "replay" : "leave";
-}
 }
 
 void PlaybackWindow::wait_for_response()
 {
-    g_.SwitchPressed = 0;
     bool marked = false;
     Picture& background = pictures_.Background.picture();
     poll_input(false);
@@ -30,15 +24,16 @@ void PlaybackWindow::wait_for_response()
     // as held only right after their event, so only a sampled switch's wait
     // sleeps (the sampling timer wakes it).
     const bool adapter = needs_polling(g_);
-    while (g_.SwitchPressed == 1) {
+    while (flags_.SwitchPressed == 1) {
         if (!marked) {
             blit(pictures_.pbw2, 0, 0, MarkerSize, MarkerSize, background, g_.MarkerLeft, g_.MarkerTop,
                  RasterOp::SrcCopy);
             draw_marker();
             marked = true;
+            events_.cross_shown();
         }
         poll_input(adapter);
-        if (LeaveRequested == 1) {
+        if (flags_.LeaveRequested == 1) {
             timer1_.stop();
             return;  // the cross stays: the window is about to go
         }
@@ -48,19 +43,25 @@ void PlaybackWindow::wait_for_response()
              RasterOp::SrcCopy);
 
     PromptSound = QStringLiteral("aobj_prs");
-    g_.SwitchPressed = 0;
-    g_.SkipRequested = 0;
-    g_.ReplayRequested = 0;
+    input_.begin_response_wait();
     if (g_.PromptInterval > 0)
         timer1_.start(int(g_.PromptInterval) * 1000);  // in int: 15 s is more than 16 bits of ms
-    awaitingResponse_ = true;
-    while (g_.SwitchPressed == 0 && g_.SkipRequested == 0 && g_.ReplayRequested == 0) {
+    const int64_t cueMs = services_.clock.now_ms();
+    events_.wait_began(flags_.WaitPhase);
+    while (flags_.SwitchPressed == 0 && flags_.SkipRequested == 0 && flags_.ReplayRequested == 0) {
         poll_input(true);
-        if (LeaveRequested == 1)
+        if (flags_.LeaveRequested == 1)
             break;
     }
-    log_playback_event(response_name(g_));
-    awaitingResponse_ = false;
+    input_.end_response_wait();
+    if (flags_.SwitchPressed)
+        events_.response_taken(flags_.WaitPhase, services_.clock.now_ms() - cueMs, input_.response_held_ms());
+    else if (flags_.SkipRequested)
+        events_.skip(flags_.WaitPhase);
+    else if (flags_.ReplayRequested)
+        events_.replay();
+    else
+        events_.leave(flags_.WaitPhase);
     timer1_.stop();
 }
 
@@ -82,7 +83,8 @@ void PlaybackWindow::draw_marker()
 void PlaybackWindow::prompt()
 {
     // A key or button held down: not now, the next interval tries again.
-    if (g_.KeyReleased == 0 || g_.MouseReleased == 0)
+    if (flags_.KeyReleased == 0 || flags_.MouseReleased == 0)
         return;
     press_the_hand(5, g_.DataFolder + PromptSound);
+    events_.prompt_played();
 }

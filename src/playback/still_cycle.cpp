@@ -47,7 +47,7 @@ void PlaybackWindow::present_clip_stills(const QString& clip)
 
     player_->setAutoStart(true);
     yield();
-    if (LeaveRequested == 1)
+    if (flags_.LeaveRequested == 1)
         return;
 
     const QPoint still = still_position();
@@ -57,18 +57,18 @@ void PlaybackWindow::present_clip_stills(const QString& clip)
     if (!load_label(clip))
         return;
     wipe_label_in();
-    play_sound(spokenName, QStringLiteral("DONT_LOOP"));
+    play_sound(services_.sound, spokenName, QStringLiteral("DONT_LOOP"));
     yield();
-    if (LeaveRequested == 1)
+    if (flags_.LeaveRequested == 1)
         return;
     draw_backdrop_and_label();
 
-    WaitPhase = 1;
+    input_.set_wait_phase(1);
     wait_for_response();
-    WaitPhase = 0;
-    if (g_.SkipRequested != 0)
+    input_.set_wait_phase(0);
+    if (flags_.SkipRequested != 0)
         return remove_label_after_skip();
-    if (LeaveRequested == 1)
+    if (flags_.LeaveRequested == 1)
         return;
 
     press_the_hand(PressDistance, g_.DataFolder + QStringLiteral("aobj_clk"));
@@ -79,7 +79,7 @@ void PlaybackWindow::present_clip_stills(const QString& clip)
         enlarge_player();
         player_->setFileName(movie);
         yield();
-        if (LeaveRequested == 1)
+        if (flags_.LeaveRequested == 1)
             return;
     }
     if (g_.ScreenSize == 1) {
@@ -89,12 +89,17 @@ void PlaybackWindow::present_clip_stills(const QString& clip)
 
     // Until the clip has ended; each pass sleeps until the player or the
     // learner has something new.
+    bool started = false;
     for (;;) {
         const int16_t first = player_->playState(), second = player_->playState();
+        if (!started && second == VideoPlayer::Playing) {
+            started = true;
+            events_.clip_started(clip);
+        }
         if (first != VideoPlayer::Waiting && second != VideoPlayer::Playing)
             break;
         yield_until_event();
-        if (LeaveRequested == 1) {
+        if (flags_.LeaveRequested == 1) {
             player_->stop();
             player_->setFileName(QString());
             return;
@@ -104,10 +109,11 @@ void PlaybackWindow::present_clip_stills(const QString& clip)
     raisePlayerOnFirstFrame_ = false;
     if (clip_failed(clip, still, g_.ScreenSize == 3 || g_.ScreenSize == 2))
         return;
+    events_.clip_ended(clip);
     picLast_->show();
     picLast_->raise();
     pictures_.Background.repaint();
-    if (LeaveRequested == 1)
+    if (flags_.LeaveRequested == 1)
         return;
     if (!restore_after_enlarged_clip(still))
         return;

@@ -183,9 +183,8 @@ void apply_folders(GlobVars& g, const Folders& folders, const FolderFileSystem& 
     g.ClipFolders = folders.clip_search_order();
 }
 
-Folders folders_of_this_process()
+Folders folders_of_this_process(FolderFileSystem& files)
 {
-    DiskFolderFileSystem files;
     const Folders folders = decide_folders(FolderPlaces::of_this_process(), files);
     provide_settings(folders, files);
     return folders;

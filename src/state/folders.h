@@ -86,4 +86,4 @@ QString provide_sequence_files(const QString& target, const Folders& folders, Fo
 void apply_folders(GlobVars& g, const Folders& folders, const FolderFileSystem& files);
 
 // Folders for this process, with the settings provided.
-Folders folders_of_this_process();
+Folders folders_of_this_process(FolderFileSystem& files);

@@ -1,7 +1,8 @@
 #pragma once
-// The one process-wide record of options, calibration values, the clip list
-// and the input flags. Windows and modules read and write its fields directly;
-// code that must run headless in tests takes a GlobVars& instead of the global.
+// The one process-wide record of options, calibration values and the clip
+// list; a run's input flags are its TurnInput's. Windows and modules read and
+// write its fields directly; code that must run headless in tests takes a
+// GlobVars& instead of the global.
 
 #include <QString>
 #include <QStringList>
@@ -46,11 +47,6 @@ struct GlobVars {
     int16_t ClipCount = 0;
     int16_t MarkerLeft = 0;
     int16_t MarkerTop = 0;
-    int16_t KeyReleased = 0;
-    int16_t MouseReleased = 0;
-    int16_t SwitchPressed = 0;
-    int16_t SkipRequested = 0;
-    int16_t ReplayRequested = 0;
 };
 
 extern GlobVars globvars;

@@ -1,6 +1,5 @@
 #include "switch/switch_setup.h"
 
-#include "state/globvars.h"
 #include "switch/adapter_ports.h"
 #include "switch/switch_adapter.h"
 
@@ -33,10 +32,7 @@ QString SwitchSetup::location(int16_t device) const
 
 int16_t SwitchSetup::pressed_now(int16_t device)
 {
-    // A record of its own: the live test must not disturb the shared flags.
-    GlobVars scratch;
-    scratch.InputDevice = device;
-    return poll_switch(ports_, scratch);
+    return poll_switch(ports_, device);
 }
 
 QString SwitchSetup::take_problems()

@@ -5,11 +5,7 @@
 #include "state/globvars.h"
 #include "app/menu_tree.h"
 #include "state/settings.h"
-#include "fake_dialogs.h"
-#include "media/sound.h"
-#include "media/monotonic_clock.h"
-#include "media/version_name.h"
-#include "support/fake_player.h"
+#include "fakes/fake_services.h"
 
 #include <QApplication>
 #include <QFile>
@@ -27,16 +23,10 @@
 
 namespace {
 
-struct RecordingSound : SoundOutput {
-    QStringList played;
-    void play(const QString& wavPath, bool) override { played << wavPath; }
-};
-
-class BannerTest : public ::testing::Test {
+class BannerTest : public ::testing::Test, protected FakeServices {
 protected:
     void SetUp() override
     {
-        set_sound_output(&sound);
         g.InputDevice = 6;
         g.ScreenSize = 1;
         g.SequenceOrder = 2;
@@ -45,7 +35,6 @@ protected:
         g.MovieSource = 1;
         g.ProgramFolder = g.DataFolder = g.MediaFolder = dir.path() + u'/';
     }
-    void TearDown() override { set_sound_output(nullptr); }
 
     void writeBanner(QSize size)
     {
@@ -81,14 +70,12 @@ protected:
 
     QTemporaryDir dir;
     GlobVars g;
-    FakeDialogs dialogs;
-    RecordingSound sound;
 };
 
 TEST_F(BannerTest, PictureAndButtonsFollowTheScreen)
 {
     writeBanner({300, 121});
-    Banner banner(g, dialogs, nullptr);
+    Banner banner(g, services());
     const QSize screen = banner.screen()->geometry().size();
     const int top = qRound((screen.height() - 121) / 6.0);
     EXPECT_EQ(child<QLabel>(banner, "banimage")->geometry(),
@@ -109,7 +96,7 @@ TEST_F(BannerTest, PictureAndButtonsFollowTheScreen)
 
 TEST_F(BannerTest, MissingPictureLeavesTheButtonsWhereAnEmptyPictureWould)
 {
-    Banner banner(g, dialogs, nullptr);
+    Banner banner(g, services());
     const QSize screen = banner.screen()->geometry().size();
     EXPECT_EQ(child<QPushButton>(banner, "StartButton")->y(), qRound(screen.height() / 6.0) + 50);
     EXPECT_TRUE(child<QLabel>(banner, "banimage")->pixmap().isNull());
@@ -117,7 +104,7 @@ TEST_F(BannerTest, MissingPictureLeavesTheButtonsWhereAnEmptyPictureWould)
 
 TEST_F(BannerTest, FirstActivationPlaysTheGongOnceAndRevealsTheButtons)
 {
-    Banner banner(g, dialogs, nullptr);
+    Banner banner(g, services());
     auto* start = child<QPushButton>(banner, "StartButton");
     banner.show();
     EXPECT_FALSE(start->isVisible());
@@ -135,7 +122,7 @@ TEST_F(BannerTest, ListingAndGuideReplaceThePictureUntilTheNextActivation)
 {
     writeBanner({50, 50});
     writeFile("aobj_sqc.seq", "dog,animals,Dog,,\r\n");
-    Banner banner(g, dialogs, nullptr);
+    Banner banner(g, services());
     banner.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
     auto* list = child<QListWidget>(banner, "List1");
@@ -172,7 +159,7 @@ TEST_F(BannerTest, ExitAndEscSaveTheSettingsBeforeHandingOver)
     for (bool useEsc : {false, true}) {
         QFile::remove(g.ProgramFolder + SettingsFileName);
         g.PromptInterval = useEsc ? 5 : 7;
-        Banner banner(g, dialogs, nullptr);
+        Banner banner(g, services());
         QSignalSpy ending(&banner, &Banner::programEnding);
         banner.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
@@ -196,7 +183,7 @@ TEST_F(BannerTest, ExitAndEscSaveTheSettingsBeforeHandingOver)
 
 TEST_F(BannerTest, ClosingTheWindowSavesLikeExit)
 {
-    Banner banner(g, dialogs, nullptr);
+    Banner banner(g, services());
     QSignalSpy ending(&banner, &Banner::programEnding);
     banner.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&banner));
@@ -208,7 +195,7 @@ TEST_F(BannerTest, ClosingTheWindowSavesLikeExit)
 TEST_F(BannerTest, FailedSaveIsToldBeforeTheCredits)
 {
     g.ProgramFolder = dir.path() + "/no such folder/";
-    Banner banner(g, dialogs, nullptr);
+    Banner banner(g, services());
     size_t messagesAtHandOver = 0;
     QObject::connect(&banner, &Banner::programEnding, [&] { messagesAtHandOver = dialogs.messages.size(); });
     banner.end_program();
@@ -220,7 +207,7 @@ TEST_F(BannerTest, FailedSaveIsToldBeforeTheCredits)
 
 TEST_F(BannerTest, PlayMoviesWithoutASequenceFileStaysInTheMenu)
 {
-    Banner banner(g, dialogs, nullptr);
+    Banner banner(g, services());
     banner.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
     menu_action(*banner.menuBar(), "show_users_guide")->trigger();
@@ -241,11 +228,7 @@ TEST_F(BannerTest, PlayMoviesHandsOverAndComesBackWithWhatStoppedTheRun)
     g.SequenceOrder = 3;
     g.CategoryEnabled.fill(0);
     g.CategoryEnabled[0] = 1;
-    PlatformVersionQuery version;
-    SteadyClock clock;
-    Banner banner(g, dialogs, nullptr);
-    banner.set_playback_services(
-        {dialogs, version, clock, [](QWidget* box) { return std::make_unique<FakePlayer>(box); }});
+    Banner banner(g, services());
     banner.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
     menu_action(*banner.menuBar(), "list_clips")->trigger();
@@ -270,7 +253,7 @@ TEST_F(BannerTest, PlayMoviesWithNoQualifyingClipSaysSoAndStays)
     g.SequenceOrder = 3;
     g.CategoryEnabled.fill(0);
     g.CategoryEnabled[0] = 1;
-    Banner banner(g, dialogs, nullptr);
+    Banner banner(g, services());
     banner.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
     child<QPushButton>(banner, "StartButton")->click();
@@ -287,12 +270,16 @@ TEST_F(BannerTest, ClipListSavedAsUtf16PlaysAndListsAndNoTextIsExplained)
 {
     const QString text = QStringLiteral("zebra,animals,Zebra,,\r\n");
     writeFile("aobj_sqc.seq", QStringEncoder(QStringConverter::Utf16LE, QStringEncoder::Flag::WriteBom)(text));
-    Banner banner(g, dialogs, nullptr);  // without playback services "Play Movies" only builds the list
+    Banner banner(g, services());
     banner.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
     child<QPushButton>(banner, "StartButton")->click();
     EXPECT_EQ(g.ClipCount, 1);
     EXPECT_EQ(g.ClipList[1], "zebra");
+    // No backdrop in the folder: the run comes straight back and says so.
+    QTRY_VERIFY_WITH_TIMEOUT(banner.isVisible() && playbackWindow() == nullptr, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(dialogs.messages.size(), size_t(1), 2000);
+    dialogs.messages.clear();
     menu_action(*banner.menuBar(), "list_clips")->trigger();
     EXPECT_EQ(child<QListWidget>(banner, "List1")->findItems("Zebra", Qt::MatchExactly).size(), 1);
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text.toStdString();

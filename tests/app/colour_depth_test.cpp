@@ -1,7 +1,7 @@
 // The start-up refusal of screens with too few colours.
 
 #include "app/colour_depth.h"
-#include "fake_dialogs.h"
+#include "fakes/fake_dialogs.h"
 
 #include <gtest/gtest.h>
 

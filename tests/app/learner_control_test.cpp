@@ -6,7 +6,7 @@
 #include "app/learner_questions.h"
 #include "app/menu_tree.h"
 #include "app/switch_test_line.h"
-#include "fake_dialogs.h"
+#include "fakes/fake_services.h"
 #include "state/settings.h"
 #include "support/wait_until.h"
 
@@ -42,7 +42,7 @@ struct FakeQuestions : LearnerQuestions {
     bool take_over(const QString&) override { return false; }
 };
 
-class LearnerControlTest : public ::testing::Test {
+class LearnerControlTest : public ::testing::Test, protected FakeServices {
 protected:
     LearnerControlTest()
     {
@@ -66,10 +66,9 @@ protected:
     QTemporaryDir dir;
     Folders account{dir.path() + u'/', dir.path() + u'/', ""};
     GlobVars g;
-    FakeDialogs dialogs;
     FakeQuestions questions;
     Learners learners{account};
-    Banner banner{g, dialogs, nullptr};
+    Banner banner{g, services()};
 };
 
 TEST_F(LearnerControlTest, EachLearnerBringsTheirOwnMarksTitleAndSwitchTest)

@@ -6,8 +6,8 @@
 #include "app/options_menus.h"
 #include "state/settings.h"
 #include "switch/switch_setup.h"
-#include "fake_dialogs.h"
-#include "switch/fake_adapter_ports.h"
+#include "fakes/fake_dialogs.h"
+#include "fakes/fake_adapter_ports.h"
 
 #include <QAction>
 #include <QKeySequence>

@@ -7,9 +7,8 @@
 #include "app/switch_test_line.h"
 #include "state/globvars.h"
 #include "switch/switch_setup.h"
-#include "fake_dialogs.h"
+#include "fakes/fake_services.h"
 #include "support/wait_until.h"
-#include "switch/fake_adapter_ports.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -20,7 +19,7 @@
 
 namespace {
 
-class SwitchTestLineTest : public ::testing::Test {
+class SwitchTestLineTest : public ::testing::Test, protected FakeServices {
 protected:
     SwitchTestLineTest()
     {
@@ -37,10 +36,7 @@ protected:
     }
 
     GlobVars g;
-    FakeDialogs dialogs;
-    FakeAdapterPorts ports;
-    SwitchSetup switches{ports};
-    Banner banner{g, dialogs, &switches};
+    Banner banner{g, services()};
 };
 
 TEST_F(SwitchTestLineTest, AdapterItemsFollowThePortsFoundAtEachShowing)

@@ -57,11 +57,10 @@ TEST(InputStress, TenThousandEventsAreOneResponseEachAndEscapeStillLeaves)
     ASSERT_TRUE(ProgramDriver::makeClips());
     QTemporaryDir logDir;
     const QString log = logDir.filePath(QStringLiteral("responses"));
-    qputenv("FLICKERBOX_RESPONSE_LOG", log.toLocal8Bit());
     // The mouse is the switch: clicks are presses, a and r skip and replay,
     // and the space bar must do nothing at all.
     ProgramDriver d({.device = 6, .size = 1, .prompt = 3, .currentClip = 0, .backdrop = 1});
-    qunsetenv("FLICKERBOX_RESPONSE_LOG");
+    d.setArguments({QStringLiteral("--response-log"), log});
     ASSERT_TRUE(d.startPlayback());
 
     const QPoint onBackdrop = d.areaOrigin() + QPoint(60, 300);

@@ -6,7 +6,7 @@
 #include "state/globvars.h"
 #include "media/mpv_player.h"
 #include "media/press_hand.h"
-#include "media/sound.h"
+#include "fakes/recording_sound.h"
 #include "media/wipe.h"
 #include "playback/layout.h"
 #include "media/picture_difference.h"
@@ -37,17 +37,6 @@ QImage grabScreen(const QString& shotName)
         shot.save(QDir(dir).filePath(shotName + QStringLiteral(".png")));
     return shot;
 }
-
-// Calls back at the sound of the lowest point of a press, where the hand must
-// already stand pressed on screen.
-class GrabAtSound : public SoundOutput {
-public:
-    explicit GrabAtSound(std::function<void()> atSound) : atSound_(std::move(atSound)) {}
-    void play(const QString&, bool) override { atSound_(); }
-
-private:
-    std::function<void()> atSound_;
-};
 
 class MediaOnScreen : public ::testing::Test {
 protected:
@@ -117,15 +106,15 @@ TEST_F(MediaOnScreen, BackdropAndEveryAnimationFrameReachTheScreen)
     const QImage atRest = drawn(pressArea);
     double atClickDifference = -1;
     QImage pressedOnScreen;
-    GrabAtSound grabber([&] {
+    // At the sound of the lowest point the hand must already stand pressed on screen.
+    RecordingSound grabber;
+    grabber.onPlay = [&] {
         pressedOnScreen = onScreen(grabScreen("hand_pressed"), pressArea);
         atClickDifference = mean_abs_difference(pressedOnScreen, drawn(pressArea));
-    });
-    set_sound_output(&grabber);
+    };
     press_hand(pictures.HandRect, pictures.HandMaskRect, 2, 35, pictures.PB1,
                pictures.Background.picture(), pictures.pb2, pictures.PBW, 0, 1,
-               QStringLiteral("aobj_clk"));
-    set_sound_output(nullptr);
+               QStringLiteral("aobj_clk"), grabber);
     EXPECT_GE(atClickDifference, 0) << "no sound at the lowest point";
     EXPECT_LT(atClickDifference, 0.5);
     EXPECT_GT(mean_abs_difference(pressedOnScreen, atRest), 5) << "the hand did not move on screen";

@@ -150,7 +150,7 @@ ProgramDriver::~ProgramDriver()
 
 bool ProgramDriver::start(const QStringList& arguments)
 {
-    process_.start(folder_ + QStringLiteral("flickerbox"), arguments);
+    process_.start(folder_ + QStringLiteral("flickerbox"), arguments_ + arguments);
     return process_.waitForStarted(10000) &&
            waitForScreen([this](const QImage& shot) { return showsMenu(shot); }, 20000);
 }

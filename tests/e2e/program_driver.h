@@ -33,6 +33,8 @@ public:
     explicit ProgramDriver(const PlaybackSettings& settings);
     ~ProgramDriver();
 
+    // The program's command line, for the starts that follow.
+    void setArguments(const QStringList& arguments) { arguments_ = arguments; }
     // Starts the program and waits for the menu window.
     bool start(const QStringList& arguments = {});
     // Starts the program and presses "Play Movies" until the menu goes.
@@ -90,4 +92,5 @@ private:
     QString folder_;
     PlaybackSettings settings_;
     QProcess process_;
+    QStringList arguments_;
 };

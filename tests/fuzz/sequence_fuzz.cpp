@@ -1,5 +1,5 @@
 // A sequence file as the playback clip list and "Show Clips by Category" read it.
-#include "app/clip_listing.h"
+#include "state/clip_listing.h"
 #include "fuzz_check.h"
 #include "state/clip_list.h"
 #include "state/sequence_file.h"

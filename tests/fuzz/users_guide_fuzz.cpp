@@ -1,5 +1,5 @@
 // The user's guide text, in whatever encoding an editor saved it.
-#include "app/users_guide.h"
+#include "state/users_guide.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -1,6 +1,6 @@
 #include "media/blit.h"
 #include "media/press_hand.h"
-#include "media/sound.h"
+#include "fakes/recording_sound.h"
 #include "media/test_pictures.h"
 
 #include <gtest/gtest.h>
@@ -41,23 +41,6 @@ QImage expected_frame(const QImage& backdrop, const BlitRect& r, int distance, i
     return result;
 }
 
-class RecordingSound : public SoundOutput {
-public:
-    explicit RecordingSound(const std::vector<QImage>& frames) : frames_(frames) {}
-    void play(const QString& wavPath, bool loop) override
-    {
-        paths.push_back(wavPath);
-        looped = looped || loop;
-        framesBeforeSound.push_back(int(frames_.size()));
-    }
-    std::vector<QString> paths;
-    std::vector<int> framesBeforeSound;
-    bool looped = false;
-
-private:
-    const std::vector<QImage>& frames_;
-};
-
 struct PressFixture : ::testing::Test {
     Picture source{HandW, 2 * HandH + 1}, target{20, 60}, save{40, 80}, composition{40, 80};
     const BlitRect sprite{7, 3, HandW, HandH, 0, 0};
@@ -65,7 +48,8 @@ struct PressFixture : ::testing::Test {
     QImage backdrop;
     std::vector<QImage> frames;
     std::vector<double> delays;
-    RecordingSound sound{frames};
+    RecordingSound sound;
+    std::vector<int> framesBeforeSound;
 
     void SetUp() override
     {
@@ -74,14 +58,13 @@ struct PressFixture : ::testing::Test {
         blit(target, sprite.x, sprite.y, HandW, HandH, source, 0, 0, RasterOp::SrcCopy);  // at rest
         backdrop = target.image().copy();
         target.set_change_listener([this](const QRect&) { frames.push_back(target.image().copy()); });
-        set_sound_output(&sound);
+        sound.onPlay = [this] { framesBeforeSound.push_back(int(frames.size())); };
     }
-    void TearDown() override { set_sound_output(nullptr); }
 
     void press(int16_t distance, int16_t increment)
     {
         press_hand_paced(sprite, mask, distance, source, target, save, composition, 3.5, increment,
-                         "click", [this](double count) { delays.push_back(count); });
+                         "click", sound, [this](double count) { delays.push_back(count); });
     }
 };
 }
@@ -94,8 +77,8 @@ TEST_F(PressFixture, TheHandGoesDownAndBackOnePixelPerFrameWithTheSoundAtTheBott
     for (size_t f = 0; f < frames.size(); ++f)
         ASSERT_EQ(frames[f], expected_frame(backdrop, sprite, 5, positions[f])) << "frame " << f;
     EXPECT_EQ(delays, std::vector<double>(10, 3.5));
-    EXPECT_EQ(sound.paths, std::vector<QString>{"click.wav"});
-    EXPECT_EQ(sound.framesBeforeSound, std::vector<int>{5});
+    EXPECT_EQ(sound.played, QStringList{"click.wav"});
+    EXPECT_EQ(framesBeforeSound, std::vector<int>{5});
     EXPECT_FALSE(sound.looped);
 }
 
@@ -104,7 +87,7 @@ TEST_F(PressFixture, AFullPressLeavesOnlyTheRowsOfTheHandChanged)
     press(35, 1);
     EXPECT_EQ(frames.size(), 70u);
     EXPECT_EQ(delays.size(), 70u);
-    EXPECT_EQ(sound.framesBeforeSound, std::vector<int>{35});
+    EXPECT_EQ(framesBeforeSound, std::vector<int>{35});
     // At rest again: hand over black in rows y0..y0+h0, the backdrop restored below.
     EXPECT_EQ(target.image(), expected_frame(backdrop, sprite, 35, 0));
 }
@@ -114,7 +97,7 @@ TEST_F(PressFixture, ZeroDistanceOnlyPlaysTheSound)
     press(0, 1);
     EXPECT_TRUE(frames.empty());
     EXPECT_TRUE(delays.empty());
-    EXPECT_EQ(sound.paths.size(), 1u);
+    EXPECT_EQ(sound.played.size(), 1);
     EXPECT_EQ(target.image(), backdrop);
 }
 
@@ -139,8 +122,8 @@ TEST_F(PressFixture, TheRealDelayDrawsTheSameFrames)
 {
     const double delay = 50;
     const int16_t increment = 1;
-    press_hand(sprite, mask, 2, 3, source, target, save, composition, delay, increment, "prompt");
+    press_hand(sprite, mask, 2, 3, source, target, save, composition, delay, increment, "prompt", sound);
     EXPECT_EQ(frames.size(), 6u);
-    EXPECT_EQ(sound.paths, std::vector<QString>{"prompt.wav"});
+    EXPECT_EQ(sound.played, QStringList{"prompt.wav"});
     EXPECT_EQ(target.image(), expected_frame(backdrop, sprite, 3, 0));
 }

@@ -66,12 +66,10 @@ TEST(PlaySound, AppendsTheExtensionAndWaitsForTheEnd)
     QTemporaryDir dir;
     ASSERT_TRUE(make_tone_wav(dir.filePath("gong.wav"), 0.5));
     MpvSoundOutput output;
-    set_sound_output(&output);
     QElapsedTimer clock;
     clock.start();
-    play_sound(dir.filePath("gong"), QStringLiteral("DONT_LOOP"));
+    play_sound(output, dir.filePath("gong"), QStringLiteral("DONT_LOOP"));
     const double seconds = clock.elapsed() / 1000.0;
-    set_sound_output(nullptr);
     EXPECT_GE(seconds, 0.4);
 }
 

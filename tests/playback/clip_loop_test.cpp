@@ -17,23 +17,23 @@ TEST_F(PlaybackTest, StillTurnShowsFirstStillAndLabelThenPlaysAndLeavesTheLastSt
     ASSERT_TRUE(run({
         {[&] { return inWait(1); },
          [&] {
-             firstStillInFront = frontmost() == &window->PicFirst() && window->PicFirst().pos() == QPoint(144, 220)
-                                 && window->PicFirst().picture().image().pixelColor(10, 10) == first_colour(1);
+             firstStillInFront = frontmost() == &box("PicFirst") && box("PicFirst").pos() == QPoint(144, 220)
+                                 && box("PicFirst").picture().image().pixelColor(10, 10) == first_colour(1);
              labelShown = qAbs(qBlue(backgroundPixel(540, 65)) - label_colour(1).blue()) < 8
                           && qAbs(qGreen(backgroundPixel(540, 65)) - label_colour(1).green()) < 8;
              click(&window->pictures().Background);
          }},
         {[&] { return inWait(2); },
          [&] {
-             lastStillInFront = frontmost() == &window->PicLast()
-                                && window->PicLast().picture().image().pixelColor(10, 10) == last_colour(1);
+             lastStillInFront = frontmost() == &box("PicLast")
+                                && box("PicLast").picture().image().pixelColor(10, 10) == last_colour(1);
              key(Qt::Key_Escape);
          }},
     }));
     EXPECT_TRUE(firstStillInFront);
     EXPECT_TRUE(labelShown);
     EXPECT_TRUE(lastStillInFront);
-    EXPECT_EQ(sound.played, QStringList({"alpha.wav", "aobj_clk.wav"}));
+    EXPECT_EQ(sound.names(), QStringList({"alpha.wav", "aobj_clk.wav"}));
     EXPECT_EQ((*playerCalls), QStringList({"open alpha.mpg"}));
     EXPECT_EQ(g.CurrentClip, 1);
     EXPECT_TRUE(left);
@@ -96,7 +96,7 @@ TEST_F(PlaybackTest, EscDuringAFullScreenClipStopsItAndLeavesWithoutTheSecondWai
     }));
     EXPECT_EQ(areaDuringClip, screen);
     EXPECT_EQ((*playerCalls), QStringList({"open alpha.mpg", "stop", "close"}));
-    EXPECT_EQ(sound.played, QStringList({"alpha.wav", "aobj_clk.wav"}));
+    EXPECT_EQ(sound.names(), QStringList({"alpha.wav", "aobj_clk.wav"}));
     EXPECT_TRUE(left);
 }
 
@@ -107,10 +107,10 @@ TEST_F(PlaybackTest, MidSizedClipFillsTheDrawingAreaAndTheNormalLayoutComesBack)
     ASSERT_TRUE(run({
         {[&] { return inWait(1); }, [&] { click(&window->pictures().Background); }},
         {[&] { return player && player->playState() == VideoPlayer::Playing; },
-         [&] { playerArea = window->picMp1().geometry(); }},
+         [&] { playerArea = widget("picMp1").geometry(); }},
         {[&] { return inWait(2); },
          [&] {
-             afterArea = window->picMp1().geometry();
+             afterArea = widget("picMp1").geometry();
              key(Qt::Key_Escape);
          }},
     }));
@@ -120,7 +120,7 @@ TEST_F(PlaybackTest, MidSizedClipFillsTheDrawingAreaAndTheNormalLayoutComesBack)
 
 TEST_F(PlaybackTest, PlayerTurnOpensEarlyHoldsTheFirstFrameAndPlaysOnThePress)
 {
-    version = std::make_unique<ReportedVersionQuery>(OsVersionInfo{5, 1, 2600, PlatformWin32Nt});
+    version.reported = OsVersionInfo{5, 1, 2600, PlatformWin32Nt};
     g.BackgroundKind = 2;
     QStringList callsInFirstWait;
     bool stillShown = true, autoStart = true;
@@ -128,7 +128,7 @@ TEST_F(PlaybackTest, PlayerTurnOpensEarlyHoldsTheFirstFrameAndPlaysOnThePress)
         {[&] { return inWait(1); },
          [&] {
              callsInFirstWait = (*playerCalls);
-             stillShown = window->PicFirst().isVisible();
+             stillShown = box("PicFirst").isVisible();
              autoStart = player->autoStart();
              click(&window->pictures().Background);
          }},
@@ -169,8 +169,9 @@ TEST_F(PlaybackTest, AClipThePlayerCannotShowIsLeftOutWithTheReasonAndTheRunGoes
     for (const bool playerTurn : {false, true}) {
         SCOPED_TRACE(playerTurn ? "the player's turn" : "the stills turn at full screen");
         SetUp();
+        turn.lines.clear();
         if (playerTurn)
-            version = std::make_unique<ReportedVersionQuery>(OsVersionInfo{5, 1, 2600, PlatformWin32Nt});
+            version.reported = OsVersionInfo{5, 1, 2600, PlatformWin32Nt};
         else
             g.ScreenSize = 3;
         *playerFailures = {{"beta.mpg", "it is not a video the player can open"}};
@@ -179,8 +180,8 @@ TEST_F(PlaybackTest, AClipThePlayerCannotShowIsLeftOutWithTheReasonAndTheRunGoes
         ASSERT_TRUE(run({{[&] {
                               if (!inWait(1) && !inWait(2))
                                   return false;
-                              waits.insert({g.CurrentClip, window->WaitPhase});
-                              if (window->WaitPhase == 1)
+                              waits.insert({g.CurrentClip, turn.awaiting});
+                              if (turn.awaiting == 1)
                                   areaInFirstWait[g.CurrentClip] = window->pictures().Background.pos();
                               if (g.CurrentClip == 3)
                                   return true;
@@ -193,6 +194,9 @@ TEST_F(PlaybackTest, AClipThePlayerCannotShowIsLeftOutWithTheReasonAndTheRunGoes
         EXPECT_EQ(areaInFirstWait[3], areaInFirstWait[1]) << "the normal layout did not come back";
         EXPECT_TRUE(leaveMessage.contains("beta: beta.mpg (it is not a video the player can open)"))
             << leaveMessage.toStdString();
+        EXPECT_TRUE(turn.saw("left out beta: beta.mpg (it is not a video the player can open)"))
+            << turn.lines.join(u'\n').toStdString();
+        EXPECT_FALSE(turn.saw("ended beta")) << "a clip the player gave up was told as ended";
         TearDown();
     }
 }
@@ -219,7 +223,7 @@ TEST_F(PlaybackTest, ACloseRequestLeavesThroughTheRunNeverUnderIt)
     bool aliveAfterClose = false;
     ASSERT_TRUE(run({{[&] { return inWait(1); }, [&] {
                           window->close();
-                          aliveAfterClose = !window.isNull() && window->running();
+                          aliveAfterClose = !window.isNull() && !turn.lines.last().startsWith("left");
                       }}}));
     EXPECT_TRUE(aliveAfterClose);
     EXPECT_TRUE(left);

@@ -18,24 +18,10 @@ QColor first_colour(int clip) { return QColor(40 + 60 * clip, 200, 40); }
 QColor last_colour(int clip) { return QColor(200, 40, 40 + 60 * clip); }
 QColor label_colour(int clip) { return QColor(40, 40 + 60 * clip, 220); }
 
-void RecordingSound::play(const QString& wavPath, bool)
-{
-    played << QFileInfo(wavPath).fileName();
-}
-
-double ScriptedClock::seconds() const
-{
-    if (!readings.empty()) {
-        last = readings.front();
-        readings.pop_front();
-    }
-    return last;
-}
-
 void PlaybackTest::SetUp()
 {
     ASSERT_TRUE(dir.isValid());
-    set_sound_output(&sound);
+    ports.hold(1, false);  // every adapter released
     g.ProgramFolder = g.DataFolder = g.MediaFolder = dir.path() + u'/';
     g.InputDevice = 6;
     g.ScreenSize = 1;
@@ -72,7 +58,6 @@ void PlaybackTest::SetUp()
 void PlaybackTest::TearDown()
 {
     delete window.data();
-    set_sound_output(nullptr);
 }
 
 void PlaybackTest::writePicture(const QString& name, QSize size, QColor colour)
@@ -91,18 +76,18 @@ void PlaybackTest::writeBytes(const QString& name)
 
 bool PlaybackTest::run(std::vector<Step> steps, int timeoutMs)
 {
-    PlaybackServices services{dialogs, *version, clock,
-                              [this](QWidget* box) -> std::unique_ptr<VideoPlayer> {
-                                  if (makePlayer)
-                                      return makePlayer(box);
-                                  auto fake = std::make_unique<FakePlayer>(box);
-                                  fake->clipMs = playerClipMs;
-                                  fake->calls = playerCalls;
-                                  fake->failures = playerFailures;
-                                  player = fake.get();
-                                  return fake;
-                              },
-                              pace};
+    Services services{dialogs, sound, version, clock, realPorts ? *realPorts : ports, files,
+                      [this](QWidget* box) -> std::unique_ptr<VideoPlayer> {
+                          if (makePlayer)
+                              return makePlayer(box);
+                          auto fake = std::make_unique<FakePlayer>(box);
+                          fake->clipMs = playerClipMs;
+                          fake->calls = playerCalls;
+                          fake->failures = playerFailures;
+                          player = fake.get();
+                          return fake;
+                      },
+                      pace, {&turn}};
     window = new PlaybackWindow(g, services, [this](const QString& message) {
         left = true;
         leaveMessage = message;
@@ -115,7 +100,7 @@ bool PlaybackTest::run(std::vector<Step> steps, int timeoutMs)
         // The run's loops are below this test on the stack: a run that goes
         // wrong is asked to leave, or the test would never end.
         if (elapsed.elapsed() > timeoutMs && window)
-            window->LeaveRequested = 1;
+            window->close();
         if (!pending.empty() && pending.front().when()) {
             const Step step = pending.front();
             pending.pop_front();
@@ -138,11 +123,11 @@ void PlaybackTest::expectHeldSwitchTurn(const std::function<void(bool)>& hold)
     bool crossShown = false, squareRestored = false;
     hold(true);
     ASSERT_TRUE(run({
-        {[&] { return window && window->running() && qBlue(backgroundPixel(left + 5, top + 4)) > 200; },
+        {[&] { return window && qBlue(backgroundPixel(left + 5, top + 4)) > 200; },
          [&] {
              crossShown = qBlue(backgroundPixel(left + 96 + 2, top + 96)) > 200
-                          && qBlue(backgroundPixel(left + 96, top + 4)) > 200 && window->WaitPhase == 1
-                          && !window->Timer1().isActive();
+                          && qBlue(backgroundPixel(left + 96, top + 4)) > 200 && turn.lines.endsWith("cross")
+                          && !prompt_timer().isActive();
              hold(false);
          }},
         {[&] { return inWait(1) && qBlue(backgroundPixel(left + 5, top + 4)) < 200; },
@@ -151,7 +136,7 @@ void PlaybackTest::expectHeldSwitchTurn(const std::function<void(bool)>& hold)
                               == window->pictures().pbw2.image().copy(0, 0, 100, 100);
              hold(true);  // a fresh press: the response
          }},
-        {[&] { return window->WaitPhase == 2; }, [&] { hold(false); }},  // still held as the clip ended
+        {[&] { return turn.saw("ended alpha"); }, [&] { hold(false); }},  // still held as the clip ended
         {[&] { return inWait(2); }, [&] { key(Qt::Key_Escape); }},
     })) << "device " << device;
     EXPECT_TRUE(crossShown) << "device " << device;
@@ -172,6 +157,21 @@ void PlaybackTest::key(int qtKey, Qt::KeyboardModifiers modifiers, bool release)
 void PlaybackTest::click(QWidget* on)
 {
     QTest::mouseClick(on, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+PictureBox& PlaybackTest::box(const char* name) const
+{
+    return *window->findChild<PictureBox*>(QLatin1String(name));
+}
+
+QWidget& PlaybackTest::widget(const char* name) const
+{
+    return *window->findChild<QWidget*>(QLatin1String(name));
+}
+
+QTimer& PlaybackTest::prompt_timer() const
+{
+    return *window->findChild<QTimer*>(QStringLiteral("Timer1"));
 }
 
 QRgb PlaybackTest::backgroundPixel(int x, int y) const

@@ -3,13 +3,10 @@
 // program folder of small generated pictures, and a script of steps that runs
 // from the event loop while the window's run is on the stack.
 
-#include "app/fake_dialogs.h"
-#include "media/monotonic_clock.h"
-#include "media/sound.h"
-#include "media/version_name.h"
+#include "fakes/fake_services.h"
+#include "fakes/turn_record.h"
 #include "playback/playback_window.h"
 #include "state/globvars.h"
-#include "support/fake_player.h"
 
 #include <QPointer>
 #include <QTemporaryDir>
@@ -18,19 +15,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-struct RecordingSound : SoundOutput {
-    QStringList played;  // file names only
-    void play(const QString& wavPath, bool) override;
-};
-
-// Gives the readings it was handed, then the last one again.
-struct ScriptedClock : MonotonicClock {
-    mutable std::deque<double> readings;
-    mutable double last = 0;
-    double seconds() const override;
-};
-
-class PlaybackTest : public ::testing::Test {
+class PlaybackTest : public ::testing::Test, protected FakeServices {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -57,25 +42,23 @@ protected:
     void expectHeldSwitchTurn(const std::function<void(bool)>& hold);
 
     // In a response wait where a press now counts.
-    bool inWait(int phase) const { return window && window->WaitPhase == phase && window->awaiting_response(); }
+    bool inWait(int phase) const { return window && turn.awaiting == phase; }
+    QTimer& prompt_timer() const;
+    // The window's parts, by their names.
+    PictureBox& box(const char* name) const;
+    QWidget& widget(const char* name) const;
     QRgb backgroundPixel(int x, int y) const;
     QWidget* frontmost() const;  // the picture box in front inside Background
 
     QTemporaryDir dir;
     GlobVars g;
-    FakeDialogs dialogs;
-    RecordingSound sound;
-    ScriptedClock clock;
-    std::unique_ptr<VersionQuery> version = std::make_unique<PlatformVersionQuery>();
+    AdapterPorts* realPorts = nullptr;  // in place of the fake ports
+    TurnRecord turn;  // what the run told
 
     QPointer<PlaybackWindow> window;
     QPointer<FakePlayer> player;  // while the window lives
     // When set, makes the player in place of the fake (player then stays null).
     std::function<std::unique_ptr<VideoPlayer>(QWidget* container)> makePlayer;
-    std::shared_ptr<QStringList> playerCalls = std::make_shared<QStringList>();
-    std::shared_ptr<QMap<QString, QString>> playerFailures = std::make_shared<QMap<QString, QString>>();
-    int playerClipMs = 30;
-    Pacer pace = [](double) {};  // no pace: turns take milliseconds
     bool left = false;
     QString leaveMessage;
 };

@@ -26,12 +26,7 @@ protected:
             links << dir.filePath(QStringLiteral("usb-switch-adapter-%1").arg(n));
             ASSERT_TRUE(QFile::link(ptys[n]->slave, links[n]));
         }
-        set_port_io(&ports);
-    }
-    void TearDown() override
-    {
-        PlaybackTest::TearDown();
-        set_port_io(nullptr);
+        realPorts = &ports;
     }
 
     // The adapter is pulled out while the learner waits and again while the
@@ -64,11 +59,11 @@ void RealAdapterTurn::expectTurnThroughUnplugging(const std::function<void(bool)
         {[&] { return inWait(1); }, [&] { unplug(); hold(true); since.start(); }},
         {[&] { return after(400); }, [&] { wait1Calls = int(playerCalls->size()); hold(false); replug(); since.start(); }},
         {[&] { return after(BackInMs); }, [&] { EXPECT_TRUE(inWait(1)); hold(true); }},
-        {[&] { return window->WaitPhase == 0 && player && player->playState() == VideoPlayer::Playing; },
+        {[&] { return turn.saw("started alpha") && player && player->playState() == VideoPlayer::Playing; },
          [&] { hold(false); unplug(); }},
         {[&] { return inWait(2); }, [&] { clipCalls = *playerCalls; replug(); since.start(); }},
         {[&] { return after(BackInMs); }, [&] { EXPECT_TRUE(inWait(2)); hold(true); }},
-        {[&] { return window->WaitPhase == 1; }, [&] { hold(false); }},
+        {[&] { return turn.lines.endsWith("cross"); }, [&] { hold(false); }},
         {[&] { return inWait(1); }, [&] { clipAtLeaving = g.CurrentClip; key(Qt::Key_Escape); }},
     }, 12000));
     EXPECT_EQ(wait1Calls, 0) << "a press while the adapter was out was taken";

@@ -6,7 +6,7 @@
 #include "switch/platform_adapter_ports.h"
 #include "switch/switch_adapter.h"
 #include "switch/switch_setup.h"
-#include "fake_clock.h"
+#include "fakes/fake_clock.h"
 #include "virtual_joystick.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +26,7 @@ protected:
 TEST_F(JoystickAdapter, FirstButtonIsTheSwitchOnceAJoystickIsPluggedIn)
 {
     EXPECT_FALSE(setup.available(5));
-    EXPECT_EQ(poll_switch(ports, g), 0) << "no joystick reads as released";
+    EXPECT_EQ(poll_switch(ports, g.InputDevice), 0) << "no joystick reads as released";
 
     VirtualJoystick joystick;
     ASSERT_TRUE(joystick.ok()) << SDL_GetError();
@@ -37,7 +37,7 @@ TEST_F(JoystickAdapter, FirstButtonIsTheSwitchOnceAJoystickIsPluggedIn)
     setup.init_game_port();
     for (bool down : {true, true, false, true, false}) {
         joystick.press(down);
-        EXPECT_EQ(poll_switch(ports, g), down ? 1 : 0);
+        EXPECT_EQ(poll_switch(ports, g.InputDevice), down ? 1 : 0);
     }
     EXPECT_EQ(ports.take_problems(), QString());
 }
@@ -48,17 +48,17 @@ TEST_F(JoystickAdapter, UnpluggedJoystickReadsReleasedAndIsTakenUpAgainWhenBack)
     setup.look_for_adapters();
     setup.init_game_port();
     joystick->press(true);
-    ASSERT_EQ(poll_switch(ports, g), 1);
+    ASSERT_EQ(poll_switch(ports, g.InputDevice), 1);
 
     joystick.reset();
-    EXPECT_EQ(poll_switch(ports, g), 0);
-    EXPECT_EQ(poll_switch(ports, g), 0);
+    EXPECT_EQ(poll_switch(ports, g.InputDevice), 0);
+    EXPECT_EQ(poll_switch(ports, g.InputDevice), 0);
     EXPECT_TRUE(ports.take_problems().contains(QStringLiteral("still missing")));
 
     joystick = std::make_unique<VirtualJoystick>();
     joystick->press(true);
-    poll_switch(ports, g);  // the first update finds and opens it
-    EXPECT_EQ(poll_switch(ports, g), 1);
+    poll_switch(ports, g.InputDevice);  // the first update finds and opens it
+    EXPECT_EQ(poll_switch(ports, g.InputDevice), 1);
     setup.look_for_adapters();
     EXPECT_TRUE(setup.available(5));
 }

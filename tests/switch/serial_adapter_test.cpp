@@ -7,7 +7,7 @@
 #include "switch/serial_port_order.h"
 #include "switch/switch_adapter.h"
 #include "switch/switch_setup.h"
-#include "fake_clock.h"
+#include "fakes/fake_clock.h"
 #include "modem_line_double.h"
 
 #include <QFile>
@@ -60,7 +60,7 @@ TEST_F(SerialAdapter, SetUpRaisesRtsDropsDtrAndTheSwitchReadsThroughCarrierDetec
 
     for (bool closed : {true, true, false, true, false}) {
         modem.switchClosed = closed;
-        EXPECT_EQ(poll_switch(ports, g), closed ? 1 : 0);
+        EXPECT_EQ(poll_switch(ports, g.InputDevice), closed ? 1 : 0);
     }
 }
 
@@ -82,20 +82,20 @@ TEST_F(SerialAdapter, UnpluggedAdapterReadsReleasedAndWorksAgainWhenPluggedBackI
 {
     setup.init_com_adapter(1);
     modem.switchClosed = true;
-    ASSERT_EQ(poll_switch(ports, g), 1);
+    ASSERT_EQ(poll_switch(ports, g.InputDevice), 1);
 
     pty->hang_up();
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(poll_switch(ports, g), 0) << "a lost adapter never reads as held";
+        EXPECT_EQ(poll_switch(ports, g.InputDevice), 0) << "a lost adapter never reads as held";
 
     replug();
     modem.lines = 0;
     modem.switchClosed = true;
     clock.now += 500;
-    EXPECT_EQ(poll_switch(ports, g), 0) << "not tried again within the second";
+    EXPECT_EQ(poll_switch(ports, g.InputDevice), 0) << "not tried again within the second";
     EXPECT_EQ(modem.lines.load(), 0);
     clock.now += 600;
-    EXPECT_EQ(poll_switch(ports, g), 1) << "opened again, RTS raised again";
+    EXPECT_EQ(poll_switch(ports, g.InputDevice), 1) << "opened again, RTS raised again";
     EXPECT_EQ(modem.lines & (TIOCM_RTS | TIOCM_DTR), TIOCM_RTS);
 
     const QString told = ports.take_problems();
@@ -114,7 +114,7 @@ TEST_F(SerialAdapter, PortHeldByAnotherProgramIsToldApartFromAMissingOne)
     GlobVars otherG;
     otherG.InputDevice = 1;
     modem.switchClosed = true;
-    EXPECT_EQ(poll_switch(other, otherG), 0);
+    EXPECT_EQ(poll_switch(other, otherG.InputDevice), 0);
 
     PlatformAdapterPorts none(clock, [] { return QStringList{}; });
     init_com_adapter(none, 2);
@@ -134,7 +134,7 @@ TEST_F(SerialAdapter, PortThisUserMayNotOpenIsToldWithTheCommandThatAllowsIt)
     EXPECT_TRUE(told.contains(QStringLiteral("may not be used by this user"))) << told.toStdString();
     EXPECT_TRUE(told.contains(QStringLiteral("sudo adduser "))) << told.toStdString();
     modem.switchClosed = true;
-    EXPECT_EQ(poll_switch(ports, g), 0) << "a port that cannot be opened reads as released";
+    EXPECT_EQ(poll_switch(ports, g.InputDevice), 0) << "a port that cannot be opened reads as released";
 }
 
 TEST(SerialPortOrder, UsbAdaptersComeFirstInNumberOrder)

@@ -3,7 +3,7 @@
 
 #include "state/globvars.h"
 #include "switch/switch_adapter.h"
-#include "fake_adapter_ports.h"
+#include "fakes/fake_adapter_ports.h"
 
 #include <gtest/gtest.h>
 
@@ -14,16 +14,13 @@ using Writes = std::vector<std::pair<uint16_t, int16_t>>;
 TEST(SwitchAdapter, SerialSwitchIsPressedWhenCarrierDetectIsSet)
 {
     FakeAdapterPorts io;
-    GlobVars g;
     // Only bit 7 of the low byte counts, on every COM port's status register.
     const std::pair<int16_t, int16_t> cases[] = {
         {0x80, 1}, {0xB0, 1}, {0x7F, 0}, {0x00, 0}, {0x17F, 0}, {0x180, 1}};
     for (auto [device, status] : {std::pair<int16_t, uint16_t>{1, 0x3FE}, {2, 0x2FE}, {3, 0x1FE}, {4, 0x0FE}}) {
         for (auto [byte, pressed] : cases) {
             io.bytes[status] = byte;
-            g.SwitchPressed = 1 - pressed;
-            EXPECT_EQ(read_com_switch(io, g, device), pressed) << device << " " << byte;
-            EXPECT_EQ(g.SwitchPressed, pressed);
+            EXPECT_EQ(read_com_switch(io, device), pressed) << device << " " << byte;
         }
     }
     EXPECT_TRUE(io.writes.empty()) << "a serial read writes nothing";
@@ -32,13 +29,11 @@ TEST(SwitchAdapter, SerialSwitchIsPressedWhenCarrierDetectIsSet)
 TEST(SwitchAdapter, GamePortButtonIsPressedWhenBitFourIsClear)
 {
     FakeAdapterPorts io;
-    GlobVars g;
     const std::pair<int16_t, int16_t> cases[] = {{0xEF, 1}, {0x00, 1}, {0xFF, 0}, {0x10, 0}, {0x1EF, 1}};
     for (auto [byte, pressed] : cases) {
         io.bytes[0x201] = byte;
         io.writes.clear();
-        EXPECT_EQ(read_game_switch(io, g), pressed) << byte;
-        EXPECT_EQ(g.SwitchPressed, pressed);
+        EXPECT_EQ(read_game_switch(io), pressed) << byte;
         EXPECT_EQ(io.writes, (Writes{{0x201, 0}})) << "every read is armed by a write";
     }
 }
@@ -54,23 +49,17 @@ TEST(SwitchAdapter, SetUpWritesOnlyForAdapterDevices)
     init_game_port(io);
     EXPECT_EQ(io.writes, (Writes{{0x3FC, 2}, {0x2FC, 2}, {0x1FC, 2}, {0x0FC, 2}, {0x201, 0}}));
 
-    GlobVars g;
-    EXPECT_EQ(read_com_switch(io, g, 5), 0);
+    EXPECT_EQ(read_com_switch(io, 5), 0);
     EXPECT_EQ(io.reads, 0) << "a device that is no serial port is not read";
 }
 
 TEST(SwitchAdapter, PollLeavesMouseAndKeyboardToTheirEvents)
 {
     FakeAdapterPorts io;
-    io.bytes[0x3FE] = 0x00;
+    io.bytes[0x3FE] = 0x80;
     for (int16_t device : {6, 7, 0}) {
-        for (int16_t flag : {0, 1}) {
-            GlobVars g;
-            g.InputDevice = device;
-            g.SwitchPressed = flag;
-            EXPECT_EQ(poll_switch(io, g), flag);
-            EXPECT_EQ(g.SwitchPressed, flag);
-        }
+        EXPECT_FALSE(is_adapter_device(device));
+        EXPECT_EQ(poll_switch(io, device), 0);
     }
     EXPECT_EQ(io.reads, 0);
     EXPECT_TRUE(io.writes.empty());
@@ -79,37 +68,22 @@ TEST(SwitchAdapter, PollLeavesMouseAndKeyboardToTheirEvents)
 TEST(SwitchAdapter, HeldSwitchReadsPressedAtEveryPollAndReleasedAtOnceAfter)
 {
     FakeAdapterPorts io;
-    GlobVars g;
-    g.InputDevice = 2;
     io.bytes[0x2FE] = 0x80;
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(poll_switch(io, g), 1);
+        EXPECT_EQ(poll_switch(io, 2), 1);
     io.bytes[0x2FE] = 0x00;
-    g.SwitchPressed = 1;  // as a mouse click on the window would leave it
-    EXPECT_EQ(poll_switch(io, g), 0);
-    EXPECT_EQ(g.SwitchPressed, 0);
+    EXPECT_EQ(poll_switch(io, 2), 0);
 
-    g.InputDevice = 5;
     io.bytes[0x201] = 0xEF;
-    EXPECT_EQ(poll_switch(io, g), 1);
+    EXPECT_EQ(poll_switch(io, 5), 1);
     io.bytes[0x201] = 0xFF;
-    EXPECT_EQ(poll_switch(io, g), 0);
+    EXPECT_EQ(poll_switch(io, 5), 0);
 }
 
-TEST(SwitchAdapter, InstalledPortServesThePlaybackEntryPoint)
+TEST(SwitchAdapter, OnlyAdaptersAndHeldPressesNeedSampling)
 {
     GlobVars g;
     g.InputDevice = 1;
-    g.SwitchPressed = 1;
-    set_port_io(nullptr);
-    EXPECT_EQ(poll_switch(g), 0) << "without a port an adapter reads as released";
-
-    FakeAdapterPorts io;
-    io.bytes[0x3FE] = 0x80;
-    set_port_io(&io);
-    EXPECT_EQ(poll_switch(g), 1);
-    set_port_io(nullptr);
-
     EXPECT_TRUE(needs_polling(g));
     g.InputDevice = 7;
     EXPECT_FALSE(needs_polling(g));

@@ -1,9 +1,7 @@
 // Switch timing on a clock moved by hand.
 
-#include "state/globvars.h"
-#include "switch/switch_response.h"
 #include "switch/switch_timing.h"
-#include "fake_clock.h"
+#include "fakes/fake_clock.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -67,57 +65,6 @@ TEST(SwitchTiming, DelayRunsFromTheAcceptanceNotTheRelease)
     hold(timing, clock, false, 10);
     EXPECT_EQ(count(hold(timing, clock, true, 300)), 10)
         << "begun 810 ms after acceptance: counts after its own 200 ms";
-}
-
-}  // namespace
-
-namespace {
-
-// The polling step of a wait with the mouse: the event handler's writes, then
-// the response step, 10 ms later each time.
-struct MouseWait {
-    int16_t poll(bool buttonEvent)
-    {
-        g.SwitchPressed = buttonEvent ? 1 : 0;
-        if (buttonEvent)
-            g.MouseReleased = 0;
-        response.after_yield(g);
-        clock.now += 10;
-        return g.SwitchPressed;
-    }
-    static GlobVars record(int16_t acceptanceMs)
-    {
-        GlobVars g;
-        g.InputDevice = 6;
-        g.MouseReleased = 1;
-        g.AcceptanceTime = acceptanceMs;
-        return g;
-    }
-    explicit MouseWait(int16_t acceptanceMs) : g(record(acceptanceMs)) {}
-
-    FakeClock clock;
-    GlobVars g;
-    SwitchResponse response{clock, g};
-};
-
-TEST(SwitchResponse, MouseClickIsOnePollEventWithoutTiming)
-{
-    MouseWait wait(0);
-    EXPECT_EQ(wait.poll(true), 1);
-    EXPECT_EQ(wait.poll(false), 0) << "held, but the release-first step must end";
-}
-
-TEST(SwitchResponse, HeldMouseButtonCountsAfterTheAcceptanceTime)
-{
-    MouseWait wait(100);
-    EXPECT_EQ(wait.poll(true), 0);
-    int polls = 1;
-    while (wait.poll(false) == 0 && polls < 50)
-        ++polls;
-    EXPECT_EQ(polls, 10) << "accepted 100 ms after the button went down";
-    EXPECT_EQ(wait.poll(false), 1) << "still held";
-    wait.g.MouseReleased = 1;
-    EXPECT_EQ(wait.poll(false), 0);
 }
 
 }  // namespace

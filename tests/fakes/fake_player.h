@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 #include <QMap>
+#include <QPoint>
+#include <QSize>
 #include <QStringList>
 #include <QTimer>
 #include <memory>
@@ -55,12 +57,17 @@ public:
         }
         state_ = Waiting;
         // The stream begins on a later turn of the event loop, as a real one does.
-        QTimer::singleShot(1, this, [this, g = generation_] {
-            if (g != generation_)
+        // Its first frame shows even when the clip was held meanwhile (play
+        // then pause), as the calibration's timer clip is.
+        QTimer::singleShot(1, this, [this, g = generation_, opened = opens_] {
+            if (opened != opens_)
                 return;
-            state_ = Playing;
+            const bool goesOn = g == generation_;
+            if (goesOn)
+                state_ = Playing;
             emit firstFrameShown();
-            endLater();
+            if (goesOn)
+                endLater();
         });
     }
     QString fileName() const override { return fileName_; }

@@ -1,4 +1,4 @@
-#include "app/users_guide.h"
+#include "state/users_guide.h"
 
 #include "state/text_decoding.h"
 

@@ -1,4 +1,4 @@
-#include "app/clip_listing.h"
+#include "state/clip_listing.h"
 
 #include "state/globvars.h"
 #include "state/sequence_file.h"

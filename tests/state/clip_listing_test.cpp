@@ -1,9 +1,9 @@
 // The clip listing and the user's guide as List1 shows them: exact lines,
 // files that are missing, and where the list sits on the screen.
 
-#include "app/clip_listing.h"
+#include "state/clip_listing.h"
 #include "app/list_panel.h"
-#include "app/users_guide.h"
+#include "state/users_guide.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

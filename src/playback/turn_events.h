@@ -1,0 +1,40 @@
+#pragma once
+// Hands every event of a run to each observer given, in the order given.
+
+#include "playback/turn_observer.h"
+
+#include <vector>
+
+class TurnEvents final : public TurnObserver {
+public:
+    explicit TurnEvents(std::vector<TurnObserver*> observers) : observers_(std::move(observers)) {}
+
+    void wait_began(int16_t phase) override { each(&TurnObserver::wait_began, phase); }
+    void prompt_played() override { each(&TurnObserver::prompt_played); }
+    void cross_shown() override { each(&TurnObserver::cross_shown); }
+    void response_taken(int16_t phase, int64_t msSinceCue, int64_t heldMs) override
+    {
+        each(&TurnObserver::response_taken, phase, msSinceCue, heldMs);
+    }
+    void press_ignored(int16_t phase) override { each(&TurnObserver::press_ignored, phase); }
+    void clip_started(const QString& clip) override { each(&TurnObserver::clip_started, clip); }
+    void clip_ended(const QString& clip) override { each(&TurnObserver::clip_ended, clip); }
+    void skip(int16_t phase) override { each(&TurnObserver::skip, phase); }
+    void replay() override { each(&TurnObserver::replay); }
+    void leave(int16_t phase) override { each(&TurnObserver::leave, phase); }
+    void left() override { each(&TurnObserver::left); }
+    void clip_left_out(const QString& clip, const QString& file, const QString& why) override
+    {
+        each(&TurnObserver::clip_left_out, clip, file, why);
+    }
+
+private:
+    template <typename... Params, typename... Args>
+    void each(void (TurnObserver::*event)(Params...), const Args&... args)
+    {
+        for (TurnObserver* observer : observers_)
+            (observer->*event)(args...);
+    }
+
+    std::vector<TurnObserver*> observers_;
+};

@@ -1,0 +1,95 @@
+#pragma once
+// The input of a playback run as logic without a window. The window hands
+// every key, button, focus change and exit-link double click to one of the
+// methods below, and the run samples the switch around each of its yields;
+// only this class writes the flags, which the run reads at its check points.
+
+#include "playback/key_repeat.h"
+#include "switch/switch_timing.h"
+
+#include <cstdint>
+#include <optional>
+
+struct GlobVars;
+class MonotonicClock;
+class PortIo;
+class QKeyEvent;
+class TurnObserver;
+
+struct TurnFlags {
+    int16_t SwitchPressed = 0;
+    int16_t KeyReleased = 1;
+    int16_t MouseReleased = 1;
+    int16_t SkipRequested = 0;
+    int16_t ReplayRequested = 0;
+    int16_t LeaveRequested = 0;
+    int16_t WaitPhase = 0;  // 1 before the clip, 2 after it, 0 elsewhere
+};
+
+class TurnInput {
+public:
+    // Takes the device and the switch timing from g as they are when playback
+    // starts; repeats: how the window system repeats a held key.
+    TurnInput(const GlobVars& g, const MonotonicClock& clock, PortIo& ports, TurnObserver& events,
+              KeyRepeatFilter repeats = KeyRepeatFilter());
+
+    const TurnFlags& flags() const { return flags_; }
+
+    // The run's own steps.
+    void start_run();
+    void forget_leave();  // what was asked during calibration does not count
+    void request_leave();  // the window system's close, or no clip left that can be shown
+    bool take_replay();    // true once for each replay asked for
+    void set_wait_phase(int16_t phase);
+    // After the release-first step of a wait: earlier responses are gone and
+    // a press now counts, until end_response_wait.
+    void begin_response_wait();
+    void end_response_wait();
+    // Around every yield of the polling step: the flag is cleared before it,
+    // the adapter sampled and the switch timing applied after it.
+    void before_yield();
+    void after_yield();
+    // How long the switch had been held when its press became the response.
+    int64_t response_held_ms() const { return takenHeldMs_; }
+
+    // Window events. key_press is true when the key asked for something, so
+    // the spoken prompt stops.
+    bool key_press(const QKeyEvent& key);
+    void key_release(const QKeyEvent& key);
+    // A press and a release both on the form itself is also the form's click.
+    enum class MouseTarget { Form, OverForm, Player };
+    void mouse_down(MouseTarget target);
+    void mouse_up(MouseTarget target);
+    void player_focus();
+    void exit_link_double_click();
+
+private:
+    bool key_down(int virtualKey);
+    void test_for_click();
+    bool switch_device_down() const;
+    void press_began();
+
+    const GlobVars& g_;
+    const MonotonicClock& clock_;
+    PortIo& ports_;
+    TurnObserver& events_;
+    KeyRepeatFilter repeats_;
+    SwitchTiming timing_;
+    bool timed_;
+    bool holdCounts_;
+    TurnFlags flags_;
+    bool timedDown_ = false;    // the switch as the timing last saw it
+    bool adapterDown_ = false;  // the adapter's level at the last sample
+    bool formPressed_ = false;  // a button went down on the form itself
+    bool awaiting_ = false;
+
+    // The learner's press under way in a response step, from its start to
+    // the sample after its end.
+    struct Press {
+        int64_t beganMs;
+        int16_t phase;
+        bool taken = false;
+    };
+    std::optional<Press> press_;
+    int64_t takenHeldMs_ = 0;
+};

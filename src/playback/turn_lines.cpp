@@ -1,0 +1,74 @@
+#include "playback/turn_lines.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+
+void TurnLines::wait_began(int16_t phase)
+{
+    write_("wait " + QByteArray::number(phase));
+}
+
+void TurnLines::prompt_played()
+{
+    write_("prompt");
+}
+
+void TurnLines::cross_shown()
+{
+    write_("cross");
+}
+
+void TurnLines::response_taken(int16_t, int64_t, int64_t)
+{
+    write_("press");
+}
+
+void TurnLines::press_ignored(int16_t phase)
+{
+    write_("ignored " + QByteArray::number(phase));
+}
+
+void TurnLines::clip_started(const QString& clip)
+{
+    write_("started " + clip.toUtf8());
+}
+
+void TurnLines::clip_ended(const QString& clip)
+{
+    write_("ended " + clip.toUtf8());
+}
+
+void TurnLines::skip(int16_t)
+{
+    write_("skip");
+}
+
+void TurnLines::replay()
+{
+    write_("replay");
+}
+
+void TurnLines::leave(int16_t)
+{
+    write_("leave");
+}
+
+void TurnLines::left()
+{
+    write_("left " + QByteArray::number(QDeadlineTimer::current().deadline()));
+}
+
+void TurnLines::clip_left_out(const QString& clip, const QString& file, const QString& why)
+{
+    const QString named = why.isEmpty() ? file : QStringLiteral("%1 (%2)").arg(file, why);
+    write_("left out " + clip.toUtf8() + ": " + named.toUtf8());
+}
+
+TurnLines::Write append_to_file(const QString& path)
+{
+    return [path](const QByteArray& line) {
+        QFile file(path);
+        if (file.open(QIODevice::Append))
+            file.write(line + '\n');
+    };
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The events of a run as one line of text each, for a record read by a
+// developer or by a test driving the program from outside: "wait 1",
+// "prompt", "cross", "press", "ignored 0", "started <clip>", "ended <clip>",
+// "skip", "replay", "leave", "left <ms>", "left out <clip>: <file>". The time
+// of "left" is on the monotonic clock, which another process reads too.
+
+#include "playback/turn_observer.h"
+
+#include <QByteArray>
+#include <functional>
+
+class TurnLines : public TurnObserver {
+public:
+    using Write = std::function<void(const QByteArray& line)>;
+    explicit TurnLines(Write write) : write_(std::move(write)) {}
+
+    void wait_began(int16_t phase) override;
+    void prompt_played() override;
+    void cross_shown() override;
+    void response_taken(int16_t phase, int64_t msSinceCue, int64_t heldMs) override;
+    void press_ignored(int16_t phase) override;
+    void clip_started(const QString& clip) override;
+    void clip_ended(const QString& clip) override;
+    void skip(int16_t phase) override;
+    void replay() override;
+    void leave(int16_t phase) override;
+    void left() override;
+    void clip_left_out(const QString& clip, const QString& file, const QString& why) override;
+
+private:
+    Write write_;
+};
+
+// Each line appended to the file at path as it comes, so the file is whole
+// at every moment; a file that cannot be written loses the line silently.
+TurnLines::Write append_to_file(const QString& path);
