@@ -30,7 +30,8 @@ void makeLearners(const ProgramDriver& d)
     settings.open(QIODevice::ReadOnly);
     const QByteArray options = settings.readAll();
     for (int i = 1; i <= LearnerCount; ++i) {
-        const QString folder = d.folder() + QStringLiteral("learners/Learner_%1/").arg(i, 2, 10, QLatin1Char('0'));
+        const QString folder =
+            d.folder() + QStringLiteral("learners/Learner_%1/").arg(i, 2, 10, QLatin1Char('0'));
         QDir().mkpath(folder);
         writeFile(folder + QStringLiteral("aobj_se1.cfg"), options);
         writeFile(folder + QStringLiteral("aobj_nam.txt"), "Learner " + QByteArray::number(i) + "\n");

@@ -34,8 +34,7 @@ struct Figures {
 Figures summarise(std::vector<double> us)
 {
     std::sort(us.begin(), us.end());
-    return {us[us.size() / 2], std::accumulate(us.begin(), us.end(), 0.0) / double(us.size()),
-            us.size()};
+    return {us[us.size() / 2], std::accumulate(us.begin(), us.end(), 0.0) / double(us.size()), us.size()};
 }
 
 void print(const char* what, const Figures& f)
@@ -99,7 +98,7 @@ void fill_noise(Picture& picture)
                 image.setPixel(x, y, qRgb(x * 13 & 0xff, y * 7 & 0xff, (x ^ y) & 0xff));
     });
 }
-}
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -148,8 +147,7 @@ int main(int argc, char** argv)
 
     FrameClock wipe;
     for (int run = 0; run < 40; ++run)
-        wipe_picture_paced({480, 20, 120, 90, 0, 0}, label, background.picture(), 2, 2, 0,
-                           wipe.pacer());
+        wipe_picture_paced({480, 20, 120, 90, 0, 0}, label, background.picture(), 2, 2, 0, wipe.pacer());
     print("wipe step, 120 x 90 label onto visible Background", summarise(wipe.us));
     std::printf("(frames painted on the visible Background: %d of %zu)\n", paints.count,
                 onscreen.us.size() + wipe.us.size());

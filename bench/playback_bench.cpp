@@ -21,7 +21,10 @@ namespace {
 
 int measureSeconds = 10;
 
-const QString& clip(int number) { return ProgramDriver::clips()[number - 1]; }
+const QString& clip(int number)
+{
+    return ProgramDriver::clips()[number - 1];
+}
 
 double median(std::vector<double> v)
 {
@@ -35,21 +38,26 @@ double median(std::vector<double> v)
 // change when the backdrop comes.
 bool waitForFirstStill(const ProgramDriver& d, int clipNumber)
 {
-    return d.waitForScreen([&](const QImage& s) {
-        return d.showsStill(s, clip(clipNumber), "_first") && d.showsLabel(s, clip(clipNumber))
-               && d.showsBackdrop(s) && d.handAtRest(s);
-    }, 20000);
+    return d.waitForScreen(
+        [&](const QImage& s) {
+            return d.showsStill(s, clip(clipNumber), "_first") && d.showsLabel(s, clip(clipNumber))
+                && d.showsBackdrop(s) && d.handAtRest(s);
+        },
+        20000);
 }
 
 bool waitForLastStill(const ProgramDriver& d, int clipNumber)
 {
-    return d.waitForScreen([&](const QImage& s) {
-        return d.showsStill(s, clip(clipNumber), "_last") && d.showsBackdrop(s);
-    }, 20000);
+    return d.waitForScreen(
+        [&](const QImage& s) { return d.showsStill(s, clip(clipNumber), "_last") && d.showsBackdrop(s); },
+        20000);
 }
 
 // The clip after clipNumber, round the three of the library.
-int nextClip(int clipNumber) { return clipNumber % int(ProgramDriver::clips().size()) + 1; }
+int nextClip(int clipNumber)
+{
+    return clipNumber % int(ProgramDriver::clips().size()) + 1;
+}
 
 // (a) From the key event leaving this process to the hand's first moved frame
 // on screen, over presses in the first wait of successive turns.
@@ -84,10 +92,12 @@ void pressToHand(int presses)
             break;
         }
         current = nextClip(current);
-        d.pressUntil([&] { d.tap("space"); }, [&](const QImage& s) { return d.showsStill(s, clip(current), "_first"); });
+        d.pressUntil([&] { d.tap("space"); },
+                     [&](const QImage& s) { return d.showsStill(s, clip(current), "_first"); });
     }
-    std::printf("(a) press to hand on screen: %zu presses, median %.2f ms, max %.2f ms (%d early presses left out)\n",
-                ms.size(), median(ms), ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()), early);
+    std::printf(
+        "(a) press to hand on screen: %zu presses, median %.2f ms, max %.2f ms (%d early presses left out)\n",
+        ms.size(), median(ms), ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()), early);
 }
 
 double cpuSeconds(qint64 pid)
@@ -128,7 +138,8 @@ void cpuWhileWaiting(int device, int prompt, double pressCount = 1)
     if (d.pressUntil(press, [&](const QImage& s) { return !d.handAtRest(s); }) && waitForLastStill(d, 1))
         wait2 = cpuPercentOver(d.pid(), measureSeconds);
     std::printf("(b) CPU while waiting, %s, prompting every %d s (0: off), press count %g: wait 1 %.2f %%, "
-                "wait 2 %.2f %% of a core\n", device == 7 ? "space bar" : "mouse", prompt, pressCount, wait1, wait2);
+                "wait 2 %.2f %% of a core\n",
+                device == 7 ? "space bar" : "mouse", prompt, pressCount, wait1, wait2);
 }
 
 // (c) From the hand at rest again to the first clip frame unlike the first
@@ -146,7 +157,8 @@ void handToClip(int size)
     for (int attempt = 0; attempt < 10; ++attempt) {
         t.start();
         d.tap("space");
-        if (d.waitForScreen([&](const QImage&) { return mean_abs_difference(d.grabRegion(hand), rest) >= 0.3; }, 2000))
+        if (d.waitForScreen(
+                [&](const QImage&) { return mean_abs_difference(d.grabRegion(hand), rest) >= 0.3; }, 2000))
             break;
     }
     // The hand's last frame: the last grab with the first still in the movie
@@ -175,8 +187,8 @@ void handToClip(int size)
     static const char* names[] = {"", "352 x 240", "640 x 480", "full screen"};
     if (clipShown < 0 || handEnd < 0)
         return (void)std::printf("(c) %s: the clip was not seen after the hand\n", names[size]);
-    std::printf("(c) %s: hand's last frame to first clip frame %.1f ms, movie area black %.1f ms\n", names[size],
-                (clipShown - handEnd) / 1e6, blackMs);
+    std::printf("(c) %s: hand's last frame to first clip frame %.1f ms, movie area black %.1f ms\n",
+                names[size], (clipShown - handEnd) / 1e6, blackMs);
 }
 
 // How long a change on screen lasts: from the first grab unlike `before` to
@@ -228,8 +240,9 @@ void calibratedDurations(double press, double wipe)
     black.fill(Qt::black);
     if (!d.startPlayback())
         return (void)std::printf("(d) playback did not start\n");
-    const double wipeSeconds = changeSeconds([&] { return d.grabRegion(label); }, black,
-                                             [&](const QImage& now) { return mean_abs_difference(now, labelPicture) < 6; });
+    const double wipeSeconds =
+        changeSeconds([&] { return d.grabRegion(label); }, black,
+                      [&](const QImage& now) { return mean_abs_difference(now, labelPicture) < 6; });
     waitForFirstStill(d, 1);
     const QRect hand = d.handArea().translated(d.areaOrigin());
     const QImage rest = d.grabRegion(hand);
@@ -242,10 +255,11 @@ void calibratedDurations(double press, double wipe)
             d.tap("space");
             lastTap = t.elapsed();
         }
-    const double pressSeconds = changeSeconds([&] { return d.grabRegion(hand); }, rest,
-                                              [&](const QImage& now) { return mean_abs_difference(now, rest) < 1.0; });
-    std::printf("(d) calibrated counts press %g, wipe %g: press lasts %.2f s, wipe lasts %.2f s\n", press, wipe,
-                pressSeconds, wipeSeconds);
+    const double pressSeconds =
+        changeSeconds([&] { return d.grabRegion(hand); }, rest,
+                      [&](const QImage& now) { return mean_abs_difference(now, rest) < 1.0; });
+    std::printf("(d) calibrated counts press %g, wipe %g: press lasts %.2f s, wipe lasts %.2f s\n", press,
+                wipe, pressSeconds, wipeSeconds);
 }
 
 }  // namespace
@@ -257,7 +271,8 @@ int main(int argc, char** argv)
     std::setlocale(LC_NUMERIC, "C");
     std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each figure as soon as it is measured
     if (argc < 2) {
-        std::fprintf(stderr, "usage: playback_bench <program folder> [seconds per CPU figure] [figures: abcd]\n");
+        std::fprintf(stderr,
+                     "usage: playback_bench <program folder> [seconds per CPU figure] [figures: abcd]\n");
         return 2;
     }
     qputenv("FLICKERBOX_PROGRAM_DIR", argv[1]);

@@ -35,7 +35,7 @@ double processCpuMs()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
-         + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
 }
 
 double median(std::vector<double> values)
@@ -123,14 +123,13 @@ int main(int argc, char** argv)
             player.setFileName(QString());
             calls.push_back(clock.nsecsElapsed() / 1e6);
         }
-        std::printf("%-44s %8.2f ms median, %.2f ms slowest\n",
-                    "open+play+hold, play, halt+close calls", median(calls),
-                    *std::max_element(calls.begin(), calls.end()));
+        std::printf("%-44s %8.2f ms median, %.2f ms slowest\n", "open+play+hold, play, halt+close calls",
+                    median(calls), *std::max_element(calls.begin(), calls.end()));
     }
     std::printf("%-44s %8.1f ms (median of %d)\n", "open with automatic start to first frame",
                 median(openToFrame), Runs);
-    std::printf("%-44s %8.1f ms (median of %d)\n", "play after hold to second frame",
-                median(resumeToFrame), Runs);
+    std::printf("%-44s %8.1f ms (median of %d)\n", "play after hold to second frame", median(resumeToFrame),
+                Runs);
 
     std::printf("\n%-11s %8s %8s %14s %14s\n", "size", "frames", "of", "UI ms/frame", "process ms/frame");
     for (QSize size : {QSize(352, 240), QSize(640, 480), QSize(1920, 1080)}) {

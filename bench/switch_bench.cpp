@@ -30,7 +30,7 @@ constexpr int PollMs = 10;
 
 double cpu_seconds()
 {
-    rusage usage {};
+    rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     auto seconds = [](const timeval& t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
@@ -98,8 +98,9 @@ int main(int argc, char** argv)
     std::printf("Polling a serial adapter while waiting, one core = 100 %%\n");
     std::printf("  precise %d ms timer, event loop asleep between polls: %.2f %% (%d polls in 5 s)\n", PollMs,
                 timed, timedPolls);
-    std::printf("  tight loop, one poll per pass:                        %.1f %% (%d polls in 1 s, %.1f us each)\n",
-                tight, polls, tight / 100.0 * 1e6 / polls);
+    std::printf(
+        "  tight loop, one poll per pass:                        %.1f %% (%d polls in 1 s, %.1f us each)\n",
+        tight, polls, tight / 100.0 * 1e6 / polls);
 
     // Presses at random moments from another thread, as a learner's would come.
     std::thread learner([&] {
@@ -119,7 +120,8 @@ int main(int argc, char** argv)
     learner.join();
     std::sort(latenciesMs.begin(), latenciesMs.end());
     auto at = [&](double share) { return latenciesMs[size_t(share * (latenciesMs.size() - 1))]; };
-    std::printf("Press to poll that sees it (%zu presses): median %.1f ms, 95th percentile %.1f ms, longest %.1f ms\n",
+    std::printf("Press to poll that sees it (%zu presses): median %.1f ms, 95th percentile %.1f ms, longest "
+                "%.1f ms\n",
                 latenciesMs.size(), at(0.5), at(0.95), latenciesMs.back());
     return 0;
 }

@@ -11,7 +11,7 @@ packages=(
   ffmpeg mjpegtools espeak-ng fonts-noto-color-emoji fonts-dejavu-core fonts-liberation
   xvfb xauth x11-utils xdotool libxtst-dev libxcb1-dev imagemagick
   strace ccache
-  dbus-daemon clang
+  dbus-daemon clang clang-format
 )
 
 missing=()

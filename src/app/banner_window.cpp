@@ -48,7 +48,10 @@ QPushButton* makeButton(const QString& name, const QString& caption, QSize size,
 }  // namespace
 
 Banner::Banner(GlobVars& g, Services services, QWidget* parent)
-    : QMainWindow(parent), g_(g), services_(std::move(services)), switches_(services_.ports)
+    : QMainWindow(parent)
+    , g_(g)
+    , services_(std::move(services))
+    , switches_(services_.ports)
 {
     setObjectName(QStringLiteral("Banner"));
     setWindowTitle(QStringLiteral("Options"));
@@ -61,7 +64,8 @@ Banner::Banner(GlobVars& g, Services services, QWidget* parent)
 
     banimage_ = new QLabel(client);
     banimage_->setObjectName(QStringLiteral("banimage"));
-    startButton_ = makeButton(QStringLiteral("StartButton"), QStringLiteral("Play Movies"), {174, 48}, client);
+    startButton_ =
+        makeButton(QStringLiteral("StartButton"), QStringLiteral("Play Movies"), {174, 48}, client);
     exitButton_ = makeButton(QStringLiteral("ExitButton"), QStringLiteral("Exit"), {163, 48}, client);
     list1_ = new QListWidget(client);
     style_list_panel(*list1_);
@@ -73,7 +77,8 @@ Banner::Banner(GlobVars& g, Services services, QWidget* parent)
 
     connect(startButton_, &QPushButton::clicked, this, &Banner::play_movies);
     connect(exitButton_, &QPushButton::clicked, this, &Banner::end_program);
-    connect(menu_action(*menuBar(), QStringLiteral("list_clips")), &QAction::triggered, this, &Banner::list_clips);
+    connect(menu_action(*menuBar(), QStringLiteral("list_clips")), &QAction::triggered, this,
+            &Banner::list_clips);
     connect(menu_action(*menuBar(), QStringLiteral("show_users_guide")), &QAction::triggered, this,
             &Banner::show_users_guide);
     // Repeats of a held Esc do not count: the press that left playback must
@@ -170,18 +175,19 @@ void Banner::play_movies()
     if (!build.message.isEmpty())
         services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::None, build.message);
     if (build.fileRead && g_.ClipCount == 0)
-        services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information,
-                         QStringLiteral("There are no clips to play: no clip of the chosen sequence belongs to a "
-                                        "category that is switched on.\nChoose more categories in the Categories "
-                                        "menu, or another Movie Clip Sequence."));
+        services_.dialogs.message(
+            QStringLiteral("Flickerbox II"), Dialogs::Icon::Information,
+            QStringLiteral("There are no clips to play: no clip of the chosen sequence belongs to a "
+                           "category that is switched on.\nChoose more categories in the Categories "
+                           "menu, or another Movie Clip Sequence."));
     if (!build.fileRead || g_.ClipCount == 0) {
         banimage_->setVisible(true);  // back to the plain menu, not an empty window
         return;
     }
     if (playback_)
         return;
-    auto* playback = new PlaybackWindow(g_, services_,
-                                        [this](const QString& message) { returnFromPlayback(message); });
+    auto* playback =
+        new PlaybackWindow(g_, services_, [this](const QString& message) { returnFromPlayback(message); });
     playback_ = playback;
     show_full_screen(*playback);
     hide();
@@ -195,7 +201,8 @@ void Banner::returnFromPlayback(const QString& messageForAdult)
     // From the event loop: the playback run is still on the stack here.
     if (!messageForAdult.isEmpty())
         QTimer::singleShot(0, this, [this, messageForAdult] {
-            services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information, messageForAdult);
+            services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information,
+                                      messageForAdult);
         });
 }
 

@@ -69,4 +69,3 @@ private:
     OptionsMenus* menus_ = nullptr;
     Learners* learners_ = nullptr;
 };
-

@@ -11,7 +11,8 @@ QString colour_depth_refusal(int bitsPerPixel)
     if (colours >= 65536.0)
         return {};
     return QStringLiteral("Your screen settings are set to ") + QString::number(colours, 'f', 0)
-        + QStringLiteral(" colors.\nThe program requires that your screen setting colors are set to at least 65,536 colors.");
+        + QStringLiteral(" colors.\nThe program requires that your screen setting colors are set to at least "
+                         "65,536 colors.");
 }
 
 bool check_colour_depth(int bitsPerPixel, Dialogs& dialogs)

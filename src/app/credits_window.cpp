@@ -18,7 +18,10 @@ const QColor LightRed(255, 128, 128);
 // The outer panel, which also draws the rules between its blocks.
 class CreditsPanel : public QFrame {
 public:
-    explicit CreditsPanel(QWidget* parent) : QFrame(parent) {}
+    explicit CreditsPanel(QWidget* parent)
+        : QFrame(parent)
+    {
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override
@@ -51,8 +54,8 @@ QFrame* blackPanel(QFrame* panel, const QString& name, QRect geometry)
     return panel;
 }
 
-QLabel* textLine(QWidget* parent, int index, QRect geometry, const QString& text, QColor colour, double pointSize,
-                 Qt::Alignment alignment = Qt::AlignLeft)
+QLabel* textLine(QWidget* parent, int index, QRect geometry, const QString& text, QColor colour,
+                 double pointSize, Qt::Alignment alignment = Qt::AlignLeft)
 {
     auto* label = new QLabel(text, parent);
     label->setAlignment(alignment | Qt::AlignVCenter);
@@ -69,7 +72,8 @@ QLabel* textLine(QWidget* parent, int index, QRect geometry, const QString& text
 
 }  // namespace
 
-CreditsWindow::CreditsWindow(QWidget* parent) : QWidget(parent)
+CreditsWindow::CreditsWindow(QWidget* parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("credits"));
     setWindowTitle(QStringLiteral("Credits"));
@@ -92,27 +96,39 @@ CreditsWindow::CreditsWindow(QWidget* parent) : QWidget(parent)
     title->setPalette(titlePalette);
 
     constexpr double ContributorSize = 9.75;
-    textLine(frame2, 7, {80, 58, 410, 28}, QStringLiteral("Teaching design ........ The Flickerbox Project Team"), LightCyan, ContributorSize);
-    textLine(frame2, 12, {80, 106, 399, 28}, QStringLiteral("Programming ........... Flickerbox Developers"), LightCyan, ContributorSize);
-    textLine(frame2, 9, {80, 154, 435, 28}, QStringLiteral("Video clips and pictures ...... Flickerbox Media Group"), LightCyan, ContributorSize);
-    textLine(frame2, 8, {80, 202, 435, 28}, QStringLiteral("Sounds and voice prompts ..... Flickerbox Media Group"), LightCyan, ContributorSize);
+    textLine(frame2, 7, {80, 58, 410, 28},
+             QStringLiteral("Teaching design ........ The Flickerbox Project Team"), LightCyan,
+             ContributorSize);
+    textLine(frame2, 12, {80, 106, 399, 28}, QStringLiteral("Programming ........... Flickerbox Developers"),
+             LightCyan, ContributorSize);
+    textLine(frame2, 9, {80, 154, 435, 28},
+             QStringLiteral("Video clips and pictures ...... Flickerbox Media Group"), LightCyan,
+             ContributorSize);
+    textLine(frame2, 8, {80, 202, 435, 28},
+             QStringLiteral("Sounds and voice prompts ..... Flickerbox Media Group"), LightCyan,
+             ContributorSize);
 
     constexpr double NoticeSize = 8;
     textLine(frame1_, 0, {24, 32, 185, 13}, QStringLiteral("Flickerbox Project Team"), Qt::white, NoticeSize);
-    textLine(frame1_, 1, {24, 48, 457, 13}, QStringLiteral("123 Example Street, Sampletown, EX 00000"), Qt::white, NoticeSize);
+    textLine(frame1_, 1, {24, 48, 457, 13}, QStringLiteral("123 Example Street, Sampletown, EX 00000"),
+             Qt::white, NoticeSize);
     textLine(frame1_, 3, {24, 64, 553, 13},
-             QStringLiteral("Tel. 555-0100     Fax 555-0101     support@example.org     www.example.org"), Qt::white, NoticeSize);
+             QStringLiteral("Tel. 555-0100     Fax 555-0101     support@example.org     www.example.org"),
+             Qt::white, NoticeSize);
     // The notice lines share one centre line on the panel. They state the
     // licence the program is published under (the LICENSE file).
-    textLine(frame1_, 4, {107, 384, 425, 13}, QStringLiteral("Copyright (C) 2026 The Flickerbox Project Team."),
-             LightRed, NoticeSize, Qt::AlignHCenter);
-    textLine(frame1_, 2, {69, 400, 501, 13},
-             QStringLiteral("Flickerbox II is free software under the GNU General Public License, version 3 or later:"),
-             LightRed, NoticeSize, Qt::AlignHCenter);
-    textLine(frame1_, 5, {121, 416, 396, 13}, QStringLiteral("you may copy, share and change it under its terms."),
-             LightRed, NoticeSize, Qt::AlignHCenter);
-    textLine(frame1_, 6, {168, 432, 302, 13}, QStringLiteral("It comes with no warranty."), LightRed, NoticeSize,
+    textLine(frame1_, 4, {107, 384, 425, 13},
+             QStringLiteral("Copyright (C) 2026 The Flickerbox Project Team."), LightRed, NoticeSize,
              Qt::AlignHCenter);
+    textLine(frame1_, 2, {69, 400, 501, 13},
+             QStringLiteral(
+                 "Flickerbox II is free software under the GNU General Public License, version 3 or later:"),
+             LightRed, NoticeSize, Qt::AlignHCenter);
+    textLine(frame1_, 5, {121, 416, 396, 13},
+             QStringLiteral("you may copy, share and change it under its terms."), LightRed, NoticeSize,
+             Qt::AlignHCenter);
+    textLine(frame1_, 6, {168, 432, 302, 13}, QStringLiteral("It comes with no warranty."), LightRed,
+             NoticeSize, Qt::AlignHCenter);
 
     auto* quit = new QPushButton(QStringLiteral("Quit"), frame1_);
     quit->setObjectName(QStringLiteral("Command1"));

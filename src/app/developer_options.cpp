@@ -21,7 +21,8 @@ DeveloperOptions developer_options(const QStringList& arguments)
 {
     QCommandLineParser parser;
     const QCommandLineOption responseLog(QStringLiteral("response-log"), QString(), QStringLiteral("file"));
-    const QCommandLineOption version(QStringLiteral("windows-version"), QString(), QStringLiteral("major.minor"));
+    const QCommandLineOption version(QStringLiteral("windows-version"), QString(),
+                                     QStringLiteral("major.minor"));
     parser.addOptions({responseLog, version});
     (void)parser.parse(arguments);  // unknown words are not the adult's concern
     return {parser.value(responseLog), windows_version(parser.value(version))};

@@ -28,8 +28,9 @@ QString removal_text(const Learner& learner, const LearnerContents& contents)
     const QString last = QStringLiteral("everything else kept for them");
     return QStringLiteral("Remove the learner \"%1\"?\n\nThis deletes %2%3: %4 file%5 in \"%6\". "
                           "It cannot be undone.\n\nThe program then goes on with no learner chosen.")
-        .arg(learner.name, goes.join(QStringLiteral(", ")), (goes.isEmpty() ? QString() : QStringLiteral(" and ")) + last,
-             QString::number(contents.files), contents.files == 1 ? QString() : QStringLiteral("s"), learner.folder);
+        .arg(learner.name, goes.join(QStringLiteral(", ")),
+             (goes.isEmpty() ? QString() : QStringLiteral(" and ")) + last, QString::number(contents.files),
+             contents.files == 1 ? QString() : QStringLiteral("s"), learner.folder);
 }
 
 }  // namespace
@@ -41,7 +42,11 @@ QString options_title(const std::optional<Learner>& learner)
 
 LearnerControl::LearnerControl(Learners& learners, GlobVars& g, Dialogs& dialogs, LearnerQuestions& questions,
                                QWidget* parent)
-    : QPushButton(parent), learners_(learners), g_(g), dialogs_(dialogs), questions_(questions)
+    : QPushButton(parent)
+    , learners_(learners)
+    , g_(g)
+    , dialogs_(dialogs)
+    , questions_(questions)
 {
     setObjectName(QStringLiteral("LearnerButton"));
     QFont font(QStringLiteral("Arial"));
@@ -83,8 +88,10 @@ void LearnerControl::fillMenu()
         addChoice(shown(learner.name), learner);
     menu_->addSeparator();
     menu_->addAction(QStringLiteral("&New learner\u2026"), this, &LearnerControl::new_learner);
-    menu_->addAction(QStringLiteral("&Rename\u2026"), this, &LearnerControl::rename_learner)->setEnabled(current.has_value());
-    menu_->addAction(QStringLiteral("Re&move\u2026"), this, &LearnerControl::remove_learner)->setEnabled(current.has_value());
+    menu_->addAction(QStringLiteral("&Rename\u2026"), this, &LearnerControl::rename_learner)
+        ->setEnabled(current.has_value());
+    menu_->addAction(QStringLiteral("Re&move\u2026"), this, &LearnerControl::remove_learner)
+        ->setEnabled(current.has_value());
 }
 
 void LearnerControl::choose(const std::optional<Learner>& learner)
@@ -93,10 +100,11 @@ void LearnerControl::choose(const std::optional<Learner>& learner)
         return;
     Learners::Switch result = learners_.switch_to(g_, learner);
     if (result.inUseElsewhere) {
-        if (!questions_.take_over(result.message
-                                  + QStringLiteral("\n\nTake over only when the program is no longer open there, "
-                                                   "for instance after that computer stopped. Options changed "
-                                                   "there and not yet saved would be lost.")))
+        if (!questions_.take_over(
+                result.message
+                + QStringLiteral("\n\nTake over only when the program is no longer open there, "
+                                 "for instance after that computer stopped. Options changed "
+                                 "there and not yet saved would be lost.")))
             return;
         result = learners_.switch_to(g_, learner, true);
     }
@@ -109,11 +117,11 @@ void LearnerControl::choose(const std::optional<Learner>& learner)
 
 void LearnerControl::new_learner()
 {
-    const std::optional<QString> name = questions_.name(
-        QStringLiteral("New learner"),
-        QStringLiteral("The new learner's name. They start with the options chosen now; "
-                       "change them in the menus once the learner is chosen."),
-        {}, [this](const QString& typed) { return learners_.check_name(typed); });
+    const std::optional<QString> name =
+        questions_.name(QStringLiteral("New learner"),
+                        QStringLiteral("The new learner's name. They start with the options chosen now; "
+                                       "change them in the menus once the learner is chosen."),
+                        {}, [this](const QString& typed) { return learners_.check_name(typed); });
     if (!name)
         return;
     Learner made;
@@ -129,9 +137,10 @@ void LearnerControl::rename_learner()
     const std::optional<Learner> current = learners_.current();
     if (!current)
         return;
-    const std::optional<QString> name =
-        questions_.name(QStringLiteral("Rename learner"), QStringLiteral("The new name of \"%1\":").arg(current->name),
-                        current->name, [this, current](const QString& typed) { return learners_.check_name(typed, current); });
+    const std::optional<QString> name = questions_.name(
+        QStringLiteral("Rename learner"), QStringLiteral("The new name of \"%1\":").arg(current->name),
+        current->name,
+        [this, current](const QString& typed) { return learners_.check_name(typed, current); });
     if (!name)
         return;
     tell(learners_.rename(*current, *name, g_));

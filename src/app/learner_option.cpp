@@ -11,7 +11,9 @@ LearnerArgument learner_argument(const QStringList& arguments)
             continue;
         if (i + 1 < arguments.size())
             return {arguments[i + 1], {}};
-        return {{}, QStringLiteral("--learner needs the learner's name, for example: flickerbox --learner \"Anna B.\"")};
+        return {{},
+                QStringLiteral(
+                    "--learner needs the learner's name, for example: flickerbox --learner \"Anna B.\"")};
     }
     return {};
 }

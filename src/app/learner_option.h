@@ -6,7 +6,7 @@
 #include <QStringList>
 
 struct LearnerArgument {
-    QString name;     // "" when none was asked for
+    QString name;  // "" when none was asked for
     QString problem;  // "" or a plain message about the command line
 };
 

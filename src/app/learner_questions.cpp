@@ -8,7 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-std::optional<QString> QtLearnerQuestions::name(const QString& title, const QString& prompt, const QString& current,
+std::optional<QString> QtLearnerQuestions::name(const QString& title, const QString& prompt,
+                                                const QString& current,
                                                 const std::function<QString(const QString&)>& check)
 {
     QDialog dialog(parent_);
@@ -70,10 +71,12 @@ bool ask(QWidget* parent, const QString& title, const QString& text, const QStri
 
 bool QtLearnerQuestions::confirm_removal(const QString& text)
 {
-    return ask(parent_, QStringLiteral("Remove learner"), text, QStringLiteral("Remove"), QStringLiteral("Keep"));
+    return ask(parent_, QStringLiteral("Remove learner"), text, QStringLiteral("Remove"),
+               QStringLiteral("Keep"));
 }
 
 bool QtLearnerQuestions::take_over(const QString& text)
 {
-    return ask(parent_, QStringLiteral("Learner in use"), text, QStringLiteral("Take over"), QStringLiteral("Cancel"));
+    return ask(parent_, QStringLiteral("Learner in use"), text, QStringLiteral("Take over"),
+               QStringLiteral("Cancel"));
 }

@@ -25,7 +25,10 @@ public:
 // The real dialogs, modal to `parent`.
 class QtLearnerQuestions : public LearnerQuestions {
 public:
-    explicit QtLearnerQuestions(QWidget* parent) : parent_(parent) {}
+    explicit QtLearnerQuestions(QWidget* parent)
+        : parent_(parent)
+    {
+    }
     std::optional<QString> name(const QString& title, const QString& prompt, const QString& current,
                                 const std::function<QString(const QString&)>& check) override;
     bool confirm_removal(const QString& text) override;

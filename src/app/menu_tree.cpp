@@ -96,7 +96,8 @@ void build_menu_tree(QMenuBar& bar)
         const QString caption = QString::fromLatin1(entry.caption);
         QAction* action = nullptr;
         if (entry.flags & Submenu) {
-            QMenu* menu = entry.depth == 0 ? bar.addMenu(caption) : parents[entry.depth - 1]->addMenu(caption);
+            QMenu* menu =
+                entry.depth == 0 ? bar.addMenu(caption) : parents[entry.depth - 1]->addMenu(caption);
             menu->setObjectName(QLatin1String(entry.name));
             parents[entry.depth] = menu;
             action = menu->menuAction();

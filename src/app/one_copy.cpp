@@ -71,9 +71,9 @@ void answer_when_settled(QLocalSocket* asking)
 }  // namespace
 
 OneCopyPerFolder::OneCopyPerFolder(const QString& settingsFolder)
-    : folder_(settingsFolder),
-      lock_(settingsFolder + QLatin1String(SettingsFileName) + QStringLiteral(".lock")),
-      serverName_(server_name(settingsFolder))
+    : folder_(settingsFolder)
+    , lock_(settingsFolder + QLatin1String(SettingsFileName) + QStringLiteral(".lock"))
+    , serverName_(server_name(settingsFolder))
 {
     server_.setSocketOptions(QLocalServer::AbstractNamespaceOption);
 }
@@ -91,11 +91,12 @@ bool OneCopyPerFolder::claim(Dialogs& dialogs)
     }
     if (other_copy_came_to_front())
         return false;
-    dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information,
-                    QStringLiteral("Flickerbox II is already open with the settings in \"%1\".\n"
-                                   "Only one copy can run at a time, so that the two do not undo each other's "
-                                   "choices. Use the copy that is open, or end it and start the program again.")
-                        .arg(folder_));
+    dialogs.message(
+        QStringLiteral("Flickerbox II"), Dialogs::Icon::Information,
+        QStringLiteral("Flickerbox II is already open with the settings in \"%1\".\n"
+                       "Only one copy can run at a time, so that the two do not undo each other's "
+                       "choices. Use the copy that is open, or end it and start the program again.")
+            .arg(folder_));
     return false;
 }
 

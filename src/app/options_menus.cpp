@@ -23,16 +23,20 @@ struct ExclusiveGroup {
     std::vector<GroupItem> items;
 };
 
-constexpr std::array<GroupItem, 7> DeviceItems = {{
-    {"dev1", 1}, {"dev2", 2}, {"dev3", 3}, {"dev4", 4}, {"dev5", 5}, {"dev6", 6}, {"dev7", 7}}};
+constexpr std::array<GroupItem, 7> DeviceItems = {
+    {{"dev1", 1}, {"dev2", 2}, {"dev3", 3}, {"dev4", 4}, {"dev5", 5}, {"dev6", 6}, {"dev7", 7}}};
 
 const std::array<ExclusiveGroup, 4> ExclusiveGroups = {{
     {&GlobVars::SequenceOrder, {{"random_sequence", 1}, {"category_sequence", 2}, {"alphabetical_order", 3}}},
     {&GlobVars::ScreenSize, {{"normal_screen", 1}, {"mid_screen", 2}, {"full_screen", 3}}},
     {&GlobVars::BackgroundKind, {{"tv_set", 1}, {"theater", 2}}},
     {&GlobVars::PromptInterval,
-     {{"auditory_prompting_off", 0}, {"auditory_3", 3}, {"auditory_5", 5}, {"auditory_7", 7},
-      {"auditory_10", 10}, {"auditory_15", 15}}},
+     {{"auditory_prompting_off", 0},
+      {"auditory_3", 3},
+      {"auditory_5", 5},
+      {"auditory_7", 7},
+      {"auditory_10", 10},
+      {"auditory_15", 15}}},
 }};
 
 // Item names in CategoryEnabled order; the items are matched by name because
@@ -62,7 +66,11 @@ const ExclusiveGroup* groupOf(const QString& itemName, int16_t* value)
 }  // namespace
 
 OptionsMenus::OptionsMenus(QMenuBar& bar, GlobVars& g, Dialogs& dialogs, SwitchSetup* switches)
-    : QObject(&bar), bar_(bar), g_(g), dialogs_(dialogs), switches_(switches)
+    : QObject(&bar)
+    , bar_(bar)
+    , g_(g)
+    , dialogs_(dialogs)
+    , switches_(switches)
 {
     for (const GroupItem& it : DeviceItems)
         connectItem(it.name, &OptionsMenus::chooseDevice);
@@ -87,7 +95,8 @@ void OptionsMenus::connectItem(const char* name, void (OptionsMenus::*handler)(Q
 {
     QAction* action = item(name);
     Q_ASSERT(action);
-    connect(action, &QAction::triggered, this, [this, action, handler](bool checked) { (this->*handler)(action, checked); });
+    connect(action, &QAction::triggered, this,
+            [this, action, handler](bool checked) { (this->*handler)(action, checked); });
 }
 
 void OptionsMenus::mark_loaded_settings()
@@ -132,7 +141,8 @@ void OptionsMenus::mark_available_adapters()
         QAction* action = item(DeviceItems[size_t(device - 1)].name);
         const QString where = switches_->location(device);
         action->setEnabled(!where.isEmpty());
-        const QString tip = where.isEmpty() ? QStringLiteral("Not connected") : QStringLiteral("Uses ") + where;
+        const QString tip =
+            where.isEmpty() ? QStringLiteral("Not connected") : QStringLiteral("Uses ") + where;
         action->setStatusTip(tip);
         action->setToolTip(tip);
     }
@@ -188,7 +198,8 @@ int16_t OptionsMenus::last_category_check()
         enabled += flag == 1 ? 1 : 0;
     if (enabled != 1)
         return 0;
-    dialogs_.message(QStringLiteral("Error"), Dialogs::Icon::None, QStringLiteral("At least one category must be checked"));
+    dialogs_.message(QStringLiteral("Error"), Dialogs::Icon::None,
+                     QStringLiteral("At least one category must be checked"));
     return 1;
 }
 
@@ -220,6 +231,7 @@ void OptionsMenus::chooseCdRom(QAction*, bool)
 {
     // The answer is not kept and MovieSource stays as it is: media are always
     // read from the program folder, so there is no second place to play from.
-    dialogs_.input(QStringLiteral("Play movies from the CD Rom"), QStringLiteral("Enter the Drive Letter of the CD Rom Drive"),
+    dialogs_.input(QStringLiteral("Play movies from the CD Rom"),
+                   QStringLiteral("Enter the Drive Letter of the CD Rom Drive"),
                    QString::number(g_.MovieSource));
 }

@@ -87,8 +87,8 @@ int flickerbox_main(int argc, char** argv)
     if (!learnerMessage.isEmpty())
         qWarning("%s", qPrintable(learnerMessage));
     SettingsLoadReport loaded = LoadSettings(globvars, learners.settings_folder());
-    discard_overlong_calibration(globvars, kill_time_seconds_per_pass(), learners.settings_folder() + SettingsFileName,
-                                 loaded);
+    discard_overlong_calibration(globvars, kill_time_seconds_per_pass(),
+                                 learners.settings_folder() + SettingsFileName, loaded);
     // A clip list set aside by a killed clip tool would otherwise be missed
     // and the clips taken from the next folder.
     undo_unfinished_changes(learners.folders().clip_search_order());
@@ -102,8 +102,9 @@ int flickerbox_main(int argc, char** argv)
     if (!developer.responseLog.isEmpty())
         responseLog.emplace(append_to_file(developer.responseLog));
 
-    Services services{dialogs, sound, *version, clock, adapters, files,
-                      [](QWidget* container) { return std::make_unique<MpvPlayer>(container); }};
+    Services services{dialogs, sound, *version, clock, adapters, files, [](QWidget* container) {
+                          return std::make_unique<MpvPlayer>(container);
+                      }};
     if (responseLog)
         services.observers.push_back(&*responseLog);
     auto* banner = new Banner(globvars, services);

@@ -27,7 +27,10 @@ QString seconds(int ms)
 }  // namespace
 
 SwitchTestLine::SwitchTestLine(GlobVars& g, SwitchSetup* switches, const QMenuBar& menus, QWidget& parent)
-    : QWidget(&parent), g_(g), switches_(switches), menus_(menus)
+    : QWidget(&parent)
+    , g_(g)
+    , switches_(switches)
+    , menus_(menus)
 {
     setObjectName(QStringLiteral("SwitchTestLine"));
     setAutoFillBackground(true);
@@ -110,20 +113,17 @@ void SwitchTestLine::hideEvent(QHideEvent* event)
 bool SwitchTestLine::switch_down()
 {
     switch (g_.InputDevice) {
-    case 6:
-        return QGuiApplication::mouseButtons() != Qt::NoButton;
-    case 7:
-        return keyDown_;
-    default:
-        return switches_ && switches_->pressed_now(g_.InputDevice) == 1;
+    case 6: return QGuiApplication::mouseButtons() != Qt::NoButton;
+    case 7: return keyDown_;
+    default: return switches_ && switches_->pressed_now(g_.InputDevice) == 1;
     }
 }
 
 void SwitchTestLine::refresh()
 {
     const QAction* item = menu_action(menus_, QStringLiteral("dev%1").arg(g_.InputDevice));
-    QString device = QStringLiteral("Switch test: ")
-                     + (item ? item->text() : QStringLiteral("no input device chosen"));
+    QString device =
+        QStringLiteral("Switch test: ") + (item ? item->text() : QStringLiteral("no input device chosen"));
     const QString where = switches_ ? switches_->location(g_.InputDevice) : QString();
     if (g_.InputDevice >= 1 && g_.InputDevice <= 5)
         device += where.isEmpty() ? QStringLiteral(" (not connected)") : QStringLiteral(" on ") + where;
@@ -139,9 +139,9 @@ void SwitchTestLine::refresh()
     }
 
     const QString timing = g_.AcceptanceTime == 0 && g_.PostAcceptanceDelay == 0
-                               ? QStringLiteral("Switch timing: off")
-                               : QStringLiteral("Switch timing: hold %1, pause %2")
-                                     .arg(seconds(g_.AcceptanceTime), seconds(g_.PostAcceptanceDelay));
+        ? QStringLiteral("Switch timing: off")
+        : QStringLiteral("Switch timing: hold %1, pause %2")
+              .arg(seconds(g_.AcceptanceTime), seconds(g_.PostAcceptanceDelay));
     if (timing_->text() != timing)
         timing_->setText(timing);
 }

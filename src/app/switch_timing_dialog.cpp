@@ -24,7 +24,9 @@ QDoubleSpinBox* secondsBox(int ms, int maxMs, QWidget* parent)
 
 }  // namespace
 
-SwitchTimingDialog::SwitchTimingDialog(GlobVars& g, QWidget* parent) : QDialog(parent), g_(g)
+SwitchTimingDialog::SwitchTimingDialog(GlobVars& g, QWidget* parent)
+    : QDialog(parent)
+    , g_(g)
 {
     setWindowTitle(QStringLiteral("Switch timing"));
     auto* intro = new QLabel(

@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-WindowKeys::WindowKeys(QWidget& window) : QObject(&window), window_(window)
+WindowKeys::WindowKeys(QWidget& window)
+    : QObject(&window)
+    , window_(window)
 {
     qApp->installEventFilter(this);
 }

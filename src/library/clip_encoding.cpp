@@ -33,10 +33,11 @@ QStringList output_until(const ClipTrim& trim)
 // Runs ffmpeg with its -progress report turned into 0..1 of `seconds`.
 HelperResult run_ffmpeg(const QStringList& args, double seconds, const std::function<void(double)>& progress)
 {
-    return run_helper(QStringLiteral("ffmpeg"), QStringList{"-progress", "pipe:1"} + args, [&](const QByteArray& line) {
-        if (line.startsWith("out_time_us="))
-            progress(std::clamp(line.mid(12).toDouble() / 1e6 / seconds, 0.0, 1.0));
-    });
+    return run_helper(QStringLiteral("ffmpeg"), QStringList{"-progress", "pipe:1"} + args,
+                      [&](const QByteArray& line) {
+                          if (line.startsWith("out_time_us="))
+                              progress(std::clamp(line.mid(12).toDouble() / 1e6 / seconds, 0.0, 1.0));
+                      });
 }
 
 // First of two passes: ffmpeg measures the sound, so the second can level it
@@ -47,8 +48,12 @@ QString loudness_filter(const QString& source, const ClipTrim& trim, double seco
 {
     const QString target = QStringLiteral("I=%1:TP=-2:LRA=11").arg(ClipLoudness);
     QStringList args = {"-hide_banner", "-nostats"};
-    args << input_from(trim, source) << output_until(trim)
-         << "-vn" << "-af" << "loudnorm=" + target + ":print_format=json" << "-f" << "null" << "-";
+    args << input_from(trim, source) << output_until(trim) << "-vn"
+         << "-af"
+         << "loudnorm=" + target + ":print_format=json"
+         << "-f"
+         << "null"
+         << "-";
     const HelperResult measured = run_ffmpeg(args, seconds, progress);
     const qsizetype open = measured.log.lastIndexOf('{');
     const QJsonObject m =
@@ -88,24 +93,43 @@ QString encode_clip(const QString& source, const VideoFacts& facts, const ClipTr
 {
     const double seconds = std::max(0.1, part_end(trim, facts.seconds) - trim.start);
     const QString sound = facts.hasSound
-                              ? loudness_filter(source, trim, seconds, [&](double f) { progress(MeasuringShare * f); })
-                              : QString();
+        ? loudness_filter(source, trim, seconds, [&](double f) { progress(MeasuringShare * f); })
+        : QString();
     progress(MeasuringShare);
 
     QStringList args = {"-hide_banner", "-nostats", "-v", "error", "-y"};
     args << input_from(trim, source);
     if (!facts.hasSound)  // a silent track keeps every clip alike for the player
-        args << "-f" << "lavfi" << "-i" << "anullsrc=r=48000:cl=stereo" << "-shortest";
-    args << "-map" << "0:v:0" << "-map" << (facts.hasSound ? "0:a:0" : "1:a:0")
-         << "-vf" << picture_filter(clip_frame_rate(facts.framesPerSecond))
-         << "-c:v" << "mpeg2video" << "-q:v" << "3" << "-g" << "15" << "-bf" << "2"
-         << "-c:a" << "mp2" << "-b:a" << "192k" << "-ar" << "48000" << "-ac" << "2";
+        args << "-f"
+             << "lavfi"
+             << "-i"
+             << "anullsrc=r=48000:cl=stereo"
+             << "-shortest";
+    args << "-map"
+         << "0:v:0"
+         << "-map" << (facts.hasSound ? "0:a:0" : "1:a:0") << "-vf"
+         << picture_filter(clip_frame_rate(facts.framesPerSecond)) << "-c:v"
+         << "mpeg2video"
+         << "-q:v"
+         << "3"
+         << "-g"
+         << "15"
+         << "-bf"
+         << "2"
+         << "-c:a"
+         << "mp2"
+         << "-b:a"
+         << "192k"
+         << "-ar"
+         << "48000"
+         << "-ac"
+         << "2";
     if (facts.hasSound)
         args << "-af" << sound;
-    args << output_until(trim) << "-f" << "vob" << media_file_argument(mpgPath);
-    const HelperResult encoded = run_ffmpeg(args, seconds, [&](double f) {
-        progress(MeasuringShare + (1 - MeasuringShare) * f);
-    });
+    args << output_until(trim) << "-f"
+         << "vob" << media_file_argument(mpgPath);
+    const HelperResult encoded =
+        run_ffmpeg(args, seconds, [&](double f) { progress(MeasuringShare + (1 - MeasuringShare) * f); });
     if (!encoded.ok)
         return encoded.problem;
     // A write that failed part way (a full disk) can still end "successfully"

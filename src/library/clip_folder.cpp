@@ -12,7 +12,8 @@ ClipFolder::ClipFolder(const QString& chosen)
 }
 
 ClipFolder::ClipFolder(const QString& chosen, const Folders& folders)
-    : folders_(folders), path_(chosen.isEmpty() ? folders.writable : QDir(chosen).absolutePath())
+    : folders_(folders)
+    , path_(chosen.isEmpty() ? folders.writable : QDir(chosen).absolutePath())
 {
     if (!path_.endsWith(u'/'))
         path_ += u'/';

@@ -45,7 +45,8 @@ SequenceSet read_sequence_set(const QDir& folder)
             continue;
         }
         if (!file.open(QIODevice::ReadOnly)) {
-            set.problem = QStringLiteral("The clip list \"%1\" could not be opened (%2).").arg(path, file.errorString());
+            set.problem = QStringLiteral("The clip list \"%1\" could not be opened (%2).")
+                              .arg(path, file.errorString());
             return set;
         }
         set.bytes.push_back(file.readAll());
@@ -136,8 +137,9 @@ QString make_clip_files(const NewClip& clip, const VideoFacts& facts, const QStr
 {
     const QString mpg = scratch.filePath(name + ".mpg");
     progress(0, QStringLiteral("Converting the video"));
-    const QString failed = encode_clip(clip.video, facts, clip.trim, mpg,
-                                       [&](double f) { progress(0.85 * f, QStringLiteral("Converting the video")); });
+    const QString failed = encode_clip(clip.video, facts, clip.trim, mpg, [&](double f) {
+        progress(0.85 * f, QStringLiteral("Converting the video"));
+    });
     if (!failed.isEmpty())
         return QStringLiteral("The video \"%1\" could not be converted (%2).").arg(clip.video, failed);
     progress(0.85, QStringLiteral("Taking the first and last pictures"));
@@ -265,13 +267,16 @@ AddedClip add_clip(const QString& folderPath, const NewClip& clip, const Library
         added.problem = write_failure_message(folder.path(), scratch.errorString());
         return added;
     }
-    added.problem = make_clip_files(clip, facts, title.title, folder, QDir(scratch.path()), ScratchName, progress);
+    added.problem =
+        make_clip_files(clip, facts, title.title, folder, QDir(scratch.path()), ScratchName, progress);
     // Whatever step ran out of space, the adult is told that, not how the step failed.
     if (!added.problem.isEmpty() && disk_is_full(folder.path()))
         added.problem = disk_full_message(folder.path());
     if (!added.problem.isEmpty())
         return added;
-    added.problem = record_clip(folder, clip, title.title, part_end(clip.trim, facts.seconds) - clip.trim.start, scratch.path(), waiting, added);
+    added.problem =
+        record_clip(folder, clip, title.title, part_end(clip.trim, facts.seconds) - clip.trim.start,
+                    scratch.path(), waiting, added);
     progress(1, QStringLiteral("Done"));
     return added;
 }
@@ -308,7 +313,8 @@ QString remove_clip(const QString& folderPath, const QString& name, const Folder
     // Only what a list names is a clip: files of the same name are someone else's.
     if (removed == 0)
         return QStringLiteral("There is no clip called \"%1\" in the clip lists of \"%2\". Nothing was "
-                              "removed.").arg(name, folder.path());
+                              "removed.")
+            .arg(name, folder.path());
 
     // Records go first: files without a record are harmless, a record
     // without its files is not. On a full disk there is no room for the
@@ -320,8 +326,10 @@ QString remove_clip(const QString& folderPath, const QString& name, const Folder
     if (failed.isEmpty())
         remove_files(files);
     else if (full)
-        failed = QStringLiteral("The disk is full: the clip's files were deleted, but the clip lists could not be "
-                                "rewritten (%1); the clip stays listed until there is room.").arg(failed);
+        failed =
+            QStringLiteral("The disk is full: the clip's files were deleted, but the clip lists could not be "
+                           "rewritten (%1); the clip stays listed until there is room.")
+                .arg(failed);
     return failed;
 }
 

@@ -12,16 +12,16 @@
 #include <vector>
 
 struct NewClip {
-    QString video;           // any file ffmpeg can read
+    QString video;  // any file ffmpeg can read
     QString title;
-    QString category;        // one of the ten keys
-    QString labelPicture;    // "" for a card drawn from the title
+    QString category;  // one of the ten keys
+    QString labelPicture;  // "" for a card drawn from the title
     QString voiceRecording;  // "" to speak the title with the synthesiser
     ClipTrim trim;
 };
 
 struct AddedClip {
-    QString name;     // "" when nothing was added
+    QString name;  // "" when nothing was added
     QString problem;  // a plain message when nothing was added
     QStringList notes;  // things worth telling even though the clip was added
 };

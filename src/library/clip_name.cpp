@@ -12,12 +12,18 @@ QString plain_letters(QChar c)
 {
     switch (c.unicode()) {
     case 0xDF: return QStringLiteral("ss");
-    case 0xE6: case 0xC6: return QStringLiteral("ae");
-    case 0xF8: case 0xD8: return QStringLiteral("o");
-    case 0x153: case 0x152: return QStringLiteral("oe");
-    case 0xF0: case 0xD0: return QStringLiteral("d");
-    case 0xFE: case 0xDE: return QStringLiteral("th");
-    case 0x141: case 0x142: return QStringLiteral("l");
+    case 0xE6:
+    case 0xC6: return QStringLiteral("ae");
+    case 0xF8:
+    case 0xD8: return QStringLiteral("o");
+    case 0x153:
+    case 0x152: return QStringLiteral("oe");
+    case 0xF0:
+    case 0xD0: return QStringLiteral("d");
+    case 0xFE:
+    case 0xDE: return QStringLiteral("th");
+    case 0x141:
+    case 0x142: return QStringLiteral("l");
     default: return QString(c).normalized(QString::NormalizationForm_D);
     }
 }
@@ -39,11 +45,12 @@ TitleCheck check_title(const QString& typed)
     for (const uint code : title.toUcs4()) {
         if (code > 0xFF) {
             const char32_t character = code;
-            check.problem = QStringLiteral("The title cannot use the character \"%1\" (U+%2): titles are kept "
-                                           "as 8-bit text. Please use letters of Western European languages "
-                                           "only.")
-                                .arg(QString::fromUcs4(&character, 1),
-                                     QStringLiteral("%1").arg(code, 4, 16, QLatin1Char('0')).toUpper());
+            check.problem =
+                QStringLiteral("The title cannot use the character \"%1\" (U+%2): titles are kept "
+                               "as 8-bit text. Please use letters of Western European languages "
+                               "only.")
+                    .arg(QString::fromUcs4(&character, 1),
+                         QStringLiteral("%1").arg(code, 4, 16, QLatin1Char('0')).toUpper());
             return check;
         }
         hasLetter = hasLetter || QChar::isLetterOrNumber(code);
@@ -57,16 +64,16 @@ TitleCheck check_title(const QString& typed)
 
 const QStringList& program_file_names()
 {
-    static const QStringList names = {"aobj_log.jpg", "aobj_gong.wav", "aobj_tv.jpg", "aobj_thr.jpg",
-                                      "aobj_hnd.jpg", "aobj_cal.jpg", "aobj_clk.wav", "aobj_prs.wav",
-                                      "aobj_nul.ico", "aobj_gid.txt", "timer.mpg"};
+    static const QStringList names = {"aobj_log.jpg", "aobj_gong.wav", "aobj_tv.jpg",  "aobj_thr.jpg",
+                                      "aobj_hnd.jpg", "aobj_cal.jpg",  "aobj_clk.wav", "aobj_prs.wav",
+                                      "aobj_nul.ico", "aobj_gid.txt",  "timer.mpg"};
     return names;
 }
 
 bool is_program_name(const QString& name)
 {
     return name.startsWith(QLatin1String("aobj"), Qt::CaseInsensitive)
-           || name.compare(QLatin1String("timer"), Qt::CaseInsensitive) == 0;
+        || name.compare(QLatin1String("timer"), Qt::CaseInsensitive) == 0;
 }
 
 QString clip_name_for(const QString& title, const std::function<bool(const QString&)>& taken)

@@ -7,7 +7,7 @@
 #include <functional>
 
 struct TitleCheck {
-    QString title;    // trimmed; only characters the sequence files can store
+    QString title;  // trimmed; only characters the sequence files can store
     QString problem;  // "" when the title can be used
 };
 

@@ -8,7 +8,7 @@
 
 struct ClipTrim {
     double start = 0;  // seconds into the source
-    double end = 0;    // seconds into the source; 0 for its end
+    double end = 0;  // seconds into the source; 0 for its end
 };
 
 // Shorter than this, a "video" is a single picture or nothing a learner could see.
@@ -22,7 +22,7 @@ std::optional<double> parse_clip_time(const QString& text);
 QString clip_time_text(double seconds);
 
 struct PartCheck {
-    QString problem;       // "" when the part can be a clip
+    QString problem;  // "" when the part can be a clip
     bool tooLong = false;  // a (shorter) part must be chosen
 };
 

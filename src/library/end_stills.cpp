@@ -2,7 +2,6 @@
 
 #include "library/helper_program.h"
 
-
 namespace {
 
 constexpr qsizetype FrameBytes = qsizetype(StillWidth) * StillHeight * 3;
@@ -13,14 +12,20 @@ QByteArray decode_frames(const QString& path, const char* seek, double seconds, 
                          QString& problem)
 {
     QStringList args = {"-v", "error", seek, QString::number(seconds, 'f', 3)};
-    args << "-i" << media_file_argument(path) << "-an" << "-vf"
+    args << "-i" << media_file_argument(path) << "-an"
+         << "-vf"
          << QStringLiteral("scale=%1:%2:force_original_aspect_ratio=decrease,"
                            "pad=%1:%2:(ow-iw)/2:(oh-ih)/2:black")
                 .arg(StillWidth)
                 .arg(StillHeight);
     if (firstOnly)
-        args << "-frames:v" << "1";
-    args << "-f" << "rawvideo" << "-pix_fmt" << "rgb24" << "pipe:1";
+        args << "-frames:v"
+             << "1";
+    args << "-f"
+         << "rawvideo"
+         << "-pix_fmt"
+         << "rgb24"
+         << "pipe:1";
     const HelperResult decoded = run_helper(QStringLiteral("ffmpeg"), args);
     problem = decoded.problem;
     return decoded.ok ? decoded.output : QByteArray();

@@ -92,7 +92,8 @@ QStringList undo_unfinished_moves(const QString& journal)
     QStringList putBack;
     std::error_code ignored;
     for (const QByteArray& line : file.readAll().split('\n')) {
-        const QString name = QFileInfo(QString::fromUtf8(line.mid(2))).fileName();  // never outside the folder
+        const QString name =
+            QFileInfo(QString::fromUtf8(line.mid(2))).fileName();  // never outside the folder
         if (name.isEmpty())
             continue;
         const QString path = folder.filePath(name);

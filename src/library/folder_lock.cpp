@@ -8,8 +8,7 @@
 #include <thread>
 #include <unistd.h>
 
-FolderLock::FolderLock(const QString& folder, const FolderWait& waiting,
-                       std::chrono::milliseconds patience)
+FolderLock::FolderLock(const QString& folder, const FolderWait& waiting, std::chrono::milliseconds patience)
 {
     fd_ = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd_ < 0) {
@@ -31,7 +30,8 @@ FolderLock::FolderLock(const QString& folder, const FolderWait& waiting,
         }
         if (!told && waiting)
             waiting(QStringLiteral("Another clip is being added to or removed from \"%1\"; waiting for it to "
-                                   "finish…").arg(folder));
+                                   "finish…")
+                        .arg(folder));
         told = true;
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }

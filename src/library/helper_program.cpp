@@ -84,7 +84,8 @@ HelperResult run_helper(const QString& program, const QStringList& args,
     return result;
 }
 
-HelperPipe::HelperPipe(const QString& program, const QStringList& args) : program_(program)
+HelperPipe::HelperPipe(const QString& program, const QStringList& args)
+    : program_(program)
 {
     process_.start(program, args);
     started_ = process_.waitForStarted(-1);

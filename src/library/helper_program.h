@@ -13,8 +13,8 @@ class QProcess;
 struct HelperResult {
     bool ok = false;
     QByteArray output;  // standard output
-    QByteArray log;     // standard error: messages and reports such as loudness figures
-    QString problem;    // "" when ok; else the helper's last line of complaint
+    QByteArray log;  // standard error: messages and reports such as loudness figures
+    QString problem;  // "" when ok; else the helper's last line of complaint
 };
 
 // A path as an argument that the helper can never read as an option: an

@@ -4,7 +4,8 @@
 
 ChosenClipFolder choose_clip_folder(const QString& folder, const QString& learner)
 {
-    return choose_clip_folder(folder, learner, decide_folders(FolderPlaces::of_this_process(), DiskFolderFileSystem()));
+    return choose_clip_folder(folder, learner,
+                              decide_folders(FolderPlaces::of_this_process(), DiskFolderFileSystem()));
 }
 
 ChosenClipFolder choose_clip_folder(const QString& folder, const QString& learner, const Folders& folders)

@@ -57,15 +57,21 @@ void check_pictures(const QStringList& folders, const CheckedClip& clip, QString
 {
     const QString& name = clip.name;
     if (unreadable_jpeg(clip_file(folders, name + ".jpg")))
-        problems << QStringLiteral("%1: the label picture %2.jpg is not a JPEG picture.").arg(clip.label(), name);
+        problems
+            << QStringLiteral("%1: the label picture %2.jpg is not a JPEG picture.").arg(clip.label(), name);
     for (const QString& suffix : {QStringLiteral("_first.jpg"), QStringLiteral("_last.jpg")}) {
         const QString path = clip_file(folders, name + suffix);
         const QImage still = read_jpeg(path);
         if (unreadable_jpeg(path))
-            problems << QStringLiteral("%1: the still %2%3 is not a JPEG picture.").arg(clip.label(), name, suffix);
+            problems << QStringLiteral("%1: the still %2%3 is not a JPEG picture.")
+                            .arg(clip.label(), name, suffix);
         else if (!still.isNull() && still.size() != QSize(StillWidth, StillHeight))
             problems << QStringLiteral("%1: the still %2%3 is %4 x %5 pixels instead of %6 x %7.")
-                            .arg(clip.label(), name, suffix).arg(still.width()).arg(still.height()).arg(StillWidth).arg(StillHeight);
+                            .arg(clip.label(), name, suffix)
+                            .arg(still.width())
+                            .arg(still.height())
+                            .arg(StillWidth)
+                            .arg(StillHeight);
     }
 }
 
@@ -78,8 +84,9 @@ void check_length(const QString& mpg, const CheckedClip& clip, QStringList& prob
     const double header = probe_video(mpg).seconds;
     const double expected = std::max(clip.seconds, header);
     if (decoded < std::max(clip.seconds - 0.5, header) - 0.5)
-        problems << QStringLiteral("%1: the video %2.mpg stops after %3 of its %4 seconds (it was cut short or is "
-                                   "damaged part-way). Please add the clip again or copy back a whole %2.mpg.")
+        problems << QStringLiteral(
+                        "%1: the video %2.mpg stops after %3 of its %4 seconds (it was cut short or is "
+                        "damaged part-way). Please add the clip again or copy back a whole %2.mpg.")
                         .arg(clip.label(), clip.name)
                         .arg(decoded, 0, 'f', 1)
                         .arg(expected, 0, 'f', 1);
@@ -91,12 +98,14 @@ void check_clip_file(const QStringList& folders, const CheckedClip& clip, QStrin
     const QString mpg = clip_file(folders, name + ".mpg");
     const QString unplayable = clip_picture_problem(mpg);
     if (!unplayable.isEmpty()) {
-        problems << QStringLiteral("%1: the video %2.mpg cannot be played (%3).").arg(clip.label(), name, unplayable);
+        problems << QStringLiteral("%1: the video %2.mpg cannot be played (%3).")
+                        .arg(clip.label(), name, unplayable);
         return;
     }
     check_length(mpg, clip, problems);
     const EndStills ends = decode_end_stills(mpg);
-    const std::pair<QString, const QImage*> stills[] = {{"_first.jpg", &ends.first}, {"_last.jpg", &ends.last}};
+    const std::pair<QString, const QImage*> stills[] = {{"_first.jpg", &ends.first},
+                                                        {"_last.jpg", &ends.last}};
     for (const auto& [suffix, frame] : stills) {
         const QImage still = read_jpeg(clip_file(folders, name + suffix));
         if (!still.isNull() && mean_abs_difference(still, *frame) > StillTolerance)
@@ -121,7 +130,8 @@ void check_clip(const QStringList& folders, const CheckedClip& clip, QStringList
     if (QFile::exists(clip_file(folders, name + ".wav"))) {
         const QString bad = wav_problem(clip_file(folders, name + ".wav"));
         if (!bad.isEmpty())
-            problems << QStringLiteral("%1: the spoken name %2.wav cannot be played (%3).").arg(clip.label(), name, bad);
+            problems << QStringLiteral("%1: the spoken name %2.wav cannot be played (%3).")
+                            .arg(clip.label(), name, bad);
     }
 }
 
@@ -141,8 +151,9 @@ void check_unlisted(const QDir& folder, const std::map<QString, QStringList>& li
             unlisted[owner] << file;
     }
     for (const auto& [owner, files] : unlisted)
-        problems << QStringLiteral("No clip list names the clip files %1 in \"%2\" (left by an add that did not "
-                                   "finish, or copied in by hand); add the video again, or delete them.")
+        problems << QStringLiteral(
+                        "No clip list names the clip files %1 in \"%2\" (left by an add that did not "
+                        "finish, or copied in by hand); add the video again, or delete them.")
                         .arg(files.join(", "), folder.path());
 }
 
@@ -152,7 +163,8 @@ void check_program_files(const QString& programFolder, QStringList& problems)
     for (const QString& name : program_file_names())
         if (!QFile::exists(folder.filePath(name)))
             problems << QStringLiteral("The program's own file %1 is missing from \"%2\"; please install the "
-                                       "program again.").arg(name, folder.path());
+                                       "program again.")
+                            .arg(name, folder.path());
 }
 
 }  // namespace
@@ -183,7 +195,8 @@ QStringList check_library(const QString& folderPath, const std::function<void(do
         for (const SequenceRecord& r : read.records) {
             const QString& name = r.fields[0];
             if (!is_safe_clip_name(name)) {
-                problems << QStringLiteral("%1 lists \"%2\", which is not a usable clip name.").arg(file, name);
+                problems
+                    << QStringLiteral("%1 lists \"%2\", which is not a usable clip name.").arg(file, name);
                 continue;
             }
             if (!is_category_key(r.fields[1]))
@@ -215,9 +228,12 @@ QStringList check_library(const QString& folderPath, const std::function<void(do
     }
     // An add cut off by a crash or power loss leaves its hidden work folder,
     // with up to a whole converted video in it.
-    for (const QString& left : folder.entryList({QStringLiteral(".adding-clip-*")}, QDir::Dirs | QDir::Hidden))
-        problems << QStringLiteral("The folder \"%1\" was left by adding a clip that did not finish; it can be "
-                                   "deleted.").arg(folder.filePath(left));
+    for (const QString& left :
+         folder.entryList({QStringLiteral(".adding-clip-*")}, QDir::Dirs | QDir::Hidden))
+        problems << QStringLiteral(
+                        "The folder \"%1\" was left by adding a clip that did not finish; it can be "
+                        "deleted.")
+                        .arg(folder.filePath(left));
     check_unlisted(folder, listedIn, problems);
     if (!programFolder.isEmpty())
         check_program_files(programFolder, problems);

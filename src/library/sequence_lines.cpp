@@ -57,8 +57,7 @@ QByteArray join_sequence(const SequenceLines& lines)
     return bytes;
 }
 
-QByteArray sequence_record(const QString& name, const QString& category, const QString& title,
-                           int seconds)
+QByteArray sequence_record(const QString& name, const QString& category, const QString& title, int seconds)
 {
     QString quoted = title;
     quoted.replace(QLatin1String("\""), QLatin1String("\"\""));

@@ -9,7 +9,7 @@
 
 struct SequenceLine {
     QByteArray text;  // without its line end
-    QByteArray end;   // "\r\n", "\n", "\r", or "" on a last line without one
+    QByteArray end;  // "\r\n", "\n", "\r", or "" on a last line without one
     bool isRecord = false;
     QString name, category, title;  // when isRecord
 };
@@ -21,8 +21,7 @@ QByteArray join_sequence(const SequenceLines& lines);
 
 // One record line (with CR LF) in the form the program's reader expects:
 // the title quoted, a quote inside it doubled.
-QByteArray sequence_record(const QString& name, const QString& category, const QString& title,
-                           int seconds);
+QByteArray sequence_record(const QString& name, const QString& category, const QString& title, int seconds);
 
 // Where a new record goes: after the last record of its category (or of the
 // nearest category before it in the listing order); before the first title

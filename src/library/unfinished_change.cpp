@@ -33,13 +33,16 @@ QStringList undo_unfinished_change(const QString& folderPath)
     QStringList told;
     for (const QString& name : putBack)
         if (name.endsWith(QLatin1String(".seq")))
-            told << QStringLiteral("The clip list %1 in \"%2\" was left half changed by an add or remove that "
-                                   "did not finish; it was put back as it was before.")
+            told << QStringLiteral(
+                        "The clip list %1 in \"%2\" was left half changed by an add or remove that "
+                        "did not finish; it was put back as it was before.")
                         .arg(name, folder.path());
     for (const QString& name : sequence_file_names())
-        if (!QFile::exists(folder.filePath(name)) && QFile::exists(folder.filePath(name) + QLatin1String(SetAsideSuffix)))
-            told << QStringLiteral("The clip list %1 in \"%2\" is missing and its last copy %1%3 could not be put "
-                                   "back; please rename it to %1.")
+        if (!QFile::exists(folder.filePath(name))
+            && QFile::exists(folder.filePath(name) + QLatin1String(SetAsideSuffix)))
+            told << QStringLiteral(
+                        "The clip list %1 in \"%2\" is missing and its last copy %1%3 could not be put "
+                        "back; please rename it to %1.")
                         .arg(name, folder.path(), QLatin1String(SetAsideSuffix));
     return told;
 }
@@ -47,8 +50,8 @@ QStringList undo_unfinished_change(const QString& folderPath)
 void undo_unfinished_changes(const QStringList& folders)
 {
     for (const QString& folder : folders) {
-        if (!QFile::exists(change_journal(folder)) && QDir(folder).entryList({QStringLiteral("*.seq.replaced")},
-                                                                            QDir::Files).isEmpty())
+        if (!QFile::exists(change_journal(folder))
+            && QDir(folder).entryList({QStringLiteral("*.seq.replaced")}, QDir::Files).isEmpty())
             continue;
         const FolderLock lock(folder, {}, std::chrono::milliseconds(0));
         if (lock.held())

@@ -5,7 +5,7 @@
 #include <QString>
 
 struct VideoFacts {
-    bool readable = false;   // ffprobe recognised the file at all
+    bool readable = false;  // ffprobe recognised the file at all
     bool hasPictures = false;
     bool hasSound = false;
     double seconds = 0;

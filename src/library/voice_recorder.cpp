@@ -14,7 +14,9 @@ constexpr double SilentBelowDb = -50;
 
 }  // namespace
 
-VoiceRecorder::VoiceRecorder(QStringList input, QObject* parent) : QObject(parent), input_(std::move(input))
+VoiceRecorder::VoiceRecorder(QStringList input, QObject* parent)
+    : QObject(parent)
+    , input_(std::move(input))
 {
     connect(&process_, &QProcess::readyReadStandardOutput, this, [this] {
         while (process_.canReadLine()) {
@@ -49,8 +51,8 @@ QString VoiceRecorder::start(const QString& wavPath)
                    QStringList{"-hide_banner", "-nostats", "-v", "error", "-y", "-progress", "pipe:1",
                                "-stats_period", "0.1"}
                        + input_
-                       + QStringList{"-t", QString::number(LongestSeconds), "-ac", "1", "-ar", "44100", "-c:a",
-                                     "pcm_s16le", media_file_argument(path_)});
+                       + QStringList{"-t", QString::number(LongestSeconds), "-ac", "1", "-ar", "44100",
+                                     "-c:a", "pcm_s16le", media_file_argument(path_)});
     if (!process_.waitForStarted(5000))
         return QStringLiteral("Recording needs ffmpeg, which is not installed on this computer.");
     return {};
@@ -75,7 +77,7 @@ QString VoiceRecorder::stop()
         const QString told = QString::fromLocal8Bit(process_.readAllStandardError()).trimmed();
         return QStringLiteral("Nothing was recorded. Check that a microphone is plugged in and chosen in the "
                               "computer's sound settings, then try again.")
-               + (told.isEmpty() ? QString() : QStringLiteral("\n\n(%1)").arg(told.section(u'\n', -1)));
+            + (told.isEmpty() ? QString() : QStringLiteral("\n\n(%1)").arg(told.section(u'\n', -1)));
     }
     const std::optional<double> peak = peak_db(path_);
     if (!peak || *peak < SilentBelowDb)

@@ -5,8 +5,8 @@
 
 namespace {
 template <typename Combine>
-void combine_rows(uchar* dest, qsizetype destStride, const uchar* source, qsizetype sourceStride,
-                  int width, int height, Combine combine)
+void combine_rows(uchar* dest, qsizetype destStride, const uchar* source, qsizetype sourceStride, int width,
+                  int height, Combine combine)
 {
     for (int row = 0; row < height; ++row) {
         auto* d = reinterpret_cast<quint32*>(dest + row * destStride);
@@ -15,18 +15,17 @@ void combine_rows(uchar* dest, qsizetype destStride, const uchar* source, qsizet
             d[col] = combine(d[col], s[col]);
     }
 }
-}
+}  // namespace
 
-void blit(Picture& dest, int x, int y, int width, int height,
-          const Picture& source, int source_x, int source_y, RasterOp op)
+void blit(Picture& dest, int x, int y, int width, int height, const Picture& source, int source_x,
+          int source_y, RasterOp op)
 {
     if (width <= 0 || height <= 0)  // QRect would flip such a rectangle over
         return;
     // The source picture's bounds, placed where they would land on dest.
     const QPoint offset(x - source_x, y - source_y);
-    const QRect area = QRect(x, y, width, height)
-                           .intersected(dest.rect())
-                           .intersected(source.rect().translated(offset));
+    const QRect area =
+        QRect(x, y, width, height).intersected(dest.rect()).intersected(source.rect().translated(offset));
     if (area.isEmpty())
         return;
 

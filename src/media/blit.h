@@ -8,16 +8,16 @@
 
 // How a transferred source pixel meets the destination pixel, per colour channel.
 enum class RasterOp {
-    SrcCopy,   // destination = source
-    SrcAnd,    // destination = destination AND source
+    SrcCopy,  // destination = source
+    SrcAnd,  // destination = destination AND source
     SrcPaint,  // destination = destination OR source
 };
 
 // Transfers width x height pixels from (source_x, source_y) of source to (x, y)
 // of dest. Only pixels that lie inside both pictures are touched; the rest of
 // the rectangle is silently clipped. source and dest may be the same picture.
-void blit(Picture& dest, int x, int y, int width, int height,
-          const Picture& source, int source_x, int source_y, RasterOp op);
+void blit(Picture& dest, int x, int y, int width, int height, const Picture& source, int source_x,
+          int source_y, RasterOp op);
 
 // Fills box (clipped to the picture) with colour.
 void fill_box(Picture& target, const QRect& box, QRgb colour);

@@ -26,12 +26,9 @@ QString clip_picture_problem(const QString& path)
             return width > 0 ? QString() : QStringLiteral("it holds no pictures");
         }
         case MPV_EVENT_END_FILE:
-        case MPV_EVENT_SHUTDOWN:
-            return QStringLiteral("the video player cannot play it");
-        case MPV_EVENT_NONE:
-            return QStringLiteral("the video player got no picture out of it");
-        default:
-            break;
+        case MPV_EVENT_SHUTDOWN: return QStringLiteral("the video player cannot play it");
+        case MPV_EVENT_NONE: return QStringLiteral("the video player got no picture out of it");
+        default: break;
         }
     }
 }

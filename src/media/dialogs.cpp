@@ -27,5 +27,6 @@ void QtDialogs::message(const QString& title, Icon icon, const QString& text)
 
 QString QtDialogs::input(const QString& title, const QString& prompt, const QString& defaultAnswer)
 {
-    return QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal, defaultAnswer);
+    return QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal,
+                                 defaultAnswer);
 }

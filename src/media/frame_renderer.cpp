@@ -16,8 +16,9 @@ QImage alignedImage(QSize size)
     void* pixels = std::aligned_alloc(RowAlignment, stride * size_t(size.height()));
     if (!pixels)
         return {};
-    return QImage(static_cast<uchar*>(pixels), size.width(), size.height(), qsizetype(stride),
-                  QImage::Format_RGB32, [](void* p) { std::free(p); }, pixels);
+    return QImage(
+        static_cast<uchar*>(pixels), size.width(), size.height(), qsizetype(stride), QImage::Format_RGB32,
+        [](void* p) { std::free(p); }, pixels);
 }
 
 }  // namespace
@@ -125,10 +126,8 @@ QImage FrameRenderer::render(QSize size)
 #endif
     size_t stride = size_t(frame.bytesPerLine());
     mpv_render_param params[] = {
-        {MPV_RENDER_PARAM_SW_SIZE, sizeParam},
-        {MPV_RENDER_PARAM_SW_FORMAT, format},
-        {MPV_RENDER_PARAM_SW_STRIDE, &stride},
-        {MPV_RENDER_PARAM_SW_POINTER, frame.bits()},
+        {MPV_RENDER_PARAM_SW_SIZE, sizeParam}, {MPV_RENDER_PARAM_SW_FORMAT, format},
+        {MPV_RENDER_PARAM_SW_STRIDE, &stride}, {MPV_RENDER_PARAM_SW_POINTER, frame.bits()},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
     if (mpv_render_context_render(context_, params) < 0)

@@ -43,7 +43,7 @@ void count_passes(double count, OnPass on_pass)
     } while (counter < limit);
     work_result = work;
 }
-}
+}  // namespace
 
 uint64_t kill_time_pass_limit(double count)
 {

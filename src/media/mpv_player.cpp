@@ -21,21 +21,21 @@ constexpr int OpeningLimitSeconds = 10;
 
 MpvPlayer::MpvPlayer(QWidget* container)
     : mpv_({
-          {"vo", "libmpv"},
-          {"hwdec", "no"},
-          // Keep an ended clip open: its last frame stays on screen and is
-          // drawn again when the area changes size.
-          {"keep-open", "yes"},
-          // Clips written in groups of pictures by some encoders start at a
-          // non-zero time, where the demuxer's seek to the start lands on the
-          // second key frame; aiming a second earlier reaches the first.
-          {"hr-seek-demuxer-offset", "1"},
-          {"idle", "yes"},
-          // The clip's proportions are kept; the rest of the area is black.
-          {"keepaspect", "yes"},
-          {"background", "#000000"},
-          {"osd-level", "0"},
-      })
+        {"vo", "libmpv"},
+        {"hwdec", "no"},
+        // Keep an ended clip open: its last frame stays on screen and is
+        // drawn again when the area changes size.
+        {"keep-open", "yes"},
+        // Clips written in groups of pictures by some encoders start at a
+        // non-zero time, where the demuxer's seek to the start lands on the
+        // second key frame; aiming a second earlier reaches the first.
+        {"hr-seek-demuxer-offset", "1"},
+        {"idle", "yes"},
+        // The clip's proportions are kept; the rest of the area is black.
+        {"keepaspect", "yes"},
+        {"background", "#000000"},
+        {"osd-level", "0"},
+    })
     , view_(new VideoView(container))
 {
     connect(view_, &VideoView::mouseButtonDown, this, &VideoPlayer::mouseButtonDown);
@@ -62,9 +62,8 @@ MpvPlayer::MpvPlayer(QWidget* container)
             QMetaObject::invokeMethod(this, &MpvPlayer::showLatestFrame, Qt::QueuedConnection);
     });
     mpv_observe_property(mpv_.get(), EofObserver, "eof-reached", MPV_FORMAT_FLAG);
-    mpv_set_wakeup_callback(mpv_.get(), [](void* self) {
-        static_cast<MpvPlayer*>(self)->requestDrain();
-    }, this);
+    mpv_set_wakeup_callback(
+        mpv_.get(), [](void* self) { static_cast<MpvPlayer*>(self)->requestDrain(); }, this);
     updateTargetSize();
 }
 
@@ -129,12 +128,9 @@ void MpvPlayer::setFileName(const QString& path)
 int16_t MpvPlayer::playState() const
 {
     switch (phase_) {
-    case Phase::Playing:
-        return begun_ ? Playing : Waiting;
-    case Phase::Held:
-        return Held;
-    default:
-        return Stopped;
+    case Phase::Playing: return begun_ ? Playing : Waiting;
+    case Phase::Held: return Held;
+    default: return Stopped;
     }
 }
 
@@ -231,10 +227,22 @@ void MpvPlayer::resize(int width, int height)
     updateTargetSize();
 }
 
-int MpvPlayer::left() const { return view_ ? view_->x() : 0; }
-int MpvPlayer::top() const { return view_ ? view_->y() : 0; }
-int MpvPlayer::width() const { return view_ ? view_->width() : 0; }
-int MpvPlayer::height() const { return view_ ? view_->height() : 0; }
+int MpvPlayer::left() const
+{
+    return view_ ? view_->x() : 0;
+}
+int MpvPlayer::top() const
+{
+    return view_ ? view_->y() : 0;
+}
+int MpvPlayer::width() const
+{
+    return view_ ? view_->width() : 0;
+}
+int MpvPlayer::height() const
+{
+    return view_ ? view_->height() : 0;
+}
 
 QImage MpvPlayer::currentFrame() const
 {
@@ -305,8 +313,7 @@ void MpvPlayer::handleEvent(const mpv_event& event)
             phase_ = Phase::Ended;
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -316,6 +323,7 @@ QString video_player_start_problem()
     const bool started = core.get() && FrameRenderer(core.get(), [](const QImage&, uint64_t) {}).ok();
     if (started)
         return {};
-    return QStringLiteral("The video player (libmpv) could not be started on this computer, so no clip can be "
-                          "played. Installing Flickerbox II again may mend this.");
+    return QStringLiteral(
+        "The video player (libmpv) could not be started on this computer, so no clip can be "
+        "played. Installing Flickerbox II again may mend this.");
 }

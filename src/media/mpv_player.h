@@ -83,7 +83,7 @@ private:
     Phase phase_ = Phase::Closed;
     int64_t currentEntry_ = -1;  // mpv's id of the open clip
     int64_t startedEntry_ = -1;  // the clip that mpv's latest events are about
-    bool begun_ = false;         // the open clip's stream has started
+    bool begun_ = false;  // the open clip's stream has started
     bool firstFrameSignalled_ = false;
     bool holdGoesToStart_ = false;
     QString failure_;

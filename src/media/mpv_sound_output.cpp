@@ -8,8 +8,7 @@
 // Gapless audio off: otherwise mpv reports the end of a file while its last
 // fraction of a second still waits in the output buffer.
 MpvSoundOutput::MpvSoundOutput()
-    : mpv_({{"vid", "no"}, {"vo", "null"}, {"idle", "yes"}, {"keep-open", "no"},
-            {"gapless-audio", "no"}})
+    : mpv_({{"vid", "no"}, {"vo", "null"}, {"idle", "yes"}, {"keep-open", "no"}, {"gapless-audio", "no"}})
 {
 }
 
@@ -40,7 +39,7 @@ void MpvSoundOutput::play(const QString& wavPath, bool loop)
 void MpvSoundOutput::waitForEnd(int64_t entry)
 {
     constexpr double OpeningLimit = 5.0;  // seconds to read the file's header
-    constexpr double EndMargin = 1.0;     // seconds beyond the sound's length
+    constexpr double EndMargin = 1.0;  // seconds beyond the sound's length
     mpv_handle* h = mpv_.get();
     QElapsedTimer clock;
     clock.start();
@@ -54,11 +53,10 @@ void MpvSoundOutput::waitForEnd(int64_t entry)
         }
         const mpv_event* event = mpv_wait_event(h, std::min(remaining, 1.0));
         switch (event->event_id) {
-        case MPV_EVENT_SHUTDOWN:
-            return;
+        case MPV_EVENT_SHUTDOWN: return;
         case MPV_EVENT_START_FILE:
-            started = started
-                      || static_cast<const mpv_event_start_file*>(event->data)->playlist_entry_id == entry;
+            started =
+                started || static_cast<const mpv_event_start_file*>(event->data)->playlist_entry_id == entry;
             break;
         case MPV_EVENT_FILE_LOADED:
             // The first one after our entry started is ours.
@@ -79,8 +77,7 @@ void MpvSoundOutput::waitForEnd(int64_t entry)
                 return;
             break;
         }
-        default:
-            break;
+        default: break;
         }
     }
 }

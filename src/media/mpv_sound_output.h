@@ -9,8 +9,8 @@ public:
     MpvSoundOutput();
 
     // loop == false: returns when the sound has ended (at the latest its
-    // length plus a second later), handling no window events meanwhile. loop == true: starts the sound repeating and returns at
-    // once; the next play replaces it. A missing or unplayable file is silent.
+    // length plus a second later), handling no window events meanwhile. loop == true: starts the sound
+    // repeating and returns at once; the next play replaces it. A missing or unplayable file is silent.
     void play(const QString& wavPath, bool loop) override;
 
 private:

@@ -6,7 +6,8 @@
 #include <xcb/xproto.h>
 
 NativeWindowWatch::NativeWindowWatch(const QWidget& window, std::function<void()> destroyed)
-    : window_(window), destroyed_(std::move(destroyed))
+    : window_(window)
+    , destroyed_(std::move(destroyed))
 {
     QCoreApplication::instance()->installNativeEventFilter(this);
 }

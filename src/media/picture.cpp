@@ -11,9 +11,12 @@ QImage black_image(int width, int height)
     image.fill(Qt::black);
     return image;
 }
-}
+}  // namespace
 
-Picture::Picture(int width, int height) : image_(black_image(width, height)) {}
+Picture::Picture(int width, int height)
+    : image_(black_image(width, height))
+{
+}
 
 bool Picture::load(const QString& path)
 {

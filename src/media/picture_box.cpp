@@ -3,7 +3,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
+PictureBox::PictureBox(QWidget* parent)
+    : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);  // the picture covers every pixel
     resize(0, 0);

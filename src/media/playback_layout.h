@@ -14,9 +14,9 @@ inline constexpr int HandMaskRow = 90;
 inline constexpr int PressDistance = 35;
 
 struct BackdropPlace {
-    QRect backdrop;   // the backdrop picture, at its own size
-    QPoint hand;      // top left of the hand at rest
-    QPoint marker;    // top left of the 100 x 100 marker square
+    QRect backdrop;  // the backdrop picture, at its own size
+    QPoint hand;  // top left of the hand at rest
+    QPoint marker;  // top left of the 100 x 100 marker square
     QRect movieArea;  // the player's area at normal size
 };
 

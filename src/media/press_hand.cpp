@@ -22,24 +22,23 @@ struct HandFrames {
         blit(composition, 0, 0, w, rows, save, 0, 0, RasterOp::SrcCopy);
         blit(composition, 0, k, mask.width, mask.height, source, mask.source_x, mask.source_y,
              RasterOp::SrcAnd);
-        blit(composition, 0, k, sprite.width, sprite.height, source, sprite.source_x,
-             sprite.source_y, RasterOp::SrcPaint);
+        blit(composition, 0, k, sprite.width, sprite.height, source, sprite.source_x, sprite.source_y,
+             RasterOp::SrcPaint);
         blit(target, sprite.x, sprite.y, w, rows, composition, 0, 0, RasterOp::SrcCopy);
     }
 };
-}
+}  // namespace
 
 void press_hand(const BlitRect& sprite, const BlitRect& mask, int16_t /*unused*/, int16_t distance,
                 const Picture& source, Picture& target, Picture& save, Picture& composition,
                 const double& delay, const int16_t& increment, const QString& sound, SoundOutput& output)
 {
-    press_hand_paced(sprite, mask, distance, source, target, save, composition, delay, increment,
-                     sound, output, kill_time);
+    press_hand_paced(sprite, mask, distance, source, target, save, composition, delay, increment, sound,
+                     output, kill_time);
 }
 
-void press_hand_paced(const BlitRect& sprite, const BlitRect& mask, int16_t distance,
-                      const Picture& source, Picture& target, Picture& save,
-                      Picture& composition, double delay, int16_t increment,
+void press_hand_paced(const BlitRect& sprite, const BlitRect& mask, int16_t distance, const Picture& source,
+                      Picture& target, Picture& save, Picture& composition, double delay, int16_t increment,
                       const QString& sound, SoundOutput& output, const Pacer& pace)
 {
     const int x0 = sprite.x, y0 = sprite.y, w0 = sprite.width, h0 = sprite.height;

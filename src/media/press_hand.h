@@ -24,7 +24,6 @@ void press_hand(const BlitRect& sprite, const BlitRect& mask, int16_t unused, in
                 const double& delay, const int16_t& increment, const QString& sound, SoundOutput& output);
 
 // The same, with pace(delay) in place of kill_time(delay).
-void press_hand_paced(const BlitRect& sprite, const BlitRect& mask, int16_t distance,
-                      const Picture& source, Picture& target, Picture& save,
-                      Picture& composition, double delay, int16_t increment,
+void press_hand_paced(const BlitRect& sprite, const BlitRect& mask, int16_t distance, const Picture& source,
+                      Picture& target, Picture& save, Picture& composition, double delay, int16_t increment,
                       const QString& sound, SoundOutput& output, const Pacer& pace);

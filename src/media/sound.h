@@ -16,7 +16,7 @@ public:
 // For programs that draw the hand but want no sound.
 class SilentSound final : public SoundOutput {
 public:
-    void play(const QString&, bool) override {}
+    void play(const QString&, bool) override { }
 };
 
 // Plays name + ".wav" on output. mode "LOOP" (exact, case-sensitive) asks for

@@ -11,8 +11,7 @@ QString os_version_name(VersionQuery& query)
     query.query(info);  // a failed query leaves the zeroed record: "Other"
     const bool nt = info.platformId == PlatformWin32Nt;
     switch (info.majorVersion) {
-    case 3:
-        return nt ? QStringLiteral("Windows NT 3.x") : QStringLiteral("Windows 3.x");
+    case 3: return nt ? QStringLiteral("Windows NT 3.x") : QStringLiteral("Windows 3.x");
     case 4:
         if (nt)
             return QStringLiteral("Windows NT 4.0");
@@ -23,8 +22,7 @@ QString os_version_name(VersionQuery& query)
         if (info.minorVersion == 1)
             return QStringLiteral("Windows XP");
         return QString();  // 5.2 and later have no name of their own
-    default:
-        return QStringLiteral("Other");
+    default: return QStringLiteral("Other");
     }
 }
 

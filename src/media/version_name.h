@@ -28,7 +28,10 @@ public:
 // that holds the player's own first frame on a system without such a version.
 class ReportedVersionQuery : public VersionQuery {
 public:
-    explicit ReportedVersionQuery(OsVersionInfo info) : info_(info) {}
+    explicit ReportedVersionQuery(OsVersionInfo info)
+        : info_(info)
+    {
+    }
     bool query(OsVersionInfo& info) override
     {
         info = info_;

@@ -14,7 +14,7 @@ public:
     // read Stopped; only Waiting and Playing mean the clip is on its way.
     enum PlayState : int16_t {
         Stopped = 0,
-        Held = 1,     // paused on a frame, which stays visible
+        Held = 1,  // paused on a frame, which stays visible
         Playing = 2,
         Waiting = 3,  // opened with automatic start, stream not yet begun
     };

@@ -13,9 +13,9 @@
 // whole in rect; mode 1 slides it out; any other mode only spends the delays.
 // One frame per column (directions 1, 2) or row (3, 4) of rect, each a single
 // transfer onto dest followed by kill_time(delay).
-void wipe_picture(const BlitRect& rect, const Picture& source, Picture& dest,
-                  int16_t direction, int16_t mode, double delay);
+void wipe_picture(const BlitRect& rect, const Picture& source, Picture& dest, int16_t direction, int16_t mode,
+                  double delay);
 
 // The same, with pace(delay) in place of kill_time(delay).
-void wipe_picture_paced(const BlitRect& rect, const Picture& source, Picture& dest,
-                        int16_t direction, int16_t mode, double delay, const Pacer& pace);
+void wipe_picture_paced(const BlitRect& rect, const Picture& source, Picture& dest, int16_t direction,
+                        int16_t mode, double delay, const Pacer& pace);

@@ -17,7 +17,7 @@
 namespace {
 constexpr int StillWidth = 352;
 constexpr int StillHeight = 240;
-}
+}  // namespace
 
 QPoint PlaybackWindow::still_position() const
 {
@@ -59,8 +59,8 @@ void PlaybackWindow::press_the_hand(int16_t distance, const QString& sound)
 void PlaybackWindow::press_the_hand_at(int16_t distance, double delay, const QString& sound)
 {
     press_hand_paced(pictures_.HandRect, pictures_.HandMaskRect, distance, pictures_.PB1,
-                     pictures_.Background.picture(), pictures_.pb2, pictures_.PBW, delay, 1, sound, services_.sound,
-                     services_.pace);
+                     pictures_.Background.picture(), pictures_.pb2, pictures_.PBW, delay, 1, sound,
+                     services_.sound, services_.pace);
 }
 
 void PlaybackWindow::draw_backdrop_and_label()

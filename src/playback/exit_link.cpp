@@ -3,7 +3,8 @@
 #include <QMouseEvent>
 
 ExitLink::ExitLink(QWidget* parent, std::function<void()> doubleClicked)
-    : QLabel(parent), doubleClicked_(std::move(doubleClicked))
+    : QLabel(parent)
+    , doubleClicked_(std::move(doubleClicked))
 {
     setObjectName(QStringLiteral("LabelExitLink"));
     QPalette colours = palette();

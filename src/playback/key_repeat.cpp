@@ -3,7 +3,10 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
-KeyRepeatFilter::KeyRepeatFilter() : KeyRepeatFilter(QGuiApplication::platformName() == QLatin1String("xcb")) {}
+KeyRepeatFilter::KeyRepeatFilter()
+    : KeyRepeatFilter(QGuiApplication::platformName() == QLatin1String("xcb"))
+{
+}
 
 bool KeyRepeatFilter::is_repeat(const QKeyEvent& press) const
 {

@@ -12,7 +12,10 @@ public:
     // repeatsComeInPairs: the window system repeats keys as release-press
     // pairs (X); by default, whether the application runs on X.
     KeyRepeatFilter();
-    explicit KeyRepeatFilter(bool repeatsComeInPairs) : repeatsComeInPairs_(repeatsComeInPairs) {}
+    explicit KeyRepeatFilter(bool repeatsComeInPairs)
+        : repeatsComeInPairs_(repeatsComeInPairs)
+    {
+    }
 
     // True for a press that only repeats a key already held.
     bool is_repeat(const QKeyEvent& press) const;

@@ -22,12 +22,13 @@ BackdropGeometry geometry_at(const QString& picture, const BackdropPlace& place)
 {
     const QRect& backdrop = place.backdrop;
     return {picture,
-            {int16_t(backdrop.x()), int16_t(backdrop.y()), int16_t(backdrop.width()), int16_t(backdrop.height()), 0, 0},
+            {int16_t(backdrop.x()), int16_t(backdrop.y()), int16_t(backdrop.width()),
+             int16_t(backdrop.height()), 0, 0},
             place.hand,
             place.marker,
             place.movieArea.topLeft()};
 }
-}
+}  // namespace
 
 const BackdropGeometry& backdrop_geometry(int16_t background_kind)
 {

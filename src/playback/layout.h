@@ -11,11 +11,11 @@ struct GlobVars;
 
 // Where everything stands for one kind of backdrop, on Background.
 struct BackdropGeometry {
-    QString picture;      // file name in the data folder
-    BlitRect backdrop;    // source (0, 0) of pb3
-    QPoint hand;          // top left of the hand at rest
-    QPoint marker;        // top left of the 100 x 100 marker square
-    QPoint movie_area;    // top left of the 352 x 240 player area
+    QString picture;  // file name in the data folder
+    BlitRect backdrop;  // source (0, 0) of pb3
+    QPoint hand;  // top left of the hand at rest
+    QPoint marker;  // top left of the 100 x 100 marker square
+    QPoint movie_area;  // top left of the 352 x 240 player area
 };
 
 // BackgroundKind 1 is the TV set; every other value the theater.

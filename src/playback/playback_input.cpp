@@ -39,8 +39,7 @@ bool PlaybackWindow::eventFilter(QObject* watched, QEvent* event)
     case QEvent::ShortcutOverride:
         event->accept();  // keeps every key a key press for the handlers above
         return true;
-    default:
-        break;
+    default: break;
     }
 
     // The exit link handles its own presses; the player's picture reports its
@@ -55,8 +54,7 @@ bool PlaybackWindow::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonRelease:
         input_.mouse_up(widget == this ? TurnInput::MouseTarget::Form : TurnInput::MouseTarget::OverForm);
         return true;
-    default:
-        return QWidget::eventFilter(watched, event);
+    default: return QWidget::eventFilter(watched, event);
     }
 }
 

@@ -130,8 +130,7 @@ bool PlaybackWindow::event(QEvent* event)
         if (running_ && !covers_screen(*this))
             coverAgain_.start();
         break;
-    default:
-        break;
+    default: break;
     }
     return QWidget::event(event);
 }
@@ -193,7 +192,8 @@ void PlaybackWindow::run()
     const QString missing = missing_program_file();
     if (!missing.isEmpty()) {
         stopMessage_ = QStringLiteral("Playback cannot start: this file is missing or cannot be read:\n%1\n"
-                                      "Install Flickerbox II again, or put the file back.").arg(missing);
+                                      "Install Flickerbox II again, or put the file back.")
+                           .arg(missing);
         leave();
         return;
     }
@@ -285,7 +285,8 @@ void PlaybackWindow::skip_unusable_clip(const QString& clip, const QString& file
 {
     clipUnusable_ = true;
     events_.clip_left_out(clip, file, why);
-    auto entry = std::find_if(skipped_.begin(), skipped_.end(), [&](const auto& e) { return e.first == clip; });
+    auto entry =
+        std::find_if(skipped_.begin(), skipped_.end(), [&](const auto& e) { return e.first == clip; });
     if (entry == skipped_.end())
         entry = skipped_.insert(skipped_.end(), {clip, {}});
     const QString named = why.isEmpty() ? file : QStringLiteral("%1 (%2)").arg(file, why);
@@ -298,10 +299,12 @@ QString PlaybackWindow::skipped_clips_message() const
     if (skipped_.empty())
         return {};
     QString text = QStringLiteral("Some clips were left out because files are missing, cannot be read "
-                                  "or cannot be played (in %1):").arg(QDir::toNativeSeparators(g_.MediaFolder));
+                                  "or cannot be played (in %1):")
+                       .arg(QDir::toNativeSeparators(g_.MediaFolder));
     for (const auto& [clip, files] : skipped_)
-        text += QStringLiteral("\n%1: %2").arg(clip.isEmpty() ? QStringLiteral("(no name)") : clip,
-                                               files.join(QStringLiteral(", ")));
+        text +=
+            QStringLiteral("\n%1: %2")
+                .arg(clip.isEmpty() ? QStringLiteral("(no name)") : clip, files.join(QStringLiteral(", ")));
     return text;
 }
 

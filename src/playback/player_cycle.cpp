@@ -15,7 +15,8 @@ void PlaybackWindow::present_clip_player(const QString& clip)
 {
     // Every way out of the turn leaves the prompt timer off.
     const auto endCycle = qScopeGuard([this] { timer1_.stop(); });
-    const QString spokenName = clip_file_path(g_, clip + QStringLiteral(".wav")).chopped(4);  // play_sound adds ".wav"
+    const QString spokenName =
+        clip_file_path(g_, clip + QStringLiteral(".wav")).chopped(4);  // play_sound adds ".wav"
 
     player_->setAutoStart(false);
     yield();

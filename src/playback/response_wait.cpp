@@ -13,7 +13,7 @@
 namespace {
 constexpr int MarkerSize = 100;
 const QColor MarkerColour(0, 0, 255);
-}
+}  // namespace
 
 void PlaybackWindow::wait_for_response()
 {

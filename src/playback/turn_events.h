@@ -7,7 +7,10 @@
 
 class TurnEvents final : public TurnObserver {
 public:
-    explicit TurnEvents(std::vector<TurnObserver*> observers) : observers_(std::move(observers)) {}
+    explicit TurnEvents(std::vector<TurnObserver*> observers)
+        : observers_(std::move(observers))
+    {
+    }
 
     void wait_began(int16_t phase) override { each(&TurnObserver::wait_began, phase); }
     void prompt_played() override { each(&TurnObserver::prompt_played); }

@@ -153,9 +153,7 @@ bool TurnInput::key_down(int virtualKey)
     flags_.KeyReleased = 0;
     flags_.LeaveRequested = 0;
     switch (virtualKey) {
-    case VkEscape:
-        flags_.LeaveRequested = 1;
-        return true;
+    case VkEscape: flags_.LeaveRequested = 1; return true;
     case VkSpace:
     case '2':
         if (g_.InputDevice != 7)
@@ -175,8 +173,7 @@ bool TurnInput::key_down(int virtualKey)
             return false;
         flags_.ReplayRequested = 1;
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -39,7 +39,7 @@ public:
     void start_run();
     void forget_leave();  // what was asked during calibration does not count
     void request_leave();  // the window system's close, or no clip left that can be shown
-    bool take_replay();    // true once for each replay asked for
+    bool take_replay();  // true once for each replay asked for
     void set_wait_phase(int16_t phase);
     // After the release-first step of a wait: earlier responses are gone and
     // a press now counts, until end_response_wait.
@@ -78,7 +78,7 @@ private:
     bool timed_;
     bool holdCounts_;
     TurnFlags flags_;
-    bool timedDown_ = false;    // the switch as the timing last saw it
+    bool timedDown_ = false;  // the switch as the timing last saw it
     bool adapterDown_ = false;  // the adapter's level at the last sample
     bool formPressed_ = false;  // a button went down on the form itself
     bool awaiting_ = false;

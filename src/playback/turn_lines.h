@@ -13,7 +13,10 @@
 class TurnLines : public TurnObserver {
 public:
     using Write = std::function<void(const QByteArray& line)>;
-    explicit TurnLines(Write write) : write_(std::move(write)) {}
+    explicit TurnLines(Write write)
+        : write_(std::move(write))
+    {
+    }
 
     void wait_began(int16_t phase) override;
     void prompt_played() override;

@@ -12,24 +12,24 @@ public:
 
     // The cue: the still and the label are on screen and a press now counts.
     // phase 1 before the clip, 2 after it.
-    virtual void wait_began(int16_t /*phase*/) {}
-    virtual void prompt_played() {}
+    virtual void wait_began(int16_t /*phase*/) { }
+    virtual void prompt_played() { }
     // A switch held as the wait began: the blue cross asks to let go first.
-    virtual void cross_shown() {}
-    virtual void response_taken(int16_t /*phase*/, int64_t /*msSinceCue*/, int64_t /*heldMs*/) {}
+    virtual void cross_shown() { }
+    virtual void response_taken(int16_t /*phase*/, int64_t /*msSinceCue*/, int64_t /*heldMs*/) { }
     // A press of the learner's switch that did not become a response; phase
     // 0 when it began outside a wait.
-    virtual void press_ignored(int16_t /*phase*/) {}
+    virtual void press_ignored(int16_t /*phase*/) { }
     // The clip's first moving frame is on its way to the screen.
-    virtual void clip_started(const QString& /*clip*/) {}
-    virtual void clip_ended(const QString& /*clip*/) {}
-    virtual void skip(int16_t /*phase*/) {}
-    virtual void replay() {}
+    virtual void clip_started(const QString& /*clip*/) { }
+    virtual void clip_ended(const QString& /*clip*/) { }
+    virtual void skip(int16_t /*phase*/) { }
+    virtual void replay() { }
     // Leaving was asked for during a wait.
-    virtual void leave(int16_t /*phase*/) {}
+    virtual void leave(int16_t /*phase*/) { }
     // The run is over; the menu comes next.
-    virtual void left() {}
+    virtual void left() { }
     // The clip cannot be shown: this one of its files is missing or unreadable
     // (why empty), or the player could not play it (why says what it found).
-    virtual void clip_left_out(const QString& /*clip*/, const QString& /*file*/, const QString& /*why*/) {}
+    virtual void clip_left_out(const QString& /*clip*/, const QString& /*file*/, const QString& /*why*/) { }
 };

@@ -39,12 +39,9 @@ QString left_out_message(const QString& path, int leftOut)
 QString sequence_file_name(int16_t sequenceOrder)
 {
     switch (sequenceOrder) {
-    case 1:
-        return QStringLiteral("aobj_sqr.seq");
-    case 2:
-        return QStringLiteral("aobj_sqc.seq");
-    default:
-        return QStringLiteral("aobj_sqa.seq");
+    case 1: return QStringLiteral("aobj_sqr.seq");
+    case 2: return QStringLiteral("aobj_sqc.seq");
+    default: return QStringLiteral("aobj_sqa.seq");
     }
 }
 
@@ -52,9 +49,8 @@ bool is_safe_clip_name(const QString& name)
 {
     // Only a separator, an absolute path or "." / ".." themselves can lead out
     // of the folder; "radio..music" is a harmless name.
-    return !name.isEmpty() && !name.contains(QLatin1Char('/')) &&
-           !name.contains(QLatin1Char('\\')) && name != QLatin1String(".") && name != QLatin1String("..") &&
-           !QDir::isAbsolutePath(name);
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
+        && name != QLatin1String(".") && name != QLatin1String("..") && !QDir::isAbsolutePath(name);
 }
 
 bool is_category_enabled(const GlobVars& g, const QString& category)

@@ -24,8 +24,8 @@ bool is_category_enabled(const GlobVars& g, const QString& category);
 bool AddClip(GlobVars& g, const QString& name, const QString& category);
 
 struct ClipListBuild {
-    QString message;        // "" when nothing needs telling; else one plain message for the adult
-    bool fileRead = true;   // false: the sequence file could not be read at all (nothing to play)
+    QString message;  // "" when nothing needs telling; else one plain message for the adult
+    bool fileRead = true;  // false: the sequence file could not be read at all (nothing to play)
 };
 
 // The path of fileName in the first of folders (each ending in '/') that

@@ -30,7 +30,8 @@ QStringList clip_listing_lines(const QString& sequenceFolder)
 QStringList clip_listing_lines(const SequenceFile& file)
 {
     const QString blank = QStringLiteral(" ");
-    QStringList lines = {blank, QStringLiteral("    Movie Clips by Category"), QString(34, u'_'), blank, blank, blank};
+    QStringList lines = {
+        blank, QStringLiteral("    Movie Clips by Category"), QString(34, u'_'), blank, blank, blank};
 
     // The list is only 200 pixels wide: short explanations that name the file.
     if (!file.error.isEmpty()) {

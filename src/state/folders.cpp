@@ -61,11 +61,20 @@ bool has_sequence_set(const QString& folder, const FolderFileSystem& files)
                        [&](const QString& name) { return files.is_file(folder + name); });
 }
 
-bool DiskFolderFileSystem::is_file(const QString& path) const { return QFileInfo(path).isFile(); }
+bool DiskFolderFileSystem::is_file(const QString& path) const
+{
+    return QFileInfo(path).isFile();
+}
 
-bool DiskFolderFileSystem::is_folder(const QString& path) const { return QFileInfo(path).isDir(); }
+bool DiskFolderFileSystem::is_folder(const QString& path) const
+{
+    return QFileInfo(path).isDir();
+}
 
-bool DiskFolderFileSystem::is_writable(const QString& path) const { return QFileInfo(path).isWritable(); }
+bool DiskFolderFileSystem::is_writable(const QString& path) const
+{
+    return QFileInfo(path).isWritable();
+}
 
 QByteArray DiskFolderFileSystem::read_text(const QString& path) const
 {
@@ -75,7 +84,10 @@ QByteArray DiskFolderFileSystem::read_text(const QString& path) const
     return file.read(64 * 1024);  // a configuration file is a few lines
 }
 
-bool DiskFolderFileSystem::make_folder(const QString& path) { return QDir().mkpath(path); }
+bool DiskFolderFileSystem::make_folder(const QString& path)
+{
+    return QDir().mkpath(path);
+}
 
 bool DiskFolderFileSystem::copy_file(const QString& from, const QString& to)
 {
@@ -94,8 +106,8 @@ FolderPlaces FolderPlaces::of_this_process()
     places.executableFolder = with_slash(QCoreApplication::applicationDirPath());
     // Relative entries are to be ignored, as the base directory rules say.
     const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    places.userDataHome = with_slash(QDir::isAbsolutePath(dataHome) ? dataHome
-                                                                    : QDir::homePath() + QStringLiteral("/.local/share"));
+    places.userDataHome = with_slash(
+        QDir::isAbsolutePath(dataHome) ? dataHome : QDir::homePath() + QStringLiteral("/.local/share"));
     for (const QString& folder : qEnvironmentVariable("XDG_CONFIG_DIRS").split(u':', Qt::SkipEmptyParts))
         if (QDir::isAbsolutePath(folder))
             places.configFolders << with_slash(folder);
@@ -119,16 +131,16 @@ Folders decide_folders(const FolderPlaces& places, const FolderFileSystem& files
     const QString exe = places.executableFolder;
     const QString installed = with_slash(QDir::cleanPath(exe + QStringLiteral("../share/flickerbox")));
     const bool isInstalled = !files.is_file(exe + QLatin1String(ProgramFileMarker))
-                             && files.is_file(installed + QLatin1String(ProgramFileMarker));
+        && files.is_file(installed + QLatin1String(ProgramFileMarker));
     folders.base = isInstalled ? installed : exe;
 
     // A read-only program folder whose settings file may be written keeps
     // its settings in place.
     const QString settings = folders.base + QLatin1String(SettingsFileName);
-    const bool keepsSettings = files.is_writable(folders.base)
-                               || (files.is_file(settings) && files.is_writable(settings));
-    folders.writable = !isInstalled && keepsSettings ? folders.base
-                                                     : places.userDataHome + QStringLiteral("flickerbox/");
+    const bool keepsSettings =
+        files.is_writable(folders.base) || (files.is_file(settings) && files.is_writable(settings));
+    folders.writable =
+        !isInstalled && keepsSettings ? folders.base : places.userDataHome + QStringLiteral("flickerbox/");
 
     const QString configured = configured_folder(places.configFolders, files, SiteLibraryKey);
     const QString site = configured.isEmpty() ? QString::fromLatin1(DefaultSiteLibrary) : configured;
@@ -153,7 +165,8 @@ void provide_settings(const Folders& folders, FolderFileSystem& files)
     if (folders.portable() || files.is_file(folders.writable + name) || !files.make_folder(folders.writable))
         return;
     for (const QString& source : {folders.site, folders.base})
-        if (!source.isEmpty() && files.is_file(source + name) && files.copy_file(source + name, folders.writable + name))
+        if (!source.isEmpty() && files.is_file(source + name)
+            && files.copy_file(source + name, folders.writable + name))
             return;
 }
 
@@ -172,7 +185,8 @@ QString provide_sequence_files(const QString& target, const Folders& folders, Fo
     // A partial set left in the target is replaced as a whole.
     for (const QString& name : sequence_names())
         if (!files.copy_file(*source + name, target + name))
-            return QStringLiteral("The clip list \"%1\" could not be copied into \"%2\".").arg(*source + name, target);
+            return QStringLiteral("The clip list \"%1\" could not be copied into \"%2\".")
+                .arg(*source + name, target);
     return {};
 }
 

@@ -39,7 +39,7 @@ public:
 // Where to look; every folder ends with '/'.
 struct FolderPlaces {
     QString executableFolder;
-    QString userDataHome;       // $XDG_DATA_HOME, else ~/.local/share/
+    QString userDataHome;  // $XDG_DATA_HOME, else ~/.local/share/
     QStringList configFolders;  // $XDG_CONFIG_DIRS, else /etc/xdg/
 
     static FolderPlaces of_this_process();
@@ -48,11 +48,11 @@ struct FolderPlaces {
 inline constexpr const char* DefaultSiteLibrary = "/usr/local/share/flickerbox/";
 
 struct Folders {
-    QString base;      // the program's own pictures, sounds and guide; read only
+    QString base;  // the program's own pictures, sounds and guide; read only
     QString writable;  // settings and the clips added for this account
-    QString site;      // "" when there is no site library
+    QString site;  // "" when there is no site library
     // Given defaults, so the folders above may still be listed alone.
-    QString learner{};   // the chosen learner's own folder; "" when none is chosen
+    QString learner{};  // the chosen learner's own folder; "" when none is chosen
     QString learners{};  // where every learner's folder lies: writable + "learners/" unless configured
 
     bool portable() const { return writable == base; }

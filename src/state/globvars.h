@@ -10,39 +10,47 @@
 #include <cstdint>
 
 enum class ClipCategory : int {
-    animals, appliances, clothing, food, health, house, jobs, kitchen, outside, vehicles
+    animals,
+    appliances,
+    clothing,
+    food,
+    health,
+    house,
+    jobs,
+    kitchen,
+    outside,
+    vehicles
 };
 inline constexpr int CategoryCount = 10;
 inline constexpr int MaxClips = 150;
 
 // Lower-case category keys of the sequence files, in ClipCategory order.
 inline constexpr std::array<const char*, CategoryCount> CategoryKeys = {
-    "animals", "appliances", "clothing", "food", "health",
-    "house", "jobs", "kitchen", "outside", "vehicles"};
+    "animals", "appliances", "clothing", "food", "health", "house", "jobs", "kitchen", "outside", "vehicles"};
 
 struct GlobVars {
     // Persisted in the settings file, in file order.
-    int16_t InputDevice = 0;      // 1..4 COM adapter, 5 joystick port, 6 mouse, 7 space bar
-    int16_t ScreenSize = 0;       // 1 normal, 2 mid-sized, 3 full screen
-    int16_t PromptInterval = 0;   // 0 off, else seconds
-    int16_t SequenceOrder = 0;    // 1 random, 2 category, else alphabetical
-    int16_t CurrentClip = 0;      // 1-based index of the clip presented last
+    int16_t InputDevice = 0;  // 1..4 COM adapter, 5 joystick port, 6 mouse, 7 space bar
+    int16_t ScreenSize = 0;  // 1 normal, 2 mid-sized, 3 full screen
+    int16_t PromptInterval = 0;  // 0 off, else seconds
+    int16_t SequenceOrder = 0;  // 1 random, 2 category, else alphabetical
+    int16_t CurrentClip = 0;  // 1-based index of the clip presented last
     double PressCalibration = 0;  // 0 = not yet calibrated
     double WipeCalibration = 0;
-    int16_t BackgroundKind = 0;   // 1 TV set, else theater
+    int16_t BackgroundKind = 0;  // 1 TV set, else theater
     std::array<int16_t, CategoryCount> CategoryEnabled{};
     // Switch timing, in milliseconds; stored after the eighteen lines, and
     // only when one of them is set.
-    int16_t AcceptanceTime = 0;       // a press counts once held this long
+    int16_t AcceptanceTime = 0;  // a press counts once held this long
     int16_t PostAcceptanceDelay = 0;  // presses ignored this long after a response
 
     // Run-time only.
     int16_t MovieSource = 0;
     // Folders end with '/'.
-    QString ProgramFolder;        // where the settings file is kept
-    QString DataFolder;           // the program's own pictures, sounds and guide
-    QString MediaFolder;          // the sequence files; where missing clip files are reported
-    QStringList ClipFolders;      // where clip files are looked for, in order; empty: MediaFolder
+    QString ProgramFolder;  // where the settings file is kept
+    QString DataFolder;  // the program's own pictures, sounds and guide
+    QString MediaFolder;  // the sequence files; where missing clip files are reported
+    QStringList ClipFolders;  // where clip files are looked for, in order; empty: MediaFolder
     std::array<QString, MaxClips + 1> ClipList;  // entries 1..ClipCount
     int16_t ClipCount = 0;
     int16_t MarkerLeft = 0;

@@ -57,10 +57,11 @@ QString take_lock(const QString& folder)
     const QString path = folder + QLatin1String(LearnerLockFile);
     QSaveFile file(path);
     const QByteArray bytes = QSysInfo::machineHostName().toUtf8() + '\n'
-                             + QByteArray::number(QCoreApplication::applicationPid()) + '\n'
-                             + QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toLatin1() + '\n';
+        + QByteArray::number(QCoreApplication::applicationPid()) + '\n'
+        + QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toLatin1() + '\n';
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("The learner could not be marked as in use here: \"%1\" could not be written (%2).")
+        return QStringLiteral(
+                   "The learner could not be marked as in use here: \"%1\" could not be written (%2).")
             .arg(path, file.errorString());
     return {};
 }

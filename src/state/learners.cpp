@@ -47,7 +47,8 @@ QString write_name(const Learner& learner)
     QSaveFile file(path);
     const QByteArray bytes = learner.name.toUtf8() + '\n';
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("The learner's name could not be written to \"%1\" (%2).").arg(path, file.errorString());
+        return QStringLiteral("The learner's name could not be written to \"%1\" (%2).")
+            .arg(path, file.errorString());
     return {};
 }
 
@@ -56,7 +57,8 @@ QString read_name(const QString& folder)
     QFile file(folder + QLatin1String(LearnerNameFile));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return tidy_learner_name(QString::fromUtf8(file.read(4 * MaxLearnerNameLength + 8))).left(MaxLearnerNameLength);
+    return tidy_learner_name(QString::fromUtf8(file.read(4 * MaxLearnerNameLength + 8)))
+        .left(MaxLearnerNameLength);
 }
 
 QString names_of(const QList<Learner>& learners)
@@ -98,9 +100,10 @@ QString learner_folder_name(const QString& name)
 }
 
 Learners::Learners(const Folders& account)
-    : account_(account),
-      learnersFolder_(account.learners.isEmpty() ? account.writable + QStringLiteral("learners/") : account.learners),
-      stateFile_(account.writable + QLatin1String(LearnerStateFile))
+    : account_(account)
+    , learnersFolder_(account.learners.isEmpty() ? account.writable + QStringLiteral("learners/")
+                                                 : account.learners)
+    , stateFile_(account.writable + QLatin1String(LearnerStateFile))
 {
 }
 
@@ -162,7 +165,8 @@ QString Learners::unknown(const QString& asked) const
     const QList<Learner> learners = list();
     if (learners.isEmpty())
         return QStringLiteral("There is no learner called \"%1\": no learner has been made yet.").arg(asked);
-    return QStringLiteral("There is no learner called \"%1\". The learners are: %2.").arg(asked, names_of(learners));
+    return QStringLiteral("There is no learner called \"%1\". The learners are: %2.")
+        .arg(asked, names_of(learners));
 }
 
 QString Learners::start(const QString& asked)
@@ -232,7 +236,8 @@ QString Learners::add(const QString& name, const GlobVars& g, Learner* made)
         return problem;
     const Learner learner{tidy_learner_name(name), learnersFolder_ + learner_folder_name(name) + u'/'};
     if (QFileInfo::exists(without_slash(learner.folder)))
-        return QStringLiteral("The learner \"%1\" could not be made: \"%2\" is already there and is not a learner.")
+        return QStringLiteral(
+                   "The learner \"%1\" could not be made: \"%2\" is already there and is not a learner.")
             .arg(learner.name, without_slash(learner.folder));
     if (!QDir().mkpath(learner.folder))
         return QStringLiteral("The learner \"%1\" could not be made: the folder \"%2\" could not be created.")
@@ -258,8 +263,9 @@ QString Learners::rename(const Learner& learner, const QString& newName, GlobVar
     const Learner renamed{tidy_learner_name(newName), learnersFolder_ + learner_folder_name(newName) + u'/'};
     const bool moves = renamed.folder != learner.folder;
     if (moves && !QDir().rename(without_slash(learner.folder), without_slash(renamed.folder)))
-        return QStringLiteral("\"%1\" could not be renamed: its folder \"%2\" could not be renamed to \"%3\". "
-                              "Nothing was changed.")
+        return QStringLiteral(
+                   "\"%1\" could not be renamed: its folder \"%2\" could not be renamed to \"%3\". "
+                   "Nothing was changed.")
             .arg(learner.name, learner.folder, folder_name_of(renamed));
     if (const QString failure = write_name(renamed); !failure.isEmpty()) {
         if (moves)
@@ -283,7 +289,8 @@ LearnerContents Learners::contents(const Learner& learner) const
     contents.clipLists = has_sequence_set(learner.folder, files);
     contents.clips = int(QDir(learner.folder).entryList({QStringLiteral("*.mpg")}, QDir::Files).size());
     // The lock goes too, but it is the program's, not the learner's.
-    for (QDirIterator it(learner.folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
+    for (QDirIterator it(learner.folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+         it.hasNext();)
         contents.files += it.next() != learner.folder + QLatin1String(LearnerLockFile);
     return contents;
 }
@@ -291,7 +298,7 @@ LearnerContents Learners::contents(const Learner& learner) const
 QString Learners::remove(const Learner& learner, GlobVars& g)
 {
     const QString removing = learnersFolder_ + QLatin1String(RemovingPrefix) + folder_name_of(learner) + u'-'
-                             + QString::number(QDateTime::currentMSecsSinceEpoch());
+        + QString::number(QDateTime::currentMSecsSinceEpoch());
     if (!QDir().rename(without_slash(learner.folder), removing))
         return QStringLiteral("\"%1\" could not be removed: the folder \"%2\" could not be changed. "
                               "Nothing was removed.")
@@ -301,12 +308,13 @@ QString Learners::remove(const Learner& learner, GlobVars& g)
         message = load(g, std::nullopt);
         current_.reset();
         const QString notRemembered = remember(current_);
-        message += (message.isEmpty() || notRemembered.isEmpty() ? QString() : QStringLiteral("\n")) + notRemembered;
+        message +=
+            (message.isEmpty() || notRemembered.isEmpty() ? QString() : QStringLiteral("\n")) + notRemembered;
     }
     if (!QDir(removing).removeRecursively())
         message += (message.isEmpty() ? QString() : QStringLiteral("\n"))
-                   + QStringLiteral("Some of the files of \"%1\" could not be deleted; they are in \"%2\".")
-                         .arg(learner.name, removing);
+            + QStringLiteral("Some of the files of \"%1\" could not be deleted; they are in \"%2\".")
+                  .arg(learner.name, removing);
     return message;
 }
 
@@ -315,9 +323,10 @@ Learners::Saved Learners::save(const GlobVars& g) const
     Saved saved;
     if (current_ && !QFileInfo(without_slash(current_->folder)).isDir()) {
         if (QDir().mkpath(current_->folder) && write_name(*current_).isEmpty())
-            saved.notice = QStringLiteral("The folder of the learner \"%1\" had gone; it was made again at \"%2\" "
-                                          "to keep their options.")
-                               .arg(current_->name, current_->folder);
+            saved.notice =
+                QStringLiteral("The folder of the learner \"%1\" had gone; it was made again at \"%2\" "
+                               "to keep their options.")
+                    .arg(current_->name, current_->folder);
     }
     saved.failure = SaveSettings(g);
     return saved;
@@ -326,9 +335,13 @@ Learners::Saved Learners::save(const GlobVars& g) const
 Learners::Switch Learners::switch_to(GlobVars& g, const std::optional<Learner>& next, bool takeOver)
 {
     if (next && !QFileInfo(next->folder).isDir())
-        return {false, QStringLiteral("The learner \"%1\" is no longer in \"%2\".").arg(next->name, learnersFolder_)};
-    if (const std::optional<LockHolder> holder = next ? other_holder(next->folder) : std::nullopt; holder && !takeOver)
-        return {false, QStringLiteral("The learner \"%1\" is in use %2.").arg(next->name, holder->where()), true};
+        return {
+            false,
+            QStringLiteral("The learner \"%1\" is no longer in \"%2\".").arg(next->name, learnersFolder_)};
+    if (const std::optional<LockHolder> holder = next ? other_holder(next->folder) : std::nullopt;
+        holder && !takeOver)
+        return {false, QStringLiteral("The learner \"%1\" is in use %2.").arg(next->name, holder->where()),
+                true};
     const Saved saved = save(g);
     if (!saved.failure.isEmpty())
         return {false, saved.failure + QStringLiteral("\nThe learner was not changed.")};
@@ -361,8 +374,9 @@ QString Learners::remember(const std::optional<Learner>& learner) const
     state.setValue(CurrentKey, learner ? folder_name_of(*learner) : QString());
     state.sync();
     if (state.status() != QSettings::NoError)
-        return QStringLiteral("The learner chosen could not be remembered for the next start: \"%1\" could not be "
-                              "written.")
+        return QStringLiteral(
+                   "The learner chosen could not be remembered for the next start: \"%1\" could not be "
+                   "written.")
             .arg(stateFile_);
     return {};
 }

@@ -20,7 +20,7 @@ inline constexpr const char* LearnerNameFile = "aobj_nam.txt";
 inline constexpr const char* LearnerStateFile = "learners.ini";
 
 struct Learner {
-    QString name;    // as the adult typed it
+    QString name;  // as the adult typed it
     QString folder;  // absolute, ends with '/'
 
     bool operator==(const Learner&) const = default;
@@ -37,10 +37,10 @@ QString learner_folder_name(const QString& name);
 
 // What the adult is told when removing: what goes with the learner.
 struct LearnerContents {
-    bool options = false;   // a settings file of their own
-    bool clipLists = false; // sequence files of their own
-    int clips = 0;          // clips with a movie file of their own
-    int files = 0;          // every file in the folder, these included
+    bool options = false;  // a settings file of their own
+    bool clipLists = false;  // sequence files of their own
+    int clips = 0;  // clips with a movie file of their own
+    int files = 0;  // every file in the folder, these included
 };
 
 class Learners {
@@ -97,7 +97,7 @@ public:
     // lost, and the adult is told.
     struct Saved {
         QString failure;  // "" or a plain message: the options were not saved
-        QString notice;   // "" or a plain message: the learner's folder was made again
+        QString notice;  // "" or a plain message: the learner's folder was made again
     };
     Saved save(const GlobVars& g) const;
 

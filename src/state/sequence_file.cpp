@@ -10,12 +10,21 @@ namespace {
 
 constexpr int FieldsPerRecord = 5;
 
-bool is_blank(QChar c) { return c == u' ' || c == u'\t'; }
-bool is_line_end(QChar c) { return c == u'\r' || c == u'\n'; }
+bool is_blank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+bool is_line_end(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
 
 class FieldReader {
 public:
-    explicit FieldReader(const QString& text) : text_(text) {}
+    explicit FieldReader(const QString& text)
+        : text_(text)
+    {
+    }
 
     bool at_end() const { return pos_ >= text_.size(); }
     bool after_comma() const { return afterComma_; }
@@ -190,8 +199,9 @@ QStringList left_out_messages(const SequenceFile& file, const QString& path)
     if (file.truncated)
         messages << truncated_record_message(path);
     if (file.cut)
-        messages << QStringLiteral("Some entries of the clip sequence file \"%1\" are longer than the program "
-                                   "reads (%2 characters to a field, %3 to a line), so their rest was left out.")
+        messages << QStringLiteral(
+                        "Some entries of the clip sequence file \"%1\" are longer than the program "
+                        "reads (%2 characters to a field, %3 to a line), so their rest was left out.")
                         .arg(path)
                         .arg(MaxFieldLength)
                         .arg(MaxLineLength);

@@ -21,10 +21,10 @@ inline constexpr int MaxRecords = 10000;
 
 struct SequenceFile {
     std::vector<SequenceRecord> records;  // complete records, in file order
-    QString error;           // "" or a plain message naming the file that could not be read
-    bool noText = false;     // the file was read but is no text; error says how to save it
+    QString error;  // "" or a plain message naming the file that could not be read
+    bool noText = false;  // the file was read but is no text; error says how to save it
     bool truncated = false;  // the last record had fewer than five fields (it is not in records)
-    bool cut = false;        // a field or line was longer than the reader keeps; its rest was left out
+    bool cut = false;  // a field or line was longer than the reader keeps; its rest was left out
     bool tooManyRecords = false;  // records after the first MaxRecords were left out
 };
 

@@ -35,7 +35,10 @@ constexpr int16_t DefaultCategoryEnabled = 1;
 
 using Values = std::array<std::optional<double>, SettingsLines + TimingLines>;
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_blank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 // One value per line, so a damaged line never shifts the fields after it.
 // A value starts after leading blanks and ends at a blank, a comma or the line
@@ -151,7 +154,7 @@ QStringList apply_values(GlobVars& g, const Values& values)
     }
     if (!categories.isEmpty())
         reset << (categories.size() == 1 ? QStringLiteral("category ") : QStringLiteral("categories "))
-                     + categories.join(QStringLiteral(", "));
+                + categories.join(QStringLiteral(", "));
     if (!apply_switch_timing(g, values))
         reset << QStringLiteral("switch timing");
     return reset;
@@ -204,14 +207,12 @@ SettingsLoadReport LoadSettings(GlobVars& g, const QString& programFolder)
     }
     if (!file.open(QIODevice::ReadOnly)) {
         apply_values(g, Values{});
-        return {all_reset_message(
-            path, QStringLiteral("could not be read (%1)").arg(file.errorString()))};
+        return {all_reset_message(path, QStringLiteral("could not be read (%1)").arg(file.errorString()))};
     }
     const QByteArray content = file.read(MaxSettingsBytes);
     if (file.error() != QFileDevice::NoError) {
         apply_values(g, Values{});
-        return {all_reset_message(
-            path, QStringLiteral("could not be read (%1)").arg(file.errorString()))};
+        return {all_reset_message(path, QStringLiteral("could not be read (%1)").arg(file.errorString()))};
     }
     return apply_settings(g, content, path);
 }
@@ -271,8 +272,8 @@ QString SaveSettings(const GlobVars& g, const SettingsWrite& write)
         return save_failure(path, file.errorString());
     if (!write(file, format_settings(g))) {
         const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("writing stopped part-way");
+            ? file.errorString()
+            : QStringLiteral("writing stopped part-way");
         file.cancelWriting();  // the old file stays as it was
         return save_failure(path, reason);
     }

@@ -36,8 +36,7 @@ QString open_problem(int n, SerialLine::Outcome outcome, const SerialLine& line)
             .arg(where);
     case SerialLine::Outcome::NotFound:
     case SerialLine::Outcome::Failed:
-    case SerialLine::Outcome::Opened:
-        break;
+    case SerialLine::Outcome::Opened: break;
     }
     return QStringLiteral("%1 could not be opened (%2). Check that the adapter is plugged in; it is "
                           "tried again every second.")
@@ -47,7 +46,8 @@ QString open_problem(int n, SerialLine::Outcome outcome, const SerialLine& line)
 }  // namespace
 
 PlatformAdapterPorts::PlatformAdapterPorts(const MonotonicClock& clock, PortLister listPorts)
-    : clock_(clock), listPorts_(std::move(listPorts))
+    : clock_(clock)
+    , listPorts_(std::move(listPorts))
 {
     look_for_adapters();
 }
@@ -62,7 +62,8 @@ void PlatformAdapterPorts::look_for_adapters()
     if (!joystick_) {
         joystick_ = std::make_unique<SdlJoystick>();
         if (!joystick_->failure().isEmpty())
-            problems_ << QStringLiteral("Joysticks cannot be used on this computer (%1).").arg(joystick_->failure());
+            problems_ << QStringLiteral("Joysticks cannot be used on this computer (%1).")
+                             .arg(joystick_->failure());
     }
     joystick_->update();
     joystickName_ = joystick_->name();
@@ -127,7 +128,8 @@ bool PlatformAdapterPorts::open(int n, bool tellFailure)
         problems_ << open_problem(n, outcome, port.line);
     else if (tellFailure)
         problems_ << QStringLiteral("No serial port is connected for %1. Plug in the adapter; it is used "
-                                    "as soon as it appears.").arg(com_caption(n));
+                                    "as soon as it appears.")
+                         .arg(com_caption(n));
     return false;
 }
 
@@ -171,7 +173,8 @@ QString PlatformAdapterPorts::take_problems()
     if (std::exchange(joystickLost_, false))
         problems_ << (joystick_->connected()
                           ? QStringLiteral("The joystick was disconnected for a while; it works again now.")
-                          : QStringLiteral("The joystick was disconnected and is still missing. Until it is plugged in again the switch reads as not "
+                          : QStringLiteral("The joystick was disconnected and is still missing. Until it is "
+                                           "plugged in again the switch reads as not "
                                            "pressed."));
     const QString text = problems_.join(QStringLiteral("\n\n"));
     problems_.clear();

@@ -35,7 +35,7 @@ private:
         SerialLine line;
         int16_t control = -1;  // modem control value written; -1 before set-up
         int64_t lastAttempt = 0;
-        bool lost = false;     // failed while in use, not yet told
+        bool lost = false;  // failed while in use, not yet told
     };
 
     bool open(int n, bool tellFailure);

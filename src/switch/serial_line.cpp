@@ -76,7 +76,7 @@ std::optional<uint8_t> SerialLine::modem_status()
 
 QString device_group(const QString& path)
 {
-    struct stat info {};
+    struct stat info { };
     const QByteArray native = QFileInfo(path).canonicalFilePath().toLocal8Bit();
     if (!native.isEmpty() && ::stat(native.constData(), &info) == 0)
         if (const group* owner = ::getgrgid(info.st_gid))

@@ -10,7 +10,10 @@ bool is_adapter_device(int16_t device)
 
 namespace {
 
-bool is_com_device(int16_t device) { return device >= 1 && device <= 4; }
+bool is_com_device(int16_t device)
+{
+    return device >= 1 && device <= 4;
+}
 
 }  // namespace
 

@@ -3,7 +3,10 @@
 #include "switch/adapter_ports.h"
 #include "switch/switch_adapter.h"
 
-SwitchSetup::SwitchSetup(AdapterPorts& ports) : ports_(ports) {}
+SwitchSetup::SwitchSetup(AdapterPorts& ports)
+    : ports_(ports)
+{
+}
 
 void SwitchSetup::init_com_adapter(int16_t port)
 {

@@ -3,7 +3,9 @@
 #include "media/monotonic_clock.h"
 
 SwitchTiming::SwitchTiming(const MonotonicClock& clock, int acceptanceMs, int postAcceptanceMs)
-    : clock_(clock), acceptanceMs_(acceptanceMs), postAcceptanceMs_(postAcceptanceMs)
+    : clock_(clock)
+    , acceptanceMs_(acceptanceMs)
+    , postAcceptanceMs_(postAcceptanceMs)
 {
 }
 

@@ -22,8 +22,8 @@ private:
     const MonotonicClock& clock_;
     int acceptanceMs_;
     int postAcceptanceMs_;
-    std::optional<int64_t> pressStart_;       // while the switch is down
-    bool pressIgnored_ = false;               // began within the post-acceptance delay
+    std::optional<int64_t> pressStart_;  // while the switch is down
+    bool pressIgnored_ = false;  // began within the post-acceptance delay
     bool pressAccepted_ = false;
     std::optional<int64_t> lastAcceptance_;
 };

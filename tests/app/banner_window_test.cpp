@@ -202,7 +202,8 @@ TEST_F(BannerTest, FailedSaveIsToldBeforeTheCredits)
     EXPECT_EQ(messagesAtHandOver, 1u);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Warning);
-    EXPECT_TRUE(dialogs.messages[0].text.contains("no such folder")) << dialogs.messages[0].text.toStdString();
+    EXPECT_TRUE(dialogs.messages[0].text.contains("no such folder"))
+        << dialogs.messages[0].text.toStdString();
 }
 
 TEST_F(BannerTest, PlayMoviesWithoutASequenceFileStaysInTheMenu)
@@ -244,7 +245,8 @@ TEST_F(BannerTest, PlayMoviesHandsOverAndComesBackWithWhatStoppedTheRun)
     EXPECT_FALSE(child<QListWidget>(banner, "List1")->isVisible());
     EXPECT_EQ(sound.played.size(), 1) << "no second gong";
     QTRY_COMPARE_WITH_TIMEOUT(dialogs.messages.size(), size_t(1), 2000);
-    EXPECT_TRUE(dialogs.messages[0].text.contains(g.DataFolder + "aobj_tv.jpg")) << dialogs.messages[0].text.toStdString();
+    EXPECT_TRUE(dialogs.messages[0].text.contains(g.DataFolder + "aobj_tv.jpg"))
+        << dialogs.messages[0].text.toStdString();
 }
 
 TEST_F(BannerTest, PlayMoviesWithNoQualifyingClipSaysSoAndStays)
@@ -269,7 +271,8 @@ TEST_F(BannerTest, PlayMoviesWithNoQualifyingClipSaysSoAndStays)
 TEST_F(BannerTest, ClipListSavedAsUtf16PlaysAndListsAndNoTextIsExplained)
 {
     const QString text = QStringLiteral("zebra,animals,Zebra,,\r\n");
-    writeFile("aobj_sqc.seq", QStringEncoder(QStringConverter::Utf16LE, QStringEncoder::Flag::WriteBom)(text));
+    writeFile("aobj_sqc.seq",
+              QStringEncoder(QStringConverter::Utf16LE, QStringEncoder::Flag::WriteBom)(text));
     Banner banner(g, services());
     banner.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));

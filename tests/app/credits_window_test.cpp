@@ -60,7 +60,8 @@ TEST(CreditsWindow, NoticeStatesTheLicenceInFullView)
     for (int index : {4, 2, 5, 6}) {
         const auto* line = window.findChild<QLabel*>(QStringLiteral("Text1_%1").arg(index));
         ASSERT_NE(line, nullptr);
-        EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), line->width()) << line->text().toStdString();
+        EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), line->width())
+            << line->text().toStdString();
         notice += line->text() + u' ';
     }
     EXPECT_TRUE(notice.contains("GNU General Public License, version 3 or later")) << notice.toStdString();

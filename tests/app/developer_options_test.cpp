@@ -27,8 +27,8 @@ TEST(DeveloperOptions, ReadsBothOptionsAndIgnoresEverythingElse)
 // name must not be taken for a developer option's value, nor the reverse.
 TEST(DeveloperOptions, SharesTheCommandLineWithTheLearnerOption)
 {
-    const QStringList line{"flickerbox", "--learner", "Anna B.", "--response-log", "/tmp/log",
-                           "--windows-version", "5.1"};
+    const QStringList line{"flickerbox", "--learner",         "Anna B.", "--response-log",
+                           "/tmp/log",   "--windows-version", "5.1"};
     EXPECT_EQ(developer_options(line).responseLog, "/tmp/log");
     EXPECT_TRUE(developer_options(line).windowsVersion);
     EXPECT_EQ(learner_argument(line).name, "Anna B.");

@@ -19,7 +19,7 @@
 namespace {
 
 struct FakeQuestions : LearnerQuestions {
-    QStringList names;     // typed, in order; nullopt once used up
+    QStringList names;  // typed, in order; nullopt once used up
     QStringList problems;  // what the dialog showed for each
     QStringList removals;
     bool removeAnswer = false;
@@ -99,9 +99,9 @@ TEST_F(LearnerControlTest, EachLearnerBringsTheirOwnMarksTitleAndSwitchTest)
     EXPECT_TRUE(checked("full_screen"));
     EXPECT_FALSE(checked("mid_screen"));
     EXPECT_TRUE(checked("dev6"));
-    EXPECT_TRUE(wait_until([&] {
-        return banner.findChild<SwitchTestLine*>()->text().startsWith("Switch test: Mouse Click");
-    }, 2000));
+    EXPECT_TRUE(wait_until(
+        [&] { return banner.findChild<SwitchTestLine*>()->text().startsWith("Switch test: Mouse Click"); },
+        2000));
     EXPECT_EQ(g.ProgramFolder, learners.list()[0].folder);
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -117,7 +117,8 @@ TEST_F(LearnerControlTest, RemovingAsksOnceNamingWhatGoes)
 
     control().remove_learner();
     ASSERT_EQ(questions.removals.size(), 1);
-    EXPECT_TRUE(questions.removals[0].contains("their options, their own clip and everything else kept for them: 3 files"))
+    EXPECT_TRUE(questions.removals[0].contains(
+        "their options, their own clip and everything else kept for them: 3 files"))
         << questions.removals[0].toStdString();
     EXPECT_TRUE(QFileInfo::exists(anna.folder));
 

@@ -26,7 +26,8 @@ struct FakeSwitchSetup {
     {
         std::vector<std::string> names;
         for (auto [address, value] : ports.writes)
-            names.push_back(address == GamePort ? "game" : "com" + std::to_string(4 - (address - 0xFC) / 0x100));
+            names.push_back(address == GamePort ? "game"
+                                                : "com" + std::to_string(4 - (address - 0xFC) / 0x100));
         return names;
     }
     FakeAdapterPorts ports;
@@ -86,8 +87,8 @@ std::set<std::string> withFixedMarks(std::set<std::string> names)
     return names;
 }
 
-const std::set<std::string> AllCategories = {"animals", "appliances", "Clothing", "food", "health",
-                                             "house", "jobs", "kitchen", "outside", "vehicles"};
+const std::set<std::string> AllCategories = {"animals", "appliances", "Clothing", "food",    "health",
+                                             "house",   "jobs",       "kitchen",  "outside", "vehicles"};
 
 TEST_F(OptionsMenusTest, MenuBarOrderCaptionsAndAccessLetter)
 {
@@ -95,16 +96,18 @@ TEST_F(OptionsMenusTest, MenuBarOrderCaptionsAndAccessLetter)
     QStringList captions;
     for (QAction* action : bar.actions())
         captions << action->text();
-    EXPECT_EQ(captions, QStringList({"&Input device", "Categories", "Movie Clip Sequence", "Movie Screen Size",
-                                     "Background", "Auditory Prompt", "Installation", "Information"}));
+    EXPECT_EQ(captions,
+              QStringList({"&Input device", "Categories", "Movie Clip Sequence", "Movie Screen Size",
+                           "Background", "Auditory Prompt", "Installation", "Information"}));
     EXPECT_EQ(QKeySequence::mnemonic(item("device")->text()), QKeySequence(Qt::ALT | Qt::Key_I));
 
     // The category items follow the menu order, which is not the flag order.
     QStringList categoryNames;
     for (QAction* action : bar.findChild<QMenu*>("categories")->actions())
         categoryNames << action->objectName();
-    EXPECT_EQ(categoryNames, QStringList({"animals", "appliances", "Clothing", "health", "house", "food", "jobs",
-                                          "kitchen", "outside", "vehicles"}));
+    EXPECT_EQ(categoryNames,
+              QStringList({"animals", "appliances", "Clothing", "health", "house", "food", "jobs", "kitchen",
+                           "outside", "vehicles"}));
     EXPECT_EQ(item("auditory_prompting_on")->text(), "Auditor Prompting On");
     EXPECT_EQ(item("a_or_0")->text(), "<a> or <0> - skips to the next film clip");
 }
@@ -138,8 +141,9 @@ TEST_F(OptionsMenusTest, StartUpMarksExactlyTheLoadedValues)
     g.BackgroundKind = 2;
     g.CategoryEnabled = {1, 0, 1, 1, 0, 0, 0, 0, 0, 1};  // animals, clothing, food, vehicles
     start();
-    EXPECT_EQ(checkedItems(), withFixedMarks({"dev7", "full_screen", "auditory_10", "random_sequence", "theater",
-                                              "animals", "Clothing", "food", "vehicles"}));
+    EXPECT_EQ(checkedItems(),
+              withFixedMarks({"dev7", "full_screen", "auditory_10", "random_sequence", "theater", "animals",
+                              "Clothing", "food", "vehicles"}));
     EXPECT_TRUE(switches.calls().empty()) << "no adapter is touched for the keyboard";
 }
 
@@ -192,12 +196,19 @@ TEST_F(OptionsMenusTest, ExclusiveGroupsKeepExactlyTheChosenMark)
 {
     start();
     const std::vector<GroupCase> groups = {
-        {"sequence", &GlobVars::SequenceOrder, {{"random_sequence", 1}, {"category_sequence", 2}, {"alphabetical_order", 3}}},
+        {"sequence",
+         &GlobVars::SequenceOrder,
+         {{"random_sequence", 1}, {"category_sequence", 2}, {"alphabetical_order", 3}}},
         {"size", &GlobVars::ScreenSize, {{"normal_screen", 1}, {"mid_screen", 2}, {"full_screen", 3}}},
         {"background", &GlobVars::BackgroundKind, {{"tv_set", 1}, {"theater", 2}}},
-        {"prompt", &GlobVars::PromptInterval,
-         {{"auditory_3", 3}, {"auditory_prompting_off", 0}, {"auditory_5", 5}, {"auditory_7", 7},
-          {"auditory_10", 10}, {"auditory_15", 15}}},
+        {"prompt",
+         &GlobVars::PromptInterval,
+         {{"auditory_3", 3},
+          {"auditory_prompting_off", 0},
+          {"auditory_5", 5},
+          {"auditory_7", 7},
+          {"auditory_10", 10},
+          {"auditory_15", 15}}},
     };
     for (const GroupCase& group : groups) {
         // Each item in turn, then the marked item once more: Qt's own toggling

@@ -21,7 +21,10 @@ namespace {
 
 class XKeyboard {
 public:
-    XKeyboard() : display_(XOpenDisplay(nullptr)) {}
+    XKeyboard()
+        : display_(XOpenDisplay(nullptr))
+    {
+    }
     ~XKeyboard()
     {
         if (display_)
@@ -90,12 +93,14 @@ TEST(ClipLibraryKeys, TabAndShiftTabReachEveryControlAndSpacePressesIt)
     // Backwards through the list to Check library.
     ASSERT_TRUE(move_focus_to(keys, "QTableWidget", true));
     ASSERT_TRUE(move_focus_to(keys, "Check library", true)) << "Shift+Tab stays in the list";
-    QObject::connect(&window, &ClipLibraryWindow::workFinished, &window, [&] { window.setProperty("checked", true); });
+    QObject::connect(&window, &ClipLibraryWindow::workFinished, &window,
+                     [&] { window.setProperty("checked", true); });
     keys.tap(XK_space);
     EXPECT_TRUE(wait_until([&] { return window.property("checked").toBool(); }, 60000));
     ASSERT_TRUE(move_focus_to(keys, "Add clip…", true));
     keys.tap(XK_space);
-    EXPECT_TRUE(wait_until([&] { return window.findChild<QDialog*>() != nullptr; }, 5000)) << "Add clip did not open";
+    EXPECT_TRUE(wait_until([&] { return window.findChild<QDialog*>() != nullptr; }, 5000))
+        << "Add clip did not open";
 }
 
 }  // namespace

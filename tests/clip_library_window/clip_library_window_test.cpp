@@ -48,7 +48,8 @@ TEST(ClipLibraryWindow, AddClipPreviewsThenAddsTheVideoToTheTable)
     dialog->findChild<QLineEdit*>("title")->setText("Our dog");
     dialog->findChild<QComboBox*>("category")->setCurrentText("animals");
     // The first and last pictures and the label card are shown before saving.
-    ASSERT_TRUE(wait_until([&] { return !dialog->findChild<QLabel*>("toPicture")->pixmap().isNull(); }, 10000));
+    ASSERT_TRUE(
+        wait_until([&] { return !dialog->findChild<QLabel*>("toPicture")->pixmap().isNull(); }, 10000));
     int previews = 0;
     for (QLabel* label : dialog->findChildren<QLabel*>())
         previews += !label->pixmap().isNull();
@@ -103,12 +104,14 @@ TEST(AddClipDialog, ThePartChosenIsTheClipWithItsFirstAndLastPictures)
     auto* first = dialog->findChild<QLabel*>("fromPicture");
     auto* last = dialog->findChild<QLabel*>("toPicture");
     // Pictures two frames inside the part, for telling one frame from its neighbours.
-    const QImage laterFirst = preview_still(video, 1.5 + 2 / 30.0), earlierLast = preview_still(video, 4 - 3.5 / 30);
+    const QImage laterFirst = preview_still(video, 1.5 + 2 / 30.0),
+                 earlierLast = preview_still(video, 4 - 3.5 / 30);
     // Shown once the times have rested, which the typing above began.
     ASSERT_TRUE(wait_until([&] { return !first->pixmap().isNull() && !last->pixmap().isNull(); }, 10000));
     const QImage shownFirst = first->pixmap().toImage(), shownLast = last->pixmap().toImage();
     dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
-    ASSERT_TRUE(wait_until([&] { return !window.busy() && QFile::exists(dir.filePath("swing.mpg")); }, 120000))
+    ASSERT_TRUE(
+        wait_until([&] { return !window.busy() && QFile::exists(dir.filePath("swing.mpg")); }, 120000))
         << dialogs.told.join("\n").toStdString();
 
     // The clip starts and ends on the pictures shown, and its stills are its ends.
@@ -132,7 +135,8 @@ TEST(AddClipDialog, AVideoLongerThanTwoMinutesAsksForAPart)
     auto* save = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save);
     auto* note = dialog->findChild<QLabel*>("partNote");
     EXPECT_FALSE(save->isEnabled());
-    EXPECT_TRUE(note->text().contains("lasts 2:10, and a clip may last at most 2 minutes")) << note->text().toStdString();
+    EXPECT_TRUE(note->text().contains("lasts 2:10, and a clip may last at most 2 minutes"))
+        << note->text().toStdString();
     type_time(dialog, "from", "1:00");
     type_time(dialog, "to", "1:20");
     EXPECT_TRUE(save->isEnabled()) << note->text().toStdString();
@@ -196,7 +200,8 @@ TEST(RecordVoiceDialog, RecordsUntilStoppedThenOffersTheRecording)
     EXPECT_FALSE(keep->isEnabled()) << "nothing to keep before a recording";
     record->click();
     EXPECT_TRUE(recorder.recording());
-    EXPECT_TRUE(wait_until([&] { return status->text() == "Recording… 1 s"; }, 5000)) << status->text().toStdString();
+    EXPECT_TRUE(wait_until([&] { return status->text() == "Recording… 1 s"; }, 5000))
+        << status->text().toStdString();
     record->click();
     EXPECT_FALSE(recorder.recording());
     EXPECT_TRUE(keep->isEnabled()) << status->text().toStdString();

@@ -23,6 +23,9 @@ struct FakeWindowDialogs : WindowDialogs {
     // The adult "says" the name: two seconds of tone.
     bool recordVoice(QWidget*, const QString&, const QString& wavPath) override
     {
-        return run_helper("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", "sine=frequency=300:duration=2", wavPath}).ok;
+        return run_helper(
+                   "ffmpeg",
+                   {"-v", "error", "-y", "-f", "lavfi", "-i", "sine=frequency=300:duration=2", wavPath})
+            .ok;
     }
 };

@@ -48,7 +48,7 @@ TEST(ClipMedia, SpokenNamesArePlayableWaves)
         EXPECT_TRUE(wav.rate == 22050 || wav.rate == 44100) << wav.rate;
         EXPECT_GT(wav.seconds, 0.4);
         EXPECT_LT(wav.seconds, 4.0);
-        EXPECT_GT(wav.peak, 0.5);   // clearly audible
+        EXPECT_GT(wav.peak, 0.5);  // clearly audible
         EXPECT_LT(wav.peak, 0.95);  // and not clipped
     }
 }

@@ -15,8 +15,8 @@ QDir program_folder()
 
 const QStringList& category_keys()
 {
-    static const QStringList keys = {"animals", "appliances", "clothing", "food", "health",
-                                     "house", "jobs", "kitchen", "outside", "vehicles"};
+    static const QStringList keys = {"animals", "appliances", "clothing", "food",    "health",
+                                     "house",   "jobs",       "kitchen",  "outside", "vehicles"};
     return keys;
 }
 
@@ -57,7 +57,7 @@ SequenceFile read_sequence_file(const QString& path)
     const QByteArray text = file.readAll();
     SequenceFile result;
     result.crlfOnly = text.endsWith("\r\n") && text.count('\n') == text.count("\r\n")
-                      && text.count('\r') == text.count("\r\n");
+        && text.count('\r') == text.count("\r\n");
     for (const QByteArray& line : text.split('\n')) {
         const QByteArray bare = line.endsWith('\r') ? line.chopped(1) : line;
         if (!bare.isEmpty())
@@ -77,8 +77,8 @@ WavInfo read_wav_info(const QString& path)
     WavInfo info;
     for (qsizetype pos = 12; pos + 8 <= b.size();) {
         const QByteArray id = b.mid(pos, 4);
-        const qsizetype size = std::min<qsizetype>(qFromLittleEndian<uint32_t>(b.constData() + pos + 4),
-                                                   b.size() - pos - 8);
+        const qsizetype size =
+            std::min<qsizetype>(qFromLittleEndian<uint32_t>(b.constData() + pos + 4), b.size() - pos - 8);
         const char* body = b.constData() + pos + 8;
         if (id == "fmt ") {
             info.format = qFromLittleEndian<uint16_t>(body);

@@ -15,7 +15,7 @@ const QStringList& category_keys();
 
 struct SequenceFile {
     QList<QStringList> records;  // five fields each, quotes removed
-    bool crlfOnly = true;        // every line ends in CR LF, and nothing else does
+    bool crlfOnly = true;  // every line ends in CR LF, and nothing else does
 };
 
 // Parses "a,b,\"c, d\",e,f\r\n" lines: a quoted field runs to its closing

@@ -102,8 +102,12 @@ ClipEnds decode_clip_ends(const QString& path)
         ends.error = "mpv could not be created";
         return ends;
     }
-    for (auto [name, value] : {std::pair{"vo", "libmpv"}, {"ao", "null"}, {"pause", "yes"},
-                               {"keep-open", "yes"}, {"untimed", "yes"}, {"audio", "no"},
+    for (auto [name, value] : {std::pair{"vo", "libmpv"},
+                               {"ao", "null"},
+                               {"pause", "yes"},
+                               {"keep-open", "yes"},
+                               {"untimed", "yes"},
+                               {"audio", "no"},
                                {"terminal", "no"}})
         mpv_set_option_string(core.mpv, name, value);
     char apiType[] = MPV_RENDER_API_TYPE_SW;
@@ -139,8 +143,7 @@ ClipEnds decode_clip_ends(const QString& path)
     int eof = 0;
     for (int rounds = 0; !eof && rounds < 1000; ++rounds) {
         core.wait_for_news();
-        while (mpv_wait_event(core.mpv, 0)->event_id != MPV_EVENT_NONE) {
-        }
+        while (mpv_wait_event(core.mpv, 0)->event_id != MPV_EVENT_NONE) { }
         if (mpv_render_context_update(core.render) & MPV_RENDER_UPDATE_FRAME)
             ends.last = render(core, int(width), int(height));
         mpv_get_property(core.mpv, "eof-reached", MPV_FORMAT_FLAG, &eof);

@@ -5,9 +5,9 @@
 #include <QString>
 
 struct ClipEnds {
-    QImage first, last;     // null if that frame could not be shown
+    QImage first, last;  // null if that frame could not be shown
     QList<QImage> opening;  // the frames after the first, up to one second in
-    QString error;          // why, when a frame is missing
+    QString error;  // why, when a frame is missing
 };
 
 ClipEnds decode_clip_ends(const QString& path);

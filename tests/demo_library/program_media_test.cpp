@@ -12,8 +12,8 @@ struct Layout {
     const char* file;
     QPoint origin;  // of the backdrop in the 640 x 480 drawing area
     QSize size;
-    QRect screen;   // in picture coordinates
-    QPoint hand;    // hand at rest, drawing area
+    QRect screen;  // in picture coordinates
+    QPoint hand;  // hand at rest, drawing area
     QPoint marker;  // 100 x 100 marker square, drawing area
 };
 
@@ -59,7 +59,7 @@ QPoint fingertip()
     return {-1, -1};
 }
 
-class Backdrop : public ::testing::TestWithParam<Layout> {};
+class Backdrop : public ::testing::TestWithParam<Layout> { };
 
 TEST_P(Backdrop, HasItsExactSizeAndADarkScreenInsideAFrame)
 {
@@ -133,12 +133,13 @@ TEST(Hand, MaskAndPictureLeaveNoFringeAfterJpegDecoding)
         for (int y = 0; y < 89; ++y)
             for (int x = 0; x < 184; ++x) {
                 const QRgb m = mask.pixel(x, y), h = hand.pixel(x, y);
-                const QRgb out = qRgb((qRed(backdrop) & qRed(m)) | qRed(h), (qGreen(backdrop) & qGreen(m)) | qGreen(h),
-                                      (qBlue(backdrop) & qBlue(m)) | qBlue(h));
+                const QRgb out =
+                    qRgb((qRed(backdrop) & qRed(m)) | qRed(h), (qGreen(backdrop) & qGreen(m)) | qGreen(h),
+                         (qBlue(backdrop) & qBlue(m)) | qBlue(h));
                 const QRgb expected = qGray(m) >= 128 ? backdrop : h;
-                const int diff = std::max({std::abs(qRed(out) - qRed(expected)),
-                                           std::abs(qGreen(out) - qGreen(expected)),
-                                           std::abs(qBlue(out) - qBlue(expected))});
+                const int diff =
+                    std::max({std::abs(qRed(out) - qRed(expected)), std::abs(qGreen(out) - qGreen(expected)),
+                              std::abs(qBlue(out) - qBlue(expected))});
                 if (qGray(m) >= 128)
                     worstOutside = std::max(worstOutside, diff);
                 else {

@@ -72,10 +72,19 @@ TEST(InputStress, TenThousandEventsAreOneResponseEachAndEscapeStillLeaves)
     while (sentEvents < Events && d.running()) {
         for (int i = 0; i < EventsPerBurst / 2; ++i, sentEvents += 2) {
             switch (random.bounded(6)) {
-            case 0: d.tap("a"); ++sent.skip; break;
-            case 1: d.tap("r"); ++sent.replay; break;
+            case 0:
+                d.tap("a");
+                ++sent.skip;
+                break;
+            case 1:
+                d.tap("r");
+                ++sent.replay;
+                break;
             case 2: d.tap("space"); break;
-            default: d.click(onBackdrop); ++sent.press; break;
+            default:
+                d.click(onBackdrop);
+                ++sent.press;
+                break;
             }
         }
         QThread::msleep(random.bounded(1500));  // lands the next burst somewhere else in the turn
@@ -104,11 +113,12 @@ TEST(InputStress, TenThousandEventsAreOneResponseEachAndEscapeStillLeaves)
     EXPECT_LE(escapesMs.back(), EscapeToMenuMs);
 
     const Counts taken = read_log(log);
-    std::printf("%d events in %d bursts: %d presses, %d skips, %d replays taken of %d, %d, %d sent; "
-                "Esc to the menu: median %d ms, slowest %d ms; leaving to the menu: median %d ms, slowest %d ms\n",
-                sentEvents, bursts, taken.press, taken.skip, taken.replay, sent.press, sent.skip, sent.replay,
-                escapesMs[escapesMs.size() / 2], escapesMs.back(), leftToMenuMs[leftToMenuMs.size() / 2],
-                leftToMenuMs.back());
+    std::printf(
+        "%d events in %d bursts: %d presses, %d skips, %d replays taken of %d, %d, %d sent; "
+        "Esc to the menu: median %d ms, slowest %d ms; leaving to the menu: median %d ms, slowest %d ms\n",
+        sentEvents, bursts, taken.press, taken.skip, taken.replay, sent.press, sent.skip, sent.replay,
+        escapesMs[escapesMs.size() / 2], escapesMs.back(), leftToMenuMs[leftToMenuMs.size() / 2],
+        leftToMenuMs.back());
     EXPECT_LE(taken.press, sent.press);
     EXPECT_LE(taken.skip, sent.skip);
     EXPECT_LE(taken.replay, sent.replay);

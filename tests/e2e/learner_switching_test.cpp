@@ -24,7 +24,6 @@ QString settingsOf(const ProgramDriver& d, const QString& learner)
 
 class LearnerSwitching : public ProgramTest {
 protected:
-
     // Dialogs open in the middle of the screen; keys go to the window under the pointer.
     void keys(ProgramDriver& d, std::initializer_list<const char*> keysyms)
     {
@@ -47,7 +46,8 @@ protected:
     // while the gong still plays may come before the window takes them.
     void newLearner(ProgramDriver& d, const QString& name)
     {
-        for (int attempt = 0; attempt < 5 && !ProgramDriver::windowTitles().contains("New learner"); ++attempt) {
+        for (int attempt = 0; attempt < 5 && !ProgramDriver::windowTitles().contains("New learner");
+             ++attempt) {
             altKey(d, "l");
             keys(d, {"n"});
             ProgramDriver::waitForWindow(QStringLiteral("New learner"), 2000);
@@ -59,7 +59,8 @@ protected:
         for (const QChar c : name)
             keys(d, {QByteArray(1, c.toLatin1()).constData()});
         keys(d, {"Return"});
-        ASSERT_TRUE(ProgramDriver::waitForWindow(QStringLiteral("Options \u2013 ") + name)) << ProgramDriver::windowTitles().join(", ").toStdString();
+        ASSERT_TRUE(ProgramDriver::waitForWindow(QStringLiteral("Options \u2013 ") + name))
+            << ProgramDriver::windowTitles().join(", ").toStdString();
     }
     // The learner menu lists "No learner" and then the learners by name.
     void choose(ProgramDriver& d, int place, const QString& name)
@@ -68,14 +69,16 @@ protected:
         for (int i = 0; i <= place; ++i)
             keys(d, {"Down"});
         keys(d, {"Return"});
-        ASSERT_TRUE(ProgramDriver::waitForWindow(QStringLiteral("Options \u2013 ") + name)) << ProgramDriver::windowTitles().join(", ").toStdString();
+        ASSERT_TRUE(ProgramDriver::waitForWindow(QStringLiteral("Options \u2013 ") + name))
+            << ProgramDriver::windowTitles().join(", ").toStdString();
     }
     // A turn; true when the clip reached the screen's corner, outside the drawing area.
     bool playsFullScreen(ProgramDriver& d, const std::function<void()>& press, const QString& learner)
     {
         EXPECT_TRUE(d.playMovies());
         const QString first = ProgramDriver::clips()[0];
-        EXPECT_TRUE(d.waitForScreen([&](const QImage& shot) { return d.showsStill(shot, first, "_first"); }, 20000));
+        EXPECT_TRUE(
+            d.waitForScreen([&](const QImage& shot) { return d.showsStill(shot, first, "_first"); }, 20000));
         d.grab(learner + QStringLiteral("_first_still"));
         QImage black(100, 100, QImage::Format_RGB32);
         black.fill(Qt::black);
@@ -86,10 +89,12 @@ protected:
         });
         EXPECT_TRUE(played) << "the press did not start the clip";
         d.grab(learner + QStringLiteral("_after_press"));
-        d.waitForScreen([&](const QImage& shot) {
-            corner = corner || mean_abs_difference(shot.copy(0, 0, 100, 100), black) > 5;
-            return d.showsStill(shot, first, "_last");
-        }, 10000);
+        d.waitForScreen(
+            [&](const QImage& shot) {
+                corner = corner || mean_abs_difference(shot.copy(0, 0, 100, 100), black) > 5;
+                return d.showsStill(shot, first, "_last");
+            },
+            10000);
         d.tap("Escape");
         EXPECT_TRUE(d.waitForScreen([&](const QImage& shot) { return d.showsMenu(shot); }, 10000));
         return corner;
@@ -112,18 +117,23 @@ TEST_F(LearnerSwitching, EachLearnerKeepsTheirOwnSizeAndDeviceAndTheLastOneComes
 
     choose(d, 1, QStringLiteral("anna"));
     ASSERT_FALSE(HasFailure());
-    EXPECT_FALSE(playsFullScreen(d, [&] { d.tap("space"); }, "anna")) << "anna's clip filled the screen";
+    EXPECT_FALSE(playsFullScreen(
+        d, [&] { d.tap("space"); }, "anna"))
+        << "anna's clip filled the screen";
     choose(d, 2, QStringLiteral("ben"));
     ASSERT_FALSE(HasFailure());
     const QPoint onBackdrop = d.areaOrigin() + QPoint(320, 300);
-    EXPECT_TRUE(playsFullScreen(d, [&] { d.click(onBackdrop); }, "ben")) << "ben's clip did not fill the screen";
+    EXPECT_TRUE(playsFullScreen(
+        d, [&] { d.click(onBackdrop); }, "ben"))
+        << "ben's clip did not fill the screen";
 
     ASSERT_TRUE(d.exitFromMenu());
     EXPECT_TRUE(settingsOf(d, "anna").startsWith(" 7 \r\n 1 \r\n")) << settingsOf(d, "anna").toStdString();
     EXPECT_TRUE(settingsOf(d, "ben").startsWith(" 6 \r\n 3 \r\n")) << settingsOf(d, "ben").toStdString();
 
     ASSERT_TRUE(d.start());
-    EXPECT_TRUE(ProgramDriver::waitForWindow(QStringLiteral("Options \u2013 ben"))) << ProgramDriver::windowTitles().join(", ").toStdString();
+    EXPECT_TRUE(ProgramDriver::waitForWindow(QStringLiteral("Options \u2013 ben")))
+        << ProgramDriver::windowTitles().join(", ").toStdString();
     ASSERT_TRUE(d.exitFromMenu());
 }
 
@@ -151,7 +161,8 @@ TEST_F(LearnerSwitching, LearnerOpenInOneCopyIsNotOpenedByAnother)
     ASSERT_TRUE(ProgramDriver::waitForWindow(QStringLiteral("Options \u2013 anna")));
     ASSERT_TRUE(second.start({"--learner", "anna"}));
     EXPECT_TRUE(ProgramDriver::waitForWindow(QStringLiteral("Options")));
-    EXPECT_TRUE(ProgramDriver::waitForWindow(QStringLiteral("Flickerbox II"))) << "no message that anna is in use";
+    EXPECT_TRUE(ProgramDriver::waitForWindow(QStringLiteral("Flickerbox II")))
+        << "no message that anna is in use";
     EXPECT_EQ(ProgramDriver::windowTitles().count(QStringLiteral("Options \u2013 anna")), 1);
 }
 

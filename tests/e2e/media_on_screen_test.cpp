@@ -30,8 +30,8 @@ QString programFolder()
 
 QImage grabScreen(const QString& shotName)
 {
-    QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(
-        QImage::Format_RGB32);
+    QImage shot =
+        QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
     const QString dir = qEnvironmentVariable("FLICKERBOX_SHOT_DIR");
     if (!dir.isEmpty())
         shot.save(QDir(dir).filePath(shotName + QStringLiteral(".png")));
@@ -60,10 +60,7 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    QPoint origin() const
-    {
-        return {(screenSize.width() - 640) / 2, (screenSize.height() - 480) / 2};
-    }
+    QPoint origin() const { return {(screenSize.width() - 640) / 2, (screenSize.height() - 480) / 2}; }
 
     // The part of the screen that shows rect of Background.
     QImage onScreen(const QImage& shot, const QRect& rect) const
@@ -88,14 +85,14 @@ TEST_F(MediaOnScreen, BackdropAndEveryAnimationFrameReachTheScreen)
     ASSERT_TRUE(pictures.pb4.load(programFolder() + QStringLiteral("dog_garden.jpg"))
                 || pictures.pb4.load(programFolder() + QStringLiteral("aobj_cal.jpg")));
     const BlitRect label{int16_t(600 - pictures.pb4.width()), 20, int16_t(pictures.pb4.width()),
-                         int16_t(pictures.pb4.height()), 0, 0};
+                         int16_t(pictures.pb4.height()),      0,  0};
     const QRect labelArea(label.x, label.y, label.width, label.height);
     int frame = 0;
     double midWipeDifference = -1;
     wipe_picture_paced(label, pictures.pb4, pictures.Background.picture(), 2, 2, 0, [&](double) {
         if (++frame == label.width / 2)
-            midWipeDifference = mean_abs_difference(onScreen(grabScreen("wipe_half"), labelArea),
-                                               drawn(labelArea));
+            midWipeDifference =
+                mean_abs_difference(onScreen(grabScreen("wipe_half"), labelArea), drawn(labelArea));
     });
     EXPECT_GE(midWipeDifference, 0) << "the wipe never reached its middle frame";
     EXPECT_LT(midWipeDifference, 0.5);
@@ -112,9 +109,8 @@ TEST_F(MediaOnScreen, BackdropAndEveryAnimationFrameReachTheScreen)
         pressedOnScreen = onScreen(grabScreen("hand_pressed"), pressArea);
         atClickDifference = mean_abs_difference(pressedOnScreen, drawn(pressArea));
     };
-    press_hand(pictures.HandRect, pictures.HandMaskRect, 2, 35, pictures.PB1,
-               pictures.Background.picture(), pictures.pb2, pictures.PBW, 0, 1,
-               QStringLiteral("aobj_clk"), grabber);
+    press_hand(pictures.HandRect, pictures.HandMaskRect, 2, 35, pictures.PB1, pictures.Background.picture(),
+               pictures.pb2, pictures.PBW, 0, 1, QStringLiteral("aobj_clk"), grabber);
     EXPECT_GE(atClickDifference, 0) << "no sound at the lowest point";
     EXPECT_LT(atClickDifference, 0.5);
     EXPECT_GT(mean_abs_difference(pressedOnScreen, atRest), 5) << "the hand did not move on screen";
@@ -162,8 +158,8 @@ TEST_F(MediaOnScreen, ClipIsSeenAtEachSize)
         ASSERT_TRUE(wait_until([&] { return player.playState() == VideoPlayer::Held; }, 5000));
         wait_until([] { return false; }, 300);  // let the held frame arrive
 
-        const QImage shown = grabScreen(size.name).copy(
-            QRect(picMp1.mapTo(&window, QPoint(0, 0)), size.area.size()));
+        const QImage shown =
+            grabScreen(size.name).copy(QRect(picMp1.mapTo(&window, QPoint(0, 0)), size.area.size()));
         EXPECT_LT(mean_abs_difference(shown, player.currentFrame()), 1.0)
             << "the screen does not show the player's frame";
         if (!size.fullScreen && size.area.size() == QSize(352, 240)) {

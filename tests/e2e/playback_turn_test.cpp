@@ -17,11 +17,13 @@
 
 namespace {
 
-const QString& clip(int number) { return ProgramDriver::clips()[number - 1]; }
+const QString& clip(int number)
+{
+    return ProgramDriver::clips()[number - 1];
+}
 
 class PlaybackTurn : public ProgramTest {
 protected:
-
     // Starts the program and waits for clip's first still and label, the
     // turn's first wait.
     std::unique_ptr<ProgramDriver> startAt(const PlaybackSettings& settings, int clipNumber)
@@ -35,10 +37,12 @@ protected:
 
     static bool waitForStill(const ProgramDriver& d, int clipNumber, const char* which, int timeoutMs)
     {
-        return d.waitForScreen([&](const QImage& shot) {
-            return d.showsStill(shot, clip(clipNumber), which) && d.showsLabel(shot, clip(clipNumber)) &&
-                   d.showsBackdrop(shot);
-        }, timeoutMs);
+        return d.waitForScreen(
+            [&](const QImage& shot) {
+                return d.showsStill(shot, clip(clipNumber), which) && d.showsLabel(shot, clip(clipNumber))
+                    && d.showsBackdrop(shot);
+            },
+            timeoutMs);
     }
 
     static std::function<bool(const QImage&)> handMoved(const ProgramDriver& d)
@@ -106,13 +110,16 @@ TEST_F(PlaybackTurn, NormalSizeTurnWithReplaySkipAndExit)
     ASSERT_FALSE(HasFailure());
     d->grab(QStringLiteral("first_still_tv"));
 
-    ASSERT_TRUE(d->pressUntil([&] { d->tap("space"); }, tookPress(*d, 2))) << "the hand did not move after a press";
+    ASSERT_TRUE(d->pressUntil([&] { d->tap("space"); }, tookPress(*d, 2)))
+        << "the hand did not move after a press";
     d->grab(QStringLiteral("hand_down_tv"));
     ASSERT_TRUE(waitForStill(*d, 2, "_last", 10000)) << "no last still with the backdrop";
     EXPECT_TRUE(d->handAtRest(d->grab(QStringLiteral("last_still_tv"))));
 
-    EXPECT_TRUE(d->pressUntil([&] { d->tap("r"); }, still(*d, 2, "_first"))) << "r did not present the clip again";
-    EXPECT_TRUE(d->pressUntil([&] { d->tap("a"); }, still(*d, 3, "_first"))) << "a did not skip to the next clip";
+    EXPECT_TRUE(d->pressUntil([&] { d->tap("r"); }, still(*d, 2, "_first")))
+        << "r did not present the clip again";
+    EXPECT_TRUE(d->pressUntil([&] { d->tap("a"); }, still(*d, 3, "_first")))
+        << "a did not skip to the next clip";
     d->tap("Escape");
     EXPECT_TRUE(d->exitFromMenu());
     const QList<double> written = d->writtenSettings();
@@ -159,7 +166,8 @@ TEST_F(PlaybackTurn, MidSizeTurnWithPromptAndExitLink)
     ASSERT_TRUE(d->waitForScreen([&](const QImage& shot) { return d->handAtRest(shot); }, 5000));
 
     const QPoint onBackdrop = d->areaOrigin() + QPoint(60, 300);
-    ASSERT_TRUE(d->pressUntil([&] { d->click(onBackdrop); }, tookPress(*d, 1))) << "a click did not move the hand";
+    ASSERT_TRUE(d->pressUntil([&] { d->click(onBackdrop); }, tookPress(*d, 1)))
+        << "a click did not move the hand";
     ASSERT_TRUE(waitForStill(*d, 1, "_last", 10000)) << "no last still with the backdrop after 640 x 480";
     d->grab(QStringLiteral("last_still_theater"));
 
@@ -195,9 +203,10 @@ TEST_F(PlaybackTurn, EscapeDuringFullScreenClipReturnsToMenu)
     ASSERT_FALSE(HasFailure());
     QImage black(100, 100, QImage::Format_RGB32);
     black.fill(Qt::black);
-    ASSERT_TRUE(d->pressUntil([&] { d->tap("space"); }, [&](const QImage& shot) {
-        return mean_abs_difference(shot.copy(0, 0, 100, 100), black) > 5;
-    })) << "the full-screen clip did not show";
+    ASSERT_TRUE(d->pressUntil(
+        [&] { d->tap("space"); },
+        [&](const QImage& shot) { return mean_abs_difference(shot.copy(0, 0, 100, 100), black) > 5; }))
+        << "the full-screen clip did not show";
     d->tap("Escape");
     EXPECT_TRUE(d->waitForScreen([&](const QImage& shot) { return d->showsMenu(shot); }, 10000));
 }
@@ -210,10 +219,12 @@ TEST_F(PlaybackTurn, HeldSpaceIsOneResponse)
     ASSERT_FALSE(HasFailure());
     // Held until a second into the wait after the clip, where a repeat taken
     // for a press would end the turn.
-    ASSERT_TRUE(d->pressUntil([&] {
-        d->key("space", false);
-        d->key("space", true);
-    }, tookPress(*d, 1)));
+    ASSERT_TRUE(d->pressUntil(
+        [&] {
+            d->key("space", false);
+            d->key("space", true);
+        },
+        tookPress(*d, 1)));
     const bool lastStill = waitForStill(*d, 1, "_last", 10000);
     QThread::msleep(1000);
     d->key("space", false);
@@ -250,10 +261,13 @@ TEST_F(PlaybackTurn, CalibrationOnFirstUseIsSaved)
 // stands in the movie area; Esc then leaves the first turn at once.
 TEST_F(PlaybackTurn, OverlongCalibrationIsMeasuredAgainWithItsClipShown)
 {
-    auto d = std::make_unique<ProgramDriver>(PlaybackSettings{.press = 99999999999999999999999.0, .wipe = 2147483647});
+    auto d = std::make_unique<ProgramDriver>(
+        PlaybackSettings{.press = 99999999999999999999999.0, .wipe = 2147483647});
     QTemporaryDir frameDir;
-    ASSERT_EQ(QProcess::execute("ffmpeg", {"-v", "error", "-i", d->folder() + "timer.mpg", "-frames:v", "1",
-                                           frameDir.filePath("timer.png")}), 0);
+    ASSERT_EQ(QProcess::execute("ffmpeg",
+                                {"-v", "error", "-i", d->folder() + "timer.mpg", "-frames:v", "1",
+                                 frameDir.filePath("timer.png")}),
+              0);
     const QImage timerFrame = QImage(frameDir.filePath("timer.png")).convertToFormat(QImage::Format_RGB32);
     ASSERT_TRUE(d->start());
     QString message;
@@ -262,10 +276,12 @@ TEST_F(PlaybackTurn, OverlongCalibrationIsMeasuredAgainWithItsClipShown)
         QThread::msleep(250);
         message = QGuiApplication::clipboard()->text(QClipboard::Selection);
     }
-    EXPECT_TRUE(message.contains("measured again the next time you choose \"Play Movies\"")) << message.toStdString();
+    EXPECT_TRUE(message.contains("measured again the next time you choose \"Play Movies\""))
+        << message.toStdString();
     d->tap("Return");
     ASSERT_TRUE(d->playMovies());
-    ASSERT_TRUE(d->pressUntil([&] { d->tap("Return"); }, [&](const QImage& s) { return d->showsBackdrop(s); }));
+    ASSERT_TRUE(
+        d->pressUntil([&] { d->tap("Return"); }, [&](const QImage& s) { return d->showsBackdrop(s); }));
 
     // Until the hand has pressed and is back: the wipe measured, then the hand.
     const QImage card = d->file("aobj_cal.jpg");
@@ -275,7 +291,8 @@ TEST_F(PlaybackTurn, OverlongCalibrationIsMeasuredAgainWithItsClipShown)
     int wipeShots = 0, handShots = 0;
     QElapsedTimer elapsed;
     elapsed.start();
-    for (QImage shot = d->grab(); elapsed.elapsed() < 60000 && !(handShots && d->handAtRest(shot)); shot = d->grab()) {
+    for (QImage shot = d->grab(); elapsed.elapsed() < 60000 && !(handShots && d->handAtRest(shot));
+         shot = d->grab()) {
         const QImage place = d->onArea(shot, cardPlace);
         const bool wiping = mean_abs_difference(place, black) > 1 && mean_abs_difference(place, card) > 1;
         const bool pressing = d->showsBackdrop(shot) && !d->handAtRest(shot);

@@ -42,8 +42,9 @@ bool ffmpeg(const QStringList& arguments)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(QStringLiteral("ffmpeg"), QStringList{QStringLiteral("-v"), QStringLiteral("error"),
-                                                        QStringLiteral("-y")} + arguments);
+    process.start(QStringLiteral("ffmpeg"),
+                  QStringList{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y")}
+                      + arguments);
     return process.waitForFinished(60000) && process.exitCode() == 0;
 }
 
@@ -62,8 +63,8 @@ void focusWindowUnderPointer()
     if (child == 0 || focus == child)
         return;
     XWindowAttributes attributes;
-    const bool focusUsable = focus != None && focus != PointerRoot && focus != DefaultRootWindow(d) &&
-                             XGetWindowAttributes(d, focus, &attributes) && attributes.map_state == IsViewable;
+    const bool focusUsable = focus != None && focus != PointerRoot && focus != DefaultRootWindow(d)
+        && XGetWindowAttributes(d, focus, &attributes) && attributes.map_state == IsViewable;
     if (!focusUsable)
         XSetInputFocus(d, child, RevertToParent, CurrentTime);
 }
@@ -90,14 +91,18 @@ bool ProgramDriver::makeClips()
             const QString source = QStringLiteral("%1=size=352x240:rate=25:duration=1.2").arg(patterns[i]);
             const QString moving = i == 2 ? QStringLiteral(",hue=H=t*6") : QString();
             if (!ffmpeg({"-f", "lavfi", "-i", source, "-vf", "format=yuv420p" + moving, "-c:v", "mpeg1video",
-                         "-q:v", "3", "-f", "mpeg", base + ".mpg"}) ||
-                !ffmpeg({"-i", base + ".mpg", "-frames:v", "1", "-q:v", "2", base + "_first.jpg"}) ||
-                !ffmpeg({"-sseof", "-0.2", "-i", base + ".mpg", "-update", "1", "-q:v", "2", base + "_last.jpg"}) ||
-                !ffmpeg({"-f", "lavfi", "-i", QStringLiteral("%1=size=%2x60:rate=1").arg(patterns[(i + 1) % 3]).arg(140 + 20 * i),
-                         "-frames:v", "1", "-q:v", "2", base + ".jpg"}) ||
-                !ffmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=0.6", base + ".wav"}))
+                         "-q:v", "3", "-f", "mpeg", base + ".mpg"})
+                || !ffmpeg({"-i", base + ".mpg", "-frames:v", "1", "-q:v", "2", base + "_first.jpg"})
+                || !ffmpeg(
+                    {"-sseof", "-0.2", "-i", base + ".mpg", "-update", "1", "-q:v", "2", base + "_last.jpg"})
+                || !ffmpeg(
+                    {"-f", "lavfi", "-i",
+                     QStringLiteral("%1=size=%2x60:rate=1").arg(patterns[(i + 1) % 3]).arg(140 + 20 * i),
+                     "-frames:v", "1", "-q:v", "2", base + ".jpg"})
+                || !ffmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=0.6", base + ".wav"}))
                 return false;
-            sequence += clips()[i].toUtf8() + ",food,\"Clip " + QByteArray::number(i + 1) + "\",3,\"test\"\r\n";
+            sequence +=
+                clips()[i].toUtf8() + ",food,\"Clip " + QByteArray::number(i + 1) + "\",3,\"test\"\r\n";
         }
         QFile file(dir + QStringLiteral("aobj_sqa.seq"));
         return file.open(QIODevice::WriteOnly) && file.write(sequence) == sequence.size();
@@ -106,7 +111,8 @@ bool ProgramDriver::makeClips()
 }
 
 ProgramDriver::ProgramDriver(const PlaybackSettings& settings)
-    : folder_(work_.path() + QStringLiteral("/program/")), settings_(settings)
+    : folder_(work_.path() + QStringLiteral("/program/"))
+    , settings_(settings)
 {
     QDir().mkpath(folder_);
     const QDir built(builtProgramFolder());
@@ -118,9 +124,8 @@ ProgramDriver::ProgramDriver(const PlaybackSettings& settings)
         QFile::copy(clipsDir.filePath(name), folder_ + name);
 
     auto line = [](double value) { return " " + QByteArray::number(value, 'g', 15) + " \r\n"; };
-    QByteArray text = line(settings.device) + line(settings.size) + line(settings.prompt) + line(0) +
-                      line(settings.currentClip) + line(settings.press) + line(settings.wipe) +
-                      line(settings.backdrop);
+    QByteArray text = line(settings.device) + line(settings.size) + line(settings.prompt) + line(0)
+        + line(settings.currentClip) + line(settings.press) + line(settings.wipe) + line(settings.backdrop);
     for (int i = 0; i < 10; ++i)
         text += line(1);
     QFile file(folder_ + QStringLiteral("aobj_se1.cfg"));
@@ -151,8 +156,8 @@ ProgramDriver::~ProgramDriver()
 bool ProgramDriver::start(const QStringList& arguments)
 {
     process_.start(folder_ + QStringLiteral("flickerbox"), arguments_ + arguments);
-    return process_.waitForStarted(10000) &&
-           waitForScreen([this](const QImage& shot) { return showsMenu(shot); }, 20000);
+    return process_.waitForStarted(10000)
+        && waitForScreen([this](const QImage& shot) { return showsMenu(shot); }, 20000);
 }
 
 bool ProgramDriver::startPlayback()
@@ -197,8 +202,8 @@ bool ProgramDriver::exitFromMenu()
     // The credits follow "Exit"; Esc there ends the program.
     for (int attempt = 0; attempt < 20 && !process_.waitForFinished(1000); ++attempt)
         tap("Escape");
-    return process_.state() == QProcess::NotRunning && process_.exitStatus() == QProcess::NormalExit &&
-           process_.exitCode() == 0;
+    return process_.state() == QProcess::NotRunning && process_.exitStatus() == QProcess::NormalExit
+        && process_.exitCode() == 0;
 }
 
 QList<double> ProgramDriver::writtenSettings() const
@@ -245,7 +250,8 @@ void ProgramDriver::click(QPoint screenPoint, int count)
 
 QImage ProgramDriver::grab(const QString& shotName) const
 {
-    QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+    QImage shot =
+        QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
     const QString dir = qEnvironmentVariable("FLICKERBOX_SHOT_DIR");
     if (!dir.isEmpty() && !shotName.isEmpty())
         shot.save(QDir(dir).filePath(shotName + QStringLiteral(".png")));
@@ -309,7 +315,9 @@ bool ProgramDriver::showsMenu(const QImage& shot) const
     const QImage banner = file(QStringLiteral("aobj_log.jpg"));
     const int left = (shot.width() - banner.width()) / 2, top = (shot.height() - banner.height()) / 6;
     for (int menuBar = 0; menuBar <= 50; ++menuBar)
-        if (mean_abs_difference(shot.copy(left, top + menuBar, banner.width(), 40), banner.copy(0, 0, banner.width(), 40)) < SamePicture)
+        if (mean_abs_difference(shot.copy(left, top + menuBar, banner.width(), 40),
+                                banner.copy(0, 0, banner.width(), 40))
+            < SamePicture)
             return true;
     return false;
 }
@@ -317,12 +325,14 @@ bool ProgramDriver::showsMenu(const QImage& shot) const
 bool ProgramDriver::showsStill(const QImage& shot, const QString& clip, const char* which) const
 {
     return mean_abs_difference(onArea(shot, movieArea()),
-                               file(clip + QLatin1String(which) + QStringLiteral(".jpg"))) < SamePicture;
+                               file(clip + QLatin1String(which) + QStringLiteral(".jpg")))
+        < SamePicture;
 }
 
 bool ProgramDriver::showsLabel(const QImage& shot, const QString& clip) const
 {
-    return mean_abs_difference(onArea(shot, labelArea(clip)), file(clip + QStringLiteral(".jpg"))) < SamePicture;
+    return mean_abs_difference(onArea(shot, labelArea(clip)), file(clip + QStringLiteral(".jpg")))
+        < SamePicture;
 }
 
 bool ProgramDriver::handAtRest(const QImage& shot) const
@@ -356,8 +366,8 @@ QStringList ProgramDriver::windowTitles()
     for (unsigned i = 0; i < count; ++i) {
         XWindowAttributes attributes;
         XTextProperty name;
-        if (XGetWindowAttributes(d, children[i], &attributes) && attributes.map_state == IsViewable &&
-            XGetTextProperty(d, children[i], &name, utf8Name) && name.value) {
+        if (XGetWindowAttributes(d, children[i], &attributes) && attributes.map_state == IsViewable
+            && XGetTextProperty(d, children[i], &name, utf8Name) && name.value) {
             titles << QString::fromUtf8(reinterpret_cast<const char*>(name.value), int(name.nitems));
             XFree(name.value);
         }

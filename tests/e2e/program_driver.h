@@ -13,13 +13,13 @@
 #include <functional>
 
 struct PlaybackSettings {
-    int device = 7;      // 6 mouse, 7 space bar
-    int size = 1;        // 1 normal, 2 640 x 480, 3 full screen
-    int prompt = 0;      // seconds, 0 off
-    int currentClip = 0; // the run starts at the clip after this one
-    double press = 1;    // calibration counts: 1 keeps the animations short
+    int device = 7;  // 6 mouse, 7 space bar
+    int size = 1;  // 1 normal, 2 640 x 480, 3 full screen
+    int prompt = 0;  // seconds, 0 off
+    int currentClip = 0;  // the run starts at the clip after this one
+    double press = 1;  // calibration counts: 1 keeps the animations short
     double wipe = 1;
-    int backdrop = 1;    // 1 TV set, 2 theater
+    int backdrop = 1;  // 1 TV set, 2 theater
 };
 
 class ProgramDriver {
@@ -66,9 +66,9 @@ public:
     QImage grabRegion(const QRect& screenRect) const;  // quicker, for timing
     QPoint areaOrigin() const;
     QImage onArea(const QImage& shot, const QRect& rectOnArea) const;
-    QRect movieArea() const;   // the still and clip at normal size
+    QRect movieArea() const;  // the still and clip at normal size
     QRect labelArea(const QString& clip) const;
-    QRect handArea() const;    // the hand at rest, with the rows it presses down into
+    QRect handArea() const;  // the hand at rest, with the rows it presses down into
     QImage file(const QString& name) const;
 
     bool showsBackdrop(const QImage& shot) const;

@@ -13,7 +13,8 @@ protected:
     {
         if (qEnvironmentVariableIsEmpty("FLICKERBOX_PROGRAM_DIR"))
             GTEST_SKIP() << "FLICKERBOX_PROGRAM_DIR not set";
-        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "this test needs a real X server";
+        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
+            << "this test needs a real X server";
         ASSERT_TRUE(ProgramDriver::makeClips()) << "ffmpeg could not make the test clips";
     }
 };

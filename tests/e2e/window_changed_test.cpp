@@ -25,16 +25,17 @@ TEST(WindowChanged, ShrunkOrMovedCoversTheScreenAgainAndDestroyedGivesTheMenuBac
     ProgramDriver d({.device = 7, .size = 3, .prompt = 3, .currentClip = 0, .backdrop = 2});
     const auto laidOut = [&d](int clip, const char* which) {
         return [&d, name = ProgramDriver::clips()[clip - 1], which](const QImage& shot) {
-            return d.showsStill(shot, name, which) && d.showsLabel(shot, name) && d.showsBackdrop(shot) &&
-                   shot.pixel(shot.width() - 4, 1) == qRgb(0, 0, 192);  // the exit link's corner
+            return d.showsStill(shot, name, which) && d.showsLabel(shot, name) && d.showsBackdrop(shot)
+                && shot.pixel(shot.width() - 4, 1) == qRgb(0, 0, 192);  // the exit link's corner
         };
     };
     ASSERT_TRUE(d.startPlayback() && d.waitForScreen(laidOut(1, "_first"), 20000));
     // The full-screen clip takes the first still's place.
     const auto pressUntilClip = [&](int clip) {
-        return d.pressUntil([&] { d.tap("space"); }, [&, clip](const QImage& shot) {
-            return !d.showsStill(shot, ProgramDriver::clips()[clip - 1], "_first");
-        });
+        return d.pressUntil([&] { d.tap("space"); },
+                            [&, clip](const QImage& shot) {
+                                return !d.showsStill(shot, ProgramDriver::clips()[clip - 1], "_first");
+                            });
     };
     const auto destroyGivesMenu = [&] {
         onPlaybackWindow({"windowclose"});

@@ -27,7 +27,12 @@ struct FakeServices {
 
     Services services()
     {
-        return {dialogs, sound, version, clock, ports, files,
+        return {dialogs,
+                sound,
+                version,
+                clock,
+                ports,
+                files,
                 [this](QWidget* container) -> std::unique_ptr<VideoPlayer> {
                     auto player = std::make_unique<FakePlayer>(container);
                     player->clipMs = playerClipMs;
@@ -35,6 +40,7 @@ struct FakeServices {
                     player->failures = playerFailures;
                     return player;
                 },
-                pace, observers};
+                pace,
+                observers};
     }
 };

@@ -14,10 +14,10 @@ inline QByteArray fuzz_bytes(const uint8_t* data, size_t size)
     return QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
 }
 
-#define FUZZ_CHECK(condition)                                                          \
-    do {                                                                               \
-        if (!(condition)) {                                                            \
-            std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                              \
-        }                                                                              \
+#define FUZZ_CHECK(condition)                                                                                \
+    do {                                                                                                     \
+        if (!(condition)) {                                                                                  \
+            std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #condition);                     \
+            std::abort();                                                                                    \
+        }                                                                                                    \
     } while (false)

@@ -11,7 +11,8 @@ const QString NewName = QStringLiteral("fuzzed_clip");
 QByteArray added_and_removed(const QByteArray& original, size_t at)
 {
     SequenceLines lines = split_sequence(original);
-    insert_record(lines, at, sequence_record(NewName, QStringLiteral("food"), QStringLiteral("A \"new\" clip"), 7));
+    insert_record(lines, at,
+                  sequence_record(NewName, QStringLiteral("food"), QStringLiteral("A \"new\" clip"), 7));
     SequenceLines written = split_sequence(join_sequence(lines));
     FUZZ_CHECK(remove_records(written, NewName) == 1);
     return join_sequence(written);

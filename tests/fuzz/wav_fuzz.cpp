@@ -6,6 +6,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes = fuzz_bytes(data, size);
     if (wav_problem(bytes).isEmpty())
-        FUZZ_CHECK(bytes.startsWith("RIFF") && bytes.size() >= 45);  // headers, a 16-byte format, one sample byte
+        FUZZ_CHECK(bytes.startsWith("RIFF")
+                   && bytes.size() >= 45);  // headers, a 16-byte format, one sample byte
     return 0;
 }

@@ -60,14 +60,16 @@ TEST(UnfinishedChange, ListsLeftHalfChangedArePutBack)
     undo_unfinished_changes({scratch.path() + '/'});
     EXPECT_EQ(read(folder.filePath("aobj_sqr.seq")), "old r");
     EXPECT_EQ(read(folder.filePath("aobj_sqc.seq")), "new c");
-    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden).join(' '), "aobj_sqa.seq aobj_sqc.seq aobj_sqr.seq");
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden).join(' '),
+              "aobj_sqa.seq aobj_sqc.seq aobj_sqr.seq");
 
     write(folder.filePath("aobj_sqc.seq.replaced"), "old c");
     write(folder.filePath("dog.mpg"), "clip");
     write(change_journal(folder.path()), "+ dog.mpg\n= aobj_sqc.seq\n= aobj_sqa.seq\n");
     undo_unfinished_changes({scratch.path() + '/'});
     EXPECT_EQ(read(folder.filePath("aobj_sqc.seq")), "old c");
-    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden).join(' '), "aobj_sqa.seq aobj_sqc.seq aobj_sqr.seq");
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden).join(' '),
+              "aobj_sqa.seq aobj_sqc.seq aobj_sqr.seq");
 }
 
 }  // namespace

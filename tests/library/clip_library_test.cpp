@@ -82,11 +82,13 @@ TEST(ClipLibrary, PortraitPhoneVideoBecomesAClipAndLeavesNoTraceWhenRemoved)
     player.setAutoStart(false);
     player.setFileName(folder.filePath(added.name + ".mpg"));
     ASSERT_TRUE(wait_until([&] { return !player.currentFrame().isNull(); }, 20000));
-    EXPECT_LT(mean_abs_difference(player.currentFrame(), QImage(folder.filePath(added.name + "_first.jpg"))), 6);
+    EXPECT_LT(mean_abs_difference(player.currentFrame(), QImage(folder.filePath(added.name + "_first.jpg"))),
+              6);
     player.play();
     ASSERT_TRUE(wait_until([&] { return player.playState() == VideoPlayer::Stopped; }, 20000));
     wait_until([] { return false; }, 300);  // the last frame's paint
-    EXPECT_LT(mean_abs_difference(player.currentFrame(), QImage(folder.filePath(added.name + "_last.jpg"))), 6);
+    EXPECT_LT(mean_abs_difference(player.currentFrame(), QImage(folder.filePath(added.name + "_last.jpg"))),
+              6);
 
     ASSERT_EQ(remove_clip(folder.path(), added.name), "");
     EXPECT_TRUE(folder_contents(folder) == before);
@@ -116,7 +118,8 @@ TEST(ClipLibrary, SilentVideoStartsANewFolderThatChecksSoundAndEachDamageIsFound
     const QString problems = check_library(folder.path()).join("\n");
     EXPECT_TRUE(problems.contains("missing bus_first.jpg")) << problems.toStdString();
     EXPECT_TRUE(problems.contains("bus_last.jpg does not show the last picture")) << problems.toStdString();
-    EXPECT_TRUE(problems.contains("Clip \"Ghost\" (ghost) is listed in aobj_sqa.seq but not in")) << problems.toStdString();
+    EXPECT_TRUE(problems.contains("Clip \"Ghost\" (ghost) is listed in aobj_sqa.seq but not in"))
+        << problems.toStdString();
     EXPECT_TRUE(problems.contains("missing ghost.mpg, ghost_first.jpg")) << problems.toStdString();
     EXPECT_TRUE(problems.contains(folder.filePath(".adding-clip-Xy12ab") + "\" was left by adding a clip"))
         << problems.toStdString();
@@ -138,14 +141,19 @@ TEST(ClipLibrary, CheckNamesAClipCutShortFilesNoListNamesAndMissingProgramFiles)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("bus_road,vehicles,\"Bus on the road\",6,\"\"\r\n");
     }
-    EXPECT_EQ(check_library(folder.path()).join("\n").toStdString(), "No clip list names the clip files "
-              "cat_sofa.mpg in \"" + dir.path().toStdString() + "\" (left by an add that did not finish, or "
-              "copied in by hand); add the video again, or delete them.");
+    EXPECT_EQ(check_library(folder.path()).join("\n").toStdString(),
+              "No clip list names the clip files "
+              "cat_sofa.mpg in \""
+                  + dir.path().toStdString()
+                  + "\" (left by an add that did not finish, or "
+                    "copied in by hand); add the video again, or delete them.");
 
     QFile::resize(folder.filePath("bus_road.mpg"), 20000);
     const QString problems = check_library(folder.path(), {}, {}, folder.path()).join("\n");
-    EXPECT_TRUE(problems.contains("Clip \"Bus on the road\" (bus_road): the video bus_road.mpg stops after 0.3 of "
-                                  "its 6.0 seconds")) << problems.toStdString();
+    EXPECT_TRUE(
+        problems.contains("Clip \"Bus on the road\" (bus_road): the video bus_road.mpg stops after 0.3 of "
+                          "its 6.0 seconds"))
+        << problems.toStdString();
     EXPECT_TRUE(problems.contains("aobj_tv.jpg is missing")) << problems.toStdString();
 }
 
@@ -160,7 +168,8 @@ TEST(ClipLibrary, BadInputGetsAPlainMessageAndChangesNothing)
     text.open(QIODevice::WriteOnly);
     text.write("Shopping list: milk, bread\n");
     text.close();
-    QProcess::execute("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", "sine", "-t", "1", work.filePath("tone.wav")});
+    QProcess::execute(
+        "ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", "sine", "-t", "1", work.filePath("tone.wav")});
 
     const struct {
         const char* what;
@@ -173,7 +182,9 @@ TEST(ClipLibrary, BadInputGetsAPlainMessageAndChangesNothing)
         {"empty title", {video, "  ", "food", {}, {}, {}}, "title"},
         {"punctuation title", {video, "?!...", "food", {}, {}, {}}, "title"},
         {"unknown category", {video, "Dog", "Animals", {}, {}, {}}, "not one of the categories"},
-        {"label not a picture", {video, "Dog", "animals", work.filePath("notes.mp4"), {}, {}}, "not a picture"},
+        {"label not a picture",
+         {video, "Dog", "animals", work.filePath("notes.mp4"), {}, {}},
+         "not a picture"},
         {"voice not a sound", {video, "Dog", "animals", {}, work.filePath("notes.mp4"), {}}, "recording"},
         {"trim past the end", {video, "Dog", "animals", {}, {}, {5, 6}}, "The clip cannot start at 0:05"},
     };

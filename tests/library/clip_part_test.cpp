@@ -7,8 +7,9 @@ namespace {
 
 TEST(ClipPart, TimesAreSecondsOrMinutesAndSeconds)
 {
-    const std::pair<const char*, double> good[] = {
-        {"75", 75}, {"7.5", 7.5}, {".5", 0.5}, {"1:15", 75}, {"0:07.5", 7.5}, {" 1:05 ", 65}, {"1:02:03", 3723}};
+    const std::pair<const char*, double> good[] = {{"75", 75},       {"7.5", 7.5},    {".5", 0.5},
+                                                   {"1:15", 75},     {"0:07.5", 7.5}, {" 1:05 ", 65},
+                                                   {"1:02:03", 3723}};
     for (const auto& [text, seconds] : good)
         EXPECT_EQ(parse_clip_time(text), seconds) << text;
     for (const char* text : {"", "abc", "-5", "1:75", "1:2:3:4", "1,5", "5s", "1:"})
@@ -24,7 +25,8 @@ TEST(ClipPart, AVideoOverTwoMinutesNeedsAPartOfAtMostTwoMinutes)
     EXPECT_EQ(check_part({10, 0}, 130).problem, "") << "the last two minutes";
     const PartCheck whole = check_part({}, 130);
     EXPECT_TRUE(whole.tooLong);
-    EXPECT_EQ(whole.problem, "The video lasts 2:10, and a clip may last at most 2 minutes. Please choose the part to keep.");
+    EXPECT_EQ(whole.problem,
+              "The video lasts 2:10, and a clip may last at most 2 minutes. Please choose the part to keep.");
     EXPECT_TRUE(check_part({5, 130}, 7200).tooLong);
     EXPECT_FALSE(check_part({5, 10}, 7200).tooLong);
 }
@@ -35,8 +37,10 @@ TEST(ClipPart, APartOutsideTheVideoOrTooShortIsNamed)
         {{70, 0}, "The clip cannot start at 1:10: the video lasts 1:00."},
         {{0, 61}, "The clip cannot end at 1:01: the video lasts 1:00."},
         {{10, 5}, "The clip must end after it starts (it starts at 0:10 and ends at 0:05)."},
-        {{10, 10.2}, "The part from 0:10 to 0:10.2 is too short for a clip: it must last at least half a second."},
-        {{59.8, 0}, "The part from 0:59.8 to 1:00 is too short for a clip: it must last at least half a second."},
+        {{10, 10.2},
+         "The part from 0:10 to 0:10.2 is too short for a clip: it must last at least half a second."},
+        {{59.8, 0},
+         "The part from 0:59.8 to 1:00 is too short for a clip: it must last at least half a second."},
     };
     for (const auto& [trim, problem] : bad) {
         const PartCheck check = check_part(trim, 60);

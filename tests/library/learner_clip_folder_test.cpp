@@ -45,7 +45,8 @@ TEST(LearnerClipFolder, ClipAddedForALearnerIsListedForThemOnly)
     for (const char* name : {"aobj_sqr.seq", "aobj_sqc.seq", "aobj_sqa.seq"})
         append(chosen.folder->path() + name, "kite,outside,Kite,,\r\n");
 
-    for (const auto& [learner, clips] : {std::pair{std::optional(anna), 2}, {std::optional(ben), 1}, {std::nullopt, 1}}) {
+    for (const auto& [learner, clips] :
+         {std::pair{std::optional(anna), 2}, {std::optional(ben), 1}, {std::nullopt, 1}}) {
         ASSERT_TRUE(learners.switch_to(g, learner).switched);
         build_clip_list(g);
         EXPECT_EQ(g.ClipCount, clips) << (learner ? learner->name.toStdString() : "no learner");

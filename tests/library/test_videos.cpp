@@ -11,14 +11,22 @@
 QString make_phone_video(const QDir& into, const QString& name, double fps, bool sound, double seconds)
 {
     const QString path = into.filePath(name);
-    QStringList args = {"-v", "error", "-y", "-f", "lavfi", "-i",
-                        QString("testsrc2=size=180x320:rate=%1").arg(fps)};
+    QStringList args = {
+        "-v", "error", "-y", "-f", "lavfi", "-i", QString("testsrc2=size=180x320:rate=%1").arg(fps)};
     if (sound)
-        args << "-f" << "lavfi" << "-i" << "sine=frequency=440:sample_rate=48000";
-    args << "-t" << QString::number(seconds) << "-c:v" << "libx264" << "-preset" << "ultrafast"
-         << "-pix_fmt" << "yuv420p";
+        args << "-f"
+             << "lavfi"
+             << "-i"
+             << "sine=frequency=440:sample_rate=48000";
+    args << "-t" << QString::number(seconds) << "-c:v"
+         << "libx264"
+         << "-preset"
+         << "ultrafast"
+         << "-pix_fmt"
+         << "yuv420p";
     if (sound)
-        args << "-c:a" << "aac";
+        args << "-c:a"
+             << "aac";
     args << path;
     QProcess ffmpeg;
     ffmpeg.start("ffmpeg", args);

@@ -55,7 +55,8 @@ TEST(VoiceRecorder, MicrophoneThatCannotBeOpenedEndsTheRecordingWithAPlainMessag
     ASSERT_EQ(voice.start(wav), QString());
     ASSERT_TRUE(wait_until([&] { return ended.count() == 1; }, 10000));
     const QString told = voice.stop();
-    EXPECT_TRUE(told.startsWith("Nothing was recorded. Check that a microphone is plugged in")) << told.toStdString();
+    EXPECT_TRUE(told.startsWith("Nothing was recorded. Check that a microphone is plugged in"))
+        << told.toStdString();
     EXPECT_FALSE(QFileInfo::exists(wav) && wav_problem(wav).isEmpty());
 }
 

@@ -23,12 +23,13 @@ QImage expected_after(const QImage& dest, const QImage& source, const Transfer& 
             const auto channel = [op](int a, int b) {
                 return op == RasterOp::SrcCopy ? b : op == RasterOp::SrcAnd ? (a & b) : (a | b);
             };
-            result.setPixel(dx, dy, qRgb(channel(qRed(d), qRed(s)), channel(qGreen(d), qGreen(s)),
-                                         channel(qBlue(d), qBlue(s))));
+            result.setPixel(
+                dx, dy,
+                qRgb(channel(qRed(d), qRed(s)), channel(qGreen(d), qGreen(s)), channel(qBlue(d), qBlue(s))));
         }
     return result;
 }
-}
+}  // namespace
 
 TEST(Blit, EachRasterOpCombinesEveryChannelOnItsOwn)
 {
@@ -37,9 +38,9 @@ TEST(Blit, EachRasterOpCombinesEveryChannelOnItsOwn)
         fill_box(dest, dest.rect(), qRgb(0xf0, 0x3c, 0x55));
         fill_box(source, source.rect(), qRgb(0x0f, 0xfc, 0x5a));
         blit(dest, 0, 0, 2, 1, source, 0, 0, op);
-        const QRgb want = op == RasterOp::SrcCopy  ? qRgb(0x0f, 0xfc, 0x5a)
-                          : op == RasterOp::SrcAnd ? qRgb(0x00, 0x3c, 0x50)
-                                                   : qRgb(0xff, 0xfc, 0x5f);
+        const QRgb want = op == RasterOp::SrcCopy ? qRgb(0x0f, 0xfc, 0x5a)
+            : op == RasterOp::SrcAnd              ? qRgb(0x00, 0x3c, 0x50)
+                                                  : qRgb(0xff, 0xfc, 0x5f);
         EXPECT_EQ(dest.image().pixel(1, 0), want) << int(op);
     }
 }
@@ -47,17 +48,17 @@ TEST(Blit, EachRasterOpCombinesEveryChannelOnItsOwn)
 TEST(Blit, ClipsAtTheEdgesOfBothPictures)
 {
     const std::vector<Transfer> transfers = {
-        {2, 3, 5, 4, 1, 1},      // wholly inside
-        {-3, -2, 8, 6, 0, 0},    // off the destination's top left
-        {10, 8, 9, 9, 0, 0},     // off the destination's bottom right
-        {1, 1, 6, 6, -2, -3},    // source rectangle starts before the source
-        {0, 0, 12, 10, 5, 4},    // runs past the source's far edges
-        {-4, 2, 20, 3, -1, 2},   // clipped on both pictures at once
-        {3, 3, 0, 5, 0, 0},      // no width
-        {3, 8, 4, -2, 0, 0},     // negative height
-        {8, 3, -3, 4, 2, 0},     // negative width
-        {40, 0, 3, 3, 0, 0},     // nowhere on the destination
-        {0, 0, 3, 3, 9, 0},      // nowhere in the source
+        {2, 3, 5, 4, 1, 1},  // wholly inside
+        {-3, -2, 8, 6, 0, 0},  // off the destination's top left
+        {10, 8, 9, 9, 0, 0},  // off the destination's bottom right
+        {1, 1, 6, 6, -2, -3},  // source rectangle starts before the source
+        {0, 0, 12, 10, 5, 4},  // runs past the source's far edges
+        {-4, 2, 20, 3, -1, 2},  // clipped on both pictures at once
+        {3, 3, 0, 5, 0, 0},  // no width
+        {3, 8, 4, -2, 0, 0},  // negative height
+        {8, 3, -3, 4, 2, 0},  // negative width
+        {40, 0, 3, 3, 0, 0},  // nowhere on the destination
+        {0, 0, 3, 3, 9, 0},  // nowhere in the source
     };
     for (RasterOp op : {RasterOp::SrcCopy, RasterOp::SrcAnd, RasterOp::SrcPaint})
         for (const Transfer& t : transfers) {
@@ -66,9 +67,8 @@ TEST(Blit, ClipsAtTheEdgesOfBothPictures)
             paint_pattern(source, 70);
             const QImage want = expected_after(dest.image(), source.image(), t, op);
             blit(dest, t.x, t.y, t.width, t.height, source, t.sourceX, t.sourceY, op);
-            EXPECT_EQ(dest.image(), want)
-                << "op " << int(op) << " at " << t.x << "," << t.y << " " << t.width << "x"
-                << t.height << " from " << t.sourceX << "," << t.sourceY;
+            EXPECT_EQ(dest.image(), want) << "op " << int(op) << " at " << t.x << "," << t.y << " " << t.width
+                                          << "x" << t.height << " from " << t.sourceX << "," << t.sourceY;
         }
 }
 

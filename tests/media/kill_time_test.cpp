@@ -8,9 +8,12 @@ TEST(KillTime, CountsFloorOfTheCountPlusOnePasses)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    const struct { double count; uint64_t passes; } cases[] = {
-        {0, 1}, {0.5, 1}, {0.999, 1}, {1, 2}, {2.5, 3}, {-1, 1}, {-1e300, 1},
-        {nan, 1}, {-inf, 1}, {65536.7, 65537},
+    const struct {
+        double count;
+        uint64_t passes;
+    } cases[] = {
+        {0, 1},  {0.5, 1},    {0.999, 1}, {1, 2},    {2.5, 3},
+        {-1, 1}, {-1e300, 1}, {nan, 1},   {-inf, 1}, {65536.7, 65537},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(kill_time_counted_passes(c.count), c.passes) << c.count;

@@ -46,16 +46,18 @@ bool make_numbered_clip(const QString& path, double seconds, ClipEncoder encoder
     // Video levels 16 and 235: pure black and white as the encoders expect
     // them. Noise above and below the stripes makes the groups of pictures
     // as large as those of real footage.
-    const QString source = QStringLiteral(
-        "color=c=black:s=352x240:r=25:d=%1,format=gray,"
-        "geq=lum='if(between(Y\\,H/4\\,3*H/4)\\,"
-        "if(lt(X*%2\\,W)\\,235\\,16+219*mod(floor(N/pow(2\\,floor(X*%2/W)-1))\\,2))\\,"
-        "96+random(1)*64)'")
-        .arg(seconds).arg(NumberStripes);
+    const QString source =
+        QStringLiteral("color=c=black:s=352x240:r=25:d=%1,format=gray,"
+                       "geq=lum='if(between(Y\\,H/4\\,3*H/4)\\,"
+                       "if(lt(X*%2\\,W)\\,235\\,16+219*mod(floor(N/pow(2\\,floor(X*%2/W)-1))\\,2))\\,"
+                       "96+random(1)*64)'")
+            .arg(seconds)
+            .arg(NumberStripes);
     const QStringList input{"-f", "lavfi", "-i", source};
     if (encoder == ClipEncoder::Ffmpeg)
-        return run_ffmpeg(input + QStringList{"-c:v", "mpeg1video", "-q:v", "2", "-g", "12",
-                                              "-pix_fmt", "yuv420p", "-f", "mpeg", path});
+        return run_ffmpeg(input
+                          + QStringList{"-c:v", "mpeg1video", "-q:v", "2", "-g", "12", "-pix_fmt", "yuv420p",
+                                        "-f", "mpeg", path});
     const QString elementary = path + QStringLiteral(".m1v");
     QProcess frames, mpeg2enc;
     frames.setStandardOutputProcess(&mpeg2enc);
@@ -64,8 +66,8 @@ bool make_numbered_clip(const QString& path, double seconds, ClipEncoder encoder
     mpeg2enc.start(QStringLiteral("mpeg2enc"),
                    {"-v", "0", "-f", "0", "-g", "12", "-G", "12", "-o", elementary});
     const bool encoded = succeeded(frames) && succeeded(mpeg2enc);
-    const bool multiplexed = encoded
-        && run_tool(QStringLiteral("mplex"), {"-v", "0", "-f", "0", "-o", path, elementary});
+    const bool multiplexed =
+        encoded && run_tool(QStringLiteral("mplex"), {"-v", "0", "-f", "0", "-o", path, elementary});
     QFile::remove(elementary);
     return multiplexed;
 }
@@ -112,6 +114,6 @@ QRgb centre_colour(const QImage& image)
 
 int colour_distance(QRgb a, QRgb b)
 {
-    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                     std::abs(qBlue(a) - qBlue(b))});
+    return std::max(
+        {std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
 }

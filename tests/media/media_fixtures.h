@@ -27,4 +27,3 @@ int frame_number(const QImage& frame);
 QRgb centre_colour(const QImage& image);
 // Largest difference of one channel between two colours.
 int colour_distance(QRgb a, QRgb b);
-

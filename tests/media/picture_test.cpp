@@ -21,7 +21,7 @@ public:
         return false;
     }
 };
-}
+}  // namespace
 
 TEST(Picture, LoadTakesTheFileSizeAndFailureKeepsTheOldContent)
 {

@@ -27,8 +27,8 @@ constexpr int ShortLastFrame = 24;
 struct Clips {
     QTemporaryDir dir;
     QString short352;  // 1 s, 25 frames
-    QString long352;   // 3 s
-    QString brief;     // 8 frames
+    QString long352;  // 3 s
+    QString brief;  // 8 frames
     QString briefToo;
     QString lateStart;  // 2 s, written by mjpegtools
     QString broken;
@@ -41,7 +41,12 @@ protected:
     static void SetUpTestSuite()
     {
         clips = new Clips;
-        const struct { QString* path; const char* name; double seconds; ClipEncoder encoder; } made[] = {
+        const struct {
+            QString* path;
+            const char* name;
+            double seconds;
+            ClipEncoder encoder;
+        } made[] = {
             {&clips->short352, "short.mpg", 1.0, ClipEncoder::Ffmpeg},
             {&clips->long352, "long.mpg", 3.0, ClipEncoder::Ffmpeg},
             {&clips->brief, "brief.mpg", 0.32, ClipEncoder::Ffmpeg},
@@ -185,12 +190,14 @@ TEST_F(MpvPlayerTest, HoldAfterOpeningShowsFrameOneAlsoWhenTheStreamStartsLate)
 
         int firstAfterHold = -1;
         player->play();
-        ASSERT_TRUE(wait_until([&] {
-            const int shown = shownFrame();
-            if (firstAfterHold < 0 && shown > 0)
-                firstAfterHold = shown;
-            return shown >= 14;
-        }, StateTimeoutMs));
+        ASSERT_TRUE(wait_until(
+            [&] {
+                const int shown = shownFrame();
+                if (firstAfterHold < 0 && shown > 0)
+                    firstAfterHold = shown;
+                return shown >= 14;
+            },
+            StateTimeoutMs));
         EXPECT_LT(firstAfterHold, 12) << "playing on skipped the first group of pictures";
     }
 }
@@ -203,11 +210,9 @@ TEST_F(MpvPlayerTest, EveryOneOfAHundredClipsGivenAfterTheOneBeforeEndedPlaysToI
     const QString pair[] = {clips->brief, clips->briefToo};
     for (int clip = 0; clip < 100; ++clip) {
         player->setFileName(pair[clip % 2]);
-        ASSERT_TRUE(wait_until([&] {
-            return player->playState() == VideoPlayer::Stopped
-                && shownFrame() == LastFrame;
-        }, 5000)) << "clip " << clip << " stuck in state " << player->playState() << " on frame "
-                  << shownFrame();
+        ASSERT_TRUE(wait_until(
+            [&] { return player->playState() == VideoPlayer::Stopped && shownFrame() == LastFrame; }, 5000))
+            << "clip " << clip << " stuck in state " << player->playState() << " on frame " << shownFrame();
     }
 }
 
@@ -309,10 +314,12 @@ TEST_F(MpvPlayerTest, ANewClipNeverShowsThePictureOfTheOneBefore)
         player->setFileName(clips->long352);
         EXPECT_TRUE(showsBlack());
         bool endedShown = false;
-        ASSERT_TRUE(wait_until([&] {
-            endedShown = endedShown || shownFrame() == ShortLastFrame;
-            return showsFrame0();
-        }, StateTimeoutMs));
+        ASSERT_TRUE(wait_until(
+            [&] {
+                endedShown = endedShown || shownFrame() == ShortLastFrame;
+                return showsFrame0();
+            },
+            StateTimeoutMs));
         EXPECT_FALSE(endedShown);
     }
 }
@@ -378,7 +385,9 @@ TEST(MpvPlayerLifetime, DestroyingAPlayingPlayerReturnsAndLeavesNoThreads)
     ASSERT_TRUE(make_numbered_clip(clip, 3.0, ClipEncoder::Ffmpeg));
     QWidget container;
     // A first player settles any threads that libraries keep for the process.
-    { MpvPlayer warmUp(&container); }
+    {
+        MpvPlayer warmUp(&container);
+    }
     const int before = threadCount();
     {
         MpvPlayer player(&container);

@@ -11,8 +11,14 @@ constexpr int HandW = 6, HandH = 4, MaskY = 5;
 
 // Hand in the top rows (a diagonal-ish blob, black around it), its mask from
 // row MaskY (black on the hand, white elsewhere).
-bool on_hand(int x, int y) { return (x + y) % 3 != 0; }
-QRgb hand_colour(int x, int y) { return qRgb(200 + x, 100 + y * 10, 50); }
+bool on_hand(int x, int y)
+{
+    return (x + y) % 3 != 0;
+}
+QRgb hand_colour(int x, int y)
+{
+    return qRgb(200 + x, 100 + y * 10, 50);
+}
 
 void draw_hand(Picture& source)
 {
@@ -63,11 +69,11 @@ struct PressFixture : ::testing::Test {
 
     void press(int16_t distance, int16_t increment)
     {
-        press_hand_paced(sprite, mask, distance, source, target, save, composition, 3.5, increment,
-                         "click", sound, [this](double count) { delays.push_back(count); });
+        press_hand_paced(sprite, mask, distance, source, target, save, composition, 3.5, increment, "click",
+                         sound, [this](double count) { delays.push_back(count); });
     }
 };
-}
+}  // namespace
 
 TEST_F(PressFixture, TheHandGoesDownAndBackOnePixelPerFrameWithTheSoundAtTheBottom)
 {

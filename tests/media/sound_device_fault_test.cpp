@@ -69,8 +69,8 @@ TEST(SoundDeviceFault, PlaysEndInTimeWithNoDeviceAndWithADeviceThatGoesAway)
     // how the pipe says so; a real device answers with an error instead.
     signal(SIGPIPE, SIG_IGN);
     const QString taken = dir.filePath("taken");
-    EXPECT_EQ(plays_too_long("{ type file slave.pcm null file \"|head -c 4000 > " + taken.toLocal8Bit() +
-                                 "\" format raw }",
+    EXPECT_EQ(plays_too_long("{ type file slave.pcm null file \"|head -c 4000 > " + taken.toLocal8Bit()
+                                 + "\" format raw }",
                              tone),
               0)
         << "a device that went away";

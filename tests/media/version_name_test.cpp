@@ -8,7 +8,12 @@ namespace {
 class FixedVersion : public VersionQuery {
 public:
     FixedVersion(uint32_t major, uint32_t minor, uint32_t platform, bool reports = true)
-        : major_(major), minor_(minor), platform_(platform), reports_(reports) {}
+        : major_(major)
+        , minor_(minor)
+        , platform_(platform)
+        , reports_(reports)
+    {
+    }
 
     bool query(OsVersionInfo& info) override
     {

@@ -27,8 +27,8 @@ struct WipeRecorder {
 
 // The same frames described another way: frame i of a slide shifts the whole
 // source by an offset and shows it only in a band of the rectangle.
-QImage expected_after_frame(QImage dest, const QImage& source, const BlitRect& r,
-                            int direction, int mode, int i)
+QImage expected_after_frame(QImage dest, const QImage& source, const BlitRect& r, int direction, int mode,
+                            int i)
 {
     for (int frame = 1; frame <= i; ++frame) {
         const bool in = mode == 2;
@@ -36,8 +36,7 @@ QImage expected_after_frame(QImage dest, const QImage& source, const BlitRect& r
         const int size = horizontal ? r.width : r.height;
         const bool nearEdge = direction == 1 || direction == 3;  // left or top
         // Offset of the source within the rectangle, and the band drawn.
-        const int shift = in ? (nearEdge ? -(size - frame) : size - frame)
-                             : (nearEdge ? -frame : frame);
+        const int shift = in ? (nearEdge ? -(size - frame) : size - frame) : (nearEdge ? -frame : frame);
         const int bandStart = in ? (nearEdge ? 0 : size - frame) : (nearEdge ? 0 : frame);
         const int bandEnd = in ? (nearEdge ? frame : size) : (nearEdge ? size - frame : size);
         for (int row = 0; row < r.height; ++row)
@@ -53,7 +52,7 @@ QImage expected_after_frame(QImage dest, const QImage& source, const BlitRect& r
     }
     return dest;
 }
-}
+}  // namespace
 
 TEST(Wipe, EveryDirectionAndModeMatchesTheReferenceFrameByFrame)
 {

@@ -11,6 +11,8 @@
 
 namespace {
 
+// Laid out by hand as a table.
+// clang-format off
 TEST_F(PlaybackTest, StillTurnShowsFirstStillAndLabelThenPlaysAndLeavesTheLastStill)
 {
     bool firstStillInFront = false, labelShown = false, lastStillInFront = false;
@@ -230,3 +232,4 @@ TEST_F(PlaybackTest, ACloseRequestLeavesThroughTheRunNeverUnderIt)
 }
 
 }  // namespace
+// clang-format on

@@ -56,13 +56,13 @@ struct LayoutFixture : ::testing::Test {
         return result;
     }
 };
-}
+}  // namespace
 
 TEST_F(LayoutFixture, InitSizesThePicturesAndClearBlacksTheDrawingArea)
 {
     EXPECT_EQ(pictures.Background.size(), QSize(641, 481));
-    for (const Picture* store : {&pictures.PB1, &pictures.pb2, &pictures.pb3, &pictures.pb4,
-                                 &pictures.PBW, &pictures.pbw2})
+    for (const Picture* store :
+         {&pictures.PB1, &pictures.pb2, &pictures.pb3, &pictures.pb4, &pictures.PBW, &pictures.pbw2})
         EXPECT_EQ(store->size(), QSize(640, 480));
 
     fill_box(background(), background().rect(), qRgb(9, 9, 9));

@@ -23,26 +23,27 @@ struct Clips {
 
     Clips()
     {
-        made = make_numbered_clip(path("second.mpg"), 1.0, ClipEncoder::Ffmpeg) &&
-               make_numbered_clip(path("one_frame.mpg"), 0.04, ClipEncoder::Ffmpeg) &&
-               run_ffmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=1", "-c:a", "mp2", "-f", "mpeg",
-                           path("no_picture.mpg")}) &&
-               // Two hours cheaply: ten seconds of one colour, copied 720 times over.
-               run_ffmpeg({"-f", "lavfi", "-i", "color=c=navy:size=352x240:rate=25:duration=10", "-c:v",
-                           "mpeg1video", "-q:v", "20", "-f", "mpeg", path("ten_seconds.mpg")}) &&
-               run_ffmpeg({"-stream_loop", "719", "-i", path("ten_seconds.mpg"), "-c", "copy", "-f", "mpeg",
-                           path("two_hours.mpg")}) &&
-               encode("h264.mp4", {"-c:v", "libx264", "-pix_fmt", "yuv420p", "-c:a", "aac"}) &&
-               encode("vp9.webm", {"-c:v", "libvpx-vp9", "-c:a", "libopus"}) &&
-               encode("mjpeg.avi", {"-c:v", "mjpeg", "-c:a", "pcm_s16le"}) &&
-               encode("silent.mpg", {"-an", "-c:v", "mpeg1video", "-f", "mpeg"});
+        made = make_numbered_clip(path("second.mpg"), 1.0, ClipEncoder::Ffmpeg)
+            && make_numbered_clip(path("one_frame.mpg"), 0.04, ClipEncoder::Ffmpeg)
+            && run_ffmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=1", "-c:a", "mp2", "-f", "mpeg",
+                           path("no_picture.mpg")})
+            &&
+            // Two hours cheaply: ten seconds of one colour, copied 720 times over.
+            run_ffmpeg({"-f", "lavfi", "-i", "color=c=navy:size=352x240:rate=25:duration=10", "-c:v",
+                        "mpeg1video", "-q:v", "20", "-f", "mpeg", path("ten_seconds.mpg")})
+            && run_ffmpeg({"-stream_loop", "719", "-i", path("ten_seconds.mpg"), "-c", "copy", "-f", "mpeg",
+                           path("two_hours.mpg")})
+            && encode("h264.mp4", {"-c:v", "libx264", "-pix_fmt", "yuv420p", "-c:a", "aac"})
+            && encode("vp9.webm", {"-c:v", "libvpx-vp9", "-c:a", "libopus"})
+            && encode("mjpeg.avi", {"-c:v", "mjpeg", "-c:a", "pcm_s16le"})
+            && encode("silent.mpg", {"-an", "-c:v", "mpeg1video", "-f", "mpeg"});
     }
 
     // One second of a test picture with a tone, in the given form.
     bool encode(const char* name, const QStringList& form) const
     {
-        return run_ffmpeg(QStringList{"-f", "lavfi", "-i", "testsrc=size=352x240:rate=25:duration=1", "-f", "lavfi",
-                                      "-i", "sine=frequency=440:duration=1", "-shortest"}
+        return run_ffmpeg(QStringList{"-f", "lavfi", "-i", "testsrc=size=352x240:rate=25:duration=1", "-f",
+                                      "lavfi", "-i", "sine=frequency=440:duration=1", "-shortest"}
                           << form << path(name));
     }
 };
@@ -114,6 +115,8 @@ protected:
     }
 };
 
+// Laid out by hand as a table.
+// clang-format off
 TEST_F(MediaFault, EachBrokenFileOfTheMiddleClipLeavesItOutOrPlaysItAndTheRunGoesOn)
 {
     const QByteArray picture = contents(g.MediaFolder + "beta.jpg");
@@ -219,3 +222,4 @@ TEST_F(MediaFault, EscDuringATwoHourClipLeavesAtOnce)
 }
 
 }  // namespace
+// clang-format on

@@ -14,9 +14,18 @@ namespace {
 const char* const Clips[] = {"alpha", "beta", "gamma"};
 }
 
-QColor first_colour(int clip) { return QColor(40 + 60 * clip, 200, 40); }
-QColor last_colour(int clip) { return QColor(200, 40, 40 + 60 * clip); }
-QColor label_colour(int clip) { return QColor(40, 40 + 60 * clip, 220); }
+QColor first_colour(int clip)
+{
+    return QColor(40 + 60 * clip, 200, 40);
+}
+QColor last_colour(int clip)
+{
+    return QColor(200, 40, 40 + 60 * clip);
+}
+QColor label_colour(int clip)
+{
+    return QColor(40, 40 + 60 * clip, 220);
+}
 
 void PlaybackTest::SetUp()
 {
@@ -76,7 +85,12 @@ void PlaybackTest::writeBytes(const QString& name)
 
 bool PlaybackTest::run(std::vector<Step> steps, int timeoutMs)
 {
-    Services services{dialogs, sound, version, clock, realPorts ? *realPorts : ports, files,
+    Services services{dialogs,
+                      sound,
+                      version,
+                      clock,
+                      realPorts ? *realPorts : ports,
+                      files,
                       [this](QWidget* box) -> std::unique_ptr<VideoPlayer> {
                           if (makePlayer)
                               return makePlayer(box);
@@ -87,7 +101,8 @@ bool PlaybackTest::run(std::vector<Step> steps, int timeoutMs)
                           player = fake.get();
                           return fake;
                       },
-                      pace, {&turn}};
+                      pace,
+                      {&turn}};
     window = new PlaybackWindow(g, services, [this](const QString& message) {
         left = true;
         leaveMessage = message;
@@ -110,8 +125,8 @@ bool PlaybackTest::run(std::vector<Step> steps, int timeoutMs)
     script.start(2);
     window->resize(1024, 768);
     window->show();
-    const bool ended = wait_until([&] { return window.isNull(); }, timeoutMs + 2000)
-                       && elapsed.elapsed() <= timeoutMs;
+    const bool ended =
+        wait_until([&] { return window.isNull(); }, timeoutMs + 2000) && elapsed.elapsed() <= timeoutMs;
     EXPECT_TRUE(pending.empty()) << pending.size() << " steps never came";
     return ended && pending.empty();
 }
@@ -126,19 +141,20 @@ void PlaybackTest::expectHeldSwitchTurn(const std::function<void(bool)>& hold)
         {[&] { return window && qBlue(backgroundPixel(left + 5, top + 4)) > 200; },
          [&] {
              crossShown = qBlue(backgroundPixel(left + 96 + 2, top + 96)) > 200
-                          && qBlue(backgroundPixel(left + 96, top + 4)) > 200 && turn.lines.endsWith("cross")
-                          && !prompt_timer().isActive();
+                 && qBlue(backgroundPixel(left + 96, top + 4)) > 200 && turn.lines.endsWith("cross")
+                 && !prompt_timer().isActive();
              hold(false);
          }},
         {[&] { return inWait(1) && qBlue(backgroundPixel(left + 5, top + 4)) < 200; },
          [&] {
              squareRestored = window->pictures().Background.picture().image().copy(left, top, 100, 100)
-                              == window->pictures().pbw2.image().copy(0, 0, 100, 100);
+                 == window->pictures().pbw2.image().copy(0, 0, 100, 100);
              hold(true);  // a fresh press: the response
          }},
         {[&] { return turn.saw("ended alpha"); }, [&] { hold(false); }},  // still held as the clip ended
         {[&] { return inWait(2); }, [&] { key(Qt::Key_Escape); }},
-    })) << "device " << device;
+    })) << "device "
+        << device;
     EXPECT_TRUE(crossShown) << "device " << device;
     EXPECT_TRUE(squareRestored) << "device " << device;
     EXPECT_EQ(*playerCalls, QStringList({"open alpha.mpg"})) << "device " << device;

@@ -32,7 +32,8 @@ protected:
     // The adapter is pulled out while the learner waits and again while the
     // clip plays, and put back each time: presses while it is out do nothing,
     // the clip plays on, and once it is back a fresh press takes the turn on.
-    void expectTurnThroughUnplugging(const std::function<void(bool)>& hold, const std::function<void()>& unplug,
+    void expectTurnThroughUnplugging(const std::function<void(bool)>& hold,
+                                     const std::function<void()>& unplug,
                                      const std::function<void()>& replug);
 
     std::array<std::unique_ptr<Pty>, 4> ptys{std::make_unique<Pty>(), std::make_unique<Pty>(),
@@ -43,6 +44,8 @@ protected:
     SwitchSetup setup{ports};
 };
 
+// Laid out by hand as a table.
+// clang-format off
 void RealAdapterTurn::expectTurnThroughUnplugging(const std::function<void(bool)>& hold,
                                                   const std::function<void()>& unplug,
                                                   const std::function<void()>& replug)
@@ -128,3 +131,4 @@ TEST_F(RealAdapterTurn, JoystickUnpluggedDuringTheWaitAndTheClip)
 }
 
 }  // namespace
+// clang-format on

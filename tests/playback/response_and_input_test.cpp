@@ -13,6 +13,8 @@
 
 namespace {
 
+// Laid out by hand as a table.
+// clang-format off
 TEST_F(PlaybackTest, OnEveryAdapterASwitchHeldAtTheStartShowsTheCrossUntilReleased)
 {
     for (int16_t device = 1; device <= 5; ++device) {
@@ -178,3 +180,4 @@ TEST(VirtualKey, DigitsCountByTheKeyNotTheCharacter)
 }
 
 }  // namespace
+// clang-format on

@@ -55,8 +55,8 @@ std::unique_ptr<QKeyEvent> key_event(QEvent::Type type, QString name)
     }
     int key = 0;
     Qt::KeyboardModifiers modifiers;
-    static const QHash<QString, int> shifted{{"Shift+0", Qt::Key_ParenRight}, {"Shift+1", Qt::Key_Exclam},
-                                             {"Shift+2", Qt::Key_At}};
+    static const QHash<QString, int> shifted{
+        {"Shift+0", Qt::Key_ParenRight}, {"Shift+1", Qt::Key_Exclam}, {"Shift+2", Qt::Key_At}};
     if (name == "Space")
         key = Qt::Key_Space;
     else if (name == "Esc")
@@ -77,8 +77,8 @@ std::unique_ptr<QKeyEvent> key_event(QEvent::Type type, QString name)
 TurnInput::MouseTarget target(const QString& name)
 {
     return name == "form" ? TurnInput::MouseTarget::Form
-           : name == "over" ? TurnInput::MouseTarget::OverForm
-                            : TurnInput::MouseTarget::Player;
+        : name == "over"  ? TurnInput::MouseTarget::OverForm
+                          : TurnInput::MouseTarget::Player;
 }
 
 void play(const Table& table)
@@ -138,9 +138,12 @@ void play(const Table& table)
         }
 
         const TurnFlags& f = input.flags();
-        const QHash<QString, int> now{{"S", f.SwitchPressed},   {"K", f.KeyReleased},
-                                      {"M", f.MouseReleased},   {"skip", f.SkipRequested},
-                                      {"replay", f.ReplayRequested}, {"leave", f.LeaveRequested},
+        const QHash<QString, int> now{{"S", f.SwitchPressed},
+                                      {"K", f.KeyReleased},
+                                      {"M", f.MouseReleased},
+                                      {"skip", f.SkipRequested},
+                                      {"replay", f.ReplayRequested},
+                                      {"leave", f.LeaveRequested},
                                       {"held", int(input.response_held_ms())}};
         QStringList expectedEvents;
         for (const QString& item : QString(row.expected).split(u' ', Qt::SkipEmptyParts)) {
@@ -150,12 +153,15 @@ void play(const Table& table)
             }
             const QStringList pair = item.split(u'=');
             ASSERT_TRUE(now.contains(pair[0])) << where.toStdString();
-            EXPECT_EQ(now[pair[0]], pair[1].toInt()) << pair[0].toStdString() << " after " << where.toStdString();
+            EXPECT_EQ(now[pair[0]], pair[1].toInt())
+                << pair[0].toStdString() << " after " << where.toStdString();
         }
         EXPECT_EQ(events.seen, expectedEvents) << where.toStdString();
     }
 }
 
+// Laid out by hand as a table.
+// clang-format off
 TEST(TurnInput, Keys)
 {
     play({"keyboard device", 7, {
@@ -282,3 +288,4 @@ TEST(TurnInput, AdapterUnplugged)
 }
 
 }  // namespace
+// clang-format on

@@ -39,7 +39,9 @@ ProcessFigures figures_of(qint64 pid)
             else if (fields.size() >= 2 && fields[0] == "Threads:")
                 figures.threads = fields[1].toInt();
         }
-    figures.descriptors = int(QDir(proc + QStringLiteral("fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System).size());
+    figures.descriptors = int(QDir(proc + QStringLiteral("fd"))
+                                  .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)
+                                  .size());
     return figures;
 }
 
@@ -69,7 +71,9 @@ void choose_in_menu(ProgramDriver& d, int menu, int item)
 class Soak {
 public:
     Soak(ProgramDriver& d, QTextStream& csv, int turnsBetweenVisits)
-        : d_(d), csv_(csv), turnsBetweenVisits_(turnsBetweenVisits)
+        : d_(d)
+        , csv_(csv)
+        , turnsBetweenVisits_(turnsBetweenVisits)
     {
     }
 
@@ -112,9 +116,10 @@ private:
             advance(1);
             return waitForFirstStill();
         }
-        if (!d_.pressUntil([&] { d_.tap("space"); }, [&](const QImage& shot) {
-                return !d_.showsStill(shot, clip, "_first");  // the clip took its place
-            }))
+        if (!d_.pressUntil([&] { d_.tap("space"); },
+                           [&](const QImage& shot) {
+                               return !d_.showsStill(shot, clip, "_first");  // the clip took its place
+                           }))
             return resync(QStringLiteral("no press was taken at the first still of ") + clip);
         if (!waitForLastStill(clip))
             return resync(QStringLiteral("no last still of ") + clip);
@@ -144,7 +149,11 @@ private:
     QString waitForFirstStill()
     {
         const QString clip = ProgramDriver::clips()[expected_];
-        if (d_.waitForScreen([&](const QImage& shot) { return d_.showsStill(shot, clip, "_first") && d_.showsLabel(shot, clip); }, 15000))
+        if (d_.waitForScreen(
+                [&](const QImage& shot) {
+                    return d_.showsStill(shot, clip, "_first") && d_.showsLabel(shot, clip);
+                },
+                15000))
             return {};
         return resync(QStringLiteral("the first still of %1 did not appear").arg(clip));
     }
@@ -160,14 +169,16 @@ private:
 
     bool findCurrentClip()
     {
-        return d_.waitForScreen([&](const QImage& shot) {
-            for (int i = 0; i < ProgramDriver::clips().size(); ++i)
-                if (d_.showsStill(shot, ProgramDriver::clips()[i], "_first")) {
-                    expected_ = i;
-                    return true;
-                }
-            return false;
-        }, 15000);
+        return d_.waitForScreen(
+            [&](const QImage& shot) {
+                for (int i = 0; i < ProgramDriver::clips().size(); ++i)
+                    if (d_.showsStill(shot, ProgramDriver::clips()[i], "_first")) {
+                        expected_ = i;
+                        return true;
+                    }
+                return false;
+            },
+            15000);
     }
 
     void advance(int clips) { expected_ = (expected_ + clips) % ProgramDriver::clips().size(); }
@@ -209,8 +220,8 @@ private:
         const ProcessFigures f = figures_of(d_.pid());
         csv_ << turn << ',' << clock.elapsed() / 1000 << ',' << f.residentKb << ',' << f.descriptors << ','
              << f.threads << ',' << d_.options().size << ',' << d_.options().backdrop << Qt::endl;
-        std::printf("turn %d: %ld kB resident, %d descriptors, %d threads\n", turn, f.residentKb, f.descriptors,
-                    f.threads);
+        std::printf("turn %d: %ld kB resident, %d descriptors, %d threads\n", turn, f.residentKb,
+                    f.descriptors, f.threads);
         std::fflush(stdout);
     }
 
@@ -226,8 +237,9 @@ int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     if (argc < 3 || qEnvironmentVariableIsEmpty("FLICKERBOX_PROGRAM_DIR")) {
-        std::fprintf(stderr, "usage: FLICKERBOX_PROGRAM_DIR=<program folder> soak_run <turns> <figures.csv> "
-                             "[turns between visits to the menu]\n");
+        std::fprintf(stderr,
+                     "usage: FLICKERBOX_PROGRAM_DIR=<program folder> soak_run <turns> <figures.csv> "
+                     "[turns between visits to the menu]\n");
         return 2;
     }
     if (!ProgramDriver::makeClips())

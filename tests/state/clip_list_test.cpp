@@ -104,8 +104,9 @@ TEST_F(ClipList, BuildsFromTheFileOfTheChosenOrder)
 
 TEST_F(ClipList, KeepsFileOrderOfEnabledCategories)
 {
-    write_sequence("aobj_sqc.seq", "dog,animals,,,\r\ncar,vehicles,,,\r\ncat,Animals,,,\r\n"
-                                   "\"ant\",\"animals\",\"Ant, small\",,\r\nbus,vehicles,,,\r\n");
+    write_sequence("aobj_sqc.seq",
+                   "dog,animals,,,\r\ncar,vehicles,,,\r\ncat,Animals,,,\r\n"
+                   "\"ant\",\"animals\",\"Ant, small\",,\r\nbus,vehicles,,,\r\n");
     g.CategoryEnabled.fill(0);
     g.CategoryEnabled[size_t(ClipCategory::animals)] = 1;
     EXPECT_EQ(build_clip_list(g).message, "");
@@ -145,8 +146,9 @@ TEST_F(ClipList, RecordsBeyondTheHundredFiftiethAreCountedInTheMessage)
 
 TEST_F(ClipList, UnsafeNamesAreRefusedAndNamed)
 {
-    write_sequence("aobj_sqc.seq", "dog,animals,,,\r\n../../secret,animals,,,\r\n"
-                                   "/etc/passwd,food,,,\r\n,food,,,\r\nbad/one,jobs,,,\r\ncat,animals,,,\r\n");
+    write_sequence("aobj_sqc.seq",
+                   "dog,animals,,,\r\n../../secret,animals,,,\r\n"
+                   "/etc/passwd,food,,,\r\n,food,,,\r\nbad/one,jobs,,,\r\ncat,animals,,,\r\n");
     g.CategoryEnabled[size_t(ClipCategory::jobs)] = 0;
     const ClipListBuild build = build_clip_list(g);
     EXPECT_TRUE(build.fileRead);
@@ -183,7 +185,8 @@ TEST_F(ClipList, EverythingToTellGoesIntoOneMessage)
 TEST(ClipFiles, EachFileIsTakenFromTheFirstFolderHoldingIt)
 {
     QTemporaryDir user, base;
-    for (const QString& path : {user.filePath("new.mpg"), base.filePath("new.jpg"), base.filePath("new.mpg")}) {
+    for (const QString& path :
+         {user.filePath("new.mpg"), base.filePath("new.jpg"), base.filePath("new.mpg")}) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }

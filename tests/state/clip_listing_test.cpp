@@ -34,14 +34,16 @@ protected:
 
 TEST_F(ListingTest, WorkedLayoutOfTwoCategories)
 {
-    write("aobj_sqc.seq", "dog,animals,\"Dog barks\",,\r\n"
-                          "cat,animals,\"Cat, asleep\",x,y\r\n"
-                          "mixer,appliances,Mixer runs,,\r\n");
+    write("aobj_sqc.seq",
+          "dog,animals,\"Dog barks\",,\r\n"
+          "cat,animals,\"Cat, asleep\",x,y\r\n"
+          "mixer,appliances,Mixer runs,,\r\n");
     const QStringList lines = clip_listing_lines(folder());
     ASSERT_EQ(lines.size(), 17);
     EXPECT_EQ(lines.mid(0, 6), TitleBlock);
-    EXPECT_EQ(lines.mid(6), QStringList({" ", " ", "Animals", Rule32, "Dog barks", "Cat, asleep", " ", " ",
-                                          "Appliances", Rule32, "Mixer runs"}));
+    EXPECT_EQ(lines.mid(6),
+              QStringList({" ", " ", "Animals", Rule32, "Dog barks", "Cat, asleep", " ", " ", "Appliances",
+                           Rule32, "Mixer runs"}));
 }
 
 TEST_F(ListingTest, EmptyFileShowsOnlyTheTitleBlock)
@@ -52,21 +54,21 @@ TEST_F(ListingTest, EmptyFileShowsOnlyTheTitleBlock)
 
 TEST_F(ListingTest, KeysOutsideTheTenAndReturningKeys)
 {
-    write("aobj_sqc.seq", "a,,Untitled first,,\r\n"
-                          "b,food,Bread,,\r\n"
-                          "c,Animals,Capital key,,\r\n"
-                          "d,pets,Hamster,,\r\n"
-                          "e,,No key,,\r\n"
-                          "f,food,Soup,,\r\n");
+    write("aobj_sqc.seq",
+          "a,,Untitled first,,\r\n"
+          "b,food,Bread,,\r\n"
+          "c,Animals,Capital key,,\r\n"
+          "d,pets,Hamster,,\r\n"
+          "e,,No key,,\r\n"
+          "f,food,Soup,,\r\n");
     const QStringList lines = clip_listing_lines(folder());
     // An empty key before any other gets no block; every later change of key
     // starts one, headed by the key itself when it is not one of the ten.
-    EXPECT_EQ(lines.mid(6), QStringList({"Untitled first",
-                                          " ", " ", "Food", Rule32, "Bread",
-                                          " ", " ", "Animals", Rule32, "Capital key",
-                                          " ", " ", "pets", Rule32, "Hamster",
-                                          " ", " ", "(no category)", Rule32, "No key",
-                                          " ", " ", "Food", Rule32, "Soup"}));
+    EXPECT_EQ(
+        lines.mid(6),
+        QStringList({"Untitled first", " ", " ", "Food", Rule32, "Bread",   " ", " ", "Animals",       Rule32,
+                     "Capital key",    " ", " ", "pets", Rule32, "Hamster", " ", " ", "(no category)", Rule32,
+                     "No key",         " ", " ", "Food", Rule32, "Soup"}));
 }
 
 TEST_F(ListingTest, MissingOrShortSequenceFileIsExplained)
@@ -75,21 +77,24 @@ TEST_F(ListingTest, MissingOrShortSequenceFileIsExplained)
 
     write("aobj_sqc.seq", "dog,animals,Dog,,\r\ncat,animals\r\n");
     const QStringList lines = clip_listing_lines(folder());
-    EXPECT_EQ(lines.mid(6), QStringList({" ", " ", "Animals", Rule32, "Dog", " ", "aobj_sqc.seq: last entry cut"}));
+    EXPECT_EQ(lines.mid(6),
+              QStringList({" ", " ", "Animals", Rule32, "Dog", " ", "aobj_sqc.seq: last entry cut"}));
 }
 
 TEST_F(ListingTest, GuideLinesAreKeptAsTheyStand)
 {
-    write("aobj_gid.txt", "Title\r\n\r\n   indented line  \r\n\tTab\nTh\xE9rapie (8-bit)\r\nlast line without end");
-    EXPECT_EQ(users_guide_lines(folder()), QStringList({"Title", "", "   indented line  ", "\tTab",
-                                                        QString::fromUtf8("Th\u00E9rapie (8-bit)"),
-                                                        "last line without end"}));
+    write("aobj_gid.txt",
+          "Title\r\n\r\n   indented line  \r\n\tTab\nTh\xE9rapie (8-bit)\r\nlast line without end");
+    EXPECT_EQ(users_guide_lines(folder()),
+              QStringList({"Title", "", "   indented line  ", "\tTab",
+                           QString::fromUtf8("Th\u00E9rapie (8-bit)"), "last line without end"}));
 }
 
 TEST_F(ListingTest, TextSavedAsUtf8ReadsAsUtf8)
 {
     write("aobj_gid.txt", "\xEF\xBB\xBFTh\xC3\xA9rapie\r\nCaf\xC3\xA9\r\n");
-    EXPECT_EQ(users_guide_lines(folder()), QStringList({QString::fromUtf8("Th\u00E9rapie"), QString::fromUtf8("Caf\u00E9")}));
+    EXPECT_EQ(users_guide_lines(folder()),
+              QStringList({QString::fromUtf8("Th\u00E9rapie"), QString::fromUtf8("Caf\u00E9")}));
     write("aobj_sqc.seq", "cafe,food,\"Caf\xC3\xA9 au lait\",,\r\n");
     EXPECT_EQ(clip_listing_lines(folder()).last(), QString::fromUtf8("Caf\u00E9 au lait"));
 }
@@ -139,7 +144,8 @@ TEST(ListPanel, LongLinesAreCutWithoutAHorizontalScrollbar)
 {
     QListWidget list;
     style_list_panel(list);
-    fill_list_panel(list, ClipListingWidth, {1024, 768}, {Rule34, "A clip title far wider than the narrow list"});
+    fill_list_panel(list, ClipListingWidth, {1024, 768},
+                    {Rule34, "A clip title far wider than the narrow list"});
     list.show();
     QCoreApplication::processEvents();
     EXPECT_FALSE(list.horizontalScrollBar()->isVisible());

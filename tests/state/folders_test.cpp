@@ -83,7 +83,8 @@ TEST(Folders, SiteLibraryFromTheConfigurationFileOrTheDefaultFolder)
     EXPECT_EQ(decide(fs).site, Site);
 
     fs.add("/srv/pupils/", {});
-    fs.add("/etc/xdg/flickerbox/", {"flickerbox.conf"}, "# for every pupil\n  site-library = /srv/x/../pupils \n");
+    fs.add("/etc/xdg/flickerbox/", {"flickerbox.conf"},
+           "# for every pupil\n  site-library = /srv/x/../pupils \n");
     EXPECT_EQ(decide(fs).site, "/srv/pupils/");
     fs.files["/etc/xdg/flickerbox/flickerbox.conf"] = "site-library=/srv/missing\n";
     EXPECT_EQ(decide(fs).site, "");
@@ -91,7 +92,8 @@ TEST(Folders, SiteLibraryFromTheConfigurationFileOrTheDefaultFolder)
     EXPECT_EQ(decide(fs).site, Site);
 
     EXPECT_EQ(decide(fs).learners, Home + "learners/");
-    fs.files["/etc/xdg/flickerbox/flickerbox.conf"] = "site-library = /srv/pupils\nlearners-folder = /srv/flickerbox/learners\n";
+    fs.files["/etc/xdg/flickerbox/flickerbox.conf"] =
+        "site-library = /srv/pupils\nlearners-folder = /srv/flickerbox/learners\n";
     EXPECT_EQ(decide(fs).site, "/srv/pupils/");
     EXPECT_EQ(decide(fs).learners, "/srv/flickerbox/learners/");
 }

@@ -168,7 +168,8 @@ TEST_F(LearnersTest, UnknownOrVanishedLearnerAtStartIsToldWithTheList)
 
     Learners asked(account);
     const QString message = asked.start("Chloe");
-    EXPECT_TRUE(message.contains("no learner called \"Chloe\". The learners are: Anna, Ben.")) << message.toStdString();
+    EXPECT_TRUE(message.contains("no learner called \"Chloe\". The learners are: Anna, Ben."))
+        << message.toStdString();
     EXPECT_EQ(asked.current(), anna);
 
     ASSERT_TRUE(QDir(anna.folder).removeRecursively());
@@ -210,7 +211,8 @@ TEST_F(LearnersTest, LearnerInUseOnAnotherComputerIsTakenOverOnlyWhenAsked)
     const Learners::Switch refused = learners.switch_to(g, anna);
     EXPECT_FALSE(refused.switched);
     EXPECT_TRUE(refused.inUseElsewhere);
-    EXPECT_TRUE(refused.message.contains("in use on the computer \"laptop-3\" since")) << refused.message.toStdString();
+    EXPECT_TRUE(refused.message.contains("in use on the computer \"laptop-3\" since"))
+        << refused.message.toStdString();
     Learners elsewhere(account);
     EXPECT_TRUE(elsewhere.start("Anna").contains("in use on the computer \"laptop-3\""));
     EXPECT_FALSE(elsewhere.current());

@@ -7,8 +7,7 @@
 
 namespace {
 
-std::array<QString, 5> fields(const char* a, const char* b, const char* c, const char* d,
-                              const char* e)
+std::array<QString, 5> fields(const char* a, const char* b, const char* c, const char* d, const char* e)
 {
     return {QString::fromUtf8(a), QString::fromUtf8(b), QString::fromUtf8(c), QString::fromUtf8(d),
             QString::fromUtf8(e)};
@@ -46,8 +45,7 @@ TEST(SequenceParse, SpreadsheetExportReadsLikeTheOriginal)
     const std::vector<std::array<QString, 5>> original = {
         fields("duck", "animals", "The \"big\" duck, swimming", "", ""),
         fields("toaster", "kitchen", "Toast, \"done\"", "4", "5"),
-        fields("car", "vehicles", "\"Car\"", "", ""),
-        fields("bee", "animals", "Bee \"\"buzz\"\"", "", ""),
+        fields("car", "vehicles", "\"Car\"", "", ""), fields("bee", "animals", "Bee \"\"buzz\"\"", "", ""),
         fields("cup", "kitchen", "Cup", "", "")};
     QByteArray exported;
     for (const auto& record : original) {
@@ -110,9 +108,9 @@ TEST(SequenceParse, BlankEndOfFileIsNoRecord)
 
 TEST(SequenceParse, ShortLastRecordIsReportedAndLeftOut)
 {
-    for (const QByteArray& text : {QByteArray("a,food,A,4,5\r\nb,food,B\r\n"),
-                                   QByteArray("a,food,A,4,5\r\nb,food,B,4"),
-                                   QByteArray("a,food,A,4,5\r\nb\r\n\r\n")}) {
+    for (const QByteArray& text :
+         {QByteArray("a,food,A,4,5\r\nb,food,B\r\n"), QByteArray("a,food,A,4,5\r\nb,food,B,4"),
+          QByteArray("a,food,A,4,5\r\nb\r\n\r\n")}) {
         const SequenceFile file = parse_sequence(text);
         EXPECT_TRUE(file.truncated) << text.toStdString();
         ASSERT_EQ(file.records.size(), 1u);
@@ -159,8 +157,9 @@ TEST(SequenceFileRead, ReadsTheFileFromDisk)
 TEST(SequenceFileBounds, FieldsLinesAndRecordsAreBounded)
 {
     const QByteArray huge(10 * 1024 * 1024, 'x');
-    const SequenceFile longFields = parse_sequence("dog,animals," + huge + ",,\r\ncow,animals,\"" + huge + "\",,\r\n"
-                                                   "cat,animals,Cat,,\r\n");
+    const SequenceFile longFields = parse_sequence("dog,animals," + huge + ",,\r\ncow,animals,\"" + huge
+                                                   + "\",,\r\n"
+                                                     "cat,animals,Cat,,\r\n");
     ASSERT_EQ(longFields.records.size(), 3u);
     EXPECT_EQ(longFields.records[0].fields[2], QString(MaxFieldLength, u'x'));
     EXPECT_EQ(longFields.records[1].fields[0], "cow");

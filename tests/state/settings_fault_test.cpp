@@ -58,8 +58,9 @@ protected:
     Outcome saveUnder(const QStringList& faults) const
     {
         QProcess child;
-        child.start(QStringLiteral("strace"), QStringList{"-f", "-qq", "-o", "/dev/null"} + faults +
-                                                  QStringList{SETTINGS_SAVE_CHILD, folder(), QString::number(NewSize)});
+        child.start(QStringLiteral("strace"),
+                    QStringList{"-f", "-qq", "-o", "/dev/null"} + faults
+                        + QStringList{SETTINGS_SAVE_CHILD, folder(), QString::number(NewSize)});
         Outcome outcome;
         if (!child.waitForFinished(30000)) {
             child.kill();
@@ -84,11 +85,12 @@ TEST_F(SettingsSaveFault, FullDiskKeepsTheOldFileAndTellsTheAdult)
         SCOPED_TRACE(fault.toStdString());
         ASSERT_TRUE(outcome.finished);
         EXPECT_EQ(outcome.exitCode, 1);
-        EXPECT_TRUE(outcome.message.contains(folder() + SettingsFileName) &&
-                    outcome.message.contains(QStringLiteral("No space left on device")))
+        EXPECT_TRUE(outcome.message.contains(folder() + SettingsFileName)
+                    && outcome.message.contains(QStringLiteral("No space left on device")))
             << outcome.message.toStdString();
         EXPECT_EQ(onDisk(), record(OldSize));
-        EXPECT_EQ(QDir(folder()).entryList(QDir::Files), QStringList{SettingsFileName}) << "a part-written file was left";
+        EXPECT_EQ(QDir(folder()).entryList(QDir::Files), QStringList{SettingsFileName})
+            << "a part-written file was left";
     }
 }
 
@@ -97,12 +99,13 @@ TEST_F(SettingsSaveFault, FullDiskKeepsTheOldFileAndTellsTheAdult)
 TEST_F(SettingsSaveFault, KilledAtAnyPointOfASaveLeavesTheOldOrTheNewFileWhole)
 {
     int killed = 0, oldKept = 0, newWritten = 0;
-    for (const char* call : {"openat", "write", "fsync", "fdatasync", "ftruncate", "rename", "renameat2", "close",
-                             "exit_group"}) {
+    for (const char* call : {"openat", "write", "fsync", "fdatasync", "ftruncate", "rename", "renameat2",
+                             "close", "exit_group"}) {
         for (int n = 1; n < 500; ++n) {
             writeOld();
-            const Outcome outcome = saveUnder({"-e", QStringLiteral("trace=%1").arg(QLatin1String(call)), "-e",
-                                               QStringLiteral("inject=%1:signal=KILL:when=%2").arg(QLatin1String(call)).arg(n)});
+            const Outcome outcome =
+                saveUnder({"-e", QStringLiteral("trace=%1").arg(QLatin1String(call)), "-e",
+                           QStringLiteral("inject=%1:signal=KILL:when=%2").arg(QLatin1String(call)).arg(n)});
             if (outcome.finished) {
                 ASSERT_EQ(outcome.exitCode, 0) << outcome.message.toStdString();
                 EXPECT_EQ(onDisk(), record(NewSize));
@@ -111,7 +114,8 @@ TEST_F(SettingsSaveFault, KilledAtAnyPointOfASaveLeavesTheOldOrTheNewFileWhole)
             ++killed;
             const QByteArray left = onDisk();
             ASSERT_TRUE(left == record(OldSize) || left == record(NewSize))
-                << "killed before " << call << " number " << n << ", the file holds:\n" << left.toStdString();
+                << "killed before " << call << " number " << n << ", the file holds:\n"
+                << left.toStdString();
             oldKept += left == record(OldSize);
             newWritten += left == record(NewSize);
         }

@@ -11,7 +11,8 @@ int main(int argc, char** argv)
 {
     if (argc != 3)
         return 2;
-    const QString message = SaveSettings(settings_record(int16_t(std::atoi(argv[2])), QString::fromLocal8Bit(argv[1])));
+    const QString message =
+        SaveSettings(settings_record(int16_t(std::atoi(argv[2])), QString::fromLocal8Bit(argv[1])));
     std::fputs(message.toLocal8Bit().constData(), stdout);
     return message.isEmpty() ? 0 : 1;
 }

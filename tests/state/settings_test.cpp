@@ -77,7 +77,7 @@ protected:
 int16_t& persisted_integer(GlobVars& g, int line)
 {
     int16_t* fields[] = {&g.InputDevice, &g.ScreenSize, &g.PromptInterval, &g.SequenceOrder,
-                         &g.CurrentClip, nullptr, nullptr, &g.BackgroundKind};
+                         &g.CurrentClip, nullptr,       nullptr,           &g.BackgroundKind};
     return line < 8 ? *fields[line] : g.CategoryEnabled[size_t(line - 8)];
 }
 
@@ -170,7 +170,8 @@ TEST_F(SettingsFile, ReadsValuesWhateverTheBlanksAndLineEnds)
     const QByteArray variants[] = {
         "7\r\n3\r\n15\r\n1\r\n-3\r\n1234\r\n56789\r\n2\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n",
         "  7   \n\t3\n 15 \n1\n-3\n1234\n56789\n2\n1\n0\n1\n0\n1\n0\n1\n0\n1\n0",
-        "7,x\r\n3 ,\r\n15, 99\r\n1 2\r\n-3\r\n1234\r\n56789\r\n2\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n"
+        "7,x\r\n3 ,\r\n15, 99\r\n1 "
+        "2\r\n-3\r\n1234\r\n56789\r\n2\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n"
         "extra line\r\n",
         "\xEF\xBB\xBF 7 \r\n 3 \r\n 15 \r\n 1 \r\n-3 \r\n 1234 \r\n 56789 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n"
         " 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n",
@@ -208,13 +209,13 @@ TEST_F(SettingsFile, IntegerFieldsRoundHalfToEven)
 TEST_F(SettingsFile, KeepsValuesTheProgramGivesAMeaningTo)
 {
     QList<QByteArray> lines = format_settings(sample_settings()).split('\n');
-    lines[1] = " 9 \r";   // screen size outside the menu: no movie
-    lines[2] = " 4 \r";   // prompt interval outside the menu
-    lines[3] = " 4 \r";   // sequence order: alphabetical
-    lines[7] = " 7 \r";   // background: theater
+    lines[1] = " 9 \r";  // screen size outside the menu: no movie
+    lines[2] = " 4 \r";  // prompt interval outside the menu
+    lines[3] = " 4 \r";  // sequence order: alphabetical
+    lines[7] = " 7 \r";  // background: theater
     for (int i = 8; i < 18; ++i)
         lines[i] = " 0 \r";
-    lines[9] = " 2 \r";   // category flags other than 1 are off, and kept
+    lines[9] = " 2 \r";  // category flags other than 1 are off, and kept
     lines[17] = "-1 \r";
     lines[5] = " .5 \r";  // calibrations are taken as they are, fractions too
     lines[6] = " 2.25 \r";
@@ -255,7 +256,8 @@ TEST_F(SettingsFile, MissingOrUnreadableFileGivesAllDefaults)
     const SettingsLoadReport folderInPlace = load(g);
     EXPECT_TRUE(folderInPlace.message.contains(path()));
     // A file can never be written there, so none is promised.
-    EXPECT_TRUE(folderInPlace.message.contains("cannot be read or written")) << folderInPlace.message.toStdString();
+    EXPECT_TRUE(folderInPlace.message.contains("cannot be read or written"))
+        << folderInPlace.message.toStdString();
     EXPECT_FALSE(folderInPlace.message.contains("will be written"));
     expect_persisted_equal(g, defaults);
 }
@@ -293,11 +295,11 @@ TEST_F(SettingsFile, ValueThatDoesNotFitResetsOnlyItsOwnField)
         int16_t fallback;
     };
     const Case cases[] = {
-        {0, "mouse", "input device", 6},     {0, "0", "input device", 6},
-        {0, "8", "input device", 6},         {1, "", "movie screen size", 1},
-        {2, "32768", "auditory prompt", 0},  {3, "-40000", "movie clip sequence", 2},
-        {4, "1e999", "current clip", 0},     {7, "TV", "background", 1},
-        {8, "on", "category Animals", 1},    {17, "40000", "category Vehicles", 1},
+        {0, "mouse", "input device", 6},    {0, "0", "input device", 6},
+        {0, "8", "input device", 6},        {1, "", "movie screen size", 1},
+        {2, "32768", "auditory prompt", 0}, {3, "-40000", "movie clip sequence", 2},
+        {4, "1e999", "current clip", 0},    {7, "TV", "background", 1},
+        {8, "on", "category Animals", 1},   {17, "40000", "category Vehicles", 1},
         {12, "nan", "category Health", 1},
     };
     for (const Case& c : cases) {
@@ -382,8 +384,7 @@ bool run_unprivileged(const std::function<bool()>& step)
         _exit(dropped && step() ? 0 : 1);
     }
     int status = 0;
-    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status)
-           && WEXITSTATUS(status) == 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 // A school installation: the program folder is read-only for pupils while
@@ -392,10 +393,9 @@ TEST_F(SettingsFile, ReadOnlyFolderStillSavesIntoAWritableFile)
 {
     const GlobVars g = changed_over_sample_file();
     const QFileDevice::Permissions readable = QFileDevice::ReadOwner | QFileDevice::ReadGroup
-                                              | QFileDevice::ReadOther | QFileDevice::ExeOwner
-                                              | QFileDevice::ExeGroup | QFileDevice::ExeOther;
-    const QFileDevice::Permissions writable = readable | QFileDevice::WriteOwner
-                                              | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+        | QFileDevice::ReadOther | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    const QFileDevice::Permissions writable =
+        readable | QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     ASSERT_TRUE(QFile::setPermissions(path(), writable));
     ASSERT_TRUE(QFile::setPermissions(dir.path(), readable));
 

@@ -18,9 +18,15 @@ TEST(DecodeText, Utf8WhenValidAndNonAsciiElseLatin1)
 
 TEST(DecodeText, ByteOrderMarkIsSkipped)
 {
-    EXPECT_EQ(decode_text("\xEF\xBB\xBF" "dog"), "dog");
-    EXPECT_EQ(decode_text("\xEF\xBB\xBF" "Caf\xC3\xA9"), QString::fromUtf8("Caf\u00e9"));
-    EXPECT_EQ(decode_text("\xEF\xBB\xBF" "Caf\xE9"), QString::fromUtf8("Caf\u00e9"));
+    EXPECT_EQ(decode_text("\xEF\xBB\xBF"
+                          "dog"),
+              "dog");
+    EXPECT_EQ(decode_text("\xEF\xBB\xBF"
+                          "Caf\xC3\xA9"),
+              QString::fromUtf8("Caf\u00e9"));
+    EXPECT_EQ(decode_text("\xEF\xBB\xBF"
+                          "Caf\xE9"),
+              QString::fromUtf8("Caf\u00e9"));
 }
 
 namespace {
@@ -38,8 +44,8 @@ QByteArray utf16(const QString& text, QStringConverter::Encoding encoding)
 TEST(DecodeText, Utf16AndUtf32WithByteOrderMark)
 {
     const QString text = QString::fromUtf8("dog,animals,Caf\u00e9 \U0001F415\r\n");
-    for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE, QStringConverter::Utf32LE,
-                                QStringConverter::Utf32BE})
+    for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE,
+                                QStringConverter::Utf32LE, QStringConverter::Utf32BE})
         EXPECT_EQ(decode_text(utf16(text, encoding)), text) << int(encoding);
 }
 
@@ -50,6 +56,8 @@ TEST(DecodeText, NoTextIsNotGuessed)
     EXPECT_FALSE(decode_text(QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00", 11)));  // a picture
     // A marked file cut in the middle of a character.
     EXPECT_FALSE(decode_text(utf16(QStringLiteral("dog"), QStringConverter::Utf16LE).chopped(1)));
-    const QString message = unreadable_text_message(QStringLiteral("clip sequence file"), QStringLiteral("/x/aobj_sqa.seq"));
-    EXPECT_TRUE(message.contains("\"/x/aobj_sqa.seq\"") && message.contains("\"UTF-8\"")) << message.toStdString();
+    const QString message =
+        unreadable_text_message(QStringLiteral("clip sequence file"), QStringLiteral("/x/aobj_sqa.seq"));
+    EXPECT_TRUE(message.contains("\"/x/aobj_sqa.seq\"") && message.contains("\"UTF-8\""))
+        << message.toStdString();
 }

@@ -15,9 +15,9 @@ namespace {
 
 bool is_pty_slave(int fd)
 {
-    struct stat info {};
+    struct stat info { };
     return ::fstat(fd, &info) == 0 && S_ISCHR(info.st_mode) && major(info.st_rdev) >= 136
-           && major(info.st_rdev) <= 143;
+        && major(info.st_rdev) <= 143;
 }
 
 }  // namespace
@@ -30,10 +30,11 @@ extern "C" int ioctl(int fd, unsigned long request, ...)
     va_end(args);
     using Ioctl = int (*)(int, unsigned long, void*);
     static const auto real = reinterpret_cast<Ioctl>(::dlsym(RTLD_NEXT, "ioctl"));
-    const bool modemRequest = request == TIOCMGET || request == TIOCMSET || request == TIOCMBIS || request == TIOCMBIC;
+    const bool modemRequest =
+        request == TIOCMGET || request == TIOCMSET || request == TIOCMBIS || request == TIOCMBIC;
     if (!modemRequest || !is_pty_slave(fd))
         return real(fd, request, arg);
-    winsize size {};
+    winsize size{};
     if (real(fd, TIOCGWINSZ, &size) == -1)
         return -1;  // hung up: the real call's error, as an unplugged adapter gives
     int& value = *static_cast<int*>(arg);

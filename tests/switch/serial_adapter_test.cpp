@@ -139,8 +139,8 @@ TEST_F(SerialAdapter, PortThisUserMayNotOpenIsToldWithTheCommandThatAllowsIt)
 
 TEST(SerialPortOrder, UsbAdaptersComeFirstInNumberOrder)
 {
-    const QStringList found = {"/dev/ttyS1", "/dev/ttyUSB10", "/dev/ttyS0", "/dev/ttyUSB2",
-                               "/dev/ttyACM1", "/dev/rfcomm0", "/dev/ttyACM0"};
+    const QStringList found = {"/dev/ttyS1",   "/dev/ttyUSB10", "/dev/ttyS0",  "/dev/ttyUSB2",
+                               "/dev/ttyACM1", "/dev/rfcomm0",  "/dev/ttyACM0"};
     EXPECT_EQ(order_serial_ports(found),
               (QStringList{"/dev/ttyACM0", "/dev/ttyACM1", "/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyS0",
                            "/dev/ttyS1", "/dev/rfcomm0"}));

@@ -15,9 +15,10 @@ TEST(SwitchAdapter, SerialSwitchIsPressedWhenCarrierDetectIsSet)
 {
     FakeAdapterPorts io;
     // Only bit 7 of the low byte counts, on every COM port's status register.
-    const std::pair<int16_t, int16_t> cases[] = {
-        {0x80, 1}, {0xB0, 1}, {0x7F, 0}, {0x00, 0}, {0x17F, 0}, {0x180, 1}};
-    for (auto [device, status] : {std::pair<int16_t, uint16_t>{1, 0x3FE}, {2, 0x2FE}, {3, 0x1FE}, {4, 0x0FE}}) {
+    const std::pair<int16_t, int16_t> cases[] = {{0x80, 1}, {0xB0, 1},  {0x7F, 0},
+                                                 {0x00, 0}, {0x17F, 0}, {0x180, 1}};
+    for (auto [device, status] :
+         {std::pair<int16_t, uint16_t>{1, 0x3FE}, {2, 0x2FE}, {3, 0x1FE}, {4, 0x0FE}}) {
         for (auto [byte, pressed] : cases) {
             io.bytes[status] = byte;
             EXPECT_EQ(read_com_switch(io, device), pressed) << device << " " << byte;

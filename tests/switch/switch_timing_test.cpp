@@ -20,7 +20,10 @@ std::vector<int16_t> hold(SwitchTiming& timing, FakeClock& clock, bool down, int
     return seen;
 }
 
-int count(const std::vector<int16_t>& seen) { return int(std::count(seen.begin(), seen.end(), 1)); }
+int count(const std::vector<int16_t>& seen)
+{
+    return int(std::count(seen.begin(), seen.end(), 1));
+}
 
 TEST(SwitchTiming, WithoutTimingsTheLevelPassesUnchanged)
 {

@@ -36,11 +36,14 @@ QPushButton* chooser_row(QFormLayout* form, const QString& label, const QString&
 }  // namespace
 
 AddClipDialog::AddClipDialog(WindowDialogs& dialogs, const QString& recordingPath, QWidget* parent)
-    : QDialog(parent), dialogs_(dialogs), recordingPath_(recordingPath)
+    : QDialog(parent)
+    , dialogs_(dialogs)
+    , recordingPath_(recordingPath)
 {
     setWindowTitle(QStringLiteral("Add clip"));
     auto* form = new QFormLayout;
-    QPushButton* video = chooser_row(form, QStringLiteral("Video:"), QStringLiteral("Choose video…"), videoName_);
+    QPushButton* video =
+        chooser_row(form, QStringLiteral("Video:"), QStringLiteral("Choose video…"), videoName_);
     video->setObjectName(QStringLiteral("chooseVideo"));
     title_ = new QLineEdit;
     title_->setObjectName(QStringLiteral("title"));
@@ -88,19 +91,22 @@ QString AddClipDialog::askFor(const QString& caption, const QString& filter, con
     const QString path = dialogs_.chooseFile(this, caption, filter);
     if (path.isEmpty() || usable(path))
         return path;
-    dialogs_.tell(this, QStringLiteral("\"%1\" is not a %2 this computer can read.").arg(QFileInfo(path).fileName(), kind));
+    dialogs_.tell(
+        this,
+        QStringLiteral("\"%1\" is not a %2 this computer can read.").arg(QFileInfo(path).fileName(), kind));
     return {};
 }
 
 void AddClipDialog::chooseVideo()
 {
     VideoFacts facts;
-    const QString path = askFor(QStringLiteral("Choose a video"),
-                                QStringLiteral("Videos (*.mp4 *.m4v *.mov *.webm *.mkv *.avi *.mpg *.mpeg *.3gp);;All files (*)"),
-                                QStringLiteral("video"), [&](const QString& p) {
-                                    facts = probe_video(p);
-                                    return facts.hasPictures && !preview_still(p, 0).isNull();
-                                });
+    const QString path = askFor(
+        QStringLiteral("Choose a video"),
+        QStringLiteral("Videos (*.mp4 *.m4v *.mov *.webm *.mkv *.avi *.mpg *.mpeg *.3gp);;All files (*)"),
+        QStringLiteral("video"), [&](const QString& p) {
+            facts = probe_video(p);
+            return facts.hasPictures && !preview_still(p, 0).isNull();
+        });
     if (path.isEmpty())
         return;
     clip_.video = path;
@@ -114,12 +120,13 @@ void AddClipDialog::chooseVideo()
 void AddClipDialog::choosePicture()
 {
     QImage picture;
-    const QString path = askFor(QStringLiteral("Choose a label picture"),
-                                QStringLiteral("Pictures (*.jpg *.jpeg *.png *.bmp *.gif *.webp);;All files (*)"),
-                                QStringLiteral("picture"), [&](const QString& p) {
-                                    picture = QImageReader(p).read();
-                                    return !picture.isNull();
-                                });
+    const QString path =
+        askFor(QStringLiteral("Choose a label picture"),
+               QStringLiteral("Pictures (*.jpg *.jpeg *.png *.bmp *.gif *.webp);;All files (*)"),
+               QStringLiteral("picture"), [&](const QString& p) {
+                   picture = QImageReader(p).read();
+                   return !picture.isNull();
+               });
     if (path.isEmpty())
         return;
     clip_.labelPicture = path;
@@ -152,6 +159,7 @@ void AddClipDialog::updatePreview()
     clip_.category = category_->currentText();
     clip_.trim = part_->trim();
     labelPreview_->setPixmap(QPixmap::fromImage(make_label_card(clip_.title.simplified(), labelPicture_)));
-    buttons_->button(QDialogButtonBox::Save)->setEnabled(!clip_.video.isEmpty() && !clip_.title.trimmed().isEmpty()
-                                                         && part_->problem().isEmpty());
+    buttons_->button(QDialogButtonBox::Save)
+        ->setEnabled(!clip_.video.isEmpty() && !clip_.title.trimmed().isEmpty()
+                     && part_->problem().isEmpty());
 }

@@ -19,11 +19,14 @@
 #include <QVBoxLayout>
 
 ClipLibraryWindow::ClipLibraryWindow(const ClipFolder& folder, WindowDialogs& dialogs, QWidget* parent)
-    : QWidget(parent), folder_(folder), dialogs_(dialogs)
+    : QWidget(parent)
+    , folder_(folder)
+    , dialogs_(dialogs)
 {
     setWindowTitle(QStringLiteral("Flickerbox II – Clip library"));
     table_ = new QTableWidget(0, 3);
-    table_->setHorizontalHeaderLabels({QStringLiteral("Label"), QStringLiteral("Title"), QStringLiteral("Category")});
+    table_->setHorizontalHeaderLabels(
+        {QStringLiteral("Label"), QStringLiteral("Title"), QStringLiteral("Category")});
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -36,7 +39,8 @@ ClipLibraryWindow::ClipLibraryWindow(const ClipFolder& folder, WindowDialogs& di
     table_->setTabKeyNavigation(false);
 
     auto* buttons = new QHBoxLayout;
-    for (const QString& text : {QStringLiteral("&Add clip…"), QStringLiteral("&Remove"), QStringLiteral("&Check library")}) {
+    for (const QString& text :
+         {QStringLiteral("&Add clip…"), QStringLiteral("&Remove"), QStringLiteral("&Check library")}) {
         auto* button = new QPushButton(text);
         buttons->addWidget(button);
         buttons_ << button;
@@ -96,7 +100,9 @@ void ClipLibraryWindow::reload(const QString& select)
             table_->scrollToItem(label);
         }
     }
-    status_->setText(problem.isEmpty() ? QStringLiteral("%1 clips. %2").arg(clips.size()).arg(folder_.where_kept()) : problem);
+    status_->setText(problem.isEmpty()
+                         ? QStringLiteral("%1 clips. %2").arg(clips.size()).arg(folder_.where_kept())
+                         : problem);
 }
 
 void ClipLibraryWindow::setBusy(bool busy, const QString& step)
@@ -133,26 +139,29 @@ void ClipLibraryWindow::addClip()
         auto added = std::make_shared<AddedClip>();
         QPointer<QProgressBar> bar = progress_;
         QPointer<QLabel> status = status_;
-        runBeside(QStringLiteral("Adding \"%1\"…").arg(clip.title), [folder = folder_, clip, added, bar, status] {
-            added->problem = folder.prepare_for_changes();
-            if (!added->problem.isEmpty())
-                return;
-            *added = add_clip(folder.path(), clip, [bar, status](double fraction, const QString& step) {
-                QMetaObject::invokeMethod(bar, [bar, status, fraction, step] {
-                    if (bar)
-                        bar->setValue(int(fraction * 100));
-                    if (status)
-                        status->setText(step + QStringLiteral("…"));
+        runBeside(
+            QStringLiteral("Adding \"%1\"…").arg(clip.title),
+            [folder = folder_, clip, added, bar, status] {
+                added->problem = folder.prepare_for_changes();
+                if (!added->problem.isEmpty())
+                    return;
+                *added = add_clip(folder.path(), clip, [bar, status](double fraction, const QString& step) {
+                    QMetaObject::invokeMethod(bar, [bar, status, fraction, step] {
+                        if (bar)
+                            bar->setValue(int(fraction * 100));
+                        if (status)
+                            status->setText(step + QStringLiteral("…"));
+                    });
                 });
+            },
+            [this, added] {
+                reload(added->name);
+                QStringList lines = added->notes;
+                lines.prepend(added->name.isEmpty() ? added->problem : QStringLiteral("The clip was added."));
+                status_->setText(lines.join(QLatin1Char(' ')));
+                if (added->name.isEmpty())
+                    dialogs_.tell(this, added->problem);
             });
-        }, [this, added] {
-            reload(added->name);
-            QStringList lines = added->notes;
-            lines.prepend(added->name.isEmpty() ? added->problem : QStringLiteral("The clip was added."));
-            status_->setText(lines.join(QLatin1Char(' ')));
-            if (added->name.isEmpty())
-                dialogs_.tell(this, added->problem);
-        });
     });
     dialog->open();
 }
@@ -183,20 +192,27 @@ void ClipLibraryWindow::checkLibrary()
 {
     auto problems = std::make_shared<QStringList>();
     QPointer<QProgressBar> bar = progress_;
-    runBeside(QStringLiteral("Checking every clip…"), [folder = folder_, problems, bar] {
-        *problems = check_library(folder.listing_folder(), [bar](double fraction) {
-            QMetaObject::invokeMethod(bar, [bar, fraction] {
-                if (bar)
-                    bar->setValue(int(fraction * 100));
-            });
-        }, folder.more_folders(), folder.program_folder());
-    }, [this, problems] {
-        problems_->clear();
-        for (const QString& problem : *problems)
-            problems_->appendPlainText(problem);
-        problems_->setVisible(!problems->isEmpty());
-        status_->setText(problems->isEmpty()
-                             ? QStringLiteral("The library is in good order: every clip has its files and they all play.")
-                             : QStringLiteral("%1 problems found:").arg(problems->size()));
-    });
+    runBeside(
+        QStringLiteral("Checking every clip…"),
+        [folder = folder_, problems, bar] {
+            *problems = check_library(
+                folder.listing_folder(),
+                [bar](double fraction) {
+                    QMetaObject::invokeMethod(bar, [bar, fraction] {
+                        if (bar)
+                            bar->setValue(int(fraction * 100));
+                    });
+                },
+                folder.more_folders(), folder.program_folder());
+        },
+        [this, problems] {
+            problems_->clear();
+            for (const QString& problem : *problems)
+                problems_->appendPlainText(problem);
+            problems_->setVisible(!problems->isEmpty());
+            status_->setText(
+                problems->isEmpty() ? QStringLiteral(
+                    "The library is in good order: every clip has its files and they all play.")
+                                    : QStringLiteral("%1 problems found:").arg(problems->size()));
+        });
 }

@@ -19,8 +19,9 @@ std::optional<ClipFolder> choose_window_clip_folder(const QStringList& arguments
             for (const Learner& one : learners)
                 choices << QStringLiteral("%1's own clips").arg(one.name);
             bool chosen = false;
-            const QString choice = QInputDialog::getItem(nullptr, QStringLiteral("Flickerbox II clip library"),
-                                                         QStringLiteral("Whose clips?"), choices, 0, false, &chosen);
+            const QString choice =
+                QInputDialog::getItem(nullptr, QStringLiteral("Flickerbox II clip library"),
+                                      QStringLiteral("Whose clips?"), choices, 0, false, &chosen);
             if (!chosen)
                 return std::nullopt;
             const qsizetype at = choices.indexOf(choice);

@@ -19,7 +19,8 @@ constexpr int RestMs = 150;
 
 }  // namespace
 
-PartChooser::PartChooser(QWidget* parent) : QWidget(parent)
+PartChooser::PartChooser(QWidget* parent)
+    : QWidget(parent)
 {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -38,7 +39,8 @@ PartChooser::PartChooser(QWidget* parent) : QWidget(parent)
     auto* pictures = new QHBoxLayout;
     for (End* end : {&start_, &end_}) {
         auto* column = new QVBoxLayout;
-        column->addWidget(new QLabel(end == &start_ ? QStringLiteral("First picture") : QStringLiteral("Last picture")));
+        column->addWidget(
+            new QLabel(end == &start_ ? QStringLiteral("First picture") : QStringLiteral("Last picture")));
         column->addWidget(end->picture);
         pictures->addLayout(column);
     }
@@ -115,8 +117,10 @@ void PartChooser::typed(End& end)
 {
     const std::optional<double> seconds = parse_clip_time(end.time->text());
     if (!seconds) {
-        note_->setText(QStringLiteral("\"%1\" is not a time. Write seconds (such as 75) or minutes and seconds "
-                                      "(such as 1:15).").arg(end.time->text()));
+        note_->setText(
+            QStringLiteral("\"%1\" is not a time. Write seconds (such as 75) or minutes and seconds "
+                           "(such as 1:15).")
+                .arg(end.time->text()));
         return;
     }
     end.slider->setValue(int(std::lround(*seconds * StepsPerSecond)));

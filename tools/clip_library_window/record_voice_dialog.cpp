@@ -16,7 +16,9 @@ const QString StartCaption = QStringLiteral("Start recording");
 
 RecordVoiceDialog::RecordVoiceDialog(VoiceRecorder& recorder, const QString& title, const QString& wavPath,
                                      QWidget* parent)
-    : QDialog(parent), recorder_(recorder), wavPath_(wavPath)
+    : QDialog(parent)
+    , recorder_(recorder)
+    , wavPath_(wavPath)
 {
     setWindowTitle(QStringLiteral("Record the name"));
     auto* prompt = new QLabel(
@@ -53,9 +55,8 @@ RecordVoiceDialog::RecordVoiceDialog(VoiceRecorder& recorder, const QString& tit
     layout->addWidget(buttons);
 
     tick_.setInterval(200);
-    connect(&tick_, &QTimer::timeout, this, [this] {
-        status_->setText(QStringLiteral("Recording… %1 s").arg(elapsed_.elapsed() / 1000));
-    });
+    connect(&tick_, &QTimer::timeout, this,
+            [this] { status_->setText(QStringLiteral("Recording… %1 s").arg(elapsed_.elapsed() / 1000)); });
     connect(record_, &QPushButton::clicked, this, &RecordVoiceDialog::startOrStop);
     connect(listen_, &QPushButton::clicked, this, &RecordVoiceDialog::listen);
     connect(&recorder_, &VoiceRecorder::hearingBegan, this, [this] {

@@ -61,7 +61,9 @@ bool read_time(const QCommandLineParser& options, const QString& option, double&
     const std::optional<double> time = parse_clip_time(options.value(option));
     if (!time) {
         say(QStringLiteral("--%1 \"%2\" is not a time. Write seconds (such as 75) or minutes and seconds "
-                           "(such as 1:15).").arg(option, options.value(option)), stderr);
+                           "(such as 1:15).")
+                .arg(option, options.value(option)),
+            stderr);
         return false;
     }
     seconds = *time;
@@ -81,7 +83,8 @@ bool part_fits(const QString& video, const ClipTrim& trim)
     say(QFileInfo(video).fileName() + ": " + part.problem, stderr);
     if (part.tooLong)
         say(QStringLiteral("Give the part with --from and --to (seconds or minutes:seconds), "
-                           "for example --from 0:10 --to 0:25."), stderr);
+                           "for example --from 0:10 --to 0:25."),
+            stderr);
     return false;
 }
 
@@ -91,7 +94,8 @@ int add(const QCommandLineParser& options, const ClipFolder& folder, const QStri
     if (videos.isEmpty() || options.value("category").isEmpty()
         || (videos.size() == 1 && options.value("title").isEmpty())) {
         say("add needs --title, --category and a video (with several videos, --title may be left out: "
-            "each file's name becomes its title).", stderr);
+            "each file's name becomes its title).",
+            stderr);
         return BadUsage;
     }
     ClipTrim trim;
@@ -122,7 +126,8 @@ int add(const QCommandLineParser& options, const ClipFolder& folder, const QStri
         }
         const QString file = QFileInfo(video).fileName();
         const AddedClip added = add_clip(
-            folder.path(), clip, [&](double fraction, const QString& step) { bar.show(fraction, file + ": " + step); },
+            folder.path(), clip,
+            [&](double fraction, const QString& step) { bar.show(fraction, file + ": " + step); },
             [&](const QString& message) {
                 bar.finish();
                 say(message, stderr);
@@ -197,19 +202,21 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QCommandLineParser options;
-    options.setApplicationDescription(
-        "Adds, removes, lists and checks the program's clips.\n"
-        "  add --title TITLE --category KEY [--from TIME] [--to TIME] [--label PICTURE] [--voice WAV] VIDEO...\n"
-        "  remove NAME...\n  list\n  check");
+    options.setApplicationDescription("Adds, removes, lists and checks the program's clips.\n"
+                                      "  add --title TITLE --category KEY [--from TIME] [--to TIME] [--label "
+                                      "PICTURE] [--voice WAV] VIDEO...\n"
+                                      "  remove NAME...\n  list\n  check");
     options.addHelpOption();
     options.addOptions({
-        {"folder", "The clip folder to change, such as the site library for every pupil "
-                   "(this account's own clips if left out).", "DIR"},
+        {"folder",
+         "The clip folder to change, such as the site library for every pupil "
+         "(this account's own clips if left out).",
+         "DIR"},
         {"learner", "The clips of this learner only (see the learner button in the program's menu window).",
          "NAME"},
         {"title", "The clip's title, as listed and spoken.", "TITLE"},
-        {"category", "animals, appliances, clothing, food, health, house, jobs, kitchen, outside or vehicles.",
-         "KEY"},
+        {"category",
+         "animals, appliances, clothing, food, health, house, jobs, kitchen, outside or vehicles.", "KEY"},
         {"label", "A picture for the label card (otherwise one is drawn from the title).", "PICTURE"},
         {"voice", "A WAV recording of the clip's name (otherwise the title is spoken).", "WAV"},
         {"from", "Where the clip starts in the video: seconds (75) or minutes:seconds (1:15).", "TIME"},

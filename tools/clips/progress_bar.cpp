@@ -11,7 +11,10 @@ constexpr qint64 PlainLineEveryMs = 5000;
 
 }  // namespace
 
-ProgressBar::ProgressBar() : onTerminal_(isatty(fileno(stderr)) != 0) {}
+ProgressBar::ProgressBar()
+    : onTerminal_(isatty(fileno(stderr)) != 0)
+{
+}
 
 void ProgressBar::show(double fraction, const QString& step)
 {
@@ -32,7 +35,8 @@ void ProgressBar::show(double fraction, const QString& step)
     lastShown_ = percent;
     const int filled = percent * BarWidth / 100;
     std::fprintf(stderr, "\r[%s%s] %3d%% %-40s", QByteArray(filled, '#').constData(),
-                 QByteArray(BarWidth - filled, ' ').constData(), percent, step.left(40).toLocal8Bit().constData());
+                 QByteArray(BarWidth - filled, ' ').constData(), percent,
+                 step.left(40).toLocal8Bit().constData());
     std::fflush(stderr);
 }
 

@@ -20,8 +20,8 @@ constexpr int Canvas = 256;  // the shapes are drawn on a 256 x 256 grid
 struct Shape {
     enum Kind { RoundedRect, Ellipse, Polygon, Line } kind;
     std::vector<QPointF> points;  // rect/ellipse: top left, bottom right; line: ends
-    QColor fill;                  // invalid: none
-    QColor stroke;                // invalid: none
+    QColor fill;  // invalid: none
+    QColor stroke;  // invalid: none
     double strokeWidth = 0;
     double radius = 0;
 };
@@ -36,7 +36,11 @@ std::vector<Shape> icon_shapes()
         {Shape::RoundedRect, {{38, 68}, {196, 190}}, screen, rim, 6, 14},
         // a sun and a hill: something playing on the screen
         {Shape::Ellipse, {{60, 84}, {100, 124}}, QColor("#ffd23c"), {}, 0},
-        {Shape::Polygon, {{40, 188}, {40, 160}, {110, 128}, {194, 170}, {194, 188}}, QColor("#4caf50"), {}, 0},
+        {Shape::Polygon,
+         {{40, 188}, {40, 160}, {110, 128}, {194, 170}, {194, 188}},
+         QColor("#4caf50"),
+         {},
+         0},
         {Shape::Ellipse, {{206, 84}, {230, 108}}, QColor("#e8c9a0"), rim, 4},
         {Shape::Ellipse, {{206, 124}, {230, 148}}, QColor("#e8c9a0"), rim, 4},
         // the learner's switch, big and red, in front of the set
@@ -55,20 +59,31 @@ QString svg_of(const std::vector<Shape>& shapes)
 {
     QString out = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                  "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
-                                 "viewBox=\"0 0 %1 %1\">\n").arg(Canvas);
+                                 "viewBox=\"0 0 %1 %1\">\n")
+                      .arg(Canvas);
     for (const Shape& s : shapes) {
-        const QString paint = QStringLiteral(" fill=\"%1\" stroke=\"%2\" stroke-width=\"%3\" stroke-linecap=\"round\"/>\n")
-                                  .arg(svg_colour(s.fill), svg_colour(s.stroke)).arg(s.strokeWidth);
+        const QString paint =
+            QStringLiteral(" fill=\"%1\" stroke=\"%2\" stroke-width=\"%3\" stroke-linecap=\"round\"/>\n")
+                .arg(svg_colour(s.fill), svg_colour(s.stroke))
+                .arg(s.strokeWidth);
         const QPointF a = s.points[0], b = s.points.size() > 1 ? s.points[1] : a;
         switch (s.kind) {
         case Shape::RoundedRect:
             out += QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\"")
-                       .arg(a.x()).arg(a.y()).arg(b.x() - a.x()).arg(b.y() - a.y()).arg(s.radius) + paint;
+                       .arg(a.x())
+                       .arg(a.y())
+                       .arg(b.x() - a.x())
+                       .arg(b.y() - a.y())
+                       .arg(s.radius)
+                + paint;
             break;
         case Shape::Ellipse:
             out += QStringLiteral("  <ellipse cx=\"%1\" cy=\"%2\" rx=\"%3\" ry=\"%4\"")
-                       .arg((a.x() + b.x()) / 2).arg((a.y() + b.y()) / 2).arg((b.x() - a.x()) / 2).arg((b.y() - a.y()) / 2)
-                   + paint;
+                       .arg((a.x() + b.x()) / 2)
+                       .arg((a.y() + b.y()) / 2)
+                       .arg((b.x() - a.x()) / 2)
+                       .arg((b.y() - a.y()) / 2)
+                + paint;
             break;
         case Shape::Polygon: {
             QStringList points;
@@ -78,8 +93,12 @@ QString svg_of(const std::vector<Shape>& shapes)
             break;
         }
         case Shape::Line:
-            out += QStringLiteral("  <line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\"").arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y())
-                   + paint;
+            out += QStringLiteral("  <line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\"")
+                       .arg(a.x())
+                       .arg(a.y())
+                       .arg(b.x())
+                       .arg(b.y())
+                + paint;
             break;
         }
     }
@@ -102,7 +121,9 @@ QImage png_of(const std::vector<Shape>& shapes, int size)
         switch (s.kind) {
         case Shape::RoundedRect: painter.drawRoundedRect(box, s.radius, s.radius); break;
         case Shape::Ellipse: painter.drawEllipse(box); break;
-        case Shape::Polygon: painter.drawPolygon(QPolygonF(QList<QPointF>(s.points.begin(), s.points.end()))); break;
+        case Shape::Polygon:
+            painter.drawPolygon(QPolygonF(QList<QPointF>(s.points.begin(), s.points.end())));
+            break;
         case Shape::Line: painter.drawLine(s.points[0], s.points[1]); break;
         }
     }

@@ -10,7 +10,11 @@ struct A : Actor {
         from = to = QPointF(x, y);
         size = height;
     }
-    A(Shape drawn, double x, double y, double height) : A("", x, y, height) { shape = drawn; }
+    A(Shape drawn, double x, double y, double height)
+        : A("", x, y, height)
+    {
+        shape = drawn;
+    }
     A& does(Move m, double amt, double per)
     {
         move = m;
@@ -88,6 +92,8 @@ SoundLayer once(Voice v, double at, double level = 1, double pitch = 1)
     return SoundLayer{v, level, 0, pitch, at, kForever};
 }
 
+// Laid out by hand as a table.
+// clang-format off
 QList<ClipScene> build()
 {
     // Every clip answers the press at once: within its first second something
@@ -483,6 +489,7 @@ QList<ClipScene> build()
               {sound(Voice::Siren, 0.8, 1, 1, 0, 2.8), sound(Voice::Engine, 0.4, 1, 1, 0, 2.6)}});
     return c;
 }
+// clang-format on
 
 }  // namespace
 

@@ -10,8 +10,8 @@
 namespace {
 
 // Same input, same bytes: no threads, no version or time stamps in the output.
-const QStringList kExact = {"-fflags", "+bitexact", "-flags:v", "+bitexact", "-flags:a", "+bitexact",
-                            "-threads", "1"};
+const QStringList kExact = {"-fflags",  "+bitexact", "-flags:v", "+bitexact",
+                            "-flags:a", "+bitexact", "-threads", "1"};
 
 // Ends the pipe; throws with ffmpeg's complaint if it failed.
 void finish(HelperPipe& ffmpeg)
@@ -29,16 +29,51 @@ void encode_clip(const QString& mpgPath, int frameCount, const std::function<QIm
     const QString wavPath = mpgPath + ".track.wav";
     write_wav(wavPath, sound);
     const QString size = QString("%1x%2").arg(kFrameWidth).arg(kFrameHeight);
-    QStringList args = {"-v", "error", "-y", "-threads", "1",
-                        "-f", "rawvideo", "-pix_fmt", "rgb24", "-s", size,
-                        "-r", QString::number(kFramesPerSecond), "-i", "pipe:0",
-                        "-i", wavPath,
-                        "-map", "0:v", "-map", "1:a",
-                        "-vf", "setsar=1", "-sws_flags", "accurate_rnd+bitexact",
-                        "-c:v", "mpeg1video", "-q:v", "4", "-g", "15", "-bf", "2",
-                        "-pix_fmt", "yuv420p",
-                        "-c:a", "mp2", "-b:a", "128k", "-ar", "44100", "-ac", "1",
-                        "-f", "mpeg"};
+    QStringList args = {"-v",
+                        "error",
+                        "-y",
+                        "-threads",
+                        "1",
+                        "-f",
+                        "rawvideo",
+                        "-pix_fmt",
+                        "rgb24",
+                        "-s",
+                        size,
+                        "-r",
+                        QString::number(kFramesPerSecond),
+                        "-i",
+                        "pipe:0",
+                        "-i",
+                        wavPath,
+                        "-map",
+                        "0:v",
+                        "-map",
+                        "1:a",
+                        "-vf",
+                        "setsar=1",
+                        "-sws_flags",
+                        "accurate_rnd+bitexact",
+                        "-c:v",
+                        "mpeg1video",
+                        "-q:v",
+                        "4",
+                        "-g",
+                        "15",
+                        "-bf",
+                        "2",
+                        "-pix_fmt",
+                        "yuv420p",
+                        "-c:a",
+                        "mp2",
+                        "-b:a",
+                        "128k",
+                        "-ar",
+                        "44100",
+                        "-ac",
+                        "1",
+                        "-f",
+                        "mpeg"};
     args << kExact << mpgPath;
     HelperPipe ffmpeg("ffmpeg", args);
     for (int i = 0; i < frameCount; ++i) {
@@ -56,22 +91,25 @@ void encode_clip(const QString& mpgPath, int frameCount, const std::function<QIm
 
 EndFrames decode_end_frames(const QString& mpgPath)
 {
-    HelperPipe ffmpeg("ffmpeg", QStringList{"-v", "error", "-threads", "1", "-i", mpgPath,
-                                          "-sws_flags", "accurate_rnd+full_chroma_int+bitexact",
-                                          "-f", "rawvideo", "-pix_fmt", "rgb24", "pipe:1"});
+    HelperPipe ffmpeg("ffmpeg",
+                      QStringList{"-v", "error", "-threads", "1", "-i", mpgPath, "-sws_flags",
+                                  "accurate_rnd+full_chroma_int+bitexact", "-f", "rawvideo", "-pix_fmt",
+                                  "rgb24", "pipe:1"});
     const qsizetype frameBytes = kFrameWidth * kFrameHeight * 3;
     EndFrames ends;
     QByteArray raw, last;
     while (ffmpeg.read_exactly(raw, frameBytes)) {
         if (ends.count++ == 0)
-            ends.first = QImage(reinterpret_cast<const uchar*>(raw.constData()), kFrameWidth,
-                                kFrameHeight, kFrameWidth * 3, QImage::Format_RGB888).copy();
+            ends.first = QImage(reinterpret_cast<const uchar*>(raw.constData()), kFrameWidth, kFrameHeight,
+                                kFrameWidth * 3, QImage::Format_RGB888)
+                             .copy();
         last = raw;
     }
     finish(ffmpeg);
     if (ends.count == 0)
         throw std::runtime_error((mpgPath + ": no frames could be decoded").toStdString());
     ends.last = QImage(reinterpret_cast<const uchar*>(last.constData()), kFrameWidth, kFrameHeight,
-                       kFrameWidth * 3, QImage::Format_RGB888).copy();
+                       kFrameWidth * 3, QImage::Format_RGB888)
+                    .copy();
     return ends;
 }

@@ -54,7 +54,9 @@ void render_voice(Buffer& b, const SoundLayer& l, double seconds, Rng& rng)
         break;
     case Voice::Purr:
         add_noise(b, rng, Biquad::lowpass(170 * p), 0, all, 3, 0.3);
-        shape(b, [](double t) { return (0.55 + 0.45 * std::sin(2 * M_PI * 24 * t)) * (0.6 + 0.4 * std::sin(2 * M_PI * t / 2.4)); });
+        shape(b, [](double t) {
+            return (0.55 + 0.45 * std::sin(2 * M_PI * 24 * t)) * (0.6 + 0.4 * std::sin(2 * M_PI * t / 2.4));
+        });
         break;
     case Voice::Quack:
         each_event(l, all, [&](double t) {
@@ -138,7 +140,8 @@ void render_voice(Buffer& b, const SoundLayer& l, double seconds, Rng& rng)
     case Voice::Sizzle:
         add_noise(b, rng, Biquad::highpass(2800), 0, all, 0.5, 0.3);
         for (int i = 0; i < int(30 * all); ++i)
-            add_noise(b, rng, Biquad::highpass(3000), rng.range(0, all), 0.03, rng.range(0.5, 2), 0.001, 0.006);
+            add_noise(b, rng, Biquad::highpass(3000), rng.range(0, all), 0.03, rng.range(0.5, 2), 0.001,
+                      0.006);
         break;
     case Voice::Crackle:
         add_noise(b, rng, Biquad::lowpass(160), 0, all, 3, 0.3);
@@ -231,7 +234,7 @@ void render_voice(Buffer& b, const SoundLayer& l, double seconds, Rng& rng)
         break;
     case Voice::Sneeze:
         each_event(l, all, [&](double t) {
-            add_tone(b, t, 0.45, 380 * p, 560 * p, 0.6, 6, 0.15, 0);   // "ah..."
+            add_tone(b, t, 0.45, 380 * p, 560 * p, 0.6, 6, 0.15, 0);  // "ah..."
             add_noise(b, rng, Biquad::bandpass(3200 * p, 0.9), t + 0.48, 0.35, 1.4, 0.004, 0.1);  // "...choo"
         });
         break;
@@ -241,9 +244,7 @@ void render_voice(Buffer& b, const SoundLayer& l, double seconds, Rng& rng)
                       0.0005, 0.012);
         });
         break;
-    case Voice::Hiss:
-        add_noise(b, rng, Biquad::highpass(3800 * p), 0, all, 1, 0.6);
-        break;
+    case Voice::Hiss: add_noise(b, rng, Biquad::highpass(3800 * p), 0, all, 1, 0.6); break;
     }
 }
 

@@ -9,9 +9,9 @@
 namespace {
 
 struct Particle {
-    double age;    // seconds since it was born
-    double life;   // seconds it lasts
-    int seed;      // picks its own repeatable randomness
+    double age;  // seconds since it was born
+    double life;  // seconds it lasts
+    int seed;  // picks its own repeatable randomness
     double r(int k) const { return scatter(seed * 7 + k); }
     double fade() const { return 1.0 - age / life; }
 };
@@ -76,8 +76,8 @@ void paint_particle(QPainter& p, Effect kind, QPointF o, const Particle& q)
     case Effect::Steam:
     case Effect::Smoke: {
         const bool smoke = kind == Effect::Smoke;
-        const QPointF c = o + QPointF((smoke ? -22 : 6) * a + 5 * std::sin(a * 3 + q.r(1) * 6),
-                                      -(smoke ? 30 : 24) * a);
+        const QPointF c =
+            o + QPointF((smoke ? -22 : 6) * a + 5 * std::sin(a * 3 + q.r(1) * 6), -(smoke ? 30 : 24) * a);
         const double radius = (smoke ? 6 : 5) + a * (smoke ? 7 : 8);
         p.setPen(Qt::NoPen);
         p.setBrush(smoke ? QColor(150, 150, 160, int(200 * q.fade()))
@@ -131,8 +131,9 @@ void paint_particle(QPainter& p, Effect kind, QPointF o, const Particle& q)
         p.setFont(font);
         const QColor ink = notes ? QColor::fromHsv(int(q.r(1) * 360), 200, 230) : QColor(90, 90, 200);
         p.setPen(QColor(ink.red(), ink.green(), ink.blue(), int(255 * q.fade())));
-        p.drawText(c, notes ? (q.r(2) < 0.5 ? QStringLiteral("\u266A") : QStringLiteral("\u266B"))
-                            : QStringLiteral("z"));
+        p.drawText(c,
+                   notes ? (q.r(2) < 0.5 ? QStringLiteral("\u266A") : QStringLiteral("\u266B"))
+                         : QStringLiteral("z"));
         break;
     }
     }

@@ -22,8 +22,8 @@ QImage draw_hand()
 
     QPainterPath shape;
     shape.setFillRule(Qt::WindingFill);
-    shape.addRoundedRect(QRectF(fx - 44, 8, 70, 50), 18, 18);               // fist
-    shape.addEllipse(QRectF(fx - 54, 20, 26, 32));                          // thumb
+    shape.addRoundedRect(QRectF(fx - 44, 8, 70, 50), 18, 18);  // fist
+    shape.addEllipse(QRectF(fx - 54, 20, 26, 32));  // thumb
     shape.addRoundedRect(QRectF(fx - 10, 30, 20, HandHeight - 31.5), 10, 10);  // index finger
     shape = shape.simplified();
     p.setPen(QPen(kOutline, 2.5));
@@ -76,6 +76,7 @@ QImage make_hand_picture()
     QPainter p(&picture);
     p.drawImage(0, 0, hand);
     p.drawImage(0, HandMaskRow, make_mask(hand));
-    p.fillRect(0, HandMaskRow + HandHeight, HandWidth, picture.height() - HandMaskRow - HandHeight, Qt::white);
+    p.fillRect(0, HandMaskRow + HandHeight, HandWidth, picture.height() - HandMaskRow - HandHeight,
+               Qt::white);
     return picture;
 }

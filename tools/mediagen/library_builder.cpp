@@ -70,8 +70,9 @@ void build_clip(const ClipScene& scene, const QDir& folder)
 {
     const int frames = frame_count(scene.seconds);
     const Sound track = synthesise(scene.sound, frames / double(kFramesPerSecond), seed_for(scene.name));
-    encode_clip(folder.filePath(scene.name + ".mpg"), frames,
-                [&](int i) { return render_frame(scene, frame_time(i)); }, track);
+    encode_clip(
+        folder.filePath(scene.name + ".mpg"), frames,
+        [&](int i) { return render_frame(scene, frame_time(i)); }, track);
     write_end_stills(folder, scene.name);
     write_jpeg(make_label_card(scene.word, render_subject(scene.actors.at(scene.subject), kLabelPictureSize)),
                folder.filePath(scene.name + ".jpg"), kPictureQuality);
@@ -93,6 +94,7 @@ void build_program_media(const QDir& folder)
 
     constexpr double timerSeconds = 5;
     const int frames = frame_count(timerSeconds);
-    encode_clip(folder.filePath("timer.mpg"), frames, [](int i) { return make_timer_frame(frame_time(i)); },
-                make_timer_track(timerSeconds));
+    encode_clip(
+        folder.filePath("timer.mpg"), frames, [](int i) { return make_timer_frame(frame_time(i)); },
+        make_timer_track(timerSeconds));
 }

@@ -21,8 +21,8 @@ void write_notices(const QDir& sources, const QDir& folder)
     // Licence texts are taken from the installed packages rather than kept
     // in the source tree, so they always match the font actually used.
     const QHash<QString, QStringList> licences = {
-        {"NOTICE-emoji-font.txt", {"/usr/share/doc/fonts-noto-color-emoji/copyright",
-                                   "/usr/share/common-licenses/Apache-2.0"}},
+        {"NOTICE-emoji-font.txt",
+         {"/usr/share/doc/fonts-noto-color-emoji/copyright", "/usr/share/common-licenses/Apache-2.0"}},
         {"NOTICE-text-font.txt", {"/usr/share/doc/fonts-dejavu-core/copyright"}},
     };
     const QStringList names = sources.entryList({"NOTICE-*.txt"}, QDir::Files, QDir::Name);

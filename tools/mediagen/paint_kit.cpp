@@ -140,15 +140,14 @@ void paint_pine(QPainter& p, double x, double groundY, double scale, bool snowy)
     for (int tier = 0; tier < 3; ++tier) {
         const double base = groundY - 12 * scale - tier * 18 * scale;
         const double half = (26 - tier * 6) * scale;
-        QPolygonF tri({QPointF(x - half, base), QPointF(x + half, base),
-                       QPointF(x, base - 30 * scale)});
+        QPolygonF tri({QPointF(x - half, base), QPointF(x + half, base), QPointF(x, base - 30 * scale)});
         p.setBrush(QColor(40, 120, 70));
         p.drawPolygon(tri);
         if (snowy) {
             p.setBrush(QColor(250, 252, 255));
-            p.drawPolygon(QPolygonF({QPointF(x - half * 0.35, base - 19 * scale),
-                                     QPointF(x + half * 0.35, base - 19 * scale),
-                                     QPointF(x, base - 30 * scale)}));
+            p.drawPolygon(
+                QPolygonF({QPointF(x - half * 0.35, base - 19 * scale),
+                           QPointF(x + half * 0.35, base - 19 * scale), QPointF(x, base - 30 * scale)}));
         }
     }
 }
@@ -196,8 +195,9 @@ void paint_window(QPainter& p, const QRectF& frame, QColor sky, bool night)
         p.drawEllipse(frame.topLeft() + QPointF(frame.width() * 0.7 + 5, frame.height() * 0.3 - 3), 8, 8);
         p.setBrush(QColor(255, 255, 220));
         for (int i = 0; i < 7; ++i)
-            p.drawEllipse(frame.topLeft() + QPointF(scatter(i + 40) * frame.width(),
-                                                    scatter(i + 80) * frame.height()), 1.2, 1.2);
+            p.drawEllipse(frame.topLeft()
+                              + QPointF(scatter(i + 40) * frame.width(), scatter(i + 80) * frame.height()),
+                          1.2, 1.2);
     }
     p.setBrush(QColor(250, 250, 245));
     p.drawRect(QRectF(frame.center().x() - 2.5, frame.top(), 5, frame.height()));

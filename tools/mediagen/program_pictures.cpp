@@ -17,7 +17,8 @@ void paint_stopwatch(QPainter& p, QPointF centre, double radius, double t)
 {
     p.setPen(QPen(QColor(50, 50, 60), radius * 0.06));
     p.setBrush(QColor(120, 190, 240));
-    p.drawRoundedRect(QRectF(centre.x() - radius * 0.16, centre.y() - radius * 1.3, radius * 0.32, radius * 0.3), 3, 3);
+    p.drawRoundedRect(
+        QRectF(centre.x() - radius * 0.16, centre.y() - radius * 1.3, radius * 0.32, radius * 0.3), 3, 3);
     p.setBrush(QColor(70, 140, 220));
     p.drawEllipse(centre, radius, radius);
     p.setBrush(Qt::white);
@@ -75,8 +76,8 @@ QImage make_title_banner()
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     p.drawPath(title);
-    const QStringList stars = {QStringLiteral("\u2B50"), QStringLiteral("\U0001F4FA"), QStringLiteral("\U0001F3AC"),
-                               QStringLiteral("\u2B50")};
+    const QStringList stars = {QStringLiteral("\u2B50"), QStringLiteral("\U0001F4FA"),
+                               QStringLiteral("\U0001F3AC"), QStringLiteral("\u2B50")};
     // Corners only, clear of the lettering.
     const QPointF spots[] = {{56, 44}, {544, 46}, {58, 214}, {542, 212}};
     for (int i = 0; i < 4; ++i) {

@@ -19,7 +19,7 @@ Sound make_gong()
     // A struck metal plate: partials at uneven ratios, the high ones dying
     // first; close pairs beat slowly and give the shimmer.
     constexpr double base = 110;
-    const std::pair<double, double> partials[] = {{1.0, 1.0}, {1.004, 0.6}, {1.53, 0.55}, {2.06, 0.45},
+    const std::pair<double, double> partials[] = {{1.0, 1.0},  {1.004, 0.6}, {1.53, 0.55}, {2.06, 0.45},
                                                   {2.61, 0.3}, {2.615, 0.2}, {3.17, 0.22}, {4.28, 0.12}};
     for (auto [ratio, amp] : partials)
         add_tone(b, 0, 2.2, base * ratio, base * ratio * 0.997, amp, 1, 0.004, 1.1 / ratio + 0.25);

@@ -11,7 +11,7 @@ namespace {
 
 struct Pose {
     QPointF centre;
-    double angle = 0;     // degrees
+    double angle = 0;  // degrees
     double scaleX = 1;
     double scaleY = 1;
 };

@@ -38,8 +38,8 @@ QList<ClipScene> shuffled(QList<ClipScene> clips)
 
 const QStringList& category_order()
 {
-    static const QStringList keys = {"animals", "appliances", "clothing", "food", "health",
-                                     "house", "jobs", "kitchen", "outside", "vehicles"};
+    static const QStringList keys = {"animals", "appliances", "clothing", "food",    "health",
+                                     "house",   "jobs",       "kitchen",  "outside", "vehicles"};
     return keys;
 }
 

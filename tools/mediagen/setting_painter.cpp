@@ -323,7 +323,8 @@ void paint_rainy_window(QPainter& p, double)
 void paint_town(QPainter& p, double t)
 {
     paint_day_sky(p, 175, t);
-    const QColor walls[] = {{240, 180, 120}, {180, 200, 230}, {240, 150, 150}, {200, 225, 160}, {250, 215, 120}};
+    const QColor walls[] = {
+        {240, 180, 120}, {180, 200, 230}, {240, 150, 150}, {200, 225, 160}, {250, 215, 120}};
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 5; ++i) {
         const double x = i * 72 - 4;

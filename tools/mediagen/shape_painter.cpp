@@ -95,7 +95,8 @@ void paint_door(QPainter& p, double t)
     const double angle = M_PI * 0.85 * open * open * (3 - 2 * open);
     const double freeX = -23 + 46 * std::cos(angle);
     const double grow = 1 + 0.18 * std::sin(angle);  // the near edge looks taller
-    QPolygonF panel({QPointF(-23, -50), QPointF(freeX, -50 * grow), QPointF(freeX, 50 * grow), QPointF(-23, 50)});
+    QPolygonF panel(
+        {QPointF(-23, -50), QPointF(freeX, -50 * grow), QPointF(freeX, 50 * grow), QPointF(-23, 50)});
     p.setPen(QPen(QColor(100, 65, 45), 1.5));
     p.setBrush(QColor(150, 100, 70));
     p.drawPolygon(panel);
@@ -118,16 +119,20 @@ void paint_clock(QPainter& p, double t)
     p.setPen(QPen(QColor(60, 60, 70), 1.5));
     for (int h = 0; h < 12; ++h) {
         const double a = h * M_PI / 6;
-        p.drawLine(QPointF(19 * std::sin(a), -22 - 19 * std::cos(a)), QPointF(22 * std::sin(a), -22 - 22 * std::cos(a)));
+        p.drawLine(QPointF(19 * std::sin(a), -22 - 19 * std::cos(a)),
+                   QPointF(22 * std::sin(a), -22 - 22 * std::cos(a)));
     }
     // From five to seven, one turn of the minute hand every four seconds.
     const double minutes = -5 + t * 15;
     p.save();
     p.translate(0, -22);
     p.setPen(QPen(QColor(40, 40, 50), 4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(0, 0), QPointF(12 * std::sin((7 + minutes / 60) * M_PI / 6), -12 * std::cos((7 + minutes / 60) * M_PI / 6)));
+    p.drawLine(
+        QPointF(0, 0),
+        QPointF(12 * std::sin((7 + minutes / 60) * M_PI / 6), -12 * std::cos((7 + minutes / 60) * M_PI / 6)));
     p.setPen(QPen(QColor(40, 40, 50), 2.5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(0, 0), QPointF(19 * std::sin(minutes * M_PI / 30), -19 * std::cos(minutes * M_PI / 30)));
+    p.drawLine(QPointF(0, 0),
+               QPointF(19 * std::sin(minutes * M_PI / 30), -19 * std::cos(minutes * M_PI / 30)));
     p.restore();
     p.save();
     p.translate(0, 8);

@@ -63,8 +63,8 @@ Biquad Biquad::bandpass(double freq, double q)
     return f;
 }
 
-void add_tone(Buffer& out, double start, double length, double f0, double f1, double amp,
-              int harmonics, double attack, double decay)
+void add_tone(Buffer& out, double start, double length, double f0, double f1, double amp, int harmonics,
+              double attack, double decay)
 {
     const long first = std::max(0L, long(start * kSampleRate));
     const long last = std::min(long(out.size()), long((start + length) * kSampleRate));
@@ -80,8 +80,8 @@ void add_tone(Buffer& out, double start, double length, double f0, double f1, do
     }
 }
 
-void add_noise(Buffer& out, Rng& rng, Biquad filter, double start, double length, double amp,
-               double attack, double decay)
+void add_noise(Buffer& out, Rng& rng, Biquad filter, double start, double length, double amp, double attack,
+               double decay)
 {
     const long first = std::max(0L, long(start * kSampleRate));
     const long last = std::min(long(out.size()), long((start + length) * kSampleRate));

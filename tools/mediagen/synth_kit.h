@@ -12,7 +12,10 @@ inline constexpr int kSampleRate = 44100;
 // every machine (std distributions may differ between libraries).
 class Rng {
 public:
-    explicit Rng(uint64_t seed) : state_(seed) {}
+    explicit Rng(uint64_t seed)
+        : state_(seed)
+    {
+    }
     double uniform()  // [0, 1)
     {
         uint64_t z = (state_ += 0x9e3779b97f4a7c15ull);
@@ -36,7 +39,10 @@ public:
     double run(double x)
     {
         const double y = b0_ * x + b1_ * x1_ + b2_ * x2_ - a1_ * y1_ - a2_ * y2_;
-        x2_ = x1_; x1_ = x; y2_ = y1_; y1_ = y;
+        x2_ = x1_;
+        x1_ = x;
+        y2_ = y1_;
+        y1_ = y;
         return y;
     }
 
@@ -51,8 +57,8 @@ using Buffer = std::vector<float>;
 // to f1, with `harmonics` overtones (each weaker), rising in `attack` and
 // dying away exponentially with time constant `decay` (0: holds, then a
 // short release at the end).
-void add_tone(Buffer& out, double start, double length, double f0, double f1, double amp,
-              int harmonics = 1, double attack = 0.01, double decay = 0);
+void add_tone(Buffer& out, double start, double length, double f0, double f1, double amp, int harmonics = 1,
+              double attack = 0.01, double decay = 0);
 
 // Adds noise through `filter` with an attack/decay envelope like add_tone.
 void add_noise(Buffer& out, Rng& rng, Biquad filter, double start, double length, double amp,

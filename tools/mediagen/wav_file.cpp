@@ -37,8 +37,8 @@ void write_wav(const QString& path, const Sound& sound)
     put32(b, 36 + dataBytes);
     b.append("WAVEfmt ");
     put32(b, 16);
-    put16(b, 1);                       // PCM
-    put16(b, 1);                       // mono
+    put16(b, 1);  // PCM
+    put16(b, 1);  // mono
     put32(b, uint32_t(sound.rate));
     put32(b, uint32_t(sound.rate * 2));
     put16(b, 2);
@@ -70,7 +70,8 @@ Sound read_wav(const QString& path)
         size = std::min(size, b.size() - pos - 8);
         const char* body = b.constData() + pos + 8;
         if (id == "fmt ") {
-            if (size < 16 || qFromLittleEndian<uint16_t>(body) != 1 || qFromLittleEndian<uint16_t>(body + 14) != 16)
+            if (size < 16 || qFromLittleEndian<uint16_t>(body) != 1
+                || qFromLittleEndian<uint16_t>(body + 14) != 16)
                 fail(path, "is not 16-bit PCM");
             channels = qFromLittleEndian<uint16_t>(body + 2);
             sound.rate = int(qFromLittleEndian<uint32_t>(body + 4));

@@ -6,7 +6,7 @@
 
 struct Sound {
     int rate = 44100;
-    std::vector<float> samples;   // -1 .. 1
+    std::vector<float> samples;  // -1 .. 1
     double seconds() const { return double(samples.size()) / rate; }
 };
 
