@@ -17,14 +17,14 @@ namespace {
 constexpr int Starts = 10;
 constexpr int LearnerCount = 50;
 
-void writeFile(const QString& path, const QByteArray& bytes)
+void write_file(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
 }
 
-void makeLearners(const ProgramDriver& d)
+void make_learners(const ProgramDriver& d)
 {
     QFile settings(d.folder() + QStringLiteral("aobj_se1.cfg"));
     settings.open(QIODevice::ReadOnly);
@@ -33,18 +33,18 @@ void makeLearners(const ProgramDriver& d)
         const QString folder =
             d.folder() + QStringLiteral("learners/Learner_%1/").arg(i, 2, 10, QLatin1Char('0'));
         QDir().mkpath(folder);
-        writeFile(folder + QStringLiteral("aobj_se1.cfg"), options);
-        writeFile(folder + QStringLiteral("aobj_nam.txt"), "Learner " + QByteArray::number(i) + "\n");
+        write_file(folder + QStringLiteral("aobj_se1.cfg"), options);
+        write_file(folder + QStringLiteral("aobj_nam.txt"), "Learner " + QByteArray::number(i) + "\n");
     }
-    writeFile(d.folder() + QStringLiteral("learners.ini"), "[General]\nlearner=Learner_25\n");
+    write_file(d.folder() + QStringLiteral("learners.ini"), "[General]\nlearner=Learner_25\n");
 }
 
 // Milliseconds from the start to the menu window's banner on screen.
-double startOnce(bool withLearners)
+double start_once(bool withLearners)
 {
     ProgramDriver d({});
     if (withLearners)
-        makeLearners(d);
+        make_learners(d);
     QElapsedTimer elapsed;
     elapsed.start();
     if (!d.start()) {
@@ -73,8 +73,8 @@ int main(int argc, char** argv)
     qputenv("FLICKERBOX_PROGRAM_DIR", argv[1]);
     std::vector<double> none, fifty;
     for (int i = 0; i < Starts; ++i) {
-        none.push_back(startOnce(false));
-        fifty.push_back(startOnce(true));
+        none.push_back(start_once(false));
+        fifty.push_back(start_once(true));
     }
     std::printf("start-up to the menu window, median of %d: no learner %.0f ms, %d learners %.0f ms "
                 "(difference %+.0f ms)\n",

@@ -36,71 +36,71 @@ double median(std::vector<double> v)
 // backdrop is drawn last, after the spoken name, right before the wait
 // begins. A press before then rightly does not count, and the hand's rows
 // change when the backdrop comes.
-bool waitForFirstStill(const ProgramDriver& d, int clipNumber)
+bool wait_for_first_still(const ProgramDriver& d, int clipNumber)
 {
-    return d.waitForScreen(
+    return d.wait_for_screen(
         [&](const QImage& s) {
-            return d.showsStill(s, clip(clipNumber), "_first") && d.showsLabel(s, clip(clipNumber))
-                && d.showsBackdrop(s) && d.handAtRest(s);
+            return d.shows_still(s, clip(clipNumber), "_first") && d.shows_label(s, clip(clipNumber))
+                && d.shows_backdrop(s) && d.hand_at_rest(s);
         },
         20000);
 }
 
-bool waitForLastStill(const ProgramDriver& d, int clipNumber)
+bool wait_for_last_still(const ProgramDriver& d, int clipNumber)
 {
-    return d.waitForScreen(
-        [&](const QImage& s) { return d.showsStill(s, clip(clipNumber), "_last") && d.showsBackdrop(s); },
+    return d.wait_for_screen(
+        [&](const QImage& s) { return d.shows_still(s, clip(clipNumber), "_last") && d.shows_backdrop(s); },
         20000);
 }
 
 // The clip after clipNumber, round the three of the library.
-int nextClip(int clipNumber)
+int next_clip(int clipNumber)
 {
     return clipNumber % int(ProgramDriver::clips().size()) + 1;
 }
 
 // (a) From the key event leaving this process to the hand's first moved frame
 // on screen, over presses in the first wait of successive turns.
-void pressToHand(int presses)
+void press_to_hand(int presses)
 {
     ProgramDriver d({.device = 7, .size = 1});
-    if (!d.startPlayback())
+    if (!d.start_playback())
         return (void)std::printf("press to hand: playback did not start\n");
-    const QRect hand = d.handArea().translated(d.areaOrigin());
+    const QRect hand = d.hand_area().translated(d.area_origin());
     std::vector<double> ms;
     int current = 1;
     int early = 0;
     while (int(ms.size()) < presses && early < 3 * presses) {
-        if (!waitForFirstStill(d, current))
+        if (!wait_for_first_still(d, current))
             continue;
-        const QImage rest = d.grabRegion(hand);
+        const QImage rest = d.grab_region(hand);
         QElapsedTimer t;
         t.start();
         d.tap("space");
         bool moved = false;
         while (!moved && t.elapsed() < 2000)
-            moved = mean_abs_difference(d.grabRegion(hand), rest) >= 0.3;
+            moved = mean_abs_difference(d.grab_region(hand), rest) >= 0.3;
         // Not moved: the press came before the wait began and rightly did not count.
         if (!moved) {
             ++early;
             continue;
         }
         ms.push_back(t.nsecsElapsed() / 1e6);
-        if (!waitForLastStill(d, current)) {
+        if (!wait_for_last_still(d, current)) {
             d.grab().save(QStringLiteral("/tmp/bench_no_last_still.png"));
             std::printf("(a) the last still of clip %d did not come\n", current);
             break;
         }
-        current = nextClip(current);
-        d.pressUntil([&] { d.tap("space"); },
-                     [&](const QImage& s) { return d.showsStill(s, clip(current), "_first"); });
+        current = next_clip(current);
+        d.press_until([&] { d.tap("space"); },
+                      [&](const QImage& s) { return d.shows_still(s, clip(current), "_first"); });
     }
     std::printf(
         "(a) press to hand on screen: %zu presses, median %.2f ms, max %.2f ms (%d early presses left out)\n",
         ms.size(), median(ms), ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()), early);
 }
 
-double cpuSeconds(qint64 pid)
+double cpu_seconds(qint64 pid)
 {
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
     if (!stat.open(QIODevice::ReadOnly))
@@ -111,32 +111,33 @@ double cpuSeconds(qint64 pid)
     return (fields[11].toDouble() + fields[12].toDouble()) / double(sysconf(_SC_CLK_TCK));
 }
 
-double cpuPercentOver(qint64 pid, int seconds)
+double cpu_percent_over(qint64 pid, int seconds)
 {
-    const double before = cpuSeconds(pid);
+    const double before = cpu_seconds(pid);
     QElapsedTimer t;
     t.start();
     QThread::sleep(seconds);
-    return 100 * (cpuSeconds(pid) - before) / (t.elapsed() / 1000.0);
+    return 100 * (cpu_seconds(pid) - before) / (t.elapsed() / 1000.0);
 }
 
 // (b) CPU of the program while it waits for the learner. Prompting is paced
 // by the press's calibration, so it is measured with a real one.
-void cpuWhileWaiting(int device, int prompt, double pressCount = 1)
+void cpu_while_waiting(int device, int prompt, double pressCount = 1)
 {
     ProgramDriver d({.device = device, .size = 1, .prompt = prompt, .press = pressCount});
-    if (!d.startPlayback() || !waitForFirstStill(d, 1))
+    if (!d.start_playback() || !wait_for_first_still(d, 1))
         return (void)std::printf("cpu: playback did not start\n");
-    const double wait1 = cpuPercentOver(d.pid(), measureSeconds);
+    const double wait1 = cpu_percent_over(d.pid(), measureSeconds);
     double wait2 = -1;
     const auto press = [&] {
         if (device == 7)
             d.tap("space");
         else
-            d.click(d.areaOrigin() + QPoint(320, 300));
+            d.click(d.area_origin() + QPoint(320, 300));
     };
-    if (d.pressUntil(press, [&](const QImage& s) { return !d.handAtRest(s); }) && waitForLastStill(d, 1))
-        wait2 = cpuPercentOver(d.pid(), measureSeconds);
+    if (d.press_until(press, [&](const QImage& s) { return !d.hand_at_rest(s); })
+        && wait_for_last_still(d, 1))
+        wait2 = cpu_percent_over(d.pid(), measureSeconds);
     std::printf("(b) CPU while waiting, %s, prompting every %d s (0: off), press count %g: wait 1 %.2f %%, "
                 "wait 2 %.2f %% of a core\n",
                 device == 7 ? "space bar" : "mouse", prompt, pressCount, wait1, wait2);
@@ -144,34 +145,34 @@ void cpuWhileWaiting(int device, int prompt, double pressCount = 1)
 
 // (c) From the hand at rest again to the first clip frame unlike the first
 // still, and how long the movie area showed black in between.
-void handToClip(int size)
+void hand_to_clip(int size)
 {
     ProgramDriver d({.device = 7, .size = size});
-    if (!d.startPlayback() || !waitForFirstStill(d, 1))
+    if (!d.start_playback() || !wait_for_first_still(d, 1))
         return (void)std::printf("hand to clip: playback did not start\n");
-    const QRect hand = d.handArea().translated(d.areaOrigin());
-    const QRect movie = d.movieArea().translated(d.areaOrigin());
-    const QImage rest = d.grabRegion(hand);
+    const QRect hand = d.hand_area().translated(d.area_origin());
+    const QRect movie = d.movie_area().translated(d.area_origin());
+    const QImage rest = d.grab_region(hand);
     const QImage first = d.file(clip(1) + QStringLiteral("_first.jpg"));
     QElapsedTimer t;
     for (int attempt = 0; attempt < 10; ++attempt) {
         t.start();
         d.tap("space");
-        if (d.waitForScreen(
-                [&](const QImage&) { return mean_abs_difference(d.grabRegion(hand), rest) >= 0.3; }, 2000))
+        if (d.wait_for_screen(
+                [&](const QImage&) { return mean_abs_difference(d.grab_region(hand), rest) >= 0.3; }, 2000))
             break;
     }
     // The hand's last frame: the last grab with the first still in the movie
     // area and the hand in its place, before the clip's layer covers them.
-    QImage blackArea(movie.size(), QImage::Format_RGB32);
-    blackArea.fill(Qt::black);
+    QImage black_area(movie.size(), QImage::Format_RGB32);
+    black_area.fill(Qt::black);
     qint64 handEnd = -1, clipShown = -1, blackSince = -1;
     double blackMs = 0;
     while (t.elapsed() < 10000 && clipShown < 0) {
-        const QImage handNow = d.grabRegion(hand);
-        const QImage area = d.grabRegion(movie);
+        const QImage handNow = d.grab_region(hand);
+        const QImage area = d.grab_region(movie);
         const qint64 now = t.nsecsElapsed();
-        const bool black = mean_abs_difference(area, blackArea) < 8;
+        const bool black = mean_abs_difference(area, black_area) < 8;
         const bool firstStill = mean_abs_difference(area, first) < 8;
         if (firstStill && mean_abs_difference(handNow, rest) < 60)
             handEnd = now;
@@ -193,8 +194,8 @@ void handToClip(int size)
 
 // How long a change on screen lasts: from the first grab unlike `before` to
 // the first grab where done holds.
-double changeSeconds(const std::function<QImage()>& region, const QImage& before,
-                     const std::function<bool(const QImage&)>& done)
+double change_seconds(const std::function<QImage()>& region, const QImage& before,
+                      const std::function<bool(const QImage&)>& done)
 {
     QElapsedTimer t;
     t.start();
@@ -214,50 +215,50 @@ double changeSeconds(const std::function<QImage()>& region, const QImage& before
 std::pair<double, double> calibrate()
 {
     ProgramDriver d({.press = 0, .wipe = 0});
-    if (!d.startPlayback())
+    if (!d.start_playback())
         return {0, 0};
     QElapsedTimer t;
     t.start();
-    while (t.elapsed() < 120000 && !d.showsStill(d.grab(), clip(1), "_first")) {
+    while (t.elapsed() < 120000 && !d.shows_still(d.grab(), clip(1), "_first")) {
         d.tap("Return");
         QThread::msleep(300);
     }
     d.tap("Escape");
-    if (!d.exitFromMenu())
+    if (!d.exit_from_menu())
         return {0, 0};
-    const QList<double> written = d.writtenSettings();
+    const QList<double> written = d.written_settings();
     return {written.value(5), written.value(6)};
 }
 
 // (d) Times a real wipe and press with the counts a calibration saved.
-void calibratedDurations(double press, double wipe)
+void calibrated_durations(double press, double wipe)
 {
     ProgramDriver d({.device = 7, .size = 1, .press = press, .wipe = wipe});
-    const QRect label = d.labelArea(clip(1)).translated(d.areaOrigin());
+    const QRect label = d.label_area(clip(1)).translated(d.area_origin());
     const QImage labelPicture = d.file(clip(1) + QStringLiteral(".jpg"));
     // The label's place is black until the wipe starts; the wipe ends with the whole label.
     QImage black(label.size(), QImage::Format_RGB32);
     black.fill(Qt::black);
-    if (!d.startPlayback())
+    if (!d.start_playback())
         return (void)std::printf("(d) playback did not start\n");
     const double wipeSeconds =
-        changeSeconds([&] { return d.grabRegion(label); }, black,
-                      [&](const QImage& now) { return mean_abs_difference(now, labelPicture) < 6; });
-    waitForFirstStill(d, 1);
-    const QRect hand = d.handArea().translated(d.areaOrigin());
-    const QImage rest = d.grabRegion(hand);
+        change_seconds([&] { return d.grab_region(label); }, black,
+                       [&](const QImage& now) { return mean_abs_difference(now, labelPicture) < 6; });
+    wait_for_first_still(d, 1);
+    const QRect hand = d.hand_area().translated(d.area_origin());
+    const QImage rest = d.grab_region(hand);
     QElapsedTimer t;
     t.start();
     d.tap("space");
     // A press before the wait does not count: press again until the hand moves.
-    for (qint64 lastTap = 0; t.elapsed() < 10000 && mean_abs_difference(d.grabRegion(hand), rest) < 0.5;)
+    for (qint64 lastTap = 0; t.elapsed() < 10000 && mean_abs_difference(d.grab_region(hand), rest) < 0.5;)
         if (t.elapsed() - lastTap > 1000) {
             d.tap("space");
             lastTap = t.elapsed();
         }
     const double pressSeconds =
-        changeSeconds([&] { return d.grabRegion(hand); }, rest,
-                      [&](const QImage& now) { return mean_abs_difference(now, rest) < 1.0; });
+        change_seconds([&] { return d.grab_region(hand); }, rest,
+                       [&](const QImage& now) { return mean_abs_difference(now, rest) < 1.0; });
     std::printf("(d) calibrated counts press %g, wipe %g: press lasts %.2f s, wipe lasts %.2f s\n", press,
                 wipe, pressSeconds, wipeSeconds);
 }
@@ -278,15 +279,15 @@ int main(int argc, char** argv)
     qputenv("FLICKERBOX_PROGRAM_DIR", argv[1]);
     if (argc > 2)
         measureSeconds = std::max(1, atoi(argv[2]));
-    if (!ProgramDriver::makeClips())
+    if (!ProgramDriver::make_clips())
         return 1;
     // Which figures: any of the letters a to d (all by default).
     const QByteArray parts = argc > 3 ? QByteArray(argv[3]) : QByteArray("abcd");
     if (parts.contains('a'))
-        pressToHand(20);
+        press_to_hand(20);
     if (parts.contains('c'))
         for (int size : {1, 2, 3})
-            handToClip(size);
+            hand_to_clip(size);
     const bool calibrated = parts.contains('b') || parts.contains('d');
     const auto [press, wipe] = calibrated ? calibrate() : std::pair(0.0, 0.0);
     if (calibrated && press == 0) {
@@ -294,12 +295,12 @@ int main(int argc, char** argv)
         return 1;
     }
     if (parts.contains('b')) {
-        cpuWhileWaiting(6, 0);
-        cpuWhileWaiting(7, 0);
-        cpuWhileWaiting(7, 3, press);
-        cpuWhileWaiting(7, 5, press);
+        cpu_while_waiting(6, 0);
+        cpu_while_waiting(7, 0);
+        cpu_while_waiting(7, 3, press);
+        cpu_while_waiting(7, 5, press);
     }
     if (parts.contains('d'))
-        calibratedDurations(press, wipe);
+        calibrated_durations(press, wipe);
     return 0;
 }

@@ -23,14 +23,14 @@
 
 namespace {
 
-double threadCpuMs()
+double thread_cpu_ms()
 {
     timespec t{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
-double processCpuMs()
+double process_cpu_ms()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -45,13 +45,13 @@ double median(std::vector<double> values)
 }
 
 // Opens the clip held on its first frame, with the picture on screen.
-bool holdOnFirstFrame(MpvPlayer& player, const QString& clip)
+bool hold_on_first_frame(MpvPlayer& player, const QString& clip)
 {
-    player.setAutoStart(false);
-    player.setFileName(clip);
+    player.set_auto_start(false);
+    player.set_file_name(clip);
     player.play();
     player.pause();
-    const bool shown = wait_until([&] { return player.framesShown() > 0; }, 15000);
+    const bool shown = wait_until([&] { return player.frames_shown() > 0; }, 15000);
     wait_until([] { return false; }, 300);  // let the exact seek settle
     return shown;
 }
@@ -82,21 +82,21 @@ int main(int argc, char** argv)
         player.resize(352, 240);
         QElapsedTimer clock;
         clock.start();
-        player.setFileName(clip);
+        player.set_file_name(clip);
         // The first frame of the clip, not the black of the empty player.
-        wait_until([&] { return frame_number(player.currentFrame()) >= 0; }, 15000);
+        wait_until([&] { return frame_number(player.current_frame()) >= 0; }, 15000);
         QCoreApplication::processEvents();  // the paint
         openToFrame.push_back(clock.nsecsElapsed() / 1e6);
     }
     for (int run = 0; run < Runs; ++run) {
         MpvPlayer player(&container);
         player.resize(352, 240);
-        holdOnFirstFrame(player, clip);
-        const int before = player.framesShown();
+        hold_on_first_frame(player, clip);
+        const int before = player.frames_shown();
         QElapsedTimer clock;
         clock.start();
         player.play();
-        wait_until([&] { return player.framesShown() > before; }, 15000);
+        wait_until([&] { return player.frames_shown() > before; }, 15000);
         QCoreApplication::processEvents();
         resumeToFrame.push_back(clock.nsecsElapsed() / 1e6);
     }
@@ -108,19 +108,19 @@ int main(int argc, char** argv)
         for (int run = 0; run < Runs; ++run) {
             QElapsedTimer clock;
             clock.start();
-            player.setAutoStart(false);
-            player.setFileName(clip);
+            player.set_auto_start(false);
+            player.set_file_name(clip);
             player.play();
             player.pause();
             calls.push_back(clock.nsecsElapsed() / 1e6);
-            wait_until([&] { return player.framesShown() > 0; }, 15000);
+            wait_until([&] { return player.frames_shown() > 0; }, 15000);
             clock.restart();
             player.play();
             calls.push_back(clock.nsecsElapsed() / 1e6);
             wait_until([] { return false; }, 200);
             clock.restart();
             player.stop();
-            player.setFileName(QString());
+            player.set_file_name(QString());
             calls.push_back(clock.nsecsElapsed() / 1e6);
         }
         std::printf("%-44s %8.2f ms median, %.2f ms slowest\n", "open+play+hold, play, halt+close calls",
@@ -135,20 +135,20 @@ int main(int argc, char** argv)
     for (QSize size : {QSize(352, 240), QSize(640, 480), QSize(1920, 1080)}) {
         MpvPlayer player(&container);
         player.resize(size.width(), size.height());
-        holdOnFirstFrame(player, clip);
-        const int before = player.framesShown();
-        const double ui0 = threadCpuMs(), cpu0 = processCpuMs();
+        hold_on_first_frame(player, clip);
+        const int before = player.frames_shown();
+        const double ui0 = thread_cpu_ms(), cpu0 = process_cpu_ms();
         player.play();
-        wait_until([&] { return player.playState() != VideoPlayer::Playing; }, 60000);
-        const int frames = std::max(1, player.framesShown() - before);
+        wait_until([&] { return player.play_state() != VideoPlayer::Playing; }, 60000);
+        const int frames = std::max(1, player.frames_shown() - before);
         std::printf("%4dx%-6d %8d %8d %14.2f %14.2f\n", size.width(), size.height(), frames, 100,
-                    (threadCpuMs() - ui0) / frames, (processCpuMs() - cpu0) / frames);
+                    (thread_cpu_ms() - ui0) / frames, (process_cpu_ms() - cpu0) / frames);
     }
 
     {
         MpvPlayer player(&container);
         player.resize(640, 480);
-        holdOnFirstFrame(player, clip);
+        hold_on_first_frame(player, clip);
         // The first seconds still hold the end of the seek and the opening of
         // the sound output; after them the held clip should cost nearly nothing.
         std::printf("\n");
@@ -156,12 +156,12 @@ int main(int argc, char** argv)
                                        std::pair{"held on first frame, the 20 s after", 20000}}) {
             QElapsedTimer wall;
             wall.start();
-            const double cpu0 = processCpuMs();
+            const double cpu0 = process_cpu_ms();
             // The window system's own loop, so that only the player's work counts.
             QEventLoop loop;
             QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
             loop.exec();
-            const double busy = processCpuMs() - cpu0;
+            const double busy = process_cpu_ms() - cpu0;
             std::printf("%-44s %8.3f %% of one core (%.1f ms CPU in %.1f s)\n", what,
                         100.0 * busy / wall.elapsed(), busy, wall.elapsed() / 1000.0);
         }

@@ -105,9 +105,9 @@ int main(int argc, char** argv)
     // Presses at random moments from another thread, as a learner's would come.
     std::thread learner([&] {
         std::mt19937 random(9);
-        std::uniform_int_distribution<int> pauseUs(20'000, 60'000);
+        std::uniform_int_distribution<int> pause_us(20'000, 60'000);
         for (int press = 0; press < 300; ++press) {
-            std::this_thread::sleep_for(std::chrono::microseconds(pauseUs(random)));
+            std::this_thread::sleep_for(std::chrono::microseconds(pause_us(random)));
             closedAt = now_us();
             modem.switchClosed = true;
             while (closedAt != 0)

@@ -31,7 +31,7 @@ constexpr int ButtonGap = 30;
 constexpr int ButtonsToLearnerGap = 24;
 constexpr int LearnerButtonHeight = 40;
 
-QPushButton* makeButton(const QString& name, const QString& caption, QSize size, QWidget* parent)
+QPushButton* make_button(const QString& name, const QString& caption, QSize size, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
@@ -65,14 +65,14 @@ Banner::Banner(GlobVars& g, Services services, QWidget* parent)
     banimage_ = new QLabel(client);
     banimage_->setObjectName(QStringLiteral("banimage"));
     startButton_ =
-        makeButton(QStringLiteral("StartButton"), QStringLiteral("Play Movies"), {174, 48}, client);
-    exitButton_ = makeButton(QStringLiteral("ExitButton"), QStringLiteral("Exit"), {163, 48}, client);
+        make_button(QStringLiteral("StartButton"), QStringLiteral("Play Movies"), {174, 48}, client);
+    exitButton_ = make_button(QStringLiteral("ExitButton"), QStringLiteral("Exit"), {163, 48}, client);
     list1_ = new QListWidget(client);
     style_list_panel(*list1_);
     list1_->hide();
     new SwitchTestLine(g_, &switches_, *menuBar(), *client);  // owned by client
 
-    layOut();
+    lay_out();
     menus->mark_loaded_settings();
 
     connect(startButton_, &QPushButton::clicked, this, &Banner::play_movies);
@@ -83,21 +83,21 @@ Banner::Banner(GlobVars& g, Services services, QWidget* parent)
             &Banner::show_users_guide);
     // Repeats of a held Esc do not count: the press that left playback must
     // not also end the program.
-    connect(new WindowKeys(*this), &WindowKeys::escapePressed, this, &Banner::end_program);
+    connect(new WindowKeys(*this), &WindowKeys::escape_pressed, this, &Banner::end_program);
 }
 
-QSize Banner::screenSize() const
+QSize Banner::screen_size() const
 {
     return screen()->geometry().size();
 }
 
-void Banner::layOut()
+void Banner::lay_out()
 {
     // Without a readable banner picture the window still works: the buttons
     // sit where they would for an empty picture.
     const QPixmap picture(g_.DataFolder + QStringLiteral("aobj_log.jpg"));
     banimage_->setPixmap(picture);
-    const QSize screen = screenSize();
+    const QSize screen = screen_size();
     const int left = qRound((screen.width() - picture.width()) / 2.0);
     const int top = qRound((screen.height() - picture.height()) / 6.0);
     banimage_->setGeometry(left, top, picture.width(), picture.height());
@@ -117,11 +117,11 @@ void Banner::set_learners(Learners& learners, LearnerQuestions& questions)
     // pressing "Play Movies"; no other control moves.
     control->setGeometry(startButton_->x(), startButton_->y() + startButton_->height() + ButtonsToLearnerGap,
                          exitButton_->x() + exitButton_->width() - startButton_->x(), LearnerButtonHeight);
-    connect(control, &LearnerControl::learnerChanged, this, &Banner::showLearner);
+    connect(control, &LearnerControl::learner_changed, this, &Banner::show_learner);
     setWindowTitle(options_title(learners.current()));
 }
 
-void Banner::showLearner()
+void Banner::show_learner()
 {
     setWindowTitle(options_title(learners_->current()));
     // The listing on view was the previous learner's.
@@ -187,13 +187,13 @@ void Banner::play_movies()
     if (playback_)
         return;
     auto* playback =
-        new PlaybackWindow(g_, services_, [this](const QString& message) { returnFromPlayback(message); });
+        new PlaybackWindow(g_, services_, [this](const QString& message) { return_from_playback(message); });
     playback_ = playback;
     show_full_screen(*playback);
     hide();
 }
 
-void Banner::returnFromPlayback(const QString& messageForAdult)
+void Banner::return_from_playback(const QString& messageForAdult)
 {
     playback_.clear();
     show_full_screen(*this);
@@ -210,7 +210,7 @@ void Banner::list_clips()
 {
     const QString path = g_.MediaFolder + sequence_file_name(2);
     const SequenceFile file = read_sequence_file(path);
-    fill_list_panel(*list1_, ClipListingWidth, screenSize(), clip_listing_lines(file));
+    fill_list_panel(*list1_, ClipListingWidth, screen_size(), clip_listing_lines(file));
     banimage_->hide();
     list1_->show();
     // The list is too narrow to say how to save the file again.
@@ -220,7 +220,7 @@ void Banner::list_clips()
 
 void Banner::show_users_guide()
 {
-    fill_list_panel(*list1_, UsersGuideWidth, screenSize(), users_guide_lines(g_.DataFolder));
+    fill_list_panel(*list1_, UsersGuideWidth, screen_size(), users_guide_lines(g_.DataFolder));
     banimage_->hide();
     list1_->show();
 }
@@ -237,7 +237,7 @@ void Banner::end_program()
         services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Warning,
                                   QStringLiteral("Your settings could not be saved.\n") + saved.failure);
     hide();
-    emit programEnding();
+    emit program_ending();
 }
 
 void Banner::closeEvent(QCloseEvent* event)

@@ -30,7 +30,7 @@ public:
     void activate_menu();
 
     // "Exit", Esc and closing the window: save the settings, tell the user if
-    // that failed, hide this window and signal programEnding.
+    // that failed, hide this window and signal program_ending.
     void end_program();
 
     // Adds the learner button below "Play Movies" and "Exit"; g must hold
@@ -43,17 +43,17 @@ public:
 
 signals:
     // The window is hidden and may be deleted; the credits window takes over.
-    void programEnding();
+    void program_ending();
 
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QSize screenSize() const;
-    void layOut();
-    void returnFromPlayback(const QString& messageForAdult);
-    void showLearner();
+    QSize screen_size() const;
+    void lay_out();
+    void return_from_playback(const QString& messageForAdult);
+    void show_learner();
 
     GlobVars& g_;
     Services services_;

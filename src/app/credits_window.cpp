@@ -42,7 +42,7 @@ protected:
     }
 };
 
-QFrame* blackPanel(QFrame* panel, const QString& name, QRect geometry)
+QFrame* black_panel(QFrame* panel, const QString& name, QRect geometry)
 {
     panel->setObjectName(name);
     panel->setFrameShape(QFrame::NoFrame);
@@ -54,8 +54,8 @@ QFrame* blackPanel(QFrame* panel, const QString& name, QRect geometry)
     return panel;
 }
 
-QLabel* textLine(QWidget* parent, int index, QRect geometry, const QString& text, QColor colour,
-                 double pointSize, Qt::Alignment alignment = Qt::AlignLeft)
+QLabel* text_line(QWidget* parent, int index, QRect geometry, const QString& text, QColor colour,
+                  double pointSize, Qt::Alignment alignment = Qt::AlignLeft)
 {
     auto* label = new QLabel(text, parent);
     label->setAlignment(alignment | Qt::AlignVCenter);
@@ -82,60 +82,61 @@ CreditsWindow::CreditsWindow(QWidget* parent)
     palette.setColor(QPalette::Window, QColor(0, 64, 0));
     setPalette(palette);
 
-    frame1_ = blackPanel(new CreditsPanel(this), QStringLiteral("Frame1"), QRect(0, 0, 640, 480));
-    QFrame* frame2 = blackPanel(new QFrame(frame1_), QStringLiteral("Frame2"), QRect(33, 96, 585, 265));
+    frame1_ = black_panel(new CreditsPanel(this), QStringLiteral("Frame1"), QRect(0, 0, 640, 480));
+    QFrame* frame2 = black_panel(new QFrame(frame1_), QStringLiteral("Frame2"), QRect(33, 96, 585, 265));
 
     auto* title = new QLabel(QStringLiteral("Credits"), frame2);
     title->setObjectName(QStringLiteral("Label1"));
     title->setGeometry(244, 11, 55, 25);
-    QFont titleFont(QStringLiteral("Arial"));
-    titleFont.setPointSizeF(12);
-    title->setFont(titleFont);
+    QFont title_font(QStringLiteral("Arial"));
+    title_font.setPointSizeF(12);
+    title->setFont(title_font);
     QPalette titlePalette = title->palette();
     titlePalette.setColor(QPalette::WindowText, QColor(0, 255, 255));
     title->setPalette(titlePalette);
 
     constexpr double ContributorSize = 9.75;
-    textLine(frame2, 7, {80, 58, 410, 28},
-             QStringLiteral("Teaching design ........ The Flickerbox Project Team"), LightCyan,
-             ContributorSize);
-    textLine(frame2, 12, {80, 106, 399, 28}, QStringLiteral("Programming ........... Flickerbox Developers"),
-             LightCyan, ContributorSize);
-    textLine(frame2, 9, {80, 154, 435, 28},
-             QStringLiteral("Video clips and pictures ...... Flickerbox Media Group"), LightCyan,
-             ContributorSize);
-    textLine(frame2, 8, {80, 202, 435, 28},
-             QStringLiteral("Sounds and voice prompts ..... Flickerbox Media Group"), LightCyan,
-             ContributorSize);
+    text_line(frame2, 7, {80, 58, 410, 28},
+              QStringLiteral("Teaching design ........ The Flickerbox Project Team"), LightCyan,
+              ContributorSize);
+    text_line(frame2, 12, {80, 106, 399, 28}, QStringLiteral("Programming ........... Flickerbox Developers"),
+              LightCyan, ContributorSize);
+    text_line(frame2, 9, {80, 154, 435, 28},
+              QStringLiteral("Video clips and pictures ...... Flickerbox Media Group"), LightCyan,
+              ContributorSize);
+    text_line(frame2, 8, {80, 202, 435, 28},
+              QStringLiteral("Sounds and voice prompts ..... Flickerbox Media Group"), LightCyan,
+              ContributorSize);
 
     constexpr double NoticeSize = 8;
-    textLine(frame1_, 0, {24, 32, 185, 13}, QStringLiteral("Flickerbox Project Team"), Qt::white, NoticeSize);
-    textLine(frame1_, 1, {24, 48, 457, 13}, QStringLiteral("123 Example Street, Sampletown, EX 00000"),
-             Qt::white, NoticeSize);
-    textLine(frame1_, 3, {24, 64, 553, 13},
-             QStringLiteral("Tel. 555-0100     Fax 555-0101     support@example.org     www.example.org"),
-             Qt::white, NoticeSize);
+    text_line(frame1_, 0, {24, 32, 185, 13}, QStringLiteral("Flickerbox Project Team"), Qt::white,
+              NoticeSize);
+    text_line(frame1_, 1, {24, 48, 457, 13}, QStringLiteral("123 Example Street, Sampletown, EX 00000"),
+              Qt::white, NoticeSize);
+    text_line(frame1_, 3, {24, 64, 553, 13},
+              QStringLiteral("Tel. 555-0100     Fax 555-0101     support@example.org     www.example.org"),
+              Qt::white, NoticeSize);
     // The notice lines share one centre line on the panel. They state the
     // licence the program is published under (the LICENSE file).
-    textLine(frame1_, 4, {107, 384, 425, 13},
-             QStringLiteral("Copyright (C) 2026 The Flickerbox Project Team."), LightRed, NoticeSize,
-             Qt::AlignHCenter);
-    textLine(frame1_, 2, {69, 400, 501, 13},
-             QStringLiteral(
-                 "Flickerbox II is free software under the GNU General Public License, version 3 or later:"),
-             LightRed, NoticeSize, Qt::AlignHCenter);
-    textLine(frame1_, 5, {121, 416, 396, 13},
-             QStringLiteral("you may copy, share and change it under its terms."), LightRed, NoticeSize,
-             Qt::AlignHCenter);
-    textLine(frame1_, 6, {168, 432, 302, 13}, QStringLiteral("It comes with no warranty."), LightRed,
-             NoticeSize, Qt::AlignHCenter);
+    text_line(frame1_, 4, {107, 384, 425, 13},
+              QStringLiteral("Copyright (C) 2026 The Flickerbox Project Team."), LightRed, NoticeSize,
+              Qt::AlignHCenter);
+    text_line(frame1_, 2, {69, 400, 501, 13},
+              QStringLiteral(
+                  "Flickerbox II is free software under the GNU General Public License, version 3 or later:"),
+              LightRed, NoticeSize, Qt::AlignHCenter);
+    text_line(frame1_, 5, {121, 416, 396, 13},
+              QStringLiteral("you may copy, share and change it under its terms."), LightRed, NoticeSize,
+              Qt::AlignHCenter);
+    text_line(frame1_, 6, {168, 432, 302, 13}, QStringLiteral("It comes with no warranty."), LightRed,
+              NoticeSize, Qt::AlignHCenter);
 
     auto* quit = new QPushButton(QStringLiteral("Quit"), frame1_);
     quit->setObjectName(QStringLiteral("Command1"));
     quit->setGeometry(520, 16, 97, 25);
-    connect(quit, &QPushButton::clicked, this, &CreditsWindow::quitRequested);
+    connect(quit, &QPushButton::clicked, this, &CreditsWindow::quit_requested);
     // Repeats of the Esc held down in the menu window do not count.
-    connect(new WindowKeys(*this), &WindowKeys::escapePressed, this, &CreditsWindow::quitRequested);
+    connect(new WindowKeys(*this), &WindowKeys::escape_pressed, this, &CreditsWindow::quit_requested);
 }
 
 void CreditsWindow::centre_panel(QSize screen)
@@ -155,5 +156,5 @@ void CreditsWindow::closeEvent(QCloseEvent* event)
 {
     // The last window of the run: closing it ends the program like "Quit".
     event->accept();
-    emit quitRequested();
+    emit quit_requested();
 }

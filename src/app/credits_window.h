@@ -16,7 +16,7 @@ public:
 
 signals:
     // "Quit", Esc or closing the window: the program should end now.
-    void quitRequested();
+    void quit_requested();
 
 protected:
     bool event(QEvent* event) override;

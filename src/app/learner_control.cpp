@@ -55,12 +55,12 @@ LearnerControl::LearnerControl(Learners& learners, GlobVars& g, Dialogs& dialogs
     menu_ = new QMenu(this);
     menu_->setObjectName(QStringLiteral("LearnerMenu"));
     // Read when opened, so a start-up does not read every learner's name.
-    connect(menu_, &QMenu::aboutToShow, this, &LearnerControl::fillMenu);
+    connect(menu_, &QMenu::aboutToShow, this, &LearnerControl::fill_menu);
     setMenu(menu_);
-    showCurrent();
+    show_current();
 }
 
-void LearnerControl::showCurrent()
+void LearnerControl::show_current()
 {
     const std::optional<Learner>& current = learners_.current();
     setText(QStringLiteral("&Learner: ") + (current ? shown(current->name) : QStringLiteral("none chosen")));
@@ -72,7 +72,7 @@ void LearnerControl::tell(const QString& message)
         dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Warning, message);
 }
 
-void LearnerControl::fillMenu()
+void LearnerControl::fill_menu()
 {
     menu_->clear();
     auto* group = new QActionGroup(menu_);
@@ -111,8 +111,8 @@ void LearnerControl::choose(const std::optional<Learner>& learner)
     tell(result.message);
     if (!result.switched)
         return;
-    showCurrent();
-    emit learnerChanged();
+    show_current();
+    emit learner_changed();
 }
 
 void LearnerControl::new_learner()
@@ -144,8 +144,8 @@ void LearnerControl::rename_learner()
     if (!name)
         return;
     tell(learners_.rename(*current, *name, g_));
-    showCurrent();
-    emit learnerChanged();
+    show_current();
+    emit learner_changed();
 }
 
 void LearnerControl::remove_learner()
@@ -154,6 +154,6 @@ void LearnerControl::remove_learner()
     if (!current || !questions_.confirm_removal(removal_text(*current, learners_.contents(*current))))
         return;
     tell(learners_.remove(*current, g_));
-    showCurrent();
-    emit learnerChanged();
+    show_current();
+    emit learner_changed();
 }

@@ -30,11 +30,11 @@ public:
 
 signals:
     // g holds another learner's options, or the current learner's new name.
-    void learnerChanged();
+    void learner_changed();
 
 private:
-    void fillMenu();
-    void showCurrent();
+    void fill_menu();
+    void show_current();
     void tell(const QString& message);
 
     Learners& learners_;

@@ -77,7 +77,7 @@ constexpr Entry Tree[] = {
     {2, "list_clips", "Show Clips by Category", Plain},
 };
 
-void applyFlags(QAction* action, const Entry& entry)
+void apply_flags(QAction* action, const Entry& entry)
 {
     action->setObjectName(QLatin1String(entry.name));
     action->setCheckable(entry.flags & Checkable);
@@ -104,7 +104,7 @@ void build_menu_tree(QMenuBar& bar)
         } else {
             action = parents[entry.depth - 1]->addAction(caption);
         }
-        applyFlags(action, entry);
+        apply_flags(action, entry);
     }
 }
 

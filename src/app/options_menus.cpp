@@ -44,7 +44,7 @@ const std::array<ExclusiveGroup, 4> ExclusiveGroups = {{
 constexpr std::array<const char*, CategoryCount> CategoryItems = {
     "animals", "appliances", "Clothing", "food", "health", "house", "jobs", "kitchen", "outside", "vehicles"};
 
-int categoryIndex(const QString& itemName)
+int category_index(const QString& itemName)
 {
     for (int i = 0; i < CategoryCount; ++i)
         if (itemName == QLatin1String(CategoryItems[i]))
@@ -73,17 +73,17 @@ OptionsMenus::OptionsMenus(QMenuBar& bar, GlobVars& g, Dialogs& dialogs, SwitchS
     , switches_(switches)
 {
     for (const GroupItem& it : DeviceItems)
-        connectItem(it.name, &OptionsMenus::chooseDevice);
+        connect_item(it.name, &OptionsMenus::choose_device);
     for (const ExclusiveGroup& group : ExclusiveGroups)
         for (const GroupItem& it : group.items)
-            connectItem(it.name, &OptionsMenus::chooseExclusive);
+            connect_item(it.name, &OptionsMenus::choose_exclusive);
     for (const char* name : CategoryItems)
-        connectItem(name, &OptionsMenus::chooseCategory);
+        connect_item(name, &OptionsMenus::choose_category);
     // Information items only: Qt would otherwise clear their marks when clicked.
     for (const char* name : {"esc", "a_or_0", "r_or_1"})
-        connectItem(name, &OptionsMenus::keepMark);
-    connectItem("run_from_hard_drive", &OptionsMenus::chooseHardDrive);
-    connectItem("run_from_cd_rom", &OptionsMenus::chooseCdRom);
+        connect_item(name, &OptionsMenus::keep_mark);
+    connect_item("run_from_hard_drive", &OptionsMenus::choose_hard_drive);
+    connect_item("run_from_cd_rom", &OptionsMenus::choose_cd_rom);
 }
 
 QAction* OptionsMenus::item(const char* name) const
@@ -91,7 +91,7 @@ QAction* OptionsMenus::item(const char* name) const
     return menu_action(bar_, QLatin1String(name));
 }
 
-void OptionsMenus::connectItem(const char* name, void (OptionsMenus::*handler)(QAction*, bool))
+void OptionsMenus::connect_item(const char* name, void (OptionsMenus::*handler)(QAction*, bool))
 {
     QAction* action = item(name);
     Q_ASSERT(action);
@@ -108,25 +108,25 @@ void OptionsMenus::mark_loaded_settings()
         else if (g_.InputDevice == 5)
             switches_->init_game_port();
     }
-    markDevice();
-    markExclusiveGroups();
-    markCategories();
+    mark_device();
+    mark_exclusive_groups();
+    mark_categories();
 }
 
-void OptionsMenus::markDevice()
+void OptionsMenus::mark_device()
 {
     for (const GroupItem& it : DeviceItems)
         item(it.name)->setChecked(g_.InputDevice == it.value);
 }
 
-void OptionsMenus::markExclusiveGroups()
+void OptionsMenus::mark_exclusive_groups()
 {
     for (const ExclusiveGroup& group : ExclusiveGroups)
         for (const GroupItem& it : group.items)
             item(it.name)->setChecked(g_.*group.field == it.value);
 }
 
-void OptionsMenus::markCategories()
+void OptionsMenus::mark_categories()
 {
     for (int i = 0; i < CategoryCount; ++i)
         item(CategoryItems[i])->setChecked(g_.CategoryEnabled[i] == 1);
@@ -162,10 +162,10 @@ void OptionsMenus::report_adapter_problems()
 void OptionsMenus::select_input_device(int16_t device)
 {
     g_.InputDevice = device;
-    markDevice();
+    mark_device();
 }
 
-void OptionsMenus::chooseDevice(QAction* action, bool)
+void OptionsMenus::choose_device(QAction* action, bool)
 {
     int16_t device = 0;
     for (const GroupItem& it : DeviceItems)
@@ -179,7 +179,7 @@ void OptionsMenus::chooseDevice(QAction* action, bool)
     report_adapter_problems();
 }
 
-void OptionsMenus::chooseExclusive(QAction* action, bool)
+void OptionsMenus::choose_exclusive(QAction* action, bool)
 {
     int16_t value = 0;
     const ExclusiveGroup* group = groupOf(action->objectName(), &value);
@@ -203,11 +203,11 @@ int16_t OptionsMenus::last_category_check()
     return 1;
 }
 
-void OptionsMenus::chooseCategory(QAction* action, bool checkedNow)
+void OptionsMenus::choose_category(QAction* action, bool checkedNow)
 {
     // Qt has already toggled the mark, so the mark before the choice is the opposite.
     const bool wasChecked = !checkedNow;
-    int16_t& flag = g_.CategoryEnabled[categoryIndex(action->objectName())];
+    int16_t& flag = g_.CategoryEnabled[category_index(action->objectName())];
     if (wasChecked && last_category_check() == 1) {
         action->setChecked(true);
         return;
@@ -216,18 +216,18 @@ void OptionsMenus::chooseCategory(QAction* action, bool checkedNow)
     action->setChecked(!wasChecked);
 }
 
-void OptionsMenus::keepMark(QAction* action, bool)
+void OptionsMenus::keep_mark(QAction* action, bool)
 {
     action->setChecked(true);
 }
 
-void OptionsMenus::chooseHardDrive(QAction* action, bool)
+void OptionsMenus::choose_hard_drive(QAction* action, bool)
 {
     g_.MovieSource = 1;
     action->setChecked(true);
 }
 
-void OptionsMenus::chooseCdRom(QAction*, bool)
+void OptionsMenus::choose_cd_rom(QAction*, bool)
 {
     // The answer is not kept and MovieSource stays as it is: media are always
     // read from the program folder, so there is no second place to play from.

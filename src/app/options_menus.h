@@ -36,16 +36,16 @@ public:
 
 private:
     QAction* item(const char* name) const;
-    void connectItem(const char* name, void (OptionsMenus::*handler)(QAction*, bool));
-    void markDevice();
-    void markExclusiveGroups();
-    void markCategories();
-    void chooseDevice(QAction* action, bool);
-    void chooseExclusive(QAction* action, bool);
-    void chooseCategory(QAction* action, bool checkedNow);
-    void keepMark(QAction* action, bool);
-    void chooseHardDrive(QAction* action, bool);
-    void chooseCdRom(QAction* action, bool);
+    void connect_item(const char* name, void (OptionsMenus::*handler)(QAction*, bool));
+    void mark_device();
+    void mark_exclusive_groups();
+    void mark_categories();
+    void choose_device(QAction* action, bool);
+    void choose_exclusive(QAction* action, bool);
+    void choose_category(QAction* action, bool checkedNow);
+    void keep_mark(QAction* action, bool);
+    void choose_hard_drive(QAction* action, bool);
+    void choose_cd_rom(QAction* action, bool);
 
     QMenuBar& bar_;
     GlobVars& g_;

@@ -36,11 +36,11 @@
 namespace {
 
 // Hands over from the menu window to the credits window, whose "Quit" ends the run.
-void showCredits(Banner* banner)
+void show_credits(Banner* banner)
 {
     banner->deleteLater();
     auto* credits = new CreditsWindow;
-    QObject::connect(credits, &CreditsWindow::quitRequested, qApp, &QApplication::quit);
+    QObject::connect(credits, &CreditsWindow::quit_requested, qApp, &QApplication::quit);
     show_full_screen(*credits);
 }
 
@@ -77,8 +77,8 @@ int flickerbox_main(int argc, char** argv)
     QtDialogs dialogs;
     if (!check_colour_depth(app.primaryScreen()->depth(), dialogs))
         return 1;
-    OneCopyPerFolder oneCopy(folders.writable);
-    if (!oneCopy.claim(dialogs))
+    OneCopyPerFolder one_copy(folders.writable);
+    if (!one_copy.claim(dialogs))
         return 0;
 
     Learners learners(folders);
@@ -108,9 +108,9 @@ int flickerbox_main(int argc, char** argv)
     if (responseLog)
         services.observers.push_back(&*responseLog);
     auto* banner = new Banner(globvars, services);
-    QObject::connect(banner, &Banner::programEnding, banner, [banner] { showCredits(banner); });
-    QtLearnerQuestions learnerQuestions(banner);
-    banner->set_learners(learners, learnerQuestions);
+    QObject::connect(banner, &Banner::program_ending, banner, [banner] { show_credits(banner); });
+    QtLearnerQuestions learner_questions(banner);
+    banner->set_learners(learners, learner_questions);
     show_full_screen(*banner);
     if (!learnerMessage.isEmpty())
         QTimer::singleShot(0, &app, [&dialogs, learnerMessage] {

@@ -11,7 +11,7 @@
 
 namespace {
 
-QDoubleSpinBox* secondsBox(int ms, int maxMs, QWidget* parent)
+QDoubleSpinBox* seconds_box(int ms, int maxMs, QWidget* parent)
 {
     auto* box = new QDoubleSpinBox(parent);
     box->setDecimals(1);
@@ -35,8 +35,8 @@ SwitchTimingDialog::SwitchTimingDialog(GlobVars& g, QWidget* parent)
                        "0 s for both is the usual setting: every press counts at once."),
         this);
     intro->setWordWrap(true);
-    acceptance_ = secondsBox(g.AcceptanceTime, MaxAcceptanceTime, this);
-    postAcceptance_ = secondsBox(g.PostAcceptanceDelay, MaxPostAcceptanceDelay, this);
+    acceptance_ = seconds_box(g.AcceptanceTime, MaxAcceptanceTime, this);
+    postAcceptance_ = seconds_box(g.PostAcceptanceDelay, MaxPostAcceptanceDelay, this);
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("A press counts once it has been held for:"), acceptance_);
     form->addRow(QStringLiteral("After a press has counted, ignore presses for:"), postAcceptance_);

@@ -29,7 +29,7 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event)
     if (repeats_.is_repeat(press))
         return true;
     if (key == Qt::Key_Escape) {
-        emit escapePressed();
+        emit escape_pressed();
         return true;
     }
     auto* button = qobject_cast<QAbstractButton*>(window_.focusWidget());

@@ -16,7 +16,7 @@ public:
     explicit WindowKeys(QWidget& window);
 
 signals:
-    void escapePressed();
+    void escape_pressed();
 
 protected:
     // Return and Enter press the focused button, as Space does.

@@ -34,7 +34,7 @@ QImage make_label_card(const QString& title, const QImage& picture)
     p.setPen(QPen(QColor(40, 40, 40), 2));
     p.drawRoundedRect(QRectF(1.5, 1.5, LabelWidth - 3, LabelHeight - 3), 8, 8);
 
-    QRect textBox(Margin, Margin, LabelWidth - 2 * Margin, LabelHeight - 2 * Margin);
+    QRect text_box(Margin, Margin, LabelWidth - 2 * Margin, LabelHeight - 2 * Margin);
     int flags = Qt::AlignCenter | Qt::TextWordWrap;
     int largest = 24;
     if (!picture.isNull()) {
@@ -46,12 +46,12 @@ QImage make_label_card(const QString& title, const QImage& picture)
                                         (pictureBox.height() - fitted.height()) / 2),
                            fitted);
         p.drawImage(target, picture);
-        textBox = QRect(Margin, 70, LabelWidth - 2 * Margin, 20);
+        text_box = QRect(Margin, 70, LabelWidth - 2 * Margin, 20);
         flags = Qt::AlignCenter;
         largest = 15;
     }
-    p.setFont(fitting_font(title, textBox, flags, largest));
+    p.setFont(fitting_font(title, text_box, flags, largest));
     p.setPen(QColor(20, 20, 20));
-    p.drawText(textBox, flags, title);
+    p.drawText(text_box, flags, title);
     return card;
 }

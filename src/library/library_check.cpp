@@ -157,9 +157,9 @@ void check_unlisted(const QDir& folder, const std::map<QString, QStringList>& li
                         .arg(files.join(", "), folder.path());
 }
 
-void check_program_files(const QString& programFolder, QStringList& problems)
+void check_program_files(const QString& program_folder, QStringList& problems)
 {
-    const QDir folder(programFolder);
+    const QDir folder(program_folder);
     for (const QString& name : program_file_names())
         if (!QFile::exists(folder.filePath(name)))
             problems << QStringLiteral("The program's own file %1 is missing from \"%2\"; please install the "
@@ -170,7 +170,7 @@ void check_program_files(const QString& programFolder, QStringList& problems)
 }  // namespace
 
 QStringList check_library(const QString& folderPath, const std::function<void(double)>& progress,
-                          const QStringList& moreFolders, const QString& programFolder)
+                          const QStringList& moreFolders, const QString& program_folder)
 {
     const QDir folder(folderPath);
     const QStringList clipFolders = QStringList{folder.path() + u'/'} + moreFolders;
@@ -235,7 +235,7 @@ QStringList check_library(const QString& folderPath, const std::function<void(do
                         "deleted.")
                         .arg(folder.filePath(left));
     check_unlisted(folder, listedIn, problems);
-    if (!programFolder.isEmpty())
-        check_program_files(programFolder, problems);
+    if (!program_folder.isEmpty())
+        check_program_files(program_folder, problems);
     return problems;
 }

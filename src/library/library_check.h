@@ -10,7 +10,7 @@
 // One plain sentence per problem, each clip named by its title and file
 // name; empty when the library is sound. progress receives 0..1 as the clips
 // are checked. A clip file the folder lacks is looked for in moreFolders, as
-// the program does. The program's own files are looked for in programFolder
+// the program does. The program's own files are looked for in program_folder
 // unless it is "". A change left half done is first put back (and told).
 QStringList check_library(const QString& folder, const std::function<void(double)>& progress = {},
-                          const QStringList& moreFolders = {}, const QString& programFolder = {});
+                          const QStringList& moreFolders = {}, const QString& program_folder = {});

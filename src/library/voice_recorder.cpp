@@ -23,13 +23,13 @@ VoiceRecorder::VoiceRecorder(QStringList input, QObject* parent)
             const QByteArray line = process_.readLine().trimmed();
             if (!hearing_ && line.startsWith("out_time_us=") && line.mid(12).toLongLong() > 0) {
                 hearing_ = true;
-                emit hearingBegan();
+                emit hearing_began();
             }
         }
     });
     connect(&process_, &QProcess::finished, this, [this] {
         if (!stopping_)
-            emit endedByItself();
+            emit ended_by_itself();
     });
 }
 

@@ -28,10 +28,10 @@ public:
     bool hearing() const { return hearing_; }
 
 signals:
-    void hearingBegan();
+    void hearing_began();
     // The recording ended without stop(): at the longest length, or because
     // the microphone could not be used. stop() then tells the outcome.
-    void endedByItself();
+    void ended_by_itself();
 
 private:
     QStringList input_;

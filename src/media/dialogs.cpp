@@ -5,7 +5,7 @@
 #include <QMessageBox>
 
 namespace {
-QMessageBox::Icon toQt(Dialogs::Icon icon)
+QMessageBox::Icon to_qt(Dialogs::Icon icon)
 {
     switch (icon) {
     case Dialogs::Icon::Information: return QMessageBox::Information;
@@ -19,7 +19,7 @@ QMessageBox::Icon toQt(Dialogs::Icon icon)
 
 void QtDialogs::message(const QString& title, Icon icon, const QString& text)
 {
-    QMessageBox box(toQt(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(to_qt(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
     // Plain text: file names and reasons must never be read as markup.
     box.setTextFormat(Qt::PlainText);
     box.exec();

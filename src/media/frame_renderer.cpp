@@ -10,7 +10,7 @@ namespace {
 // mpv's software renderer runs fastest on 64-byte aligned rows.
 constexpr size_t RowAlignment = 64;
 
-QImage alignedImage(QSize size)
+QImage aligned_image(QSize size)
 {
     const size_t stride = (size_t(size.width()) * 4 + RowAlignment - 1) / RowAlignment * RowAlignment;
     void* pixels = std::aligned_alloc(RowAlignment, stride * size_t(size.height()));
@@ -37,7 +37,7 @@ FrameRenderer::FrameRenderer(mpv_handle* core, Deliver deliver)
         context_ = nullptr;
         return;
     }
-    mpv_render_context_set_update_callback(context_, &FrameRenderer::onUpdate, this);
+    mpv_render_context_set_update_callback(context_, &FrameRenderer::on_update, this);
     thread_ = std::thread(&FrameRenderer::run, this);
 }
 
@@ -55,7 +55,7 @@ FrameRenderer::~FrameRenderer()
     mpv_render_context_free(context_);
 }
 
-void FrameRenderer::setTargetSize(QSize size)
+void FrameRenderer::set_target_size(QSize size)
 {
     {
         std::lock_guard lock(mutex_);
@@ -77,7 +77,7 @@ void FrameRenderer::redraw()
 }
 
 // Called by mpv on one of its own threads: only flag the work and wake up.
-void FrameRenderer::onUpdate(void* self)
+void FrameRenderer::on_update(void* self)
 {
     auto* renderer = static_cast<FrameRenderer*>(self);
     {
@@ -114,7 +114,7 @@ void FrameRenderer::run()
 
 QImage FrameRenderer::render(QSize size)
 {
-    QImage frame = alignedImage(size);
+    QImage frame = aligned_image(size);
     if (frame.isNull())
         return {};
     int sizeParam[2] = {size.width(), size.height()};

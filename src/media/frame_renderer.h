@@ -32,17 +32,17 @@ public:
 
     // Size in device pixels of the images to come; the current frame is drawn
     // again at the new size.
-    void setTargetSize(QSize size);
+    void set_target_size(QSize size);
 
     // Draws the current frame again.
     void redraw();
 
     // Images begun before this call are outdated: their epoch differs.
-    void discardPending() { ++epoch_; }
+    void discard_pending() { ++epoch_; }
     uint64_t epoch() const { return epoch_; }
 
 private:
-    static void onUpdate(void* self);
+    static void on_update(void* self);
     void run();
     QImage render(QSize size);
 

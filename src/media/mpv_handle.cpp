@@ -75,7 +75,7 @@ int64_t MpvHandle::load(const QString& path) const
     return id;
 }
 
-void MpvHandle::setFlag(const char* name, bool on) const
+void MpvHandle::set_flag(const char* name, bool on) const
 {
     if (!handle_)
         return;
@@ -83,7 +83,7 @@ void MpvHandle::setFlag(const char* name, bool on) const
     mpv_set_property(handle_, name, MPV_FORMAT_FLAG, &value);
 }
 
-void MpvHandle::setString(const char* name, const QString& value) const
+void MpvHandle::set_string(const char* name, const QString& value) const
 {
     if (handle_)
         mpv_set_property_string(handle_, name, value.toUtf8().constData());

@@ -26,8 +26,8 @@ public:
     // Replaces whatever is playing with the file at path; returns the playlist
     // entry id that mpv's start and end events will carry, or -1.
     int64_t load(const QString& path) const;
-    void setFlag(const char* name, bool on) const;
-    void setString(const char* name, const QString& value) const;
+    void set_flag(const char* name, bool on) const;
+    void set_string(const char* name, const QString& value) const;
     // A property's value as text; "" when it is unavailable.
     QString property(const QString& name) const;
 

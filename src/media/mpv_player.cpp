@@ -38,9 +38,9 @@ MpvPlayer::MpvPlayer(QWidget* container)
     })
     , view_(new VideoView(container))
 {
-    connect(view_, &VideoView::mouseButtonDown, this, &VideoPlayer::mouseButtonDown);
-    connect(view_, &VideoView::mouseButtonUp, this, &VideoPlayer::mouseButtonUp);
-    connect(view_, &VideoView::focusReceived, this, &VideoPlayer::focusReceived);
+    connect(view_, &VideoView::mouse_button_down, this, &VideoPlayer::mouse_button_down);
+    connect(view_, &VideoView::mouse_button_up, this, &VideoPlayer::mouse_button_up);
+    connect(view_, &VideoView::focus_received, this, &VideoPlayer::focus_received);
     view_->show();
     openingLimit_.setSingleShot(true);
     openingLimit_.setInterval(OpeningLimitSeconds * 1000);
@@ -59,12 +59,12 @@ MpvPlayer::MpvPlayer(QWidget* container)
         // One queued call at a time: while the user-interface thread is busy,
         // newer frames replace older ones instead of piling up in memory.
         if (!frameQueued_.exchange(true))
-            QMetaObject::invokeMethod(this, &MpvPlayer::showLatestFrame, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &MpvPlayer::show_latest_frame, Qt::QueuedConnection);
     });
     mpv_observe_property(mpv_.get(), EofObserver, "eof-reached", MPV_FORMAT_FLAG);
     mpv_set_wakeup_callback(
-        mpv_.get(), [](void* self) { static_cast<MpvPlayer*>(self)->requestDrain(); }, this);
-    updateTargetSize();
+        mpv_.get(), [](void* self) { static_cast<MpvPlayer*>(self)->request_drain(); }, this);
+    update_target_size();
 }
 
 MpvPlayer::~MpvPlayer()
@@ -76,7 +76,7 @@ MpvPlayer::~MpvPlayer()
     delete view_.data();
 }
 
-void MpvPlayer::showLatestFrame()
+void MpvPlayer::show_latest_frame()
 {
     frameQueued_ = false;
     QImage frame;
@@ -91,14 +91,14 @@ void MpvPlayer::showLatestFrame()
     if (frame.isNull() || !view_ || !renderer_ || epoch != renderer_->epoch() || !begun_)
         return;
     frame.setDevicePixelRatio(view_->devicePixelRatioF());
-    view_->showFrame(frame);
+    view_->show_frame(frame);
     if (!firstFrameSignalled_) {
         firstFrameSignalled_ = true;
-        emit firstFrameShown();
+        emit first_frame_shown();
     }
 }
 
-void MpvPlayer::setFileName(const QString& path)
+void MpvPlayer::set_file_name(const QString& path)
 {
     fileName_ = path;
     failure_.clear();
@@ -110,13 +110,13 @@ void MpvPlayer::setFileName(const QString& path)
         return fail(QStringLiteral("the video player could not be started"));
     // Black until the new clip has begun, never the last picture of the
     // clip before.
-    clearPicture();
+    clear_picture();
     const int64_t entry = mpv_.load(path);
     if (entry < 0)
         return fail(QStringLiteral("the video player refused it"));
     // Only after the load: an ended clip pauses itself (keep-open), and a
     // pause lifted before the load could come back and stay with the new clip.
-    mpv_.setFlag("pause", !autoStart_);
+    mpv_.set_flag("pause", !autoStart_);
     currentEntry_ = entry;
     begun_ = false;
     firstFrameSignalled_ = false;
@@ -125,7 +125,7 @@ void MpvPlayer::setFileName(const QString& path)
     openingLimit_.start();
 }
 
-int16_t MpvPlayer::playState() const
+int16_t MpvPlayer::play_state() const
 {
     switch (phase_) {
     case Phase::Playing: return begun_ ? Playing : Waiting;
@@ -139,8 +139,8 @@ void MpvPlayer::play()
     if (phase_ == Phase::Closed)
         return;
     if (phase_ == Phase::Ended)
-        seekToStart(false);
-    mpv_.setFlag("pause", false);
+        seek_to_start(false);
+    mpv_.set_flag("pause", false);
     phase_ = Phase::Playing;
 }
 
@@ -148,11 +148,11 @@ void MpvPlayer::pause()
 {
     if (phase_ == Phase::Closed || phase_ == Phase::Ended)
         return;
-    mpv_.setFlag("pause", true);
+    mpv_.set_flag("pause", true);
     // Play followed at once by a hold must show frame 1, but the decoder may
     // already be a frame or two further on by the time the hold arrives.
     if (holdGoesToStart_)
-        seekToStart(true);
+        seek_to_start(true);
     holdGoesToStart_ = false;
     phase_ = Phase::Held;
 }
@@ -161,14 +161,14 @@ void MpvPlayer::stop()
 {
     if (phase_ == Phase::Closed)
         return;
-    mpv_.setFlag("pause", true);
-    seekToStart(true);
+    mpv_.set_flag("pause", true);
+    seek_to_start(true);
     phase_ = Phase::Halted;
 }
 
 // Before the clip has finished opening mpv refuses to seek; it then starts at
 // its beginning anyway, so the refusal is harmless.
-void MpvPlayer::seekToStart(bool exact)
+void MpvPlayer::seek_to_start(bool exact)
 {
     mpv_.command({QStringLiteral("seek"), QStringLiteral("0"),
                   exact ? QStringLiteral("absolute+exact") : QStringLiteral("absolute")});
@@ -181,7 +181,7 @@ void MpvPlayer::close()
     currentEntry_ = -1;
     begun_ = false;
     phase_ = Phase::Closed;
-    clearPicture();
+    clear_picture();
 }
 
 void MpvPlayer::fail(const QString& why)
@@ -193,7 +193,7 @@ void MpvPlayer::fail(const QString& why)
 // The stream has begun. A clip whose pictures cannot be decoded begins all
 // the same, at once at its end, with no picture; a clip that holds sound
 // only has nothing to show and plays its sound.
-void MpvPlayer::checkFirstPicture()
+void MpvPlayer::check_first_picture()
 {
     openingLimit_.stop();
     bool hasPictures = false;
@@ -205,10 +205,10 @@ void MpvPlayer::checkFirstPicture()
         fail(QStringLiteral("no picture could be decoded from it"));
 }
 
-void MpvPlayer::clearPicture()
+void MpvPlayer::clear_picture()
 {
     if (renderer_)
-        renderer_->discardPending();
+        renderer_->discard_pending();
     if (view_)
         view_->clear();
 }
@@ -224,7 +224,7 @@ void MpvPlayer::resize(int width, int height)
     if (!view_)
         return;
     view_->resize(std::max(width, 0), std::max(height, 0));
-    updateTargetSize();
+    update_target_size();
 }
 
 int MpvPlayer::left() const
@@ -244,42 +244,42 @@ int MpvPlayer::height() const
     return view_ ? view_->height() : 0;
 }
 
-QImage MpvPlayer::currentFrame() const
+QImage MpvPlayer::current_frame() const
 {
     return view_ ? view_->frame() : QImage();
 }
 
-int MpvPlayer::framesShown() const
+int MpvPlayer::frames_shown() const
 {
-    return view_ ? view_->frameCount() : 0;
+    return view_ ? view_->frame_count() : 0;
 }
 
-void MpvPlayer::updateTargetSize()
+void MpvPlayer::update_target_size()
 {
     if (renderer_ && view_)
-        renderer_->setTargetSize(view_->size() * view_->devicePixelRatioF());
+        renderer_->set_target_size(view_->size() * view_->devicePixelRatioF());
 }
 
 // Called by mpv on any of its threads whenever its event queue fills up.
 // One queued call at a time is enough: it empties the whole queue.
-void MpvPlayer::requestDrain()
+void MpvPlayer::request_drain()
 {
     if (!drainQueued_.exchange(true))
-        QMetaObject::invokeMethod(this, &MpvPlayer::drainEvents, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MpvPlayer::drain_events, Qt::QueuedConnection);
 }
 
-void MpvPlayer::drainEvents()
+void MpvPlayer::drain_events()
 {
     drainQueued_ = false;
     for (;;) {
         const mpv_event* event = mpv_wait_event(mpv_.get(), 0);
         if (event->event_id == MPV_EVENT_NONE)
             return;
-        handleEvent(*event);
+        handle_event(*event);
     }
 }
 
-void MpvPlayer::handleEvent(const mpv_event& event)
+void MpvPlayer::handle_event(const mpv_event& event)
 {
     switch (event.event_id) {
     case MPV_EVENT_START_FILE:
@@ -290,9 +290,9 @@ void MpvPlayer::handleEvent(const mpv_event& event)
             begun_ = true;
             // Its first picture is in mpv by now; frames drawn earlier may
             // not be its own.
-            renderer_->discardPending();
+            renderer_->discard_pending();
             renderer_->redraw();
-            checkFirstPicture();
+            check_first_picture();
         }
         break;
     case MPV_EVENT_END_FILE: {

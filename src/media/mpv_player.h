@@ -2,7 +2,7 @@
 // The clip player on libmpv. Decoding runs in mpv's threads, drawing in a
 // render thread (FrameRenderer); this object and its view live on the
 // user-interface thread, where mpv's events are handled as queued calls, so
-// playState() follows the clip at every yield of the waiting code.
+// play_state() follows the clip at every yield of the waiting code.
 
 #include "media/mpv_handle.h"
 #include "media/video_player.h"
@@ -26,11 +26,11 @@ public:
     explicit MpvPlayer(QWidget* container);
     ~MpvPlayer() override;
 
-    void setAutoStart(bool on) override { autoStart_ = on; }
-    bool autoStart() const override { return autoStart_; }
-    void setFileName(const QString& path) override;
-    QString fileName() const override { return fileName_; }
-    int16_t playState() const override;
+    void set_auto_start(bool on) override { autoStart_ = on; }
+    bool auto_start() const override { return autoStart_; }
+    void set_file_name(const QString& path) override;
+    QString file_name() const override { return fileName_; }
+    int16_t play_state() const override;
     QString failure() const override { return failure_; }
     void play() override;
     void pause() override;
@@ -43,28 +43,28 @@ public:
     int width() const override;
     int height() const override;
 
-    void setVisible(bool visible) override { visible_ = visible; }
-    bool isVisible() const override { return visible_; }
+    void set_visible(bool visible) override { visible_ = visible; }
+    bool is_visible() const override { return visible_; }
 
     // What the picture area shows now (null while black), and how many frames
     // it has shown so far.
-    QImage currentFrame() const;
-    int framesShown() const;
+    QImage current_frame() const;
+    int frames_shown() const;
 
 private:
     enum class Phase { Closed, Unstarted, Playing, Held, Halted, Ended };
 
-    void showLatestFrame();
+    void show_latest_frame();
     void close();
     // The open clip cannot be shown: it is closed and failure() says why.
     void fail(const QString& why);
-    void checkFirstPicture();
-    void clearPicture();
-    void requestDrain();
-    void drainEvents();
-    void handleEvent(const mpv_event& event);
-    void updateTargetSize();
-    void seekToStart(bool exact);
+    void check_first_picture();
+    void clear_picture();
+    void request_drain();
+    void drain_events();
+    void handle_event(const mpv_event& event);
+    void update_target_size();
+    void seek_to_start(bool exact);
 
     MpvHandle mpv_;
     std::unique_ptr<FrameRenderer> renderer_;

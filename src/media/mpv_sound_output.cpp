@@ -22,12 +22,12 @@ void MpvSoundOutput::play(const QString& wavPath, bool loop)
         mpv_.command({QStringLiteral("stop")});
         return;
     }
-    mpv_.setString("loop-file", loop ? QStringLiteral("inf") : QStringLiteral("no"));
+    mpv_.set_string("loop-file", loop ? QStringLiteral("inf") : QStringLiteral("no"));
     const int64_t entry = mpv_.load(wavPath);
     // Looping was asked for by no caller so far; returning at once is the only
     // choice that does not block the program for good. The next play replaces it.
     if (entry >= 0 && !loop)
-        waitForEnd(entry);
+        wait_for_end(entry);
 }
 
 // Blocks on mpv's event queue (no polling, no window events) until the given
@@ -36,7 +36,7 @@ void MpvSoundOutput::play(const QString& wavPath, bool loop)
 // An output that takes the samples but never reports them played would hold
 // the program for good, so the wait is bounded by the sound's own length plus
 // a margin (and by a limit on opening it), and the sound is then stopped.
-void MpvSoundOutput::waitForEnd(int64_t entry)
+void MpvSoundOutput::wait_for_end(int64_t entry)
 {
     constexpr double OpeningLimit = 5.0;  // seconds to read the file's header
     constexpr double EndMargin = 1.0;  // seconds beyond the sound's length

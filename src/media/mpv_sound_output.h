@@ -14,7 +14,7 @@ public:
     void play(const QString& wavPath, bool loop) override;
 
 private:
-    void waitForEnd(int64_t entry);
+    void wait_for_end(int64_t entry);
 
     MpvHandle mpv_;
 };

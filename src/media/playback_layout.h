@@ -17,7 +17,7 @@ struct BackdropPlace {
     QRect backdrop;  // the backdrop picture, at its own size
     QPoint hand;  // top left of the hand at rest
     QPoint marker;  // top left of the 100 x 100 marker square
-    QRect movieArea;  // the player's area at normal size
+    QRect movie_area;  // the player's area at normal size
 };
 
 // The hand stands 50 left of and 100 above the TV set, or 410 right of and

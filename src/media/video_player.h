@@ -10,7 +10,7 @@
 class VideoPlayer : public QObject {
     Q_OBJECT
 public:
-    // Values of playState(). Ended, closed, failed and never-started clips all
+    // Values of play_state(). Ended, closed, failed and never-started clips all
     // read Stopped; only Waiting and Playing mean the clip is on its way.
     enum PlayState : int16_t {
         Stopped = 0,
@@ -23,16 +23,16 @@ public:
 
     // Whether giving a file name starts playback by itself (on by default).
     // Without it the clip opens showing its first frame, and stays there.
-    virtual void setAutoStart(bool on) = 0;
-    virtual bool autoStart() const = 0;
+    virtual void set_auto_start(bool on) = 0;
+    virtual bool auto_start() const = 0;
 
     // A path opens that clip, replacing the one before; the empty string
     // closes it. A missing or unplayable file ends: Stopped, and failure()
     // says why.
-    virtual void setFileName(const QString& path) = 0;
-    virtual QString fileName() const = 0;
+    virtual void set_file_name(const QString& path) = 0;
+    virtual QString file_name() const = 0;
 
-    virtual int16_t playState() const = 0;
+    virtual int16_t play_state() const = 0;
 
     // Why the open clip cannot be shown, in words for the adult: it could not
     // be opened or decoded, or no picture came out of it in time. "" while it
@@ -60,16 +60,16 @@ public:
     // The control's own Visible property, kept and read back. The picture is
     // shown in the player's area whatever its value: whether the area can be
     // seen is up to the container, its visibility and its z-order.
-    virtual void setVisible(bool visible) = 0;
-    virtual bool isVisible() const = 0;
+    virtual void set_visible(bool visible) = 0;
+    virtual bool is_visible() const = 0;
 
 signals:
     // Any mouse button on the picture area.
-    void mouseButtonDown();
-    void mouseButtonUp();
+    void mouse_button_down();
+    void mouse_button_up();
     // The picture area received the keyboard focus.
-    void focusReceived();
+    void focus_received();
     // The open clip's first frame has reached the picture area (sent once per
     // clip), so whatever covered the area until then may give way to it.
-    void firstFrameShown();
+    void first_frame_shown();
 };

@@ -9,7 +9,7 @@ VideoView::VideoView(QWidget* container)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void VideoView::showFrame(const QImage& frame)
+void VideoView::show_frame(const QImage& frame)
 {
     frame_ = frame;
     ++frameCount_;
@@ -44,22 +44,22 @@ void VideoView::paintEvent(QPaintEvent*)
 
 void VideoView::mousePressEvent(QMouseEvent*)
 {
-    emit mouseButtonDown();
+    emit mouse_button_down();
 }
 
 // The second press of a quick double press is a press like any other.
 void VideoView::mouseDoubleClickEvent(QMouseEvent*)
 {
-    emit mouseButtonDown();
+    emit mouse_button_down();
 }
 
 void VideoView::mouseReleaseEvent(QMouseEvent*)
 {
-    emit mouseButtonUp();
+    emit mouse_button_up();
 }
 
 void VideoView::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    emit focusReceived();
+    emit focus_received();
 }

@@ -11,18 +11,18 @@ class VideoView : public QWidget {
 public:
     explicit VideoView(QWidget* container);
 
-    void showFrame(const QImage& frame);
+    void show_frame(const QImage& frame);
     // Black until the next frame.
     void clear();
 
     const QImage& frame() const { return frame_; }
     // Frames shown since the view was made.
-    int frameCount() const { return frameCount_; }
+    int frame_count() const { return frameCount_; }
 
 signals:
-    void mouseButtonDown();
-    void mouseButtonUp();
-    void focusReceived();
+    void mouse_button_down();
+    void mouse_button_up();
+    void focus_received();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -50,22 +50,22 @@ void PlaybackWindow::calibrate_time()
                               QStringLiteral("Flickerbox needs to calibrate the speed of your computer.\n"
                                              "This only needs to be done the very first time."));
     yield();
-    const QPoint movieArea = backdrop_geometry(g_.BackgroundKind).movie_area;
+    const QPoint movie_area = backdrop_geometry(g_.BackgroundKind).movie_area;
     Picture& background = pictures_.Background.picture();
     (void)draw_backdrop(pictures_, g_);  // its files were checked before the run began
 
     player_->move(0, 0);
     picMp1_->resize(352, 240);
     player_->resize(352, 240);
-    picMp1_->move(movieArea);
+    picMp1_->move(movie_area);
     Picture& card = pictures_.pb4;
     card.load(g_.DataFolder + QStringLiteral("aobj_cal.jpg"));
     const int16_t width = int16_t(card.width()), height = int16_t(card.height());
     const BlitRect wipeRect{int16_t(g_.BackgroundKind == 1 ? 600 - width : 10), 20, width, height, 0, 0};
     bool frameShown = false;
     const QMetaObject::Connection shown =
-        connect(player_.get(), &VideoPlayer::firstFrameShown, this, [&frameShown] { frameShown = true; });
-    player_->setFileName(clip_file_path(g_, QStringLiteral("timer.mpg")));
+        connect(player_.get(), &VideoPlayer::first_frame_shown, this, [&frameShown] { frameShown = true; });
+    player_->set_file_name(clip_file_path(g_, QStringLiteral("timer.mpg")));
     picMp1_->show();
     player_->play();
     player_->pause();
@@ -90,5 +90,5 @@ void PlaybackWindow::calibrate_time()
     services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::None,
                               QStringLiteral("Calibration complete."));
     // Its clip is not one of the learner's: nothing of it may show later.
-    player_->setFileName(QString());
+    player_->set_file_name(QString());
 }

@@ -26,7 +26,7 @@ BackdropGeometry geometry_at(const QString& picture, const BackdropPlace& place)
              int16_t(backdrop.height()), 0, 0},
             place.hand,
             place.marker,
-            place.movieArea.topLeft()};
+            place.movie_area.topLeft()};
 }
 }  // namespace
 

@@ -73,16 +73,16 @@ PlaybackWindow::PlaybackWindow(GlobVars& g, Services services, ShowMenu showMenu
     picMp1_->setPalette(black);
     picMp1_->setGeometry(backdrop_geometry(g_.BackgroundKind).movie_area.x(),
                          backdrop_geometry(g_.BackgroundKind).movie_area.y(), 352, 240);
-    player_ = services_.makePlayer(picMp1_);
-    connect(player_.get(), &VideoPlayer::mouseButtonDown, this,
+    player_ = services_.make_player(picMp1_);
+    connect(player_.get(), &VideoPlayer::mouse_button_down, this,
             [this] { input_.mouse_down(TurnInput::MouseTarget::Player); });
-    connect(player_.get(), &VideoPlayer::mouseButtonUp, this,
+    connect(player_.get(), &VideoPlayer::mouse_button_up, this,
             [this] { input_.mouse_up(TurnInput::MouseTarget::Player); });
-    connect(player_.get(), &VideoPlayer::focusReceived, this, [this] {
+    connect(player_.get(), &VideoPlayer::focus_received, this, [this] {
         input_.player_focus();
         picMp1_->setFocus();
     });
-    connect(player_.get(), &VideoPlayer::firstFrameShown, this, [this] {
+    connect(player_.get(), &VideoPlayer::first_frame_shown, this, [this] {
         if (std::exchange(raisePlayerOnFirstFrame_, false))
             picMp1_->raise();
     });
@@ -209,7 +209,7 @@ void PlaybackWindow::run()
     // Loaded straight as a cursor: the picture loader would flatten its
     // transparent pixels to black.
     pictures_.Background.setCursor(QCursor(QPixmap(g_.DataFolder + QStringLiteral("aobj_nul.ico"))));
-    player_->setVisible(false);
+    player_->set_visible(false);
     ShowExitLink();
     if (needs_polling(g_))
         switchPoll_.start();

@@ -18,16 +18,16 @@ void PlaybackWindow::present_clip_player(const QString& clip)
     const QString spokenName =
         clip_file_path(g_, clip + QStringLiteral(".wav")).chopped(4);  // play_sound adds ".wav"
 
-    player_->setAutoStart(false);
+    player_->set_auto_start(false);
     yield();
     if (flags_.LeaveRequested == 1)
         return;
     const QPoint still = still_position();
     place_player_normal(still);
-    player_->setVisible(false);
+    player_->set_visible(false);
     if (!load_label(clip))
         return;
-    player_->setFileName(clip_file_path(g_, clip + QStringLiteral(".mpg")));
+    player_->set_file_name(clip_file_path(g_, clip + QStringLiteral(".mpg")));
     wipe_label_in();
     play_sound(services_.sound, spokenName, QStringLiteral("DONT_LOOP"));
     yield();
@@ -61,7 +61,7 @@ void PlaybackWindow::present_clip_player(const QString& clip)
     events_.clip_started(clip);
     // The clip plays to its end even when leaving was asked for meanwhile. A
     // clip still opening is waited for: it begins, or the player gives it up.
-    while (player_->playState() == VideoPlayer::Playing || player_->playState() == VideoPlayer::Waiting)
+    while (player_->play_state() == VideoPlayer::Playing || player_->play_state() == VideoPlayer::Waiting)
         yield_until_event();
     // A clip the player gave up is told as left out, not as ended.
     if (player_->failure().isEmpty())

@@ -27,7 +27,7 @@ struct Services {
     AdapterPorts& ports;  // behind the switch adapters
     FolderFileSystem& files;  // where the folders are decided
     // Makes the clip player inside its container picMp1.
-    std::function<std::unique_ptr<VideoPlayer>(QWidget* container)> makePlayer;
+    std::function<std::unique_ptr<VideoPlayer>(QWidget* container)> make_player;
     // What the wipe and the hand call between frames: the counting delay, or
     // nothing in tests that need no pace.
     Pacer pace = kill_time;

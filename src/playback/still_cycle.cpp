@@ -31,7 +31,7 @@ bool PlaybackWindow::stack_stills(const QString& clip, QPoint still)
     picFirst_->picture().set_size(352, 240);
     picLast_->picture().set_size(352, 240);
     place_player_normal(still);
-    player_->setVisible(false);
+    player_->set_visible(false);
     picFirst_->move(still);
     picLast_->move(still);
     picFirst_->raise();
@@ -46,7 +46,7 @@ void PlaybackWindow::present_clip_stills(const QString& clip)
     const QString spokenName =
         clip_file_path(g_, clip + QStringLiteral(".wav")).chopped(4);  // play_sound adds ".wav"
 
-    player_->setAutoStart(true);
+    player_->set_auto_start(true);
     yield();
     if (flags_.LeaveRequested == 1)
         return;
@@ -78,21 +78,21 @@ void PlaybackWindow::present_clip_stills(const QString& clip)
     if (g_.ScreenSize == 3 || g_.ScreenSize == 2) {
         picMp1_->raise();
         enlarge_player();
-        player_->setFileName(movie);
+        player_->set_file_name(movie);
         yield();
         if (flags_.LeaveRequested == 1)
             return;
     }
     if (g_.ScreenSize == 1) {
         raise_player_on_first_frame();
-        player_->setFileName(movie);
+        player_->set_file_name(movie);
     }
 
     // Until the clip has ended; each pass sleeps until the player or the
     // learner has something new.
     bool started = false;
     for (;;) {
-        const int16_t first = player_->playState(), second = player_->playState();
+        const int16_t first = player_->play_state(), second = player_->play_state();
         if (!started && second == VideoPlayer::Playing) {
             started = true;
             events_.clip_started(clip);
@@ -102,7 +102,7 @@ void PlaybackWindow::present_clip_stills(const QString& clip)
         yield_until_event();
         if (flags_.LeaveRequested == 1) {
             player_->stop();
-            player_->setFileName(QString());
+            player_->set_file_name(QString());
             return;
         }
     }

@@ -12,7 +12,7 @@ constexpr std::array<const char*, CategoryCount> Headings = {
 
 // Keys are compared exactly. A key outside the ten is shown as it stands, so
 // the adult can see which records carry it; an empty one gets a visible label.
-QString headingFor(const QString& key)
+QString heading_for(const QString& key)
 {
     for (int i = 0; i < CategoryCount; ++i)
         if (key == QLatin1String(CategoryKeys[i]))
@@ -42,7 +42,7 @@ QStringList clip_listing_lines(const SequenceFile& file)
     for (const SequenceRecord& record : file.records) {
         const QString& key = record.fields[1];
         if (key != previousKey)
-            lines << blank << blank << headingFor(key) << QString(32, u'-');
+            lines << blank << blank << heading_for(key) << QString(32, u'-');
         previousKey = key;
         lines << record.fields[2];
     }

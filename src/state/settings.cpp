@@ -189,13 +189,13 @@ QString save_failure(const QString& path, const QString& reason)
 
 }  // namespace
 
-SettingsLoadReport LoadSettings(GlobVars& g, const QString& programFolder)
+SettingsLoadReport LoadSettings(GlobVars& g, const QString& program_folder)
 {
     g.MovieSource = 1;
-    g.ProgramFolder = programFolder;
-    g.DataFolder = programFolder;
+    g.ProgramFolder = program_folder;
+    g.DataFolder = program_folder;
 
-    const QString path = programFolder + SettingsFileName;
+    const QString path = program_folder + SettingsFileName;
     QFile file(path);
     if (!file.exists()) {
         apply_values(g, Values{});

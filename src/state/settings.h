@@ -22,11 +22,11 @@ struct SettingsLoadReport {
     QString message;
 };
 
-// Reads <programFolder>aobj_se1.cfg (programFolder ends with '/') into the 18
+// Reads <program_folder>aobj_se1.cfg (program_folder ends with '/') into the 18
 // persisted fields of g, and the switch timing from the two lines after them
 // (0 when absent); every field that cannot be used gets its default.
-// Then sets MovieSource = 1 and ProgramFolder = DataFolder = programFolder.
-SettingsLoadReport LoadSettings(GlobVars& g, const QString& programFolder);
+// Then sets MovieSource = 1 and ProgramFolder = DataFolder = program_folder.
+SettingsLoadReport LoadSettings(GlobVars& g, const QString& program_folder);
 
 // The same for the file's content already read; path names it in the message.
 SettingsLoadReport apply_settings(GlobVars& g, const QByteArray& content, const QString& path);

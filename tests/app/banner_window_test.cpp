@@ -36,19 +36,19 @@ protected:
         g.ProgramFolder = g.DataFolder = g.MediaFolder = dir.path() + u'/';
     }
 
-    void writeBanner(QSize size)
+    void write_banner(QSize size)
     {
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::darkMagenta);
         ASSERT_TRUE(image.save(g.DataFolder + "aobj_log.jpg"));
     }
-    void writeFile(const QString& name, const QByteArray& content)
+    void write_file(const QString& name, const QByteArray& content)
     {
         QFile file(g.DataFolder + name);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
-    QByteArray settingsFile()
+    QByteArray settings_file()
     {
         QFile file(g.ProgramFolder + SettingsFileName);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -60,7 +60,7 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    PlaybackWindow* playbackWindow()
+    PlaybackWindow* playback_window()
     {
         for (QWidget* widget : QApplication::topLevelWidgets())
             if (auto* playback = qobject_cast<PlaybackWindow*>(widget); playback && playback->isVisible())
@@ -74,7 +74,7 @@ protected:
 
 TEST_F(BannerTest, PictureAndButtonsFollowTheScreen)
 {
-    writeBanner({300, 121});
+    write_banner({300, 121});
     Banner banner(g, services());
     const QSize screen = banner.screen()->geometry().size();
     const int top = qRound((screen.height() - 121) / 6.0);
@@ -120,8 +120,8 @@ TEST_F(BannerTest, FirstActivationPlaysTheGongOnceAndRevealsTheButtons)
 
 TEST_F(BannerTest, ListingAndGuideReplaceThePictureUntilTheNextActivation)
 {
-    writeBanner({50, 50});
-    writeFile("aobj_sqc.seq", "dog,animals,Dog,,\r\n");
+    write_banner({50, 50});
+    write_file("aobj_sqc.seq", "dog,animals,Dog,,\r\n");
     Banner banner(g, services());
     banner.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
@@ -160,7 +160,7 @@ TEST_F(BannerTest, ExitAndEscSaveTheSettingsBeforeHandingOver)
         QFile::remove(g.ProgramFolder + SettingsFileName);
         g.PromptInterval = useEsc ? 5 : 7;
         Banner banner(g, services());
-        QSignalSpy ending(&banner, &Banner::programEnding);
+        QSignalSpy ending(&banner, &Banner::program_ending);
         banner.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
         if (useEsc) {
@@ -173,7 +173,7 @@ TEST_F(BannerTest, ExitAndEscSaveTheSettingsBeforeHandingOver)
         }
         EXPECT_EQ(ending.count(), 1) << "Esc: " << useEsc;
         EXPECT_FALSE(banner.isVisible());
-        EXPECT_EQ(settingsFile(), format_settings(g)) << "Esc: " << useEsc;
+        EXPECT_EQ(settings_file(), format_settings(g)) << "Esc: " << useEsc;
 
         banner.end_program();  // a second request does not end twice
         EXPECT_EQ(ending.count(), 1);
@@ -184,12 +184,12 @@ TEST_F(BannerTest, ExitAndEscSaveTheSettingsBeforeHandingOver)
 TEST_F(BannerTest, ClosingTheWindowSavesLikeExit)
 {
     Banner banner(g, services());
-    QSignalSpy ending(&banner, &Banner::programEnding);
+    QSignalSpy ending(&banner, &Banner::program_ending);
     banner.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&banner));
     banner.close();
     ASSERT_TRUE(ending.wait(2000));
-    EXPECT_EQ(settingsFile(), format_settings(g));
+    EXPECT_EQ(settings_file(), format_settings(g));
 }
 
 TEST_F(BannerTest, FailedSaveIsToldBeforeTheCredits)
@@ -197,7 +197,7 @@ TEST_F(BannerTest, FailedSaveIsToldBeforeTheCredits)
     g.ProgramFolder = dir.path() + "/no such folder/";
     Banner banner(g, services());
     size_t messagesAtHandOver = 0;
-    QObject::connect(&banner, &Banner::programEnding, [&] { messagesAtHandOver = dialogs.messages.size(); });
+    QObject::connect(&banner, &Banner::program_ending, [&] { messagesAtHandOver = dialogs.messages.size(); });
     banner.end_program();
     EXPECT_EQ(messagesAtHandOver, 1u);
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -216,7 +216,7 @@ TEST_F(BannerTest, PlayMoviesWithoutASequenceFileStaysInTheMenu)
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains("aobj_sqc.seq"));
     EXPECT_TRUE(banner.isVisible());
-    EXPECT_EQ(playbackWindow(), nullptr);
+    EXPECT_EQ(playback_window(), nullptr);
     // The guide made way for the start; the menu must not be left blank.
     EXPECT_FALSE(child<QListWidget>(banner, "List1")->isVisible());
     EXPECT_TRUE(child<QLabel>(banner, "banimage")->isVisible());
@@ -225,7 +225,7 @@ TEST_F(BannerTest, PlayMoviesWithoutASequenceFileStaysInTheMenu)
 TEST_F(BannerTest, PlayMoviesHandsOverAndComesBackWithWhatStoppedTheRun)
 {
     // No backdrop or hand in the folder: the run cannot start and must say why.
-    writeFile("aobj_sqa.seq", "zebra,animals,Zebra,,\r\nyak,food,Yak,,\r\n");
+    write_file("aobj_sqa.seq", "zebra,animals,Zebra,,\r\nyak,food,Yak,,\r\n");
     g.SequenceOrder = 3;
     g.CategoryEnabled.fill(0);
     g.CategoryEnabled[0] = 1;
@@ -237,7 +237,7 @@ TEST_F(BannerTest, PlayMoviesHandsOverAndComesBackWithWhatStoppedTheRun)
     child<QPushButton>(banner, "StartButton")->click();
     EXPECT_EQ(g.ClipCount, 1);
     EXPECT_FALSE(banner.isVisible());
-    QPointer<PlaybackWindow> playback = playbackWindow();
+    QPointer<PlaybackWindow> playback = playback_window();
     ASSERT_TRUE(playback);
 
     QTRY_VERIFY_WITH_TIMEOUT(playback.isNull(), 2000);
@@ -251,7 +251,7 @@ TEST_F(BannerTest, PlayMoviesHandsOverAndComesBackWithWhatStoppedTheRun)
 
 TEST_F(BannerTest, PlayMoviesWithNoQualifyingClipSaysSoAndStays)
 {
-    writeFile("aobj_sqa.seq", "yak,food,Yak,,\r\n");
+    write_file("aobj_sqa.seq", "yak,food,Yak,,\r\n");
     g.SequenceOrder = 3;
     g.CategoryEnabled.fill(0);
     g.CategoryEnabled[0] = 1;
@@ -262,7 +262,7 @@ TEST_F(BannerTest, PlayMoviesWithNoQualifyingClipSaysSoAndStays)
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains("no clips to play"));
     EXPECT_TRUE(banner.isVisible());
-    EXPECT_EQ(playbackWindow(), nullptr);
+    EXPECT_EQ(playback_window(), nullptr);
 }
 
 // A clip list saved as "Unicode" plays and lists as the text it is; one that
@@ -271,8 +271,8 @@ TEST_F(BannerTest, PlayMoviesWithNoQualifyingClipSaysSoAndStays)
 TEST_F(BannerTest, ClipListSavedAsUtf16PlaysAndListsAndNoTextIsExplained)
 {
     const QString text = QStringLiteral("zebra,animals,Zebra,,\r\n");
-    writeFile("aobj_sqc.seq",
-              QStringEncoder(QStringConverter::Utf16LE, QStringEncoder::Flag::WriteBom)(text));
+    write_file("aobj_sqc.seq",
+               QStringEncoder(QStringConverter::Utf16LE, QStringEncoder::Flag::WriteBom)(text));
     Banner banner(g, services());
     banner.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
@@ -280,14 +280,14 @@ TEST_F(BannerTest, ClipListSavedAsUtf16PlaysAndListsAndNoTextIsExplained)
     EXPECT_EQ(g.ClipCount, 1);
     EXPECT_EQ(g.ClipList[1], "zebra");
     // No backdrop in the folder: the run comes straight back and says so.
-    QTRY_VERIFY_WITH_TIMEOUT(banner.isVisible() && playbackWindow() == nullptr, 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(banner.isVisible() && playback_window() == nullptr, 2000);
     QTRY_COMPARE_WITH_TIMEOUT(dialogs.messages.size(), size_t(1), 2000);
     dialogs.messages.clear();
     menu_action(*banner.menuBar(), "list_clips")->trigger();
     EXPECT_EQ(child<QListWidget>(banner, "List1")->findItems("Zebra", Qt::MatchExactly).size(), 1);
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text.toStdString();
 
-    writeFile("aobj_sqc.seq", QStringEncoder(QStringConverter::Utf16LE)(text));
+    write_file("aobj_sqc.seq", QStringEncoder(QStringConverter::Utf16LE)(text));
     child<QPushButton>(banner, "StartButton")->click();
     menu_action(*banner.menuBar(), "list_clips")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 2u);

@@ -34,7 +34,7 @@ TEST(CreditsWindow, PanelIsCentredOnTheScreen)
 TEST(CreditsWindow, QuitEscAndClosingAllEndTheRun)
 {
     CreditsWindow window;
-    QSignalSpy quit(&window, &CreditsWindow::quitRequested);
+    QSignalSpy quit(&window, &CreditsWindow::quit_requested);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 

@@ -54,7 +54,7 @@ protected:
     }
     LearnerControl& control() { return *banner.findChild<LearnerControl*>(); }
     bool checked(const char* item) { return menu_action(*banner.menuBar(), item)->isChecked(); }
-    QStringList menuTexts()
+    QStringList menu_texts()
     {
         emit control().learner_menu().aboutToShow();
         QStringList texts;
@@ -94,7 +94,7 @@ TEST_F(LearnerControlTest, EachLearnerBringsTheirOwnMarksTitleAndSwitchTest)
 
     banner.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
-    EXPECT_EQ(menuTexts().mid(0, 3), QStringList({"No learner", "Anna && Ben", "* Chloe"}));
+    EXPECT_EQ(menu_texts().mid(0, 3), QStringList({"No learner", "Anna && Ben", "* Chloe"}));
     control().learner_menu().actions()[1]->trigger();
     EXPECT_TRUE(checked("full_screen"));
     EXPECT_FALSE(checked("mid_screen"));
@@ -127,7 +127,7 @@ TEST_F(LearnerControlTest, RemovingAsksOnceNamingWhatGoes)
     EXPECT_FALSE(QFileInfo::exists(anna.folder));
     EXPECT_EQ(banner.windowTitle(), "Options");
     EXPECT_EQ(g.ProgramFolder, account.writable);
-    EXPECT_EQ(menuTexts().first(), "* No learner");
+    EXPECT_EQ(menu_texts().first(), "* No learner");
     EXPECT_FALSE(control().learner_menu().actions().last()->isEnabled()) << "Remove\u2026 with no learner";
 }
 

@@ -34,7 +34,7 @@ struct FakeSwitchSetup {
     SwitchSetup setup{ports};
 };
 
-GlobVars loadedRecord()
+GlobVars loaded_record()
 {
     GlobVars g;
     g.InputDevice = 6;
@@ -62,7 +62,7 @@ protected:
         return action;
     }
     void choose(const char* name) { item(name)->trigger(); }
-    std::set<std::string> checkedItems()
+    std::set<std::string> checked_items()
     {
         std::set<std::string> names;
         for (QAction* action : bar.findChildren<QAction*>())
@@ -71,7 +71,7 @@ protected:
         return names;
     }
 
-    GlobVars g = loadedRecord();
+    GlobVars g = loaded_record();
     FakeDialogs dialogs;
     FakeSwitchSetup switches;
     QMenuBar bar;
@@ -81,7 +81,7 @@ protected:
 // Marks that are always present: the key definitions and the hard-drive item.
 const std::set<std::string> FixedMarks = {"esc", "a_or_0", "r_or_1", "run_from_hard_drive"};
 
-std::set<std::string> withFixedMarks(std::set<std::string> names)
+std::set<std::string> with_fixed_marks(std::set<std::string> names)
 {
     names.insert(FixedMarks.begin(), FixedMarks.end());
     return names;
@@ -141,9 +141,9 @@ TEST_F(OptionsMenusTest, StartUpMarksExactlyTheLoadedValues)
     g.BackgroundKind = 2;
     g.CategoryEnabled = {1, 0, 1, 1, 0, 0, 0, 0, 0, 1};  // animals, clothing, food, vehicles
     start();
-    EXPECT_EQ(checkedItems(),
-              withFixedMarks({"dev7", "full_screen", "auditory_10", "random_sequence", "theater", "animals",
-                              "Clothing", "food", "vehicles"}));
+    EXPECT_EQ(checked_items(),
+              with_fixed_marks({"dev7", "full_screen", "auditory_10", "random_sequence", "theater", "animals",
+                                "Clothing", "food", "vehicles"}));
     EXPECT_TRUE(switches.calls().empty()) << "no adapter is touched for the keyboard";
 }
 
@@ -155,7 +155,7 @@ TEST_F(OptionsMenusTest, StoredAdapterIsPreparedAndMarked)
     EXPECT_TRUE(item("dev3")->isChecked());
 
     QMenuBar otherBar;
-    GlobVars game = loadedRecord();
+    GlobVars game = loaded_record();
     game.InputDevice = 5;
     FakeSwitchSetup gameSwitches;
     build_menu_tree(otherBar);
@@ -173,13 +173,14 @@ TEST_F(OptionsMenusTest, ValuesOutsideTheTablesMarkNothingUntilAChoice)
     g.BackgroundKind = 0;
     g.CategoryEnabled.fill(0);
     start();
-    EXPECT_EQ(checkedItems(), FixedMarks);
+    EXPECT_EQ(checked_items(), FixedMarks);
 
     choose("auditory_7");
     choose("alphabetical_order");
     choose("mid_screen");
     choose("tv_set");
-    EXPECT_EQ(checkedItems(), withFixedMarks({"auditory_7", "alphabetical_order", "mid_screen", "tv_set"}));
+    EXPECT_EQ(checked_items(),
+              with_fixed_marks({"auditory_7", "alphabetical_order", "mid_screen", "tv_set"}));
     EXPECT_EQ(g.PromptInterval, 7);
     EXPECT_EQ(g.SequenceOrder, 3);
     EXPECT_EQ(g.ScreenSize, 2);

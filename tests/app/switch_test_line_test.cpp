@@ -29,7 +29,7 @@ protected:
     }
     QAction* item(const char* name) { return menu_action(*banner.menuBar(), QLatin1String(name)); }
     SwitchTestLine* line() { return banner.findChild<SwitchTestLine*>(); }
-    void showBanner()
+    void show_banner()
     {
         banner.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
@@ -43,7 +43,7 @@ TEST_F(SwitchTestLineTest, AdapterItemsFollowThePortsFoundAtEachShowing)
 {
     ports.locations = {{2, QStringLiteral("/dev/ttyUSB0")}};
     ports.problems = QStringLiteral("The switch adapter was disconnected for a while.");
-    showBanner();
+    show_banner();
     EXPECT_TRUE(item("dev2")->isEnabled());
     EXPECT_FALSE(item("dev1")->isEnabled());
     EXPECT_FALSE(item("dev5")->isEnabled());
@@ -61,7 +61,7 @@ TEST_F(SwitchTestLineTest, AdapterItemsFollowThePortsFoundAtEachShowing)
 
 TEST_F(SwitchTestLineTest, SpaceBarTestShowsThePressAndClicksNothing)
 {
-    showBanner();
+    show_banner();
     auto* start = banner.findChild<QPushButton*>(QStringLiteral("StartButton"));
     ASSERT_TRUE(wait_until([&] { return start->isVisible(); }, 2000));
     start->setFocus();
@@ -84,7 +84,7 @@ TEST_F(SwitchTestLineTest, AdapterSwitchShowsLiveWithItsPort)
 {
     g.InputDevice = 1;
     ports.locations = {{1, QStringLiteral("/dev/ttyACM0")}};
-    showBanner();
+    show_banner();
     EXPECT_TRUE(line()->text().contains(QStringLiteral("Adapter in COM 1 on /dev/ttyACM0")));
     ports.bytes[0x3FE] = 0x80;
     EXPECT_TRUE(wait_until([&] { return line()->shows_pressed(); }, 1000));

@@ -31,7 +31,7 @@ protected:
     QPushButton* button = new QPushButton("Exit", &window);
     QLineEdit* edit = new QLineEdit(&window);
     WindowKeys* keys = new WindowKeys(window);
-    QSignalSpy escapes{keys, &WindowKeys::escapePressed};
+    QSignalSpy escapes{keys, &WindowKeys::escape_pressed};
     QSignalSpy clicks{button, &QPushButton::clicked};
 };
 

@@ -93,7 +93,7 @@ TEST(ClipLibraryKeys, TabAndShiftTabReachEveryControlAndSpacePressesIt)
     // Backwards through the list to Check library.
     ASSERT_TRUE(move_focus_to(keys, "QTableWidget", true));
     ASSERT_TRUE(move_focus_to(keys, "Check library", true)) << "Shift+Tab stays in the list";
-    QObject::connect(&window, &ClipLibraryWindow::workFinished, &window,
+    QObject::connect(&window, &ClipLibraryWindow::work_finished, &window,
                      [&] { window.setProperty("checked", true); });
     keys.tap(XK_space);
     EXPECT_TRUE(wait_until([&] { return window.property("checked").toBool(); }, 60000));

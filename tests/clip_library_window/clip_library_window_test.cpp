@@ -39,12 +39,12 @@ TEST(ClipLibraryWindow, AddClipPreviewsThenAddsTheVideoToTheTable)
     auto* table = window.findChild<QTableWidget*>();
     const int demoClips = table->rowCount();
 
-    window.addClip();
+    window.add_chosen_clip();
     auto* dialog = window.findChild<QDialog*>();
     ASSERT_NE(dialog, nullptr);
     auto* save = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save);
     EXPECT_FALSE(save->isEnabled());
-    dialog->findChild<QPushButton*>("chooseVideo")->click();
+    dialog->findChild<QPushButton*>("choose_video")->click();
     dialog->findChild<QLineEdit*>("title")->setText("Our dog");
     dialog->findChild<QComboBox*>("category")->setCurrentText("animals");
     // The first and last pictures and the label card are shown before saving.
@@ -54,7 +54,7 @@ TEST(ClipLibraryWindow, AddClipPreviewsThenAddsTheVideoToTheTable)
     for (QLabel* label : dialog->findChildren<QLabel*>())
         previews += !label->pixmap().isNull();
     EXPECT_EQ(previews, 3);
-    dialog->findChild<QPushButton*>("recordVoice")->click();
+    dialog->findChild<QPushButton*>("record_voice")->click();
     ASSERT_TRUE(save->isEnabled());
     save->click();
 
@@ -72,10 +72,10 @@ TEST(ClipLibraryWindow, AddClipPreviewsThenAddsTheVideoToTheTable)
 
 AddClipDialog* open_add_dialog(ClipLibraryWindow& window)
 {
-    window.addClip();
+    window.add_chosen_clip();
     auto* dialog = window.findChild<AddClipDialog*>();
     if (dialog)
-        dialog->findChild<QPushButton*>("chooseVideo")->click();
+        dialog->findChild<QPushButton*>("choose_video")->click();
     return dialog;
 }
 
@@ -151,7 +151,7 @@ TEST(ClipLibraryWindow, CheckResultWrapsInsteadOfScrollingSideways)
     ClipLibraryWindow window(ClipFolder(dir.path()), dialogs);
     window.resize(420, 560);
     window.show();
-    window.checkLibrary();
+    window.check_whole_library();
     ASSERT_TRUE(wait_until([&] { return !window.busy(); }, 60000));
     wait_until([] { return false; }, 100);  // laid out
     QAbstractScrollArea* problems = nullptr;

@@ -10,7 +10,7 @@ struct FakeWindowDialogs : WindowDialogs {
     QStringList files;  // answers to the file choosers, in order
     QStringList asked;  // questions put to confirm, which says yes
     QStringList told;
-    QString chooseFile(QWidget*, const QString&, const QString&) override
+    QString choose_file(QWidget*, const QString&, const QString&) override
     {
         return files.isEmpty() ? QString() : files.takeFirst();
     }
@@ -21,7 +21,7 @@ struct FakeWindowDialogs : WindowDialogs {
     }
     void tell(QWidget*, const QString& message) override { told << message; }
     // The adult "says" the name: two seconds of tone.
-    bool recordVoice(QWidget*, const QString&, const QString& wavPath) override
+    bool record_voice(QWidget*, const QString&, const QString& wavPath) override
     {
         return run_helper(
                    "ffmpeg",

@@ -11,11 +11,11 @@
 namespace {
 
 // Well above the codec's noise on a still picture, well below any real change.
-constexpr int kChannelStep = 40;
-constexpr double kOpeningChange = 0.05;
-constexpr double kOutcomeChange = 0.03;
+constexpr int ChannelStep = 40;
+constexpr double OpeningChange = 0.05;
+constexpr double OutcomeChange = 0.03;
 
-// The share of pixels where some colour channel differs by more than kChannelStep.
+// The share of pixels where some colour channel differs by more than ChannelStep.
 double changed_share(const QImage& a, const QImage& b)
 {
     if (a.size() != b.size() || a.isNull())
@@ -27,8 +27,8 @@ double changed_share(const QImage& a, const QImage& b)
         const uchar* p = x.constScanLine(row);
         const uchar* q = y.constScanLine(row);
         for (int i = 0; i < x.width(); ++i, p += 3, q += 3)
-            if (std::abs(p[0] - q[0]) > kChannelStep || std::abs(p[1] - q[1]) > kChannelStep
-                || std::abs(p[2] - q[2]) > kChannelStep)
+            if (std::abs(p[0] - q[0]) > ChannelStep || std::abs(p[1] - q[1]) > ChannelStep
+                || std::abs(p[2] - q[2]) > ChannelStep)
                 ++changed;
     }
     return double(changed) / (qint64(x.width()) * x.height());
@@ -40,9 +40,9 @@ TEST(ClipEvent, ChangedShareCountsOnlyClearChanges)
     a.fill(QColor(100, 100, 100));
     QImage b = a;
     for (int x = 0; x < 10; ++x)
-        b.setPixelColor(x, 0, QColor(100, 100, 100 + kChannelStep + 1));  // one row: clear
+        b.setPixelColor(x, 0, QColor(100, 100, 100 + ChannelStep + 1));  // one row: clear
     for (int x = 0; x < 10; ++x)
-        b.setPixelColor(x, 1, QColor(100 + kChannelStep, 100, 100));  // one row: codec-sized
+        b.setPixelColor(x, 1, QColor(100 + ChannelStep, 100, 100));  // one row: codec-sized
     EXPECT_DOUBLE_EQ(changed_share(a, b), 0.1);
     EXPECT_DOUBLE_EQ(changed_share(a, a), 0.0);
     EXPECT_DOUBLE_EQ(changed_share(a, QImage()), 0.0);
@@ -65,8 +65,8 @@ TEST(ClipEvent, EveryClipChangesClearlyInItsFirstSecondAndEndsOnItsOutcome)
             opening = std::max(opening, changed_share(frames.first, frame));
         const double outcome = changed_share(frames.first, frames.last);
         std::printf("%-18s %8.1f%% %8.1f%%\n", qPrintable(clip), 100 * opening, 100 * outcome);
-        EXPECT_GE(opening, kOpeningChange) << "too little happens in the first second";
-        EXPECT_GE(outcome, kOutcomeChange) << "the last picture looks like the first";
+        EXPECT_GE(opening, OpeningChange) << "too little happens in the first second";
+        EXPECT_GE(outcome, OutcomeChange) << "the last picture looks like the first";
     }
 }
 

@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr double kEventWait = 5.0;  // seconds; a healthy clip answers in far less
-constexpr int kOpeningFrames = 25;  // one second of the library's clips
+constexpr double EventWait = 5.0;  // seconds; a healthy clip answers in far less
+constexpr int OpeningFrames = 25;  // one second of the library's clips
 
 struct Core {
     mpv_handle* mpv = mpv_create();
@@ -47,7 +47,7 @@ struct Core {
 bool wait_for_frame(Core& core)
 {
     for (;;) {
-        const mpv_event* event = mpv_wait_event(core.mpv, kEventWait);
+        const mpv_event* event = mpv_wait_event(core.mpv, EventWait);
         if (event->event_id == MPV_EVENT_NONE || event->event_id == MPV_EVENT_END_FILE
             || event->event_id == MPV_EVENT_SHUTDOWN)
             return false;
@@ -132,7 +132,7 @@ ClipEnds decode_clip_ends(const QString& path)
     }
     ends.first = render(core, int(width), int(height));
     // Frame by frame, so that none of the opening second is skipped.
-    for (int i = 0; i < kOpeningFrames && step_frame(core); ++i)
+    for (int i = 0; i < OpeningFrames && step_frame(core); ++i)
         ends.opening.append(render(core, int(width), int(height)));
     // Play to the end as fast as frames can be drawn; with keep-open the
     // player then stays on the clip's last frame. (Seeking to the end would

@@ -17,9 +17,9 @@ struct Layout {
     QPoint marker;  // 100 x 100 marker square, drawing area
 };
 
-const Layout kTv{"aobj_tv.jpg", {120, 117}, {397, 364}, {24, 103, 352, 240}, {70, 17}, {190, 85}};
-const Layout kTheater{"aobj_thr.jpg", {5, 125}, {629, 350}, {140, 35, 352, 240}, {415, 18}, {530, 100}};
-constexpr int kPress = 35;
+const Layout Tv{"aobj_tv.jpg", {120, 117}, {397, 364}, {24, 103, 352, 240}, {70, 17}, {190, 85}};
+const Layout Theater{"aobj_thr.jpg", {5, 125}, {629, 350}, {140, 35, 352, 240}, {415, 18}, {530, 100}};
+constexpr int Press = 35;
 
 void PrintTo(const Layout& layout, std::ostream* out)
 {
@@ -102,14 +102,14 @@ TEST_P(Backdrop, SwitchLiesInTheMarkerSquareWhereThePressedFingerTouches)
                 red |= QRect(drawn, QSize(1, 1));
             }
     ASSERT_GE(red.width(), 24) << "no big switch drawn";
-    const QPoint tip = fingertip() + l.hand + QPoint(0, kPress);
+    const QPoint tip = fingertip() + l.hand + QPoint(0, Press);
     EXPECT_GE(tip.x(), red.left() + 4);
     EXPECT_LE(tip.x(), red.right() - 4);
     // Touching: the fingertip's lowest row meets the top of the button.
     EXPECT_NEAR(tip.y(), red.top(), 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(TvAndTheater, Backdrop, ::testing::Values(kTv, kTheater),
+INSTANTIATE_TEST_SUITE_P(TvAndTheater, Backdrop, ::testing::Values(Tv, Theater),
                          [](const auto& info) { return std::string(info.index == 0 ? "Tv" : "Theater"); });
 
 TEST(Hand, PictureHasTheSizeTheLayoutNeeds)

@@ -8,7 +8,7 @@
 
 namespace {
 
-const QStringList kFiles = {"aobj_sqr.seq", "aobj_sqc.seq", "aobj_sqa.seq"};
+const QStringList Files = {"aobj_sqr.seq", "aobj_sqc.seq", "aobj_sqa.seq"};
 
 QStringList column(const SequenceFile& file, int field)
 {
@@ -20,7 +20,7 @@ QStringList column(const SequenceFile& file, int field)
 
 TEST(SequenceFiles, RecordsHaveFiveFieldsCrLfAndKnownCategories)
 {
-    for (const QString& name : kFiles) {
+    for (const QString& name : Files) {
         SCOPED_TRACE(name.toStdString());
         const SequenceFile file = read_sequence_file(program_folder().filePath(name));
         EXPECT_TRUE(file.crlfOnly);
@@ -40,7 +40,7 @@ TEST(SequenceFiles, RecordsHaveFiveFieldsCrLfAndKnownCategories)
 TEST(SequenceFiles, AllThreeHoldTheSameClipsOnceEach)
 {
     QList<QStringList> names;
-    for (const QString& name : kFiles)
+    for (const QString& name : Files)
         names.append(column(read_sequence_file(program_folder().filePath(name)), 0));
     const QSet<QString> clips(names[0].begin(), names[0].end());
     EXPECT_EQ(clips.size(), names[0].size()) << "a clip is listed twice";

@@ -54,21 +54,21 @@ TEST(InputStress, TenThousandEventsAreOneResponseEachAndEscapeStillLeaves)
 {
     if (qEnvironmentVariableIsEmpty("FLICKERBOX_PROGRAM_DIR"))
         GTEST_SKIP() << "FLICKERBOX_PROGRAM_DIR not set";
-    ASSERT_TRUE(ProgramDriver::makeClips());
+    ASSERT_TRUE(ProgramDriver::make_clips());
     QTemporaryDir logDir;
     const QString log = logDir.filePath(QStringLiteral("responses"));
     // The mouse is the switch: clicks are presses, a and r skip and replay,
     // and the space bar must do nothing at all.
     ProgramDriver d({.device = 6, .size = 1, .prompt = 3, .currentClip = 0, .backdrop = 1});
-    d.setArguments({QStringLiteral("--response-log"), log});
-    ASSERT_TRUE(d.startPlayback());
+    d.set_arguments({QStringLiteral("--response-log"), log});
+    ASSERT_TRUE(d.start_playback());
 
-    const QPoint onBackdrop = d.areaOrigin() + QPoint(60, 300);
+    const QPoint onBackdrop = d.area_origin() + QPoint(60, 300);
     QRandomGenerator random(12);  // the same flood every run
     Counts sent;
     int sentEvents = 0, bursts = 0;
     std::vector<int> escapesMs, leftToMenuMs;
-    d.moveTo(onBackdrop);
+    d.move_to(onBackdrop);
     while (sentEvents < Events && d.running()) {
         for (int i = 0; i < EventsPerBurst / 2; ++i, sentEvents += 2) {
             switch (random.bounded(6)) {
@@ -94,15 +94,15 @@ TEST(InputStress, TenThousandEventsAreOneResponseEachAndEscapeStillLeaves)
         escape.start();
         const qint64 leftBefore = read_log(log).lastLeft;
         d.tap("Escape");
-        ASSERT_TRUE(d.waitForScreen([&](const QImage& shot) { return d.showsMenu(shot); }, 5000))
+        ASSERT_TRUE(d.wait_for_screen([&](const QImage& shot) { return d.shows_menu(shot); }, 5000))
             << "Esc did not return to the menu after burst " << bursts;
         const qint64 menuSeen = QDeadlineTimer::current().deadline();
         escapesMs.push_back(int(escape.elapsed()));
         const qint64 left = read_log(log).lastLeft;
         ASSERT_GT(left, leftBefore) << "the menu came back without the run leaving";
         leftToMenuMs.push_back(int(menuSeen - left));
-        ASSERT_TRUE(d.playMovies());
-        d.moveTo(onBackdrop);
+        ASSERT_TRUE(d.play_movies());
+        d.move_to(onBackdrop);
     }
     ASSERT_TRUE(d.running()) << "the program ended during the flood";
     EXPECT_GE(sentEvents, Events);
@@ -136,7 +136,7 @@ TEST(InputStress, TenThousandEventsAreOneResponseEachAndEscapeStillLeaves)
     }
     EXPECT_GT(answered, 0) << "no click was taken after the flood";
     d.tap("Escape");
-    EXPECT_TRUE(d.exitFromMenu()) << "the program did not end cleanly after the flood";
+    EXPECT_TRUE(d.exit_from_menu()) << "the program did not end cleanly after the flood";
 }
 
 }  // namespace

@@ -23,12 +23,12 @@
 
 namespace {
 
-QString programFolder()
+QString program_folder()
 {
     return qEnvironmentVariable("FLICKERBOX_PROGRAM_DIR") + QLatin1Char('/');
 }
 
-QImage grabScreen(const QString& shotName)
+QImage grab_screen(const QString& shotName)
 {
     QImage shot =
         QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
@@ -42,16 +42,16 @@ class MediaOnScreen : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!QFile::exists(programFolder() + QStringLiteral("aobj_tv.jpg")))
-            GTEST_SKIP() << "demo library not built in " << programFolder().toStdString();
+        if (!QFile::exists(program_folder() + QStringLiteral("aobj_tv.jpg")))
+            GTEST_SKIP() << "demo library not built in " << program_folder().toStdString();
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
             << "this test needs a real X server";
         window.setStyleSheet(QStringLiteral("background: black"));
         window.setGeometry(window.screen()->geometry());
         window.show();
-        screenSize = window.screen()->geometry().size();
+        screen_size = window.screen()->geometry().size();
         pictures.Background.move(origin());
-        g.DataFolder = programFolder();
+        g.DataFolder = program_folder();
         g.BackgroundKind = 1;
         init_pictureboxes(pictures);
         clear_backdrop(pictures);
@@ -60,10 +60,10 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    QPoint origin() const { return {(screenSize.width() - 640) / 2, (screenSize.height() - 480) / 2}; }
+    QPoint origin() const { return {(screen_size.width() - 640) / 2, (screen_size.height() - 480) / 2}; }
 
     // The part of the screen that shows rect of Background.
-    QImage onScreen(const QImage& shot, const QRect& rect) const
+    QImage on_screen(const QImage& shot, const QRect& rect) const
     {
         return shot.copy(rect.translated(pictures.Background.pos()));
     }
@@ -71,7 +71,7 @@ protected:
     QImage drawn(const QRect& rect) const { return pictures.Background.picture().image().copy(rect); }
 
     QWidget window;
-    QSize screenSize;
+    QSize screen_size;
     PlaybackPictures pictures{&window};
     GlobVars g;
 };
@@ -79,20 +79,20 @@ protected:
 TEST_F(MediaOnScreen, BackdropAndEveryAnimationFrameReachTheScreen)
 {
     const QRect area(0, 0, 640, 480);
-    EXPECT_LT(mean_abs_difference(onScreen(grabScreen("backdrop"), area), drawn(area)), 0.5);
+    EXPECT_LT(mean_abs_difference(on_screen(grab_screen("backdrop"), area), drawn(area)), 0.5);
 
     // Halfway through the label's wipe the screen shows exactly the half-wiped label.
-    ASSERT_TRUE(pictures.pb4.load(programFolder() + QStringLiteral("dog_garden.jpg"))
-                || pictures.pb4.load(programFolder() + QStringLiteral("aobj_cal.jpg")));
+    ASSERT_TRUE(pictures.pb4.load(program_folder() + QStringLiteral("dog_garden.jpg"))
+                || pictures.pb4.load(program_folder() + QStringLiteral("aobj_cal.jpg")));
     const BlitRect label{int16_t(600 - pictures.pb4.width()), 20, int16_t(pictures.pb4.width()),
                          int16_t(pictures.pb4.height()),      0,  0};
-    const QRect labelArea(label.x, label.y, label.width, label.height);
+    const QRect label_area(label.x, label.y, label.width, label.height);
     int frame = 0;
     double midWipeDifference = -1;
     wipe_picture_paced(label, pictures.pb4, pictures.Background.picture(), 2, 2, 0, [&](double) {
         if (++frame == label.width / 2)
             midWipeDifference =
-                mean_abs_difference(onScreen(grabScreen("wipe_half"), labelArea), drawn(labelArea));
+                mean_abs_difference(on_screen(grab_screen("wipe_half"), label_area), drawn(label_area));
     });
     EXPECT_GE(midWipeDifference, 0) << "the wipe never reached its middle frame";
     EXPECT_LT(midWipeDifference, 0.5);
@@ -106,7 +106,7 @@ TEST_F(MediaOnScreen, BackdropAndEveryAnimationFrameReachTheScreen)
     // At the sound of the lowest point the hand must already stand pressed on screen.
     RecordingSound grabber;
     grabber.onPlay = [&] {
-        pressedOnScreen = onScreen(grabScreen("hand_pressed"), pressArea);
+        pressedOnScreen = on_screen(grab_screen("hand_pressed"), pressArea);
         atClickDifference = mean_abs_difference(pressedOnScreen, drawn(pressArea));
     };
     press_hand(pictures.HandRect, pictures.HandMaskRect, 2, 35, pictures.PB1, pictures.Background.picture(),
@@ -118,13 +118,13 @@ TEST_F(MediaOnScreen, BackdropAndEveryAnimationFrameReachTheScreen)
 
 TEST_F(MediaOnScreen, ClipIsSeenAtEachSize)
 {
-    const QString clip = programFolder() + QStringLiteral("dog_garden");
+    const QString clip = program_folder() + QStringLiteral("dog_garden");
     if (!QFile::exists(clip + QStringLiteral(".mpg")))
         GTEST_SKIP() << "no dog_garden clip in the demo library";
     QWidget picMp1(&pictures.Background);
     picMp1.setStyleSheet(QStringLiteral("background: black"));
     MpvPlayer player(&picMp1);
-    player.setVisible(false);  // as the playback cycles always set it
+    player.set_visible(false);  // as the playback cycles always set it
 
     struct Size {
         const char* name;
@@ -135,13 +135,13 @@ TEST_F(MediaOnScreen, ClipIsSeenAtEachSize)
     const Size sizes[] = {
         {"clip_normal", QRect(tvMovieArea, QSize(352, 240)), false},
         {"clip_mid", QRect(0, 0, 640, 480), false},
-        {"clip_full", QRect(QPoint(0, 0), screenSize), true},
+        {"clip_full", QRect(QPoint(0, 0), screen_size), true},
     };
     for (const Size& size : sizes) {
         SCOPED_TRACE(size.name);
         if (size.fullScreen) {
             pictures.Background.move(0, 0);
-            pictures.Background.resize(screenSize);
+            pictures.Background.resize(screen_size);
         }
         picMp1.setGeometry(size.area);
         player.move(0, 0);
@@ -149,24 +149,24 @@ TEST_F(MediaOnScreen, ClipIsSeenAtEachSize)
         picMp1.show();
         picMp1.raise();
 
-        player.setAutoStart(true);
-        player.setFileName(clip + QStringLiteral(".mpg"));
-        const int before = player.framesShown();
-        ASSERT_TRUE(wait_until([&] { return player.framesShown() > before + 25; }, 20000));
+        player.set_auto_start(true);
+        player.set_file_name(clip + QStringLiteral(".mpg"));
+        const int before = player.frames_shown();
+        ASSERT_TRUE(wait_until([&] { return player.frames_shown() > before + 25; }, 20000));
         player.pause();  // the first hold goes to frame 1 exactly
         QCoreApplication::processEvents(QEventLoop::AllEvents, 500);
-        ASSERT_TRUE(wait_until([&] { return player.playState() == VideoPlayer::Held; }, 5000));
+        ASSERT_TRUE(wait_until([&] { return player.play_state() == VideoPlayer::Held; }, 5000));
         wait_until([] { return false; }, 300);  // let the held frame arrive
 
         const QImage shown =
-            grabScreen(size.name).copy(QRect(picMp1.mapTo(&window, QPoint(0, 0)), size.area.size()));
-        EXPECT_LT(mean_abs_difference(shown, player.currentFrame()), 1.0)
+            grab_screen(size.name).copy(QRect(picMp1.mapTo(&window, QPoint(0, 0)), size.area.size()));
+        EXPECT_LT(mean_abs_difference(shown, player.current_frame()), 1.0)
             << "the screen does not show the player's frame";
         if (!size.fullScreen && size.area.size() == QSize(352, 240)) {
             QImage first(clip + QStringLiteral("_first.jpg"));
             EXPECT_LT(mean_abs_difference(shown, first), 6.0) << "held frame is not the clip's first frame";
         }
-        player.setFileName(QString());
+        player.set_file_name(QString());
     }
 }
 

@@ -26,12 +26,12 @@ Display* display()
     return connection;
 }
 
-QString builtProgramFolder()
+QString built_program_folder()
 {
     return qEnvironmentVariable("FLICKERBOX_PROGRAM_DIR") + QLatin1Char('/');
 }
 
-QString& clipFolder()
+QString& clip_folder()
 {
     static QTemporaryDir dir;
     static QString path = dir.path() + QLatin1Char('/');
@@ -50,7 +50,7 @@ bool ffmpeg(const QStringList& arguments)
 
 // Gives the keyboard focus to the top-level window under the pointer when no
 // window of the program has it: there is no window manager to do it.
-void focusWindowUnderPointer()
+void focus_window_under_pointer()
 {
     Display* d = display();
     Window focus = 0;
@@ -78,10 +78,10 @@ const QStringList& ProgramDriver::clips()
     return names;
 }
 
-bool ProgramDriver::makeClips()
+bool ProgramDriver::make_clips()
 {
     static const bool made = [] {
-        const QString dir = clipFolder();
+        const QString dir = clip_folder();
         // Each clip moves in every frame, with a different pattern, so that
         // its first still, its frames and its last still all differ.
         const char* patterns[] = {"testsrc2", "testsrc", "smptebars"};
@@ -115,11 +115,11 @@ ProgramDriver::ProgramDriver(const PlaybackSettings& settings)
     , settings_(settings)
 {
     QDir().mkpath(folder_);
-    const QDir built(builtProgramFolder());
+    const QDir built(built_program_folder());
     for (const QString& name : built.entryList({"aobj_*", "timer.mpg", "flickerbox"}, QDir::Files))
         QFile::copy(built.filePath(name), folder_ + name);
     QFile::remove(folder_ + QStringLiteral("aobj_sqa.seq"));
-    const QDir clipsDir(clipFolder());
+    const QDir clipsDir(clip_folder());
     for (const QString& name : clipsDir.entryList(QDir::Files))
         QFile::copy(clipsDir.filePath(name), folder_ + name);
 
@@ -157,44 +157,44 @@ bool ProgramDriver::start(const QStringList& arguments)
 {
     process_.start(folder_ + QStringLiteral("flickerbox"), arguments_ + arguments);
     return process_.waitForStarted(10000)
-        && waitForScreen([this](const QImage& shot) { return showsMenu(shot); }, 20000);
+        && wait_for_screen([this](const QImage& shot) { return shows_menu(shot); }, 20000);
 }
 
-bool ProgramDriver::startPlayback()
+bool ProgramDriver::start_playback()
 {
-    return start() && playMovies();
+    return start() && play_movies();
 }
 
-bool ProgramDriver::playMovies()
+bool ProgramDriver::play_movies()
 {
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     // "Play Movies" stands left of the centre, below the banner picture; its
     // buttons appear only after the gong, so it is pressed until the menu goes.
     const QPoint button(screen.width() / 2 - 100, (screen.height() - 250) / 6 + 250 + 50 + 48);
-    if (!waitForScreen([this](const QImage& shot) { return showsMenu(shot); }, 20000))
+    if (!wait_for_screen([this](const QImage& shot) { return shows_menu(shot); }, 20000))
         return false;
     for (int attempt = 0; attempt < 30 && running(); ++attempt) {
         click(button);
-        if (waitForScreen([this](const QImage& shot) { return !showsMenu(shot); }, 1000))
+        if (wait_for_screen([this](const QImage& shot) { return !shows_menu(shot); }, 1000))
             return true;
     }
     return false;
 }
 
-bool ProgramDriver::pressUntil(const std::function<void()>& press,
-                               const std::function<bool(const QImage&)>& done)
+bool ProgramDriver::press_until(const std::function<void()>& press,
+                                const std::function<bool(const QImage&)>& done)
 {
     for (int attempt = 0; attempt < 10; ++attempt) {
         press();
-        if (waitForScreen(done, 1000))
+        if (wait_for_screen(done, 1000))
             return true;
     }
     return false;
 }
 
-bool ProgramDriver::exitFromMenu()
+bool ProgramDriver::exit_from_menu()
 {
-    if (!waitForScreen([this](const QImage& shot) { return showsMenu(shot); }, 20000))
+    if (!wait_for_screen([this](const QImage& shot) { return shows_menu(shot); }, 20000))
         return false;
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     const QPoint exit(screen.width() / 2 + 100, (screen.height() - 250) / 6 + 250 + 50 + 48);
@@ -206,7 +206,7 @@ bool ProgramDriver::exitFromMenu()
         && process_.exitCode() == 0;
 }
 
-QList<double> ProgramDriver::writtenSettings() const
+QList<double> ProgramDriver::written_settings() const
 {
     QFile file(folder_ + QStringLiteral("aobj_se1.cfg"));
     QList<double> values;
@@ -219,7 +219,7 @@ QList<double> ProgramDriver::writtenSettings() const
 
 void ProgramDriver::key(const char* keysym, bool down)
 {
-    focusWindowUnderPointer();
+    focus_window_under_pointer();
     XTestFakeKeyEvent(display(), XKeysymToKeycode(display(), XStringToKeysym(keysym)), down, CurrentTime);
     XSync(display(), False);
 }
@@ -230,7 +230,7 @@ void ProgramDriver::tap(const char* keysym)
     key(keysym, false);
 }
 
-void ProgramDriver::moveTo(QPoint screenPoint)
+void ProgramDriver::move_to(QPoint screenPoint)
 {
     XTestFakeMotionEvent(display(), -1, screenPoint.x(), screenPoint.y(), CurrentTime);
     XSync(display(), False);
@@ -238,7 +238,7 @@ void ProgramDriver::moveTo(QPoint screenPoint)
 
 void ProgramDriver::click(QPoint screenPoint, int count)
 {
-    moveTo(screenPoint);
+    move_to(screenPoint);
     for (int i = 0; i < count; ++i) {
         XTestFakeButtonEvent(display(), 1, True, CurrentTime);
         XTestFakeButtonEvent(display(), 1, False, CurrentTime);
@@ -258,37 +258,37 @@ QImage ProgramDriver::grab(const QString& shotName) const
     return shot;
 }
 
-QImage ProgramDriver::grabRegion(const QRect& screenRect) const
+QImage ProgramDriver::grab_region(const QRect& screen_rect) const
 {
     return QGuiApplication::primaryScreen()
-        ->grabWindow(0, screenRect.x(), screenRect.y(), screenRect.width(), screenRect.height())
+        ->grabWindow(0, screen_rect.x(), screen_rect.y(), screen_rect.width(), screen_rect.height())
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
 }
 
-QPoint ProgramDriver::areaOrigin() const
+QPoint ProgramDriver::area_origin() const
 {
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     return {(screen.width() - 640) / 2, (screen.height() - 480) / 2};
 }
 
-QImage ProgramDriver::onArea(const QImage& shot, const QRect& rectOnArea) const
+QImage ProgramDriver::on_area(const QImage& shot, const QRect& rectOnArea) const
 {
-    return shot.copy(rectOnArea.translated(areaOrigin()));
+    return shot.copy(rectOnArea.translated(area_origin()));
 }
 
-QRect ProgramDriver::movieArea() const
+QRect ProgramDriver::movie_area() const
 {
     return settings_.backdrop == 1 ? QRect(144, 220, 352, 240) : QRect(145, 160, 352, 240);
 }
 
-QRect ProgramDriver::labelArea(const QString& clip) const
+QRect ProgramDriver::label_area(const QString& clip) const
 {
     const QSize size = file(clip + QStringLiteral(".jpg")).size();
     return {settings_.backdrop == 1 ? 600 - size.width() : 10, 20, size.width(), size.height()};
 }
 
-QRect ProgramDriver::handArea() const
+QRect ProgramDriver::hand_area() const
 {
     return settings_.backdrop == 1 ? QRect(70, 17, 184, 89 + 35) : QRect(415, 18, 184, 89 + 35);
 }
@@ -298,7 +298,7 @@ QImage ProgramDriver::file(const QString& name) const
     return QImage(folder_ + name).convertToFormat(QImage::Format_RGB32);
 }
 
-bool ProgramDriver::showsBackdrop(const QImage& shot) const
+bool ProgramDriver::shows_backdrop(const QImage& shot) const
 {
     // A strip of the backdrop picture that neither hand, label nor still
     // covers; the picture's top left corner stands at corner on the area.
@@ -306,10 +306,10 @@ bool ProgramDriver::showsBackdrop(const QImage& shot) const
     const QPoint corner = tv ? QPoint(120, 117) : QPoint(5, 125);
     const QRect strip = tv ? QRect(120, 200, 20, 200) : QRect(5, 130, 120, 100);
     const QImage picture = file(tv ? QStringLiteral("aobj_tv.jpg") : QStringLiteral("aobj_thr.jpg"));
-    return mean_abs_difference(onArea(shot, strip), picture.copy(strip.translated(-corner))) < SamePicture;
+    return mean_abs_difference(on_area(shot, strip), picture.copy(strip.translated(-corner))) < SamePicture;
 }
 
-bool ProgramDriver::showsMenu(const QImage& shot) const
+bool ProgramDriver::shows_menu(const QImage& shot) const
 {
     // The banner picture, somewhere below the menu bar.
     const QImage banner = file(QStringLiteral("aobj_log.jpg"));
@@ -322,27 +322,27 @@ bool ProgramDriver::showsMenu(const QImage& shot) const
     return false;
 }
 
-bool ProgramDriver::showsStill(const QImage& shot, const QString& clip, const char* which) const
+bool ProgramDriver::shows_still(const QImage& shot, const QString& clip, const char* which) const
 {
-    return mean_abs_difference(onArea(shot, movieArea()),
+    return mean_abs_difference(on_area(shot, movie_area()),
                                file(clip + QLatin1String(which) + QStringLiteral(".jpg")))
         < SamePicture;
 }
 
-bool ProgramDriver::showsLabel(const QImage& shot, const QString& clip) const
+bool ProgramDriver::shows_label(const QImage& shot, const QString& clip) const
 {
-    return mean_abs_difference(onArea(shot, labelArea(clip)), file(clip + QStringLiteral(".jpg")))
+    return mean_abs_difference(on_area(shot, label_area(clip)), file(clip + QStringLiteral(".jpg")))
         < SamePicture;
 }
 
-bool ProgramDriver::handAtRest(const QImage& shot) const
+bool ProgramDriver::hand_at_rest(const QImage& shot) const
 {
-    const QRect hand = handArea();
+    const QRect hand = hand_area();
     const QImage picture = file(QStringLiteral("aobj_hnd.jpg")).copy(0, 0, 184, 89);
-    return mean_abs_difference(onArea(shot, QRect(hand.topLeft(), QSize(184, 89))), picture) < 1.5;
+    return mean_abs_difference(on_area(shot, QRect(hand.topLeft(), QSize(184, 89))), picture) < 1.5;
 }
 
-bool ProgramDriver::waitForScreen(const std::function<bool(const QImage&)>& done, int timeoutMs) const
+bool ProgramDriver::wait_for_screen(const std::function<bool(const QImage&)>& done, int timeoutMs) const
 {
     QElapsedTimer elapsed;
     elapsed.start();
@@ -354,7 +354,7 @@ bool ProgramDriver::waitForScreen(const std::function<bool(const QImage&)>& done
     return done(grab());
 }
 
-QStringList ProgramDriver::windowTitles()
+QStringList ProgramDriver::window_titles()
 {
     Display* d = display();
     Window root = 0, parent = 0, *children = nullptr;
@@ -376,11 +376,11 @@ QStringList ProgramDriver::windowTitles()
     return titles;
 }
 
-bool ProgramDriver::waitForWindow(const QString& title, int timeoutMs)
+bool ProgramDriver::wait_for_window(const QString& title, int timeoutMs)
 {
     QElapsedTimer elapsed;
     elapsed.start();
-    while (!windowTitles().contains(title)) {
+    while (!window_titles().contains(title)) {
         if (elapsed.elapsed() > timeoutMs)
             return false;
         QThread::msleep(2);

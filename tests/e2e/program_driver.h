@@ -28,62 +28,62 @@ public:
     static const QStringList& clips();
     // Makes the clips once into a folder shared by every driver of this
     // process; false (with the reason on stderr) when ffmpeg fails.
-    static bool makeClips();
+    static bool make_clips();
 
     explicit ProgramDriver(const PlaybackSettings& settings);
     ~ProgramDriver();
 
     // The program's command line, for the starts that follow.
-    void setArguments(const QStringList& arguments) { arguments_ = arguments; }
+    void set_arguments(const QStringList& arguments) { arguments_ = arguments; }
     // Starts the program and waits for the menu window.
     bool start(const QStringList& arguments = {});
     // Starts the program and presses "Play Movies" until the menu goes.
-    bool startPlayback();
+    bool start_playback();
     // From the menu window: presses "Play Movies" until the menu goes.
-    bool playMovies();
+    bool play_movies();
     // Tells the driver of options the adult changed in the menus since.
-    void optionsChanged(const PlaybackSettings& settings) { settings_ = settings; }
+    void options_changed(const PlaybackSettings& settings) { settings_ = settings; }
     const PlaybackSettings& options() const { return settings_; }
     // A press that comes before a wait of the turn has begun does not count,
     // and nothing on screen tells when it begins: presses again until done
     // holds, each time after a second without it.
-    bool pressUntil(const std::function<void()>& press, const std::function<bool(const QImage&)>& done);
+    bool press_until(const std::function<void()>& press, const std::function<bool(const QImage&)>& done);
     // The settings file as the program wrote it: one number a line.
-    QList<double> writtenSettings() const;
+    QList<double> written_settings() const;
     qint64 pid() const { return process_.processId(); }
     bool running() const { return process_.state() != QProcess::NotRunning; }
     // Ends the program with "Exit" in the menu window.
-    bool exitFromMenu();
+    bool exit_from_menu();
 
     // Input, as real X events.
     void key(const char* keysym, bool down);
     void tap(const char* keysym);
     void click(QPoint screenPoint, int count = 1);
-    void moveTo(QPoint screenPoint);
+    void move_to(QPoint screenPoint);
 
     // The screen, and parts of it on the 640 x 480 drawing area.
     QImage grab(const QString& shotName = {}) const;
-    QImage grabRegion(const QRect& screenRect) const;  // quicker, for timing
-    QPoint areaOrigin() const;
-    QImage onArea(const QImage& shot, const QRect& rectOnArea) const;
-    QRect movieArea() const;  // the still and clip at normal size
-    QRect labelArea(const QString& clip) const;
-    QRect handArea() const;  // the hand at rest, with the rows it presses down into
+    QImage grab_region(const QRect& screen_rect) const;  // quicker, for timing
+    QPoint area_origin() const;
+    QImage on_area(const QImage& shot, const QRect& rectOnArea) const;
+    QRect movie_area() const;  // the still and clip at normal size
+    QRect label_area(const QString& clip) const;
+    QRect hand_area() const;  // the hand at rest, with the rows it presses down into
     QImage file(const QString& name) const;
 
-    bool showsBackdrop(const QImage& shot) const;
-    bool showsMenu(const QImage& shot) const;
+    bool shows_backdrop(const QImage& shot) const;
+    bool shows_menu(const QImage& shot) const;
     // The movie area shows this clip's still (first or last), and its label.
-    bool showsStill(const QImage& shot, const QString& clip, const char* which) const;
-    bool showsLabel(const QImage& shot, const QString& clip) const;
-    bool handAtRest(const QImage& shot) const;
+    bool shows_still(const QImage& shot, const QString& clip, const char* which) const;
+    bool shows_label(const QImage& shot, const QString& clip) const;
+    bool hand_at_rest(const QImage& shot) const;
 
     // Grabs the screen until done holds or timeoutMs passes.
-    bool waitForScreen(const std::function<bool(const QImage&)>& done, int timeoutMs) const;
+    bool wait_for_screen(const std::function<bool(const QImage&)>& done, int timeoutMs) const;
 
     // The titles of the program's windows on view (there is no window manager).
-    static QStringList windowTitles();
-    static bool waitForWindow(const QString& title, int timeoutMs = 10000);
+    static QStringList window_titles();
+    static bool wait_for_window(const QString& title, int timeoutMs = 10000);
 
     const QString& folder() const { return folder_; }
 

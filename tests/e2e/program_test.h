@@ -15,6 +15,6 @@ protected:
             GTEST_SKIP() << "FLICKERBOX_PROGRAM_DIR not set";
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
             << "this test needs a real X server";
-        ASSERT_TRUE(ProgramDriver::makeClips()) << "ffmpeg could not make the test clips";
+        ASSERT_TRUE(ProgramDriver::make_clips()) << "ffmpeg could not make the test clips";
     }
 };

@@ -23,9 +23,9 @@ public:
     // since the window deletes its player.
     std::shared_ptr<QStringList> calls = std::make_shared<QStringList>();
 
-    void setAutoStart(bool on) override { autoStart_ = on; }
-    bool autoStart() const override { return autoStart_; }
-    void setFileName(const QString& path) override
+    void set_auto_start(bool on) override { autoStart_ = on; }
+    bool auto_start() const override { return autoStart_; }
+    void set_file_name(const QString& path) override
     {
         fileName_ = path;
         failure_.clear();
@@ -65,13 +65,13 @@ public:
             const bool goesOn = g == generation_;
             if (goesOn)
                 state_ = Playing;
-            emit firstFrameShown();
+            emit first_frame_shown();
             if (goesOn)
-                endLater();
+                end_later();
         });
     }
-    QString fileName() const override { return fileName_; }
-    int16_t playState() const override { return state_; }
+    QString file_name() const override { return fileName_; }
+    int16_t play_state() const override { return state_; }
     QString failure() const override { return failure_; }
     void play() override
     {
@@ -80,7 +80,7 @@ public:
             return;
         state_ = Playing;
         ++generation_;
-        endLater();
+        end_later();
     }
     void pause() override
     {
@@ -102,11 +102,11 @@ public:
     int top() const override { return pos_.y(); }
     int width() const override { return size_.width(); }
     int height() const override { return size_.height(); }
-    void setVisible(bool visible) override { visible_ = visible; }
-    bool isVisible() const override { return visible_; }
+    void set_visible(bool visible) override { visible_ = visible; }
+    bool is_visible() const override { return visible_; }
 
 private:
-    void endLater()
+    void end_later()
     {
         QTimer::singleShot(clipMs, this, [this, g = generation_] {
             if (g == generation_)

@@ -79,15 +79,15 @@ TEST(ClipLibrary, PortraitPhoneVideoBecomesAClipAndLeavesNoTraceWhenRemoved)
     QWidget container;
     MpvPlayer player(&container);
     player.resize(352, 240);
-    player.setAutoStart(false);
-    player.setFileName(folder.filePath(added.name + ".mpg"));
-    ASSERT_TRUE(wait_until([&] { return !player.currentFrame().isNull(); }, 20000));
-    EXPECT_LT(mean_abs_difference(player.currentFrame(), QImage(folder.filePath(added.name + "_first.jpg"))),
+    player.set_auto_start(false);
+    player.set_file_name(folder.filePath(added.name + ".mpg"));
+    ASSERT_TRUE(wait_until([&] { return !player.current_frame().isNull(); }, 20000));
+    EXPECT_LT(mean_abs_difference(player.current_frame(), QImage(folder.filePath(added.name + "_first.jpg"))),
               6);
     player.play();
-    ASSERT_TRUE(wait_until([&] { return player.playState() == VideoPlayer::Stopped; }, 20000));
+    ASSERT_TRUE(wait_until([&] { return player.play_state() == VideoPlayer::Stopped; }, 20000));
     wait_until([] { return false; }, 300);  // the last frame's paint
-    EXPECT_LT(mean_abs_difference(player.currentFrame(), QImage(folder.filePath(added.name + "_last.jpg"))),
+    EXPECT_LT(mean_abs_difference(player.current_frame(), QImage(folder.filePath(added.name + "_last.jpg"))),
               6);
 
     ASSERT_EQ(remove_clip(folder.path(), added.name), "");

@@ -27,7 +27,7 @@ TEST(VoiceRecorder, KeepsWhatWasSaidUntilStopAndTurnsDownSilence)
     QTemporaryDir dir;
     const QString wav = dir.filePath("name.wav");
     VoiceRecorder voice(generated("sine=frequency=300:sample_rate=48000"));
-    QSignalSpy hearing(&voice, &VoiceRecorder::hearingBegan);
+    QSignalSpy hearing(&voice, &VoiceRecorder::hearing_began);
     ASSERT_EQ(voice.start(wav), QString());
     ASSERT_TRUE(hearing.wait(10000));
     QThread::msleep(1200);
@@ -39,9 +39,9 @@ TEST(VoiceRecorder, KeepsWhatWasSaidUntilStopAndTurnsDownSilence)
     EXPECT_LT(wav_seconds(wav), 3.0) << "stopped when asked, not at the longest length";
 
     VoiceRecorder muted(generated("anullsrc=sample_rate=48000"));
-    QSignalSpy mutedHearing(&muted, &VoiceRecorder::hearingBegan);
+    QSignalSpy muted_hearing(&muted, &VoiceRecorder::hearing_began);
     ASSERT_EQ(muted.start(wav), QString());
-    ASSERT_TRUE(mutedHearing.wait(10000));
+    ASSERT_TRUE(muted_hearing.wait(10000));
     QThread::msleep(600);
     EXPECT_TRUE(muted.stop().contains("silent"));
 }
@@ -51,7 +51,7 @@ TEST(VoiceRecorder, MicrophoneThatCannotBeOpenedEndsTheRecordingWithAPlainMessag
     QTemporaryDir dir;
     const QString wav = dir.filePath("name.wav");
     VoiceRecorder voice({"-f", "alsa", "-i", "flickerbox-no-such-microphone"});
-    QSignalSpy ended(&voice, &VoiceRecorder::endedByItself);
+    QSignalSpy ended(&voice, &VoiceRecorder::ended_by_itself);
     ASSERT_EQ(voice.start(wav), QString());
     ASSERT_TRUE(wait_until([&] { return ended.count() == 1; }, 10000));
     const QString told = voice.stop();

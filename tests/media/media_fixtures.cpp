@@ -9,7 +9,7 @@ namespace {
 
 constexpr int NumberStripes = 9;
 
-QStringList quietFfmpeg(const QStringList& args)
+QStringList quiet_ffmpeg(const QStringList& args)
 {
     return QStringList{"-hide_banner", "-loglevel", "error", "-y"} + args;
 }
@@ -31,7 +31,7 @@ bool run_tool(const QString& program, const QStringList& args)
 
 bool run_ffmpeg(const QStringList& args)
 {
-    return run_tool(QStringLiteral("ffmpeg"), quietFfmpeg(args));
+    return run_tool(QStringLiteral("ffmpeg"), quiet_ffmpeg(args));
 }
 
 bool make_tone_wav(const QString& path, double seconds)
@@ -62,7 +62,7 @@ bool make_numbered_clip(const QString& path, double seconds, ClipEncoder encoder
     QProcess frames, mpeg2enc;
     frames.setStandardOutputProcess(&mpeg2enc);
     frames.start(QStringLiteral("ffmpeg"),
-                 quietFfmpeg(input + QStringList{"-pix_fmt", "yuv420p", "-f", "yuv4mpegpipe", "-"}));
+                 quiet_ffmpeg(input + QStringList{"-pix_fmt", "yuv420p", "-f", "yuv4mpegpipe", "-"}));
     mpeg2enc.start(QStringLiteral("mpeg2enc"),
                    {"-v", "0", "-f", "0", "-g", "12", "-G", "12", "-o", elementary});
     const bool encoded = succeeded(frames) && succeeded(mpeg2enc);

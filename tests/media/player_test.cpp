@@ -78,17 +78,17 @@ protected:
         player->resize(352, 240);
     }
 
-    int shownFrame() const { return frame_number(player->currentFrame()); }
-    bool showsFrame0() const { return shownFrame() == 0; }
-    bool showsBlack() const
+    int shown_frame() const { return frame_number(player->current_frame()); }
+    bool shows_frame0() const { return shown_frame() == 0; }
+    bool shows_black() const
     {
-        const QImage frame = player->currentFrame();
+        const QImage frame = player->current_frame();
         return frame.isNull()
-            || (shownFrame() < 0 && colour_distance(centre_colour(frame), qRgb(0, 0, 0)) <= 8);
+            || (shown_frame() < 0 && colour_distance(centre_colour(frame), qRgb(0, 0, 0)) <= 8);
     }
-    bool stateBecomes(int16_t state, int timeoutMs = StateTimeoutMs)
+    bool state_becomes(int16_t state, int timeoutMs = StateTimeoutMs)
     {
-        return wait_until([&] { return player->playState() == state; }, timeoutMs);
+        return wait_until([&] { return player->play_state() == state; }, timeoutMs);
     }
     // Lets the player run for a while, whatever it does.
     void idle(int ms)
@@ -102,73 +102,73 @@ protected:
 
 TEST_F(MpvPlayerTest, AutoStartWaitsThenPlaysThenEndsOnTheLastFrame)
 {
-    player->setFileName(clips->short352);
-    const int16_t first = player->playState();
+    player->set_file_name(clips->short352);
+    const int16_t first = player->play_state();
     EXPECT_TRUE(first == VideoPlayer::Waiting || first == VideoPlayer::Playing) << first;
-    ASSERT_TRUE(stateBecomes(VideoPlayer::Playing));
-    ASSERT_TRUE(stateBecomes(VideoPlayer::Stopped));
-    EXPECT_GT(player->framesShown(), 5);
+    ASSERT_TRUE(state_becomes(VideoPlayer::Playing));
+    ASSERT_TRUE(state_becomes(VideoPlayer::Stopped));
+    EXPECT_GT(player->frames_shown(), 5);
     // The ended clip keeps its last picture.
-    EXPECT_EQ(shownFrame(), ShortLastFrame);
+    EXPECT_EQ(shown_frame(), ShortLastFrame);
 }
 
 TEST_F(MpvPlayerTest, FramesMadeWhileTheInterfaceIsBusyDoNotPileUp)
 {
-    player->setFileName(clips->long352);
-    ASSERT_TRUE(stateBecomes(VideoPlayer::Playing));
-    ASSERT_TRUE(wait_until([&] { return player->framesShown() > 0; }, StateTimeoutMs));
+    player->set_file_name(clips->long352);
+    ASSERT_TRUE(state_becomes(VideoPlayer::Playing));
+    ASSERT_TRUE(wait_until([&] { return player->frames_shown() > 0; }, StateTimeoutMs));
     // A second at 25 frames a second is rendered while no event is handled;
     // once events run again only the newest of them is worth painting.
     QTest::qSleep(1000);
-    const int before = player->framesShown();
+    const int before = player->frames_shown();
     QCoreApplication::processEvents();
-    EXPECT_LE(player->framesShown() - before, 2);
+    EXPECT_LE(player->frames_shown() - before, 2);
 }
 
 TEST_F(MpvPlayerTest, OpenedUnstartedThenPlayAndHoldShowsFrameOneExactly)
 {
-    player->setAutoStart(false);
-    player->setFileName(clips->short352);
+    player->set_auto_start(false);
+    player->set_file_name(clips->short352);
     // An unstarted clip shows its first picture and stays on it.
-    ASSERT_TRUE(wait_until([&] { return showsFrame0(); }, StateTimeoutMs));
+    ASSERT_TRUE(wait_until([&] { return shows_frame0(); }, StateTimeoutMs));
     idle(800);
-    EXPECT_TRUE(showsFrame0()) << "an unstarted clip moved on";
-    EXPECT_EQ(player->playState(), VideoPlayer::Stopped);
+    EXPECT_TRUE(shows_frame0()) << "an unstarted clip moved on";
+    EXPECT_EQ(player->play_state(), VideoPlayer::Stopped);
 
     player->play();
     player->pause();
-    EXPECT_EQ(player->playState(), VideoPlayer::Held);
-    ASSERT_TRUE(wait_until([&] { return showsFrame0(); }, StateTimeoutMs));
+    EXPECT_EQ(player->play_state(), VideoPlayer::Held);
+    ASSERT_TRUE(wait_until([&] { return shows_frame0(); }, StateTimeoutMs));
     idle(800);
-    EXPECT_TRUE(showsFrame0()) << "the hold did not stay on frame 1";
-    EXPECT_EQ(player->playState(), VideoPlayer::Held);
+    EXPECT_TRUE(shows_frame0()) << "the hold did not stay on frame 1";
+    EXPECT_EQ(player->play_state(), VideoPlayer::Held);
 
     // Play resumes from the held frame: playing at once, then on to the end.
     player->play();
-    EXPECT_EQ(player->playState(), VideoPlayer::Playing);
-    ASSERT_TRUE(wait_until([&] { return !showsFrame0(); }, StateTimeoutMs));
-    EXPECT_TRUE(stateBecomes(VideoPlayer::Stopped));
+    EXPECT_EQ(player->play_state(), VideoPlayer::Playing);
+    ASSERT_TRUE(wait_until([&] { return !shows_frame0(); }, StateTimeoutMs));
+    EXPECT_TRUE(state_becomes(VideoPlayer::Stopped));
 }
 
 TEST_F(MpvPlayerTest, HoldRightAfterAnAutoStartedOpenShowsFrameOne)
 {
-    player->setFileName(clips->long352);
+    player->set_file_name(clips->long352);
     player->play();
     player->pause();
-    ASSERT_TRUE(wait_until([&] { return showsFrame0(); }, StateTimeoutMs));
+    ASSERT_TRUE(wait_until([&] { return shows_frame0(); }, StateTimeoutMs));
     idle(800);
-    EXPECT_TRUE(showsFrame0());
-    EXPECT_EQ(player->playState(), VideoPlayer::Held);
+    EXPECT_TRUE(shows_frame0());
+    EXPECT_EQ(player->play_state(), VideoPlayer::Held);
 }
 
 TEST_F(MpvPlayerTest, HoldAfterPlaybackHasBegunAlsoReturnsToFrameOne)
 {
-    player->setFileName(clips->long352);
-    ASSERT_TRUE(stateBecomes(VideoPlayer::Playing));
-    ASSERT_TRUE(wait_until([&] { return player->framesShown() > 5 && !showsFrame0(); }, StateTimeoutMs));
+    player->set_file_name(clips->long352);
+    ASSERT_TRUE(state_becomes(VideoPlayer::Playing));
+    ASSERT_TRUE(wait_until([&] { return player->frames_shown() > 5 && !shows_frame0(); }, StateTimeoutMs));
     player->play();
     player->pause();
-    ASSERT_TRUE(wait_until([&] { return showsFrame0(); }, StateTimeoutMs));
+    ASSERT_TRUE(wait_until([&] { return shows_frame0(); }, StateTimeoutMs));
 }
 
 // Clips whose stream starts late, in groups of 12 pictures: a seek to the
@@ -176,23 +176,23 @@ TEST_F(MpvPlayerTest, HoldAfterPlaybackHasBegunAlsoReturnsToFrameOne)
 // frame 13 and playing on skips the first group.
 TEST_F(MpvPlayerTest, HoldAfterOpeningShowsFrameOneAlsoWhenTheStreamStartsLate)
 {
-    for (const bool autoStart : {false, true}) {
-        SCOPED_TRACE(autoStart ? "opened playing" : "opened unstarted");
-        player->setAutoStart(autoStart);
-        player->setFileName(clips->lateStart);
+    for (const bool auto_start : {false, true}) {
+        SCOPED_TRACE(auto_start ? "opened playing" : "opened unstarted");
+        player->set_auto_start(auto_start);
+        player->set_file_name(clips->lateStart);
         idle(600);  // the cycle's own steps run between opening and the hold
         player->play();
         player->pause();
-        ASSERT_TRUE(wait_until([&] { return shownFrame() == 0; }, StateTimeoutMs))
-            << "held on frame " << shownFrame();
+        ASSERT_TRUE(wait_until([&] { return shown_frame() == 0; }, StateTimeoutMs))
+            << "held on frame " << shown_frame();
         idle(500);
-        EXPECT_EQ(shownFrame(), 0);
+        EXPECT_EQ(shown_frame(), 0);
 
         int firstAfterHold = -1;
         player->play();
         ASSERT_TRUE(wait_until(
             [&] {
-                const int shown = shownFrame();
+                const int shown = shown_frame();
                 if (firstAfterHold < 0 && shown > 0)
                     firstAfterHold = shown;
                 return shown >= 14;
@@ -209,20 +209,20 @@ TEST_F(MpvPlayerTest, EveryOneOfAHundredClipsGivenAfterTheOneBeforeEndedPlaysToI
     constexpr int LastFrame = 7;
     const QString pair[] = {clips->brief, clips->briefToo};
     for (int clip = 0; clip < 100; ++clip) {
-        player->setFileName(pair[clip % 2]);
+        player->set_file_name(pair[clip % 2]);
         ASSERT_TRUE(wait_until(
-            [&] { return player->playState() == VideoPlayer::Stopped && shownFrame() == LastFrame; }, 5000))
-            << "clip " << clip << " stuck in state " << player->playState() << " on frame " << shownFrame();
+            [&] { return player->play_state() == VideoPlayer::Stopped && shown_frame() == LastFrame; }, 5000))
+            << "clip " << clip << " stuck in state " << player->play_state() << " on frame " << shown_frame();
     }
 }
 
 TEST_F(MpvPlayerTest, FirstFrameShownComesOncePerClipWhenItsOwnPictureIsInTheArea)
 {
     std::vector<int> frameAtSignal;
-    QObject::connect(player.get(), &VideoPlayer::firstFrameShown,
-                     [&] { frameAtSignal.push_back(shownFrame()); });
-    player->setAutoStart(false);
-    player->setFileName(clips->brief);
+    QObject::connect(player.get(), &VideoPlayer::first_frame_shown,
+                     [&] { frameAtSignal.push_back(shown_frame()); });
+    player->set_auto_start(false);
+    player->set_file_name(clips->brief);
     ASSERT_TRUE(wait_until([&] { return !frameAtSignal.empty(); }, StateTimeoutMs));
     EXPECT_EQ(frameAtSignal[0], 0);
     // Neither the hold's return to frame 1 nor playing to the end is a new first frame.
@@ -230,69 +230,69 @@ TEST_F(MpvPlayerTest, FirstFrameShownComesOncePerClipWhenItsOwnPictureIsInTheAre
     player->pause();
     idle(300);
     player->play();
-    ASSERT_TRUE(stateBecomes(VideoPlayer::Stopped));
-    player->setFileName(clips->broken);
-    ASSERT_TRUE(stateBecomes(VideoPlayer::Stopped));
+    ASSERT_TRUE(state_becomes(VideoPlayer::Stopped));
+    player->set_file_name(clips->broken);
+    ASSERT_TRUE(state_becomes(VideoPlayer::Stopped));
     idle(300);
     EXPECT_EQ(frameAtSignal.size(), 1u);
 
     // The next clip, started at once: its own early frame, never black or the
     // last frame of the clip before.
-    player->setAutoStart(true);
-    player->setFileName(clips->briefToo);
+    player->set_auto_start(true);
+    player->set_file_name(clips->briefToo);
     ASSERT_TRUE(wait_until([&] { return frameAtSignal.size() == 2; }, StateTimeoutMs));
     EXPECT_GE(frameAtSignal[1], 0);
     EXPECT_LE(frameAtSignal[1], 2);
-    ASSERT_TRUE(stateBecomes(VideoPlayer::Stopped));
+    ASSERT_TRUE(state_becomes(VideoPlayer::Stopped));
     EXPECT_EQ(frameAtSignal.size(), 2u);
 }
 
 TEST_F(MpvPlayerTest, HaltThenCloseEndsTheClipAndBlanksTheArea)
 {
-    player->setFileName(clips->long352);
-    ASSERT_TRUE(stateBecomes(VideoPlayer::Playing));
+    player->set_file_name(clips->long352);
+    ASSERT_TRUE(state_becomes(VideoPlayer::Playing));
     player->stop();
-    EXPECT_EQ(player->playState(), VideoPlayer::Stopped);
-    player->setFileName(QString());
-    EXPECT_EQ(player->playState(), VideoPlayer::Stopped);
-    EXPECT_TRUE(player->fileName().isEmpty());
+    EXPECT_EQ(player->play_state(), VideoPlayer::Stopped);
+    player->set_file_name(QString());
+    EXPECT_EQ(player->play_state(), VideoPlayer::Stopped);
+    EXPECT_TRUE(player->file_name().isEmpty());
     idle(500);
-    EXPECT_TRUE(showsBlack()) << "a closed player still shows a picture";
-    EXPECT_EQ(player->playState(), VideoPlayer::Stopped);
+    EXPECT_TRUE(shows_black()) << "a closed player still shows a picture";
+    EXPECT_EQ(player->play_state(), VideoPlayer::Stopped);
     // Play without a file does nothing.
     player->play();
-    EXPECT_EQ(player->playState(), VideoPlayer::Stopped);
+    EXPECT_EQ(player->play_state(), VideoPlayer::Stopped);
 }
 
 TEST_F(MpvPlayerTest, MissingAndBrokenFilesEndAndLeaveThePlayerUsable)
 {
-    player->setFileName(clips->dir.filePath("absent.mpg"));
-    EXPECT_EQ(player->playState(), VideoPlayer::Stopped);
+    player->set_file_name(clips->dir.filePath("absent.mpg"));
+    EXPECT_EQ(player->play_state(), VideoPlayer::Stopped);
 
-    player->setFileName(clips->broken);
-    ASSERT_TRUE(stateBecomes(VideoPlayer::Stopped));
+    player->set_file_name(clips->broken);
+    ASSERT_TRUE(state_becomes(VideoPlayer::Stopped));
     player->play();
-    EXPECT_EQ(player->playState(), VideoPlayer::Stopped);
+    EXPECT_EQ(player->play_state(), VideoPlayer::Stopped);
 
-    player->setFileName(clips->dir.path());  // a folder is no clip
-    EXPECT_EQ(player->playState(), VideoPlayer::Stopped);
+    player->set_file_name(clips->dir.path());  // a folder is no clip
+    EXPECT_EQ(player->play_state(), VideoPlayer::Stopped);
 
-    player->setFileName(clips->short352);
-    ASSERT_TRUE(stateBecomes(VideoPlayer::Playing));
-    EXPECT_TRUE(stateBecomes(VideoPlayer::Stopped));
-    EXPECT_GT(player->framesShown(), 5);
+    player->set_file_name(clips->short352);
+    ASSERT_TRUE(state_becomes(VideoPlayer::Playing));
+    EXPECT_TRUE(state_becomes(VideoPlayer::Stopped));
+    EXPECT_GT(player->frames_shown(), 5);
 }
 
 TEST_F(MpvPlayerTest, ANewClipIsNotEndedByTheEndOfTheOneItReplaced)
 {
-    player->setFileName(clips->short352);
-    ASSERT_TRUE(stateBecomes(VideoPlayer::Playing));
-    player->setFileName(clips->long352);
+    player->set_file_name(clips->short352);
+    ASSERT_TRUE(state_becomes(VideoPlayer::Playing));
+    player->set_file_name(clips->long352);
     // The first clip's end must not count as the end of the second: the
     // second runs three seconds, so it is still going after one.
     idle(1000);
-    EXPECT_EQ(player->playState(), VideoPlayer::Playing);
-    EXPECT_TRUE(stateBecomes(VideoPlayer::Stopped));
+    EXPECT_EQ(player->play_state(), VideoPlayer::Playing);
+    EXPECT_TRUE(state_becomes(VideoPlayer::Stopped));
 }
 
 // The area shows black until the new clip's own first picture is ready,
@@ -304,20 +304,20 @@ TEST_F(MpvPlayerTest, ANewClipNeverShowsThePictureOfTheOneBefore)
         SCOPED_TRACE(size.width());
         player = std::make_unique<MpvPlayer>(&container);
         player->resize(352, 240);
-        player->setFileName(clips->short352);
-        ASSERT_TRUE(stateBecomes(VideoPlayer::Playing));
-        ASSERT_TRUE(stateBecomes(VideoPlayer::Stopped));
-        ASSERT_TRUE(wait_until([&] { return shownFrame() == ShortLastFrame; }, StateTimeoutMs));
+        player->set_file_name(clips->short352);
+        ASSERT_TRUE(state_becomes(VideoPlayer::Playing));
+        ASSERT_TRUE(state_becomes(VideoPlayer::Stopped));
+        ASSERT_TRUE(wait_until([&] { return shown_frame() == ShortLastFrame; }, StateTimeoutMs));
 
-        player->setAutoStart(false);
+        player->set_auto_start(false);
         player->resize(size.width(), size.height());
-        player->setFileName(clips->long352);
-        EXPECT_TRUE(showsBlack());
+        player->set_file_name(clips->long352);
+        EXPECT_TRUE(shows_black());
         bool endedShown = false;
         ASSERT_TRUE(wait_until(
             [&] {
-                endedShown = endedShown || shownFrame() == ShortLastFrame;
-                return showsFrame0();
+                endedShown = endedShown || shown_frame() == ShortLastFrame;
+                return shows_frame0();
             },
             StateTimeoutMs));
         EXPECT_FALSE(endedShown);
@@ -326,8 +326,8 @@ TEST_F(MpvPlayerTest, ANewClipNeverShowsThePictureOfTheOneBefore)
 
 TEST_F(MpvPlayerTest, LargerAreaIsDrawnAtItsSizeWithTheClipsProportions)
 {
-    player->setAutoStart(false);
-    player->setFileName(clips->short352);
+    player->set_auto_start(false);
+    player->set_file_name(clips->short352);
     player->play();
     player->pause();
     player->move(144, 220);
@@ -336,9 +336,9 @@ TEST_F(MpvPlayerTest, LargerAreaIsDrawnAtItsSizeWithTheClipsProportions)
     EXPECT_EQ(player->top(), 220);
     EXPECT_EQ(player->width(), 640);
     EXPECT_EQ(player->height(), 480);
-    ASSERT_TRUE(wait_until([&] { return player->currentFrame().size() == QSize(640, 480) && showsFrame0(); },
-                           StateTimeoutMs));
-    const QImage frame = player->currentFrame();
+    ASSERT_TRUE(wait_until(
+        [&] { return player->current_frame().size() == QSize(640, 480) && shows_frame0(); }, StateTimeoutMs));
+    const QImage frame = player->current_frame();
     const auto* row = reinterpret_cast<const quint32*>(frame.constScanLine(240));
     EXPECT_EQ(row[320] >> 24, 0xffu) << "the frame is not opaque";
     // 352 x 240 filling 640 wide is 436 high: bars of 22 rows above and below.
@@ -356,9 +356,9 @@ TEST_F(MpvPlayerTest, MouseButtonsAndFocusOnThePictureAreaAreReported)
     container.show();
     QWidget* area = container.childAt(20, 20);
     ASSERT_NE(area, nullptr);
-    QSignalSpy down(player.get(), &VideoPlayer::mouseButtonDown);
-    QSignalSpy up(player.get(), &VideoPlayer::mouseButtonUp);
-    QSignalSpy focus(player.get(), &VideoPlayer::focusReceived);
+    QSignalSpy down(player.get(), &VideoPlayer::mouse_button_down);
+    QSignalSpy up(player.get(), &VideoPlayer::mouse_button_up);
+    QSignalSpy focus(player.get(), &VideoPlayer::focus_received);
     QTest::mousePress(area, Qt::RightButton);
     QTest::mouseRelease(area, Qt::RightButton);
     // Two quick presses, which the window system reports as a double click:
@@ -373,7 +373,7 @@ TEST_F(MpvPlayerTest, MouseButtonsAndFocusOnThePictureAreaAreReported)
     EXPECT_TRUE(wait_until([&] { return focus.count() > 0; }, 2000));
 }
 
-int threadCount()
+int thread_count()
 {
     return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
 }
@@ -388,16 +388,16 @@ TEST(MpvPlayerLifetime, DestroyingAPlayingPlayerReturnsAndLeavesNoThreads)
     {
         MpvPlayer warmUp(&container);
     }
-    const int before = threadCount();
+    const int before = thread_count();
     {
         MpvPlayer player(&container);
-        player.setFileName(clip);
-        ASSERT_TRUE(wait_until([&] { return player.framesShown() > 3; }, StateTimeoutMs));
-        EXPECT_GT(threadCount(), before);
+        player.set_file_name(clip);
+        ASSERT_TRUE(wait_until([&] { return player.frames_shown() > 3; }, StateTimeoutMs));
+        EXPECT_GT(thread_count(), before);
     }
     EXPECT_TRUE(container.findChildren<QWidget*>().isEmpty()) << "the picture area outlived the player";
-    EXPECT_TRUE(wait_until([&] { return threadCount() <= before; }, 5000))
-        << threadCount() << " threads, " << before << " before";
+    EXPECT_TRUE(wait_until([&] { return thread_count() <= before; }, 5000))
+        << thread_count() << " threads, " << before << " before";
 }
 
 }  // namespace

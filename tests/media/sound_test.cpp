@@ -20,7 +20,7 @@ protected:
     }
 
     // Seconds one synchronous play of path takes.
-    double timedPlay(const QString& path)
+    double timed_play(const QString& path)
     {
         QElapsedTimer clock;
         clock.start();
@@ -35,10 +35,10 @@ protected:
 
 TEST_F(MpvSoundOutputTest, PlayReturnsOnlyWhenTheSoundHasEnded)
 {
-    EXPECT_GE(timedPlay(tone), 0.4);
+    EXPECT_GE(timed_play(tone), 0.4);
     // The second play of the same file must wait just as long: the end of
     // the first one must not be taken for the end of the second.
-    EXPECT_GE(timedPlay(tone), 0.4);
+    EXPECT_GE(timed_play(tone), 0.4);
 }
 
 TEST_F(MpvSoundOutputTest, MissingAndBrokenFilesAreSilentAndLeaveTheNextSoundWhole)
@@ -52,13 +52,13 @@ TEST_F(MpvSoundOutputTest, MissingAndBrokenFilesAreSilentAndLeaveTheNextSoundWho
     output.play(dir.filePath("absent.wav"), false);
     output.play(broken, false);
     output.play(dir.path(), false);  // a folder is no sound either
-    EXPECT_GE(timedPlay(tone), 0.4);
+    EXPECT_GE(timed_play(tone), 0.4);
 }
 
 TEST_F(MpvSoundOutputTest, LoopingSoundIsReplacedByTheNextPlay)
 {
     output.play(tone, true);
-    EXPECT_GE(timedPlay(tone), 0.4);
+    EXPECT_GE(timed_play(tone), 0.4);
 }
 
 TEST(PlaySound, AppendsTheExtensionAndWaitsForTheEnd)

@@ -17,15 +17,15 @@ TEST_F(PlaybackTest, StillTurnShowsFirstStillAndLabelThenPlaysAndLeavesTheLastSt
 {
     bool firstStillInFront = false, labelShown = false, lastStillInFront = false;
     ASSERT_TRUE(run({
-        {[&] { return inWait(1); },
+        {[&] { return in_wait(1); },
          [&] {
              firstStillInFront = frontmost() == &box("PicFirst") && box("PicFirst").pos() == QPoint(144, 220)
                                  && box("PicFirst").picture().image().pixelColor(10, 10) == first_colour(1);
-             labelShown = qAbs(qBlue(backgroundPixel(540, 65)) - label_colour(1).blue()) < 8
-                          && qAbs(qGreen(backgroundPixel(540, 65)) - label_colour(1).green()) < 8;
+             labelShown = qAbs(qBlue(background_pixel(540, 65)) - label_colour(1).blue()) < 8
+                          && qAbs(qGreen(background_pixel(540, 65)) - label_colour(1).green()) < 8;
              click(&window->pictures().Background);
          }},
-        {[&] { return inWait(2); },
+        {[&] { return in_wait(2); },
          [&] {
              lastStillInFront = frontmost() == &box("PicLast")
                                 && box("PicLast").picture().image().pixelColor(10, 10) == last_colour(1);
@@ -51,7 +51,7 @@ TEST_F(PlaybackTest, FirstClipFollowsTheStoredOneAndAnyIndexOutsideTheListStarts
     for (const auto& c : cases) {
         g.CurrentClip = c.stored;
         int16_t presented = 0;
-        ASSERT_TRUE(run({{[&] { return inWait(1); }, [&] {
+        ASSERT_TRUE(run({{[&] { return in_wait(1); }, [&] {
                               presented = g.CurrentClip;
                               key(Qt::Key_Escape);
                           }}}));
@@ -63,15 +63,15 @@ TEST_F(PlaybackTest, SkipLeavesTheClipUnplayedAndReplayRepeatsItOnlyAfterTheClip
 {
     std::vector<int16_t> clips;
     ASSERT_TRUE(run({
-        {[&] { return inWait(1); }, [&] { key(Qt::Key_R); }},  // no replay before the clip
-        {[&] { return inWait(1); }, [&] { key(Qt::Key_A); }},
-        {[&] { return inWait(1) && g.CurrentClip == 2; },
+        {[&] { return in_wait(1); }, [&] { key(Qt::Key_R); }},  // no replay before the clip
+        {[&] { return in_wait(1); }, [&] { key(Qt::Key_A); }},
+        {[&] { return in_wait(1) && g.CurrentClip == 2; },
          [&] {
              clips.push_back(g.CurrentClip);
              click(&window->pictures().Background);
          }},
-        {[&] { return inWait(2); }, [&] { key(Qt::Key_1); }},
-        {[&] { return inWait(1); },
+        {[&] { return in_wait(2); }, [&] { key(Qt::Key_1); }},
+        {[&] { return in_wait(1); },
          [&] {
              clips.push_back(g.CurrentClip);
              key(Qt::Key_Escape);
@@ -88,8 +88,8 @@ TEST_F(PlaybackTest, EscDuringAFullScreenClipStopsItAndLeavesWithoutTheSecondWai
     playerClipMs = 60000;
     QRect areaDuringClip, screen;
     ASSERT_TRUE(run({
-        {[&] { return inWait(1); }, [&] { click(&window->pictures().Background); }},
-        {[&] { return player && player->playState() == VideoPlayer::Playing; },
+        {[&] { return in_wait(1); }, [&] { click(&window->pictures().Background); }},
+        {[&] { return player && player->play_state() == VideoPlayer::Playing; },
          [&] {
              areaDuringClip = window->pictures().Background.geometry();
              screen = QRect(QPoint(0, 0), window->screen()->size());
@@ -107,10 +107,10 @@ TEST_F(PlaybackTest, MidSizedClipFillsTheDrawingAreaAndTheNormalLayoutComesBack)
     g.ScreenSize = 2;
     QRect playerArea, afterArea;
     ASSERT_TRUE(run({
-        {[&] { return inWait(1); }, [&] { click(&window->pictures().Background); }},
-        {[&] { return player && player->playState() == VideoPlayer::Playing; },
+        {[&] { return in_wait(1); }, [&] { click(&window->pictures().Background); }},
+        {[&] { return player && player->play_state() == VideoPlayer::Playing; },
          [&] { playerArea = widget("picMp1").geometry(); }},
-        {[&] { return inWait(2); },
+        {[&] { return in_wait(2); },
          [&] {
              afterArea = widget("picMp1").geometry();
              key(Qt::Key_Escape);
@@ -125,20 +125,20 @@ TEST_F(PlaybackTest, PlayerTurnOpensEarlyHoldsTheFirstFrameAndPlaysOnThePress)
     version.reported = OsVersionInfo{5, 1, 2600, PlatformWin32Nt};
     g.BackgroundKind = 2;
     QStringList callsInFirstWait;
-    bool stillShown = true, autoStart = true;
+    bool stillShown = true, auto_start = true;
     ASSERT_TRUE(run({
-        {[&] { return inWait(1); },
+        {[&] { return in_wait(1); },
          [&] {
              callsInFirstWait = (*playerCalls);
              stillShown = box("PicFirst").isVisible();
-             autoStart = player->autoStart();
+             auto_start = player->auto_start();
              click(&window->pictures().Background);
          }},
-        {[&] { return inWait(2); }, [&] { key(Qt::Key_Escape); }},
+        {[&] { return in_wait(2); }, [&] { key(Qt::Key_Escape); }},
     }));
     EXPECT_EQ(callsInFirstWait, QStringList({"open alpha.mpg", "play", "pause"}));
     EXPECT_EQ((*playerCalls), QStringList({"open alpha.mpg", "play", "pause", "play"}));
-    EXPECT_FALSE(autoStart);
+    EXPECT_FALSE(auto_start);
     EXPECT_FALSE(stillShown) << "no stills in this turn";
 }
 
@@ -152,9 +152,9 @@ TEST_F(PlaybackTest, ClipsWithMissingFilesAreLeftOutAndTheAdultIsToldOnce)
         click(&window->pictures().Background);
     };
     ASSERT_TRUE(run({
-        {[&] { return inWait(1); }, respond},
-        {[&] { return inWait(2); }, respond},
-        {[&] { return inWait(1) && g.CurrentClip != 1; }, [&] {
+        {[&] { return in_wait(1); }, respond},
+        {[&] { return in_wait(2); }, respond},
+        {[&] { return in_wait(1) && g.CurrentClip != 1; }, [&] {
              clips.push_back(g.CurrentClip);
              key(Qt::Key_Escape);
          }},
@@ -180,7 +180,7 @@ TEST_F(PlaybackTest, AClipThePlayerCannotShowIsLeftOutWithTheReasonAndTheRunGoes
         std::set<std::pair<int, int>> waits;  // clip, phase
         std::map<int, QPoint> areaInFirstWait;  // Background's place, by clip
         ASSERT_TRUE(run({{[&] {
-                              if (!inWait(1) && !inWait(2))
+                              if (!in_wait(1) && !in_wait(2))
                                   return false;
                               waits.insert({g.CurrentClip, turn.awaiting});
                               if (turn.awaiting == 1)
@@ -223,7 +223,7 @@ TEST_F(PlaybackTest, AMissingProgramFileStopsTheRunBeforeAnythingIsShown)
 TEST_F(PlaybackTest, ACloseRequestLeavesThroughTheRunNeverUnderIt)
 {
     bool aliveAfterClose = false;
-    ASSERT_TRUE(run({{[&] { return inWait(1); }, [&] {
+    ASSERT_TRUE(run({{[&] { return in_wait(1); }, [&] {
                           window->close();
                           aliveAfterClose = !window.isNull() && !turn.lines.last().startsWith("left");
                       }}}));

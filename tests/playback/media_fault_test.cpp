@@ -66,7 +66,7 @@ protected:
     {
         PlaybackTest::SetUp();
         ASSERT_TRUE(clips().made) << "ffmpeg could not make the test clips";
-        makePlayer = [](QWidget* box) { return std::make_unique<MpvPlayer>(box); };
+        make_player = [](QWidget* box) { return std::make_unique<MpvPlayer>(box); };
         for (const char* clip : {"alpha", "beta", "gamma"})
             replace(QString(clip) + ".mpg", contents(clips().path("second.mpg")));
     }
@@ -83,7 +83,7 @@ protected:
 
     // A fresh run whose beta.mpg holds clip, in the kind of turn that holds
     // the player's own first frame or in the one with stills.
-    void setUpRun(bool playerTurn, const QByteArray& clip)
+    void set_up_run(bool playerTurn, const QByteArray& clip)
     {
         SetUp();
         if (playerTurn)
@@ -95,15 +95,15 @@ protected:
 
     // Presses through every turn from alpha on until gamma's first wait;
     // returns the clips whose first wait came (1 alpha, 2 beta, 3 gamma).
-    std::set<int> runToGamma()
+    std::set<int> run_to_gamma()
     {
         std::set<int> waited;
         const bool ended = run({{[&] {
-                                     if (!inWait(1) && !inWait(2))
+                                     if (!in_wait(1) && !in_wait(2))
                                          return false;
-                                     if (inWait(1))
+                                     if (in_wait(1))
                                          waited.insert(g.CurrentClip);
-                                     if (inWait(1) && g.CurrentClip == 3)
+                                     if (in_wait(1) && g.CurrentClip == 3)
                                          return true;
                                      click(&window->pictures().Background);
                                      return false;
@@ -139,7 +139,7 @@ TEST_F(MediaFault, EachBrokenFileOfTheMiddleClipLeavesItOutOrPlaysItAndTheRunGoe
             replace("beta" + suffix, bytes);
             left = false;
             leaveMessage.clear();
-            const std::set<int> waited = runToGamma();
+            const std::set<int> waited = run_to_gamma();
             EXPECT_TRUE(waited.count(1) && waited.count(3));
             if (!waited.count(2)) {
                 EXPECT_TRUE(leaveMessage.contains("beta" + suffix)) << "beta was left out untold: "
@@ -176,8 +176,8 @@ TEST_F(MediaFault, AClipThePlayerCannotOpenOrDecodeIsNamedToTheAdultAndTheRunGoe
     for (const auto& [fault, bytes] : broken)
         for (const bool playerTurn : {false, true}) {
             SCOPED_TRACE((fault + (playerTurn ? " in the player's turn" : " in the stills turn")).toStdString());
-            setUpRun(playerTurn, bytes);
-            const std::set<int> waited = runToGamma();
+            set_up_run(playerTurn, bytes);
+            const std::set<int> waited = run_to_gamma();
             EXPECT_TRUE(waited.count(1) && waited.count(3));
             EXPECT_TRUE(leaveMessage.contains("beta: beta.mpg (")) << leaveMessage.toStdString();
             TearDown();
@@ -192,8 +192,8 @@ TEST_F(MediaFault, ClipsWithoutAPictureOfOneFrameOrFromOtherEncodersEndAndTheRun
     for (const char* odd : {"no_picture.mpg", "one_frame.mpg", "h264.mp4", "vp9.webm", "mjpeg.avi", "silent.mpg"})
         for (const bool playerTurn : {false, true}) {
             SCOPED_TRACE(std::string(odd) + (playerTurn ? " in the player's turn" : " in the stills turn"));
-            setUpRun(playerTurn, contents(clips().path(odd)));
-            const std::set<int> waited = runToGamma();
+            set_up_run(playerTurn, contents(clips().path(odd)));
+            const std::set<int> waited = run_to_gamma();
             EXPECT_EQ(waited, (std::set<int>{1, 2, 3}));
             EXPECT_FALSE(leaveMessage.contains("beta")) << leaveMessage.toStdString();
             TearDown();
@@ -205,9 +205,9 @@ TEST_F(MediaFault, EscDuringATwoHourClipLeavesAtOnce)
     replace("beta.mpg", contents(clips().path("two_hours.mpg")));
     QElapsedTimer sincePress, sinceEscape;
     ASSERT_TRUE(run({
-        {[&] { return inWait(1) && g.CurrentClip == 1; }, [&] { click(&window->pictures().Background); }},
-        {[&] { return inWait(2); }, [&] { click(&window->pictures().Background); }},
-        {[&] { return inWait(1) && g.CurrentClip == 2; }, [&] {
+        {[&] { return in_wait(1) && g.CurrentClip == 1; }, [&] { click(&window->pictures().Background); }},
+        {[&] { return in_wait(2); }, [&] { click(&window->pictures().Background); }},
+        {[&] { return in_wait(1) && g.CurrentClip == 2; }, [&] {
              click(&window->pictures().Background);
              sincePress.start();
          }},

@@ -43,15 +43,15 @@ void PlaybackTest::SetUp()
     for (int i = 0; i < 3; ++i) {
         const QString clip = Clips[i];
         g.ClipList[i + 1] = clip;
-        writePicture(clip + "_first.jpg", {352, 240}, first_colour(i + 1));
-        writePicture(clip + "_last.jpg", {352, 240}, last_colour(i + 1));
-        writePicture(clip + ".jpg", {120, 90}, label_colour(i + 1));
-        writeBytes(clip + ".wav");
-        writeBytes(clip + ".mpg");
+        write_picture(clip + "_first.jpg", {352, 240}, first_colour(i + 1));
+        write_picture(clip + "_last.jpg", {352, 240}, last_colour(i + 1));
+        write_picture(clip + ".jpg", {120, 90}, label_colour(i + 1));
+        write_bytes(clip + ".wav");
+        write_bytes(clip + ".mpg");
     }
-    writePicture("aobj_tv.jpg", {397, 364}, QColor(230, 140, 40));
-    writePicture("aobj_thr.jpg", {629, 350}, QColor(150, 20, 30));
-    writePicture("aobj_cal.jpg", {120, 90}, Qt::white);
+    write_picture("aobj_tv.jpg", {397, 364}, QColor(230, 140, 40));
+    write_picture("aobj_thr.jpg", {629, 350}, QColor(150, 20, 30));
+    write_picture("aobj_cal.jpg", {120, 90}, Qt::white);
     QImage hand(184, 180, QImage::Format_RGB32);
     for (int y = 0; y < 89; ++y)
         for (int x = 0; x < 184; ++x)
@@ -61,7 +61,7 @@ void PlaybackTest::SetUp()
             hand.setPixel(x, y, x > 60 && x < 120 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
     ASSERT_TRUE(hand.save(g.DataFolder + "aobj_hnd.jpg", nullptr, 100));
     for (const char* name : {"aobj_nul.ico", "aobj_clk.wav", "aobj_prs.wav", "timer.mpg"})
-        writeBytes(name);
+        write_bytes(name);
 }
 
 void PlaybackTest::TearDown()
@@ -69,14 +69,14 @@ void PlaybackTest::TearDown()
     delete window.data();
 }
 
-void PlaybackTest::writePicture(const QString& name, QSize size, QColor colour)
+void PlaybackTest::write_picture(const QString& name, QSize size, QColor colour)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
     ASSERT_TRUE(image.save(g.DataFolder + name, nullptr, 100));
 }
 
-void PlaybackTest::writeBytes(const QString& name)
+void PlaybackTest::write_bytes(const QString& name)
 {
     QFile file(g.DataFolder + name);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -92,8 +92,8 @@ bool PlaybackTest::run(std::vector<Step> steps, int timeoutMs)
                       realPorts ? *realPorts : ports,
                       files,
                       [this](QWidget* box) -> std::unique_ptr<VideoPlayer> {
-                          if (makePlayer)
-                              return makePlayer(box);
+                          if (make_player)
+                              return make_player(box);
                           auto fake = std::make_unique<FakePlayer>(box);
                           fake->clipMs = playerClipMs;
                           fake->calls = playerCalls;
@@ -131,28 +131,28 @@ bool PlaybackTest::run(std::vector<Step> steps, int timeoutMs)
     return ended && pending.empty();
 }
 
-void PlaybackTest::expectHeldSwitchTurn(const std::function<void(bool)>& hold)
+void PlaybackTest::expect_held_switch_turn(const std::function<void(bool)>& hold)
 {
     const int device = g.InputDevice;
     const int left = 190, top = 85;  // the TV set's marker square
     bool crossShown = false, squareRestored = false;
     hold(true);
     ASSERT_TRUE(run({
-        {[&] { return window && qBlue(backgroundPixel(left + 5, top + 4)) > 200; },
+        {[&] { return window && qBlue(background_pixel(left + 5, top + 4)) > 200; },
          [&] {
-             crossShown = qBlue(backgroundPixel(left + 96 + 2, top + 96)) > 200
-                 && qBlue(backgroundPixel(left + 96, top + 4)) > 200 && turn.lines.endsWith("cross")
+             crossShown = qBlue(background_pixel(left + 96 + 2, top + 96)) > 200
+                 && qBlue(background_pixel(left + 96, top + 4)) > 200 && turn.lines.endsWith("cross")
                  && !prompt_timer().isActive();
              hold(false);
          }},
-        {[&] { return inWait(1) && qBlue(backgroundPixel(left + 5, top + 4)) < 200; },
+        {[&] { return in_wait(1) && qBlue(background_pixel(left + 5, top + 4)) < 200; },
          [&] {
              squareRestored = window->pictures().Background.picture().image().copy(left, top, 100, 100)
                  == window->pictures().pbw2.image().copy(0, 0, 100, 100);
              hold(true);  // a fresh press: the response
          }},
         {[&] { return turn.saw("ended alpha"); }, [&] { hold(false); }},  // still held as the clip ended
-        {[&] { return inWait(2); }, [&] { key(Qt::Key_Escape); }},
+        {[&] { return in_wait(2); }, [&] { key(Qt::Key_Escape); }},
     })) << "device "
         << device;
     EXPECT_TRUE(crossShown) << "device " << device;
@@ -190,7 +190,7 @@ QTimer& PlaybackTest::prompt_timer() const
     return *window->findChild<QTimer*>(QStringLiteral("Timer1"));
 }
 
-QRgb PlaybackTest::backgroundPixel(int x, int y) const
+QRgb PlaybackTest::background_pixel(int x, int y) const
 {
     return window->pictures().Background.picture().image().pixel(x, y);
 }

@@ -21,8 +21,8 @@ protected:
     void TearDown() override;
 
     // A program folder with every file a run reads, and clips alpha, beta, gamma.
-    void writePicture(const QString& name, QSize size, QColor colour);
-    void writeBytes(const QString& name);
+    void write_picture(const QString& name, QSize size, QColor colour);
+    void write_bytes(const QString& name);
 
     // Starts a run. Each step acts once its condition holds, in order; the
     // run must end within timeoutMs. Returns false if it did not.
@@ -39,15 +39,15 @@ protected:
     // A turn on adapter device g.InputDevice with the switch held as the run
     // starts: the blue cross shows on the marker square until the switch is
     // let go, then a fresh press plays the first clip. hold(down) sets the switch.
-    void expectHeldSwitchTurn(const std::function<void(bool)>& hold);
+    void expect_held_switch_turn(const std::function<void(bool)>& hold);
 
     // In a response wait where a press now counts.
-    bool inWait(int phase) const { return window && turn.awaiting == phase; }
+    bool in_wait(int phase) const { return window && turn.awaiting == phase; }
     QTimer& prompt_timer() const;
     // The window's parts, by their names.
     PictureBox& box(const char* name) const;
     QWidget& widget(const char* name) const;
-    QRgb backgroundPixel(int x, int y) const;
+    QRgb background_pixel(int x, int y) const;
     QWidget* frontmost() const;  // the picture box in front inside Background
 
     QTemporaryDir dir;
@@ -58,7 +58,7 @@ protected:
     QPointer<PlaybackWindow> window;
     QPointer<FakePlayer> player;  // while the window lives
     // When set, makes the player in place of the fake (player then stays null).
-    std::function<std::unique_ptr<VideoPlayer>(QWidget* container)> makePlayer;
+    std::function<std::unique_ptr<VideoPlayer>(QWidget* container)> make_player;
     bool left = false;
     QString leaveMessage;
 };

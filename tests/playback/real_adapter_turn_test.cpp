@@ -32,9 +32,9 @@ protected:
     // The adapter is pulled out while the learner waits and again while the
     // clip plays, and put back each time: presses while it is out do nothing,
     // the clip plays on, and once it is back a fresh press takes the turn on.
-    void expectTurnThroughUnplugging(const std::function<void(bool)>& hold,
-                                     const std::function<void()>& unplug,
-                                     const std::function<void()>& replug);
+    void expect_turn_through_unplugging(const std::function<void(bool)>& hold,
+                                        const std::function<void()>& unplug,
+                                        const std::function<void()>& replug);
 
     std::array<std::unique_ptr<Pty>, 4> ptys{std::make_unique<Pty>(), std::make_unique<Pty>(),
                                              std::make_unique<Pty>(), std::make_unique<Pty>()};
@@ -46,7 +46,7 @@ protected:
 
 // Laid out by hand as a table.
 // clang-format off
-void RealAdapterTurn::expectTurnThroughUnplugging(const std::function<void(bool)>& hold,
+void RealAdapterTurn::expect_turn_through_unplugging(const std::function<void(bool)>& hold,
                                                   const std::function<void()>& unplug,
                                                   const std::function<void()>& replug)
 {
@@ -59,15 +59,15 @@ void RealAdapterTurn::expectTurnThroughUnplugging(const std::function<void(bool)
     QStringList clipCalls;
     int16_t clipAtLeaving = 0;
     ASSERT_TRUE(run({
-        {[&] { return inWait(1); }, [&] { unplug(); hold(true); since.start(); }},
+        {[&] { return in_wait(1); }, [&] { unplug(); hold(true); since.start(); }},
         {[&] { return after(400); }, [&] { wait1Calls = int(playerCalls->size()); hold(false); replug(); since.start(); }},
-        {[&] { return after(BackInMs); }, [&] { EXPECT_TRUE(inWait(1)); hold(true); }},
-        {[&] { return turn.saw("started alpha") && player && player->playState() == VideoPlayer::Playing; },
+        {[&] { return after(BackInMs); }, [&] { EXPECT_TRUE(in_wait(1)); hold(true); }},
+        {[&] { return turn.saw("started alpha") && player && player->play_state() == VideoPlayer::Playing; },
          [&] { hold(false); unplug(); }},
-        {[&] { return inWait(2); }, [&] { clipCalls = *playerCalls; replug(); since.start(); }},
-        {[&] { return after(BackInMs); }, [&] { EXPECT_TRUE(inWait(2)); hold(true); }},
+        {[&] { return in_wait(2); }, [&] { clipCalls = *playerCalls; replug(); since.start(); }},
+        {[&] { return after(BackInMs); }, [&] { EXPECT_TRUE(in_wait(2)); hold(true); }},
         {[&] { return turn.lines.endsWith("cross"); }, [&] { hold(false); }},
-        {[&] { return inWait(1); }, [&] { clipAtLeaving = g.CurrentClip; key(Qt::Key_Escape); }},
+        {[&] { return in_wait(1); }, [&] { clipAtLeaving = g.CurrentClip; key(Qt::Key_Escape); }},
     }, 12000));
     EXPECT_EQ(wait1Calls, 0) << "a press while the adapter was out was taken";
     EXPECT_EQ(clipCalls, QStringList({"open alpha.mpg"})) << "the clip was not left to play to its end";
@@ -80,7 +80,7 @@ TEST_F(RealAdapterTurn, SerialAdapterUnpluggedDuringTheWaitAndTheClip)
     setup.look_for_adapters();
     g.InputDevice = 1;
     setup.init_com_adapter(1);
-    expectTurnThroughUnplugging([](bool down) { modem.switchClosed = down; }, [this] { ptys[0]->hang_up(); },
+    expect_turn_through_unplugging([](bool down) { modem.switchClosed = down; }, [this] { ptys[0]->hang_up(); },
                                 [this] {
                                     ptys[0] = std::make_unique<Pty>();
                                     QFile::remove(links[0]);
@@ -97,7 +97,7 @@ TEST_F(RealAdapterTurn, SerialAdapterOnEachComPortDrivesTheTurn)
         g.CurrentClip = 0;
         playerCalls->clear();
         setup.init_com_adapter(device);  // as choosing the device does
-        expectHeldSwitchTurn([](bool down) { modem.switchClosed = down; });
+        expect_held_switch_turn([](bool down) { modem.switchClosed = down; });
         EXPECT_EQ(ports.take_problems(), QString()) << "device " << device;
     }
 }
@@ -110,7 +110,7 @@ TEST_F(RealAdapterTurn, JoystickButtonDrivesTheTurn)
     ASSERT_TRUE(setup.available(5));
     g.InputDevice = 5;
     setup.init_game_port();
-    expectHeldSwitchTurn([&](bool down) { joystick.press(down); });
+    expect_held_switch_turn([&](bool down) { joystick.press(down); });
 }
 
 TEST_F(RealAdapterTurn, JoystickUnpluggedDuringTheWaitAndTheClip)
@@ -124,7 +124,7 @@ TEST_F(RealAdapterTurn, JoystickUnpluggedDuringTheWaitAndTheClip)
     setup.look_for_adapters();
     g.InputDevice = 5;
     setup.init_game_port();
-    expectTurnThroughUnplugging([&](bool down) {
+    expect_turn_through_unplugging([&](bool down) {
         if (joystick)
             joystick->press(down);
     }, [&] { joystick.reset(); }, plug);

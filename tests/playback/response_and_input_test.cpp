@@ -22,7 +22,7 @@ TEST_F(PlaybackTest, OnEveryAdapterASwitchHeldAtTheStartShowsTheCrossUntilReleas
         g.CurrentClip = 0;
         playerCalls->clear();
         turn.lines.clear();
-        expectHeldSwitchTurn([&](bool down) { ports.hold(device, down); });
+        expect_held_switch_turn([&](bool down) { ports.hold(device, down); });
     }
 }
 
@@ -31,7 +31,7 @@ TEST_F(PlaybackTest, PromptsComeAtTheIntervalButNotWhileAKeyIsHeld)
     g.PromptInterval = 1;
     int firingsWhileHeld = 0;
     ASSERT_TRUE(run({
-        {[&] { return inWait(1) && sound.names().count("aobj_prs.wav") == 1; },
+        {[&] { return in_wait(1) && sound.names().count("aobj_prs.wav") == 1; },
          [&] {
              EXPECT_EQ(prompt_timer().interval(), 1000);
              key(Qt::Key_X, Qt::NoModifier, false);  // held from now on
@@ -52,14 +52,14 @@ TEST_F(PlaybackTest, KeyboardDeviceTakesSpaceAndTwoFromTheMainRowOnly)
 {
     g.InputDevice = 7;
     ASSERT_TRUE(run({
-        {[&] { return inWait(1); },
+        {[&] { return in_wait(1); },
          [&] {
              key(Qt::Key_2, Qt::KeypadModifier);  // keypad digits do nothing
              key(Qt::Key_Tab);                    // nor moves Tab the focus
          }},
-        {[&] { return inWait(1); }, [&] { key(Qt::Key_At, Qt::ShiftModifier); }},  // Shift+2
-        {[&] { return inWait(2); }, [&] { key(Qt::Key_Space); }},
-        {[&] { return inWait(1) && g.CurrentClip == 2; }, [&] { key(Qt::Key_Escape); }},
+        {[&] { return in_wait(1); }, [&] { key(Qt::Key_At, Qt::ShiftModifier); }},  // Shift+2
+        {[&] { return in_wait(2); }, [&] { key(Qt::Key_Space); }},
+        {[&] { return in_wait(1) && g.CurrentClip == 2; }, [&] { key(Qt::Key_Escape); }},
     }));
     EXPECT_EQ((*playerCalls), QStringList({"open alpha.mpg"}));
 }
@@ -68,13 +68,13 @@ TEST_F(PlaybackTest, AHeldKeyCountsOnceEvenWhenTheServerSendsRepeatsAsReleasePre
 {
     g.InputDevice = 7;
     ASSERT_TRUE(run({
-        {[&] { return inWait(1); },
+        {[&] { return in_wait(1); },
          [&] {
              QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
              press.setTimestamp(100);
              QApplication::sendEvent(window.data(), &press);
          }},
-        {[&] { return inWait(2); },
+        {[&] { return in_wait(2); },
          [&] {
              // The server's repeat: a release and a press with one timestamp.
              for (ulong t : {400ul, 430ul}) {
@@ -86,7 +86,7 @@ TEST_F(PlaybackTest, AHeldKeyCountsOnceEvenWhenTheServerSendsRepeatsAsReleasePre
                  QApplication::sendEvent(window.data(), &again);
              }
          }},
-        {[&] { return inWait(2); },
+        {[&] { return in_wait(2); },
          [&] {
              QKeyEvent up(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier);
              up.setTimestamp(500);
@@ -102,14 +102,14 @@ TEST_F(PlaybackTest, ExitLinkIgnoresSinglePressesAndLeavesOnADoubleClick)
     QRect link;
     int screenWidth = 0;
     ASSERT_TRUE(run({
-        {[&] { return inWait(1); },
+        {[&] { return in_wait(1); },
          [&] {
              auto* label = window->findChild<QLabel*>("LabelExitLink");
              link = label->geometry();
              screenWidth = window->screen()->size().width();
              QTest::mouseClick(label, Qt::LeftButton);
          }},
-        {[&] { return inWait(1); },
+        {[&] { return in_wait(1); },
          [&] { QTest::mouseDClick(window->findChild<QLabel*>("LabelExitLink"), Qt::LeftButton); }},
     }));
     EXPECT_EQ(g.CurrentClip, 1);
@@ -121,9 +121,9 @@ TEST_F(PlaybackTest, ExitLinkIgnoresSinglePressesAndLeavesOnADoubleClick)
 TEST_F(PlaybackTest, ADoubleClickIsTwoPressesForTheMouseDevice)
 {
     ASSERT_TRUE(run({
-        {[&] { return inWait(1); }, [&] { click(&window->pictures().Background); }},
-        {[&] { return inWait(2); }, [&] { QTest::mouseDClick(&box("PicLast"), Qt::LeftButton); }},
-        {[&] { return inWait(1) && g.CurrentClip == 2; }, [&] { key(Qt::Key_Escape); }},
+        {[&] { return in_wait(1); }, [&] { click(&window->pictures().Background); }},
+        {[&] { return in_wait(2); }, [&] { QTest::mouseDClick(&box("PicLast"), Qt::LeftButton); }},
+        {[&] { return in_wait(1) && g.CurrentClip == 2; }, [&] { key(Qt::Key_Escape); }},
     }));
 }
 
@@ -134,7 +134,7 @@ TEST_F(PlaybackTest, CalibrationDerivesBothCountsFromTheMeasuredDurations)
     // The wipe reads a clock that did not move, measures again and takes
     // 2.5 s; the press takes 0.3 s.
     clock.readings = {7, 7, 10, 12.5, 20, 20.3};
-    ASSERT_TRUE(run({{[&] { return inWait(1); }, [&] { key(Qt::Key_Escape); }}}));
+    ASSERT_TRUE(run({{[&] { return in_wait(1); }, [&] { key(Qt::Key_Escape); }}}));
     EXPECT_EQ(g.WipeCalibration, 2000);
     EXPECT_EQ(g.PressCalibration, 16666);
     ASSERT_EQ(dialogs.messages.size(), 2u);
@@ -148,7 +148,7 @@ TEST_F(PlaybackTest, CalibrationOfAnEndlesslySlowComputerStoresOne)
 {
     g.PressCalibration = 0;
     clock.readings = {0, 6000, 0, 0, 0, 0, 0, 0};
-    ASSERT_TRUE(run({{[&] { return inWait(1); }, [&] { key(Qt::Key_Escape); }}}));
+    ASSERT_TRUE(run({{[&] { return in_wait(1); }, [&] { key(Qt::Key_Escape); }}}));
     EXPECT_EQ(g.WipeCalibration, 1);
     EXPECT_EQ(g.PressCalibration, 5000) << "a clock that never moves: as if the trial took one second";
 }
@@ -158,8 +158,8 @@ TEST_F(PlaybackTest, ACalibrationThatSlippedThroughStillKeepsEachAnimationWithin
     g.PressCalibration = g.WipeCalibration = 2147483647;
     std::vector<double> counts;
     pace = [&](double count) { counts.push_back(count); };
-    ASSERT_TRUE(run({{[&] { return inWait(1); }, [&] { click(&window->pictures().Background); }},
-                     {[&] { return inWait(2); }, [&] { key(Qt::Key_Escape); }}}));
+    ASSERT_TRUE(run({{[&] { return in_wait(1); }, [&] { click(&window->pictures().Background); }},
+                     {[&] { return in_wait(2); }, [&] { key(Qt::Key_Escape); }}}));
     // The label's wipe, one delay for each of its 120 columns, then the press's 70.
     ASSERT_EQ(counts.size(), 120u + 70u);
     EXPECT_LE(counts.front() * 120 * kill_time_seconds_per_pass(), LongestAnimationSeconds * 1.001);

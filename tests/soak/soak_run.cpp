@@ -86,16 +86,16 @@ public:
         if (!d_.start())
             return 0;
         note(0, clock);
-        if (!d_.playMovies() || !findCurrentClip())
+        if (!d_.play_movies() || !find_current_clip())
             return 0;
         int seen = 0;
         for (int turn = 1; turn <= turns && d_.running(); ++turn) {
-            const QString problem = playTurn(turn);
+            const QString problem = play_turn(turn);
             if (problem.isEmpty())
                 ++seen;
             else
                 std::fprintf(stderr, "turn %d: %s\n", turn, qPrintable(problem));
-            if (turn % turnsBetweenVisits_ == 0 && !visitMenu(turn, clock))
+            if (turn % turnsBetweenVisits_ == 0 && !visit_menu(turn, clock))
                 break;
         }
         return seen;
@@ -105,40 +105,40 @@ private:
     // One turn: a press to play, then a press for the next clip; every tenth
     // turn skips instead, every tenth replays its clip. Returns "" when the
     // next turn's first still came, else what went wrong.
-    QString playTurn(int turn)
+    QString play_turn(int turn)
     {
         const QString clip = ProgramDriver::clips()[expected_];
         QThread::msleep(600);  // the spoken name comes before the wait: a press during it is lost
         if (turn % 10 == 4) {
-            if (!d_.pressUntil([&] { d_.tap("a"); },
-                               [&](const QImage& shot) { return !d_.showsStill(shot, clip, "_first"); }))
+            if (!d_.press_until([&] { d_.tap("a"); },
+                                [&](const QImage& shot) { return !d_.shows_still(shot, clip, "_first"); }))
                 return resync(QStringLiteral("a did not skip ") + clip);
             advance(1);
-            return waitForFirstStill();
+            return wait_for_first_still();
         }
-        if (!d_.pressUntil([&] { d_.tap("space"); },
-                           [&](const QImage& shot) {
-                               return !d_.showsStill(shot, clip, "_first");  // the clip took its place
-                           }))
+        if (!d_.press_until([&] { d_.tap("space"); },
+                            [&](const QImage& shot) {
+                                return !d_.shows_still(shot, clip, "_first");  // the clip took its place
+                            }))
             return resync(QStringLiteral("no press was taken at the first still of ") + clip);
-        if (!waitForLastStill(clip))
+        if (!wait_for_last_still(clip))
             return resync(QStringLiteral("no last still of ") + clip);
         const bool replay = turn % 10 == 7;
-        if (!d_.pressUntil([&] { d_.tap(replay ? "r" : "space"); },
-                           [&](const QImage& shot) { return !d_.showsStill(shot, clip, "_last"); }))
+        if (!d_.press_until([&] { d_.tap(replay ? "r" : "space"); },
+                            [&](const QImage& shot) { return !d_.shows_still(shot, clip, "_last"); }))
             return resync(QStringLiteral("no press was taken at the last still of ") + clip);
         advance(replay ? 0 : 1);
-        return waitForFirstStill();
+        return wait_for_first_still();
     }
 
     // A frame near the clip's end can pass for its last still: the still
     // must also stay.
-    bool waitForLastStill(const QString& clip)
+    bool wait_for_last_still(const QString& clip)
     {
-        const auto last = [&](const QImage& shot) { return d_.showsStill(shot, clip, "_last"); };
+        const auto last = [&](const QImage& shot) { return d_.shows_still(shot, clip, "_last"); };
         QElapsedTimer waited;
         waited.start();
-        while (waited.elapsed() < 15000 && d_.waitForScreen(last, 15000)) {
+        while (waited.elapsed() < 15000 && d_.wait_for_screen(last, 15000)) {
             QThread::msleep(300);
             if (last(d_.grab()))
                 return true;
@@ -146,12 +146,12 @@ private:
         return false;
     }
 
-    QString waitForFirstStill()
+    QString wait_for_first_still()
     {
         const QString clip = ProgramDriver::clips()[expected_];
-        if (d_.waitForScreen(
+        if (d_.wait_for_screen(
                 [&](const QImage& shot) {
-                    return d_.showsStill(shot, clip, "_first") && d_.showsLabel(shot, clip);
+                    return d_.shows_still(shot, clip, "_first") && d_.shows_label(shot, clip);
                 },
                 15000))
             return {};
@@ -163,16 +163,16 @@ private:
     QString resync(const QString& problem)
     {
         d_.grab(QStringLiteral("problem"));
-        findCurrentClip();
+        find_current_clip();
         return problem;
     }
 
-    bool findCurrentClip()
+    bool find_current_clip()
     {
-        return d_.waitForScreen(
+        return d_.wait_for_screen(
             [&](const QImage& shot) {
                 for (int i = 0; i < ProgramDriver::clips().size(); ++i)
-                    if (d_.showsStill(shot, ProgramDriver::clips()[i], "_first")) {
+                    if (d_.shows_still(shot, ProgramDriver::clips()[i], "_first")) {
                         expected_ = i;
                         return true;
                     }
@@ -183,9 +183,10 @@ private:
 
     void advance(int clips) { expected_ = (expected_ + clips) % ProgramDriver::clips().size(); }
 
-    bool visitMenu(int turn, const QElapsedTimer& clock)
+    bool visit_menu(int turn, const QElapsedTimer& clock)
     {
-        if (!d_.pressUntil([&] { d_.tap("Escape"); }, [&](const QImage& shot) { return d_.showsMenu(shot); }))
+        if (!d_.press_until([&] { d_.tap("Escape"); },
+                            [&](const QImage& shot) { return d_.shows_menu(shot); }))
             return stop(QStringLiteral("Esc did not bring back the menu"));
         QThread::msleep(1000);  // the playback window's last resources go after it closes
         note(turn, clock);
@@ -195,17 +196,17 @@ private:
         choose_in_menu(d_, 4, backdrop - 1);
         options.size = size;
         options.backdrop = backdrop;
-        d_.optionsChanged(options);
+        d_.options_changed(options);
         d_.grab(QStringLiteral("menu_%1").arg(turn));
-        if (!d_.playMovies()) {
+        if (!d_.play_movies()) {
             // Once more after an Esc, which closes a menu left open.
             std::fprintf(stderr, "turn %d: \"Play Movies\" did not start the clips; trying again\n", turn);
             d_.grab(QStringLiteral("play_movies_%1").arg(turn));
             d_.tap("Escape");
-            if (!d_.playMovies())
+            if (!d_.play_movies())
                 return stop(QStringLiteral("\"Play Movies\" did not start the clips again"));
         }
-        return findCurrentClip() || stop(QStringLiteral("no first still after \"Play Movies\""));
+        return find_current_clip() || stop(QStringLiteral("no first still after \"Play Movies\""));
     }
 
     bool stop(const QString& problem)
@@ -242,7 +243,7 @@ int main(int argc, char** argv)
                      "[turns between visits to the menu]\n");
         return 2;
     }
-    if (!ProgramDriver::makeClips())
+    if (!ProgramDriver::make_clips())
         return 1;
     QFile file(QString::fromLocal8Bit(argv[2]));
     if (!file.open(QIODevice::WriteOnly))

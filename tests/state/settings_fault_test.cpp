@@ -22,7 +22,7 @@ protected:
     {
         if (missing("strace"))
             GTEST_SKIP() << "strace is not installed";
-        writeOld();
+        write_old();
     }
 
     static bool missing(const char* program)
@@ -35,14 +35,14 @@ protected:
     QString folder() const { return dir.path() + '/'; }
     QByteArray record(int size) const { return format_settings(settings_record(int16_t(size), folder())); }
 
-    void writeOld() const
+    void write_old() const
     {
         QFile file(folder() + SettingsFileName);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(record(OldSize));
     }
 
-    QByteArray onDisk() const
+    QByteArray on_disk() const
     {
         QFile file(folder() + SettingsFileName);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
@@ -55,7 +55,7 @@ protected:
     };
 
     // Saves the new record in a child process under strace with `faults`.
-    Outcome saveUnder(const QStringList& faults) const
+    Outcome save_under(const QStringList& faults) const
     {
         QProcess child;
         child.start(QStringLiteral("strace"),
@@ -80,15 +80,15 @@ TEST_F(SettingsSaveFault, FullDiskKeepsTheOldFileAndTellsTheAdult)
 {
     for (const char* call : {"write", "fsync"}) {
         const QString fault = QStringLiteral("%1:error=ENOSPC:when=1").arg(QLatin1String(call));
-        const Outcome outcome = saveUnder({"-e", QStringLiteral("trace=%1").arg(QLatin1String(call)), "-e",
-                                           QStringLiteral("inject=") + fault});
+        const Outcome outcome = save_under({"-e", QStringLiteral("trace=%1").arg(QLatin1String(call)), "-e",
+                                            QStringLiteral("inject=") + fault});
         SCOPED_TRACE(fault.toStdString());
         ASSERT_TRUE(outcome.finished);
         EXPECT_EQ(outcome.exitCode, 1);
         EXPECT_TRUE(outcome.message.contains(folder() + SettingsFileName)
                     && outcome.message.contains(QStringLiteral("No space left on device")))
             << outcome.message.toStdString();
-        EXPECT_EQ(onDisk(), record(OldSize));
+        EXPECT_EQ(on_disk(), record(OldSize));
         EXPECT_EQ(QDir(folder()).entryList(QDir::Files), QStringList{SettingsFileName})
             << "a part-written file was left";
     }
@@ -102,17 +102,17 @@ TEST_F(SettingsSaveFault, KilledAtAnyPointOfASaveLeavesTheOldOrTheNewFileWhole)
     for (const char* call : {"openat", "write", "fsync", "fdatasync", "ftruncate", "rename", "renameat2",
                              "close", "exit_group"}) {
         for (int n = 1; n < 500; ++n) {
-            writeOld();
+            write_old();
             const Outcome outcome =
-                saveUnder({"-e", QStringLiteral("trace=%1").arg(QLatin1String(call)), "-e",
-                           QStringLiteral("inject=%1:signal=KILL:when=%2").arg(QLatin1String(call)).arg(n)});
+                save_under({"-e", QStringLiteral("trace=%1").arg(QLatin1String(call)), "-e",
+                            QStringLiteral("inject=%1:signal=KILL:when=%2").arg(QLatin1String(call)).arg(n)});
             if (outcome.finished) {
                 ASSERT_EQ(outcome.exitCode, 0) << outcome.message.toStdString();
-                EXPECT_EQ(onDisk(), record(NewSize));
+                EXPECT_EQ(on_disk(), record(NewSize));
                 break;
             }
             ++killed;
-            const QByteArray left = onDisk();
+            const QByteArray left = on_disk();
             ASSERT_TRUE(left == record(OldSize) || left == record(NewSize))
                 << "killed before " << call << " number " << n << ", the file holds:\n"
                 << left.toStdString();

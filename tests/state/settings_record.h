@@ -6,11 +6,11 @@
 
 #include <QString>
 
-inline GlobVars settings_record(int16_t screenSize, const QString& folder)
+inline GlobVars settings_record(int16_t screen_size, const QString& folder)
 {
     GlobVars g;
     g.InputDevice = 7;
-    g.ScreenSize = screenSize;
+    g.ScreenSize = screen_size;
     g.PromptInterval = 5;
     g.SequenceOrder = 3;
     g.CurrentClip = 12;

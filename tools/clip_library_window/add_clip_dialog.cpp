@@ -44,7 +44,7 @@ AddClipDialog::AddClipDialog(WindowDialogs& dialogs, const QString& recordingPat
     auto* form = new QFormLayout;
     QPushButton* video =
         chooser_row(form, QStringLiteral("Video:"), QStringLiteral("Choose video…"), videoName_);
-    video->setObjectName(QStringLiteral("chooseVideo"));
+    video->setObjectName(QStringLiteral("choose_video"));
     title_ = new QLineEdit;
     title_->setObjectName(QStringLiteral("title"));
     title_->setPlaceholderText(QStringLiteral("For example: Grandma waving"));
@@ -57,7 +57,7 @@ AddClipDialog::AddClipDialog(WindowDialogs& dialogs, const QString& recordingPat
     QPushButton* picture = chooser_row(form, QStringLiteral("Label picture (optional):"),
                                        QStringLiteral("Choose picture…"), pictureName_);
     auto* record = new QPushButton(QStringLiteral("Record…"));
-    record->setObjectName(QStringLiteral("recordVoice"));
+    record->setObjectName(QStringLiteral("record_voice"));
     QPushButton* voice = chooser_row(form, QStringLiteral("Spoken name (optional):"),
                                      QStringLiteral("Choose recording…"), voiceName_, record);
 
@@ -73,22 +73,22 @@ AddClipDialog::AddClipDialog(WindowDialogs& dialogs, const QString& recordingPat
     layout->addLayout(form);
     layout->addWidget(buttons_);
 
-    connect(video, &QPushButton::clicked, this, &AddClipDialog::chooseVideo);
-    connect(picture, &QPushButton::clicked, this, &AddClipDialog::choosePicture);
-    connect(voice, &QPushButton::clicked, this, &AddClipDialog::chooseVoice);
-    connect(record, &QPushButton::clicked, this, &AddClipDialog::recordVoice);
-    connect(part_, &PartChooser::changed, this, &AddClipDialog::updatePreview);
-    connect(title_, &QLineEdit::textChanged, this, &AddClipDialog::updatePreview);
-    connect(category_, &QComboBox::currentTextChanged, this, &AddClipDialog::updatePreview);
+    connect(video, &QPushButton::clicked, this, &AddClipDialog::choose_video);
+    connect(picture, &QPushButton::clicked, this, &AddClipDialog::choose_picture);
+    connect(voice, &QPushButton::clicked, this, &AddClipDialog::choose_voice);
+    connect(record, &QPushButton::clicked, this, &AddClipDialog::record_voice);
+    connect(part_, &PartChooser::changed, this, &AddClipDialog::update_preview);
+    connect(title_, &QLineEdit::textChanged, this, &AddClipDialog::update_preview);
+    connect(category_, &QComboBox::currentTextChanged, this, &AddClipDialog::update_preview);
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    updatePreview();
+    update_preview();
 }
 
-QString AddClipDialog::askFor(const QString& caption, const QString& filter, const QString& kind,
-                              const std::function<bool(const QString&)>& usable)
+QString AddClipDialog::ask_for(const QString& caption, const QString& filter, const QString& kind,
+                               const std::function<bool(const QString&)>& usable)
 {
-    const QString path = dialogs_.chooseFile(this, caption, filter);
+    const QString path = dialogs_.choose_file(this, caption, filter);
     if (path.isEmpty() || usable(path))
         return path;
     dialogs_.tell(
@@ -97,10 +97,10 @@ QString AddClipDialog::askFor(const QString& caption, const QString& filter, con
     return {};
 }
 
-void AddClipDialog::chooseVideo()
+void AddClipDialog::choose_video()
 {
     VideoFacts facts;
-    const QString path = askFor(
+    const QString path = ask_for(
         QStringLiteral("Choose a video"),
         QStringLiteral("Videos (*.mp4 *.m4v *.mov *.webm *.mkv *.avi *.mpg *.mpeg *.3gp);;All files (*)"),
         QStringLiteral("video"), [&](const QString& p) {
@@ -111,49 +111,49 @@ void AddClipDialog::chooseVideo()
         return;
     clip_.video = path;
     videoName_->setText(QFileInfo(path).fileName());
-    part_->setVideo(path, facts);
+    part_->set_video(path, facts);
     if (title_->text().isEmpty())
         title_->setFocus();
-    updatePreview();
+    update_preview();
 }
 
-void AddClipDialog::choosePicture()
+void AddClipDialog::choose_picture()
 {
     QImage picture;
     const QString path =
-        askFor(QStringLiteral("Choose a label picture"),
-               QStringLiteral("Pictures (*.jpg *.jpeg *.png *.bmp *.gif *.webp);;All files (*)"),
-               QStringLiteral("picture"), [&](const QString& p) {
-                   picture = QImageReader(p).read();
-                   return !picture.isNull();
-               });
+        ask_for(QStringLiteral("Choose a label picture"),
+                QStringLiteral("Pictures (*.jpg *.jpeg *.png *.bmp *.gif *.webp);;All files (*)"),
+                QStringLiteral("picture"), [&](const QString& p) {
+                    picture = QImageReader(p).read();
+                    return !picture.isNull();
+                });
     if (path.isEmpty())
         return;
     clip_.labelPicture = path;
     labelPicture_ = picture;
     pictureName_->setText(QFileInfo(path).fileName());
-    updatePreview();
+    update_preview();
 }
 
-void AddClipDialog::chooseVoice()
+void AddClipDialog::choose_voice()
 {
-    const QString path = dialogs_.chooseFile(this, QStringLiteral("Choose a recording of the name"),
-                                             QStringLiteral("Sounds (*.wav);;All files (*)"));
+    const QString path = dialogs_.choose_file(this, QStringLiteral("Choose a recording of the name"),
+                                              QStringLiteral("Sounds (*.wav);;All files (*)"));
     if (path.isEmpty())
         return;
     clip_.voiceRecording = path;
     voiceName_->setText(QFileInfo(path).fileName());
 }
 
-void AddClipDialog::recordVoice()
+void AddClipDialog::record_voice()
 {
-    if (!dialogs_.recordVoice(this, title_->text(), recordingPath_))
+    if (!dialogs_.record_voice(this, title_->text(), recordingPath_))
         return;
     clip_.voiceRecording = recordingPath_;
     voiceName_->setText(QStringLiteral("(your recording)"));
 }
 
-void AddClipDialog::updatePreview()
+void AddClipDialog::update_preview()
 {
     clip_.title = title_->text();
     clip_.category = category_->currentText();

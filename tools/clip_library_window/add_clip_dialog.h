@@ -28,13 +28,13 @@ public:
 private:
     // Asks for a file; one that `usable` turns down is refused with a plain
     // message naming the `kind` of file wanted. "" when nothing was taken.
-    QString askFor(const QString& caption, const QString& filter, const QString& kind,
-                   const std::function<bool(const QString&)>& usable);
-    void chooseVideo();
-    void choosePicture();
-    void chooseVoice();
-    void recordVoice();
-    void updatePreview();
+    QString ask_for(const QString& caption, const QString& filter, const QString& kind,
+                    const std::function<bool(const QString&)>& usable);
+    void choose_video();
+    void choose_picture();
+    void choose_voice();
+    void record_voice();
+    void update_preview();
 
     WindowDialogs& dialogs_;
     QString recordingPath_;

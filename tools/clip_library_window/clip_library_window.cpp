@@ -46,9 +46,9 @@ ClipLibraryWindow::ClipLibraryWindow(const ClipFolder& folder, WindowDialogs& di
         buttons_ << button;
     }
     buttons->addStretch();
-    connect(buttons_[0], &QPushButton::clicked, this, &ClipLibraryWindow::addClip);
-    connect(buttons_[1], &QPushButton::clicked, this, &ClipLibraryWindow::removeClip);
-    connect(buttons_[2], &QPushButton::clicked, this, &ClipLibraryWindow::checkLibrary);
+    connect(buttons_[0], &QPushButton::clicked, this, &ClipLibraryWindow::add_chosen_clip);
+    connect(buttons_[1], &QPushButton::clicked, this, &ClipLibraryWindow::remove_chosen_clip);
+    connect(buttons_[2], &QPushButton::clicked, this, &ClipLibraryWindow::check_whole_library);
 
     status_ = new QLabel;
     status_->setWordWrap(true);
@@ -105,7 +105,7 @@ void ClipLibraryWindow::reload(const QString& select)
                          : problem);
 }
 
-void ClipLibraryWindow::setBusy(bool busy, const QString& step)
+void ClipLibraryWindow::set_busy(bool busy, const QString& step)
 {
     busy_ = busy;
     for (QPushButton* button : buttons_)
@@ -116,20 +116,21 @@ void ClipLibraryWindow::setBusy(bool busy, const QString& step)
         status_->setText(step);
 }
 
-void ClipLibraryWindow::runBeside(const QString& step, std::function<void()> work, std::function<void()> done)
+void ClipLibraryWindow::run_beside(const QString& step, std::function<void()> work,
+                                   std::function<void()> done)
 {
-    setBusy(true, step);
+    set_busy(true, step);
     QThread* thread = QThread::create(std::move(work));
     connect(thread, &QThread::finished, this, [this, thread, done = std::move(done)] {
         thread->deleteLater();
-        setBusy(false);
+        set_busy(false);
         done();
-        emit workFinished();
+        emit work_finished();
     });
     thread->start();
 }
 
-void ClipLibraryWindow::addClip()
+void ClipLibraryWindow::add_chosen_clip()
 {
     const QString recording = recordings_.filePath(QStringLiteral("name-%1.wav").arg(++recordingsMade_));
     auto* dialog = new AddClipDialog(dialogs_, recording, this);
@@ -139,7 +140,7 @@ void ClipLibraryWindow::addClip()
         auto added = std::make_shared<AddedClip>();
         QPointer<QProgressBar> bar = progress_;
         QPointer<QLabel> status = status_;
-        runBeside(
+        run_beside(
             QStringLiteral("Adding \"%1\"…").arg(clip.title),
             [folder = folder_, clip, added, bar, status] {
                 added->problem = folder.prepare_for_changes();
@@ -166,7 +167,7 @@ void ClipLibraryWindow::addClip()
     dialog->open();
 }
 
-void ClipLibraryWindow::removeClip()
+void ClipLibraryWindow::remove_chosen_clip()
 {
     const int row = table_->currentRow();
     if (row < 0) {
@@ -185,14 +186,14 @@ void ClipLibraryWindow::removeClip()
         dialogs_.tell(this, problem);
     else
         status_->setText(QStringLiteral("\"%1\" was removed.").arg(title));
-    emit workFinished();
+    emit work_finished();
 }
 
-void ClipLibraryWindow::checkLibrary()
+void ClipLibraryWindow::check_whole_library()
 {
     auto problems = std::make_shared<QStringList>();
     QPointer<QProgressBar> bar = progress_;
-    runBeside(
+    run_beside(
         QStringLiteral("Checking every clip…"),
         [folder = folder_, problems, bar] {
             *problems = check_library(

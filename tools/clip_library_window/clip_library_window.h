@@ -22,9 +22,9 @@ public:
     ClipLibraryWindow(const ClipFolder& folder, WindowDialogs& dialogs, QWidget* parent = nullptr);
 
     // Opens "Add clip…"; the clip is added when its dialog is saved.
-    void addClip();
-    void removeClip();
-    void checkLibrary();
+    void add_chosen_clip();
+    void remove_chosen_clip();
+    void check_whole_library();
     // Lists the folder's clips again, with the clip `select` selected and in view.
     void reload(const QString& select = {});
 
@@ -32,15 +32,15 @@ public:
 
 signals:
     // Added, removed or checked; whatever the outcome.
-    void workFinished();
+    void work_finished();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     // Runs work on another thread; then `done` on this one.
-    void runBeside(const QString& step, std::function<void()> work, std::function<void()> done);
-    void setBusy(bool busy, const QString& step = {});
+    void run_beside(const QString& step, std::function<void()> work, std::function<void()> done);
+    void set_busy(bool busy, const QString& step = {});
 
     ClipFolder folder_;
     WindowDialogs& dialogs_;

@@ -24,8 +24,8 @@ PartChooser::PartChooser(QWidget* parent)
 {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    setupEnd(start_, QStringLiteral("from"));
-    setupEnd(end_, QStringLiteral("to"));
+    setup_end(start_, QStringLiteral("from"));
+    setup_end(end_, QStringLiteral("to"));
     grid->addWidget(new QLabel(QStringLiteral("Starts at:")), 0, 0);
     grid->addWidget(start_.slider, 0, 1);
     grid->addWidget(start_.time, 0, 2);
@@ -50,7 +50,7 @@ PartChooser::PartChooser(QWidget* parent)
     setEnabled(false);
 }
 
-void PartChooser::setupEnd(End& end, const QString& name)
+void PartChooser::setup_end(End& end, const QString& name)
 {
     end.slider = new QSlider(Qt::Horizontal);
     end.slider->setObjectName(name + QStringLiteral("Slider"));
@@ -63,14 +63,14 @@ void PartChooser::setupEnd(End& end, const QString& name)
     end.picture->setObjectName(name + QStringLiteral("Picture"));
     end.picture->setFixedSize(StillWidth, StillHeight);
     end.picture->setStyleSheet(QStringLiteral("background: black"));
-    end.showPicture.setSingleShot(true);
-    end.showPicture.setInterval(RestMs);
+    end.show_picture.setSingleShot(true);
+    end.show_picture.setInterval(RestMs);
     connect(end.slider, &QSlider::valueChanged, this, [this, &end] { moved(end); });
     connect(end.time, &QLineEdit::editingFinished, this, [this, &end] { typed(end); });
-    connect(&end.showPicture, &QTimer::timeout, this, [this, &end] { showPicture(end); });
+    connect(&end.show_picture, &QTimer::timeout, this, [this, &end] { show_picture(end); });
 }
 
-void PartChooser::setVideo(const QString& path, const VideoFacts& facts)
+void PartChooser::set_video(const QString& path, const VideoFacts& facts)
 {
     video_ = path;
     facts_ = facts;
@@ -86,7 +86,7 @@ void PartChooser::setVideo(const QString& path, const VideoFacts& facts)
     setEnabled(true);
 }
 
-double PartChooser::secondsOf(const End& end) const
+double PartChooser::seconds_of(const End& end) const
 {
     return double(end.slider->value()) / StepsPerSecond;
 }
@@ -96,13 +96,13 @@ ClipTrim PartChooser::trim() const
     // The end slider at its stop means the video's own end, which lies
     // between two tenths.
     const bool toTheEnd = end_.slider->value() == end_.slider->maximum();
-    return {secondsOf(start_), toTheEnd ? 0 : secondsOf(end_)};
+    return {seconds_of(start_), toTheEnd ? 0 : seconds_of(end_)};
 }
 
 void PartChooser::moved(End& end)
 {
-    end.time->setText(clip_time_text(secondsOf(end)));
-    end.showPicture.start();
+    end.time->setText(clip_time_text(seconds_of(end)));
+    end.show_picture.start();
     const ClipTrim part = trim();
     const PartCheck check = check_part(part, facts_.seconds);
     note_->setText(!check.problem.isEmpty()
@@ -124,19 +124,19 @@ void PartChooser::typed(End& end)
         return;
     }
     end.slider->setValue(int(std::lround(*seconds * StepsPerSecond)));
-    end.time->setText(clip_time_text(secondsOf(end)));  // a time past the end stops there
+    end.time->setText(clip_time_text(seconds_of(end)));  // a time past the end stops there
 }
 
-void PartChooser::showPicture(End& end)
+void PartChooser::show_picture(End& end)
 {
-    double at = secondsOf(end);
+    double at = seconds_of(end);
     if (&end == &end_) {
         // The clip ends on the picture shown just before this time; a seek
         // lands on the first picture at or after it, so it aims half a
         // picture earlier.
         const double frame = 1.0 / clip_frame_rate(facts_.framesPerSecond);
         const double sourceFrame = facts_.framesPerSecond > 0 ? 1.0 / facts_.framesPerSecond : frame;
-        at = std::max(secondsOf(start_), part_end(trim(), facts_.seconds) - frame - sourceFrame / 2);
+        at = std::max(seconds_of(start_), part_end(trim(), facts_.seconds) - frame - sourceFrame / 2);
     }
     QImage picture = preview_still(video_, at);
     // Near the very end a seek can land after the last picture.

@@ -19,7 +19,7 @@ public:
     explicit PartChooser(QWidget* parent = nullptr);
 
     // A new video: the whole of it is chosen, which a long one does not allow.
-    void setVideo(const QString& path, const VideoFacts& facts);
+    void set_video(const QString& path, const VideoFacts& facts);
     ClipTrim trim() const;
     // "" when the chosen part can be a clip.
     QString problem() const { return check_part(trim(), facts_.seconds).problem; }
@@ -32,13 +32,13 @@ private:
         QSlider* slider;
         QLineEdit* time;
         QLabel* picture;
-        QTimer showPicture;  // waits for the slider to rest before decoding
+        QTimer show_picture;  // waits for the slider to rest before decoding
     };
-    void setupEnd(End& end, const QString& name);
+    void setup_end(End& end, const QString& name);
     void moved(End& end);
     void typed(End& end);
-    void showPicture(End& end);
-    double secondsOf(const End& end) const;
+    void show_picture(End& end);
+    double seconds_of(const End& end) const;
 
     QString video_;
     VideoFacts facts_;

@@ -57,18 +57,18 @@ RecordVoiceDialog::RecordVoiceDialog(VoiceRecorder& recorder, const QString& tit
     tick_.setInterval(200);
     connect(&tick_, &QTimer::timeout, this,
             [this] { status_->setText(QStringLiteral("Recording… %1 s").arg(elapsed_.elapsed() / 1000)); });
-    connect(record_, &QPushButton::clicked, this, &RecordVoiceDialog::startOrStop);
+    connect(record_, &QPushButton::clicked, this, &RecordVoiceDialog::start_or_stop);
     connect(listen_, &QPushButton::clicked, this, &RecordVoiceDialog::listen);
-    connect(&recorder_, &VoiceRecorder::hearingBegan, this, [this] {
+    connect(&recorder_, &VoiceRecorder::hearing_began, this, [this] {
         elapsed_.start();
         tick_.start();
         status_->setText(QStringLiteral("Recording… 0 s. Say the name now."));
     });
-    connect(&recorder_, &VoiceRecorder::endedByItself, this, &RecordVoiceDialog::finish);
+    connect(&recorder_, &VoiceRecorder::ended_by_itself, this, &RecordVoiceDialog::finish);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         // Only a kept recording replaces the one chosen before.
         QFile::remove(wavPath_);
-        if (QFile::rename(takePath(), wavPath_))
+        if (QFile::rename(take_path(), wavPath_))
             accept();
         else
             status_->setText(QStringLiteral("The recording could not be kept. Record it again."));
@@ -80,10 +80,10 @@ RecordVoiceDialog::~RecordVoiceDialog()
 {
     disconnect(&recorder_, nullptr, this, nullptr);
     recorder_.stop();
-    QFile::remove(takePath());
+    QFile::remove(take_path());
 }
 
-void RecordVoiceDialog::startOrStop()
+void RecordVoiceDialog::start_or_stop()
 {
     if (recorder_.recording()) {
         finish();
@@ -91,7 +91,7 @@ void RecordVoiceDialog::startOrStop()
     }
     keep_->setEnabled(false);
     listen_->setEnabled(false);
-    const QString problem = recorder_.start(takePath());
+    const QString problem = recorder_.start(take_path());
     if (!problem.isEmpty()) {
         status_->setText(problem);
         return;
@@ -117,10 +117,10 @@ void RecordVoiceDialog::listen()
 {
     if (!sound_)
         sound_ = std::make_unique<MpvSoundOutput>();
-    sound_->play(takePath(), false);
+    sound_->play(take_path(), false);
 }
 
-QString RecordVoiceDialog::takePath() const
+QString RecordVoiceDialog::take_path() const
 {
     return wavPath_ + QStringLiteral(".take.wav");
 }

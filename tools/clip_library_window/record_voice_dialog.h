@@ -21,10 +21,10 @@ public:
     ~RecordVoiceDialog() override;
 
 private:
-    void startOrStop();
+    void start_or_stop();
     void finish();
     void listen();
-    QString takePath() const;  // the recording being made or heard
+    QString take_path() const;  // the recording being made or heard
 
     VoiceRecorder& recorder_;
     QString wavPath_;

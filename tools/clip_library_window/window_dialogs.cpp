@@ -17,7 +17,7 @@ QString chooser_start_folder()
     return QFileInfo(videos).isDir() ? videos : QDir::homePath();
 }
 
-QString QtWindowDialogs::chooseFile(QWidget* parent, const QString& caption, const QString& filter)
+QString QtWindowDialogs::choose_file(QWidget* parent, const QString& caption, const QString& filter)
 {
     return QFileDialog::getOpenFileName(parent, caption, chooser_start_folder(), filter);
 }
@@ -32,7 +32,7 @@ void QtWindowDialogs::tell(QWidget* parent, const QString& message)
     QMessageBox::information(parent, QStringLiteral("Clip library"), message);
 }
 
-bool QtWindowDialogs::recordVoice(QWidget* parent, const QString& title, const QString& wavPath)
+bool QtWindowDialogs::record_voice(QWidget* parent, const QString& title, const QString& wavPath)
 {
     VoiceRecorder recorder;
     RecordVoiceDialog dialog(recorder, title, wavPath, parent);

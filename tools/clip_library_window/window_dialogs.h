@@ -10,12 +10,12 @@ class WindowDialogs {
 public:
     virtual ~WindowDialogs() = default;
     // The chosen file, or "" when cancelled. filter as for QFileDialog.
-    virtual QString chooseFile(QWidget* parent, const QString& caption, const QString& filter) = 0;
+    virtual QString choose_file(QWidget* parent, const QString& caption, const QString& filter) = 0;
     virtual bool confirm(QWidget* parent, const QString& question) = 0;
     virtual void tell(QWidget* parent, const QString& message) = 0;
     // Lets the adult record the clip's title spoken; true when wavPath then
     // holds a recording to use.
-    virtual bool recordVoice(QWidget* parent, const QString& title, const QString& wavPath) = 0;
+    virtual bool record_voice(QWidget* parent, const QString& title, const QString& wavPath) = 0;
 };
 
 // Where the file choosers open: the Videos folder, or home when there is none.
@@ -23,8 +23,8 @@ QString chooser_start_folder();
 
 class QtWindowDialogs : public WindowDialogs {
 public:
-    QString chooseFile(QWidget* parent, const QString& caption, const QString& filter) override;
+    QString choose_file(QWidget* parent, const QString& caption, const QString& filter) override;
     bool confirm(QWidget* parent, const QString& question) override;
     void tell(QWidget* parent, const QString& message) override;
-    bool recordVoice(QWidget* parent, const QString& title, const QString& wavPath) override;
+    bool record_voice(QWidget* parent, const QString& title, const QString& wavPath) override;
 };

@@ -11,36 +11,36 @@
 
 namespace {
 
-constexpr int kButtonRadius = 19;
-const QColor kScreenDark(14, 16, 26);
+constexpr int ButtonRadius = 19;
+const QColor ScreenDark(14, 16, 26);
 
 // The player's area, in the backdrop picture's coordinates.
 QRect screen_of(const BackdropPlace& place)
 {
-    return place.movieArea.translated(-place.backdrop.topLeft());
+    return place.movie_area.translated(-place.backdrop.topLeft());
 }
 
 // The fingertip's lowest point during a press, in the backdrop picture's
 // coordinates: the switch is drawn to touch it.
 QPoint pressed_fingertip(const BackdropPlace& place)
 {
-    return place.hand + QPoint(kFingertipX, PressDistance + HandHeight - 1) - place.backdrop.topLeft();
+    return place.hand + QPoint(FingertipX, PressDistance + HandHeight - 1) - place.backdrop.topLeft();
 }
 
 // A big red push button on a grey collar, its top touching the fingertip at
 // the bottom of the press, and small enough to stay inside the marker square.
 void paint_switch(QPainter& p, QPoint fingertip)
 {
-    const QPointF centre(fingertip.x(), fingertip.y() + kButtonRadius);
+    const QPointF centre(fingertip.x(), fingertip.y() + ButtonRadius);
     p.setPen(QPen(QColor(40, 40, 50), 2));
     p.setBrush(QColor(120, 125, 140));
-    p.drawEllipse(centre + QPointF(0, 2), kButtonRadius + 3, kButtonRadius + 3);
-    QRadialGradient dome(centre + QPointF(-6, -7), kButtonRadius * 1.6);
+    p.drawEllipse(centre + QPointF(0, 2), ButtonRadius + 3, ButtonRadius + 3);
+    QRadialGradient dome(centre + QPointF(-6, -7), ButtonRadius * 1.6);
     dome.setColorAt(0, QColor(255, 140, 130));
     dome.setColorAt(0.5, QColor(235, 40, 40));
     dome.setColorAt(1, QColor(170, 20, 30));
     p.setBrush(dome);
-    p.drawEllipse(centre, kButtonRadius, kButtonRadius);
+    p.drawEllipse(centre, ButtonRadius, ButtonRadius);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 170));
     p.drawEllipse(centre + QPointF(-7, -8), 5, 3.5);
@@ -49,7 +49,7 @@ void paint_switch(QPainter& p, QPoint fingertip)
 void paint_dark_screen(QPainter& p, const QRect& screen)
 {
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.fillRect(screen, kScreenDark);
+    p.fillRect(screen, ScreenDark);
     p.setRenderHint(QPainter::Antialiasing, true);
 }
 
@@ -167,7 +167,7 @@ QImage make_theater_backdrop()
     const QPoint tip = pressed_fingertip(l);
     p.setPen(QPen(QColor(150, 110, 30), 2));
     p.setBrush(QColor(250, 240, 210));
-    p.drawEllipse(QPointF(tip.x(), tip.y() + kButtonRadius + 2), kButtonRadius + 10, kButtonRadius + 10);
+    p.drawEllipse(QPointF(tip.x(), tip.y() + ButtonRadius + 2), ButtonRadius + 10, ButtonRadius + 10);
     paint_switch(p, tip);
     return image;
 }

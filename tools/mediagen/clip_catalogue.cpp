@@ -55,7 +55,7 @@ struct A : Actor {
         endScale = scale;
         return *this;
     }
-    A& shown(double from, double until = kForever)
+    A& shown(double from, double until = Forever)
     {
         shownFrom = from;
         shownUntil = until;
@@ -73,7 +73,7 @@ Emitter over(Effect kind, double rate, QRectF area = QRectF())
     return Emitter{kind, QPointF(), -1, rate, area};
 }
 
-Emitter between(Emitter e, double from, double until = kForever)
+Emitter between(Emitter e, double from, double until = Forever)
 {
     e.from = from;
     e.until = until;
@@ -81,7 +81,7 @@ Emitter between(Emitter e, double from, double until = kForever)
 }
 
 SoundLayer sound(Voice v, double level = 1, double rate = 1, double pitch = 1, double at = 0,
-                 double until = kForever)
+                 double until = Forever)
 {
     return SoundLayer{v, level, rate, pitch, at, until};
 }
@@ -89,7 +89,7 @@ SoundLayer sound(Voice v, double level = 1, double rate = 1, double pitch = 1, d
 // One sound at `at` only.
 SoundLayer once(Voice v, double at, double level = 1, double pitch = 1)
 {
-    return SoundLayer{v, level, 0, pitch, at, kForever};
+    return SoundLayer{v, level, 0, pitch, at, Forever};
 }
 
 // Laid out by hand as a table.
@@ -448,7 +448,7 @@ QList<ClipScene> build()
     c.append({"rainbow", "outside", "Rainbow", "rainbow", "The rain stops and a rainbow comes out", 6,
               Setting::Park,
               {A("🌈", 176, 86, 120).shown(0.6)},
-              0, {between(over(Effect::Rain, 55), -kForever, 0.5), between(at_actor(Effect::Sparkles, 0, 0, 0, 5), 0.7)},
+              0, {between(over(Effect::Rain, 55), -Forever, 0.5), between(at_actor(Effect::Sparkles, 0, 0, 0, 5), 0.7)},
               {sound(Voice::Rain, 0.9, 1, 1, 0, 0.7), sound(Voice::Tune, 0.7, 4, 1.5, 0.6)}});
     c.append({"kick_ball", "outside", "Kicking a ball", "ball", "Kick! The ball flies into the goal", 6,
               Setting::Park,

@@ -10,8 +10,8 @@
 namespace {
 
 // Same input, same bytes: no threads, no version or time stamps in the output.
-const QStringList kExact = {"-fflags",  "+bitexact", "-flags:v", "+bitexact",
-                            "-flags:a", "+bitexact", "-threads", "1"};
+const QStringList Exact = {"-fflags",  "+bitexact", "-flags:v", "+bitexact",
+                           "-flags:a", "+bitexact", "-threads", "1"};
 
 // Ends the pipe; throws with ffmpeg's complaint if it failed.
 void finish(HelperPipe& ffmpeg)
@@ -23,12 +23,12 @@ void finish(HelperPipe& ffmpeg)
 
 }  // namespace
 
-void encode_clip(const QString& mpgPath, int frameCount, const std::function<QImage(int)>& frame,
+void encode_clip(const QString& mpgPath, int frame_count, const std::function<QImage(int)>& frame,
                  const Sound& sound)
 {
     const QString wavPath = mpgPath + ".track.wav";
     write_wav(wavPath, sound);
-    const QString size = QString("%1x%2").arg(kFrameWidth).arg(kFrameHeight);
+    const QString size = QString("%1x%2").arg(FrameWidth).arg(FrameHeight);
     QStringList args = {"-v",
                         "error",
                         "-y",
@@ -41,7 +41,7 @@ void encode_clip(const QString& mpgPath, int frameCount, const std::function<QIm
                         "-s",
                         size,
                         "-r",
-                        QString::number(kFramesPerSecond),
+                        QString::number(FramesPerSecond),
                         "-i",
                         "pipe:0",
                         "-i",
@@ -74,15 +74,15 @@ void encode_clip(const QString& mpgPath, int frameCount, const std::function<QIm
                         "1",
                         "-f",
                         "mpeg"};
-    args << kExact << mpgPath;
+    args << Exact << mpgPath;
     HelperPipe ffmpeg("ffmpeg", args);
-    for (int i = 0; i < frameCount; ++i) {
+    for (int i = 0; i < frame_count; ++i) {
         const QImage image = frame(i);
-        if (image.size() != QSize(kFrameWidth, kFrameHeight) || image.format() != QImage::Format_RGB888)
+        if (image.size() != QSize(FrameWidth, FrameHeight) || image.format() != QImage::Format_RGB888)
             throw std::logic_error("frame of the wrong size or format");
-        for (int y = 0; y < kFrameHeight; ++y)
+        for (int y = 0; y < FrameHeight; ++y)
             if (!ffmpeg.write(QByteArray::fromRawData(reinterpret_cast<const char*>(image.constScanLine(y)),
-                                                      kFrameWidth * 3)))
+                                                      FrameWidth * 3)))
                 finish(ffmpeg);  // it stopped taking frames: says why
     }
     finish(ffmpeg);
@@ -95,21 +95,21 @@ EndFrames decode_end_frames(const QString& mpgPath)
                       QStringList{"-v", "error", "-threads", "1", "-i", mpgPath, "-sws_flags",
                                   "accurate_rnd+full_chroma_int+bitexact", "-f", "rawvideo", "-pix_fmt",
                                   "rgb24", "pipe:1"});
-    const qsizetype frameBytes = kFrameWidth * kFrameHeight * 3;
+    const qsizetype frameBytes = FrameWidth * FrameHeight * 3;
     EndFrames ends;
     QByteArray raw, last;
     while (ffmpeg.read_exactly(raw, frameBytes)) {
         if (ends.count++ == 0)
-            ends.first = QImage(reinterpret_cast<const uchar*>(raw.constData()), kFrameWidth, kFrameHeight,
-                                kFrameWidth * 3, QImage::Format_RGB888)
+            ends.first = QImage(reinterpret_cast<const uchar*>(raw.constData()), FrameWidth, FrameHeight,
+                                FrameWidth * 3, QImage::Format_RGB888)
                              .copy();
         last = raw;
     }
     finish(ffmpeg);
     if (ends.count == 0)
         throw std::runtime_error((mpgPath + ": no frames could be decoded").toStdString());
-    ends.last = QImage(reinterpret_cast<const uchar*>(last.constData()), kFrameWidth, kFrameHeight,
-                       kFrameWidth * 3, QImage::Format_RGB888)
+    ends.last = QImage(reinterpret_cast<const uchar*>(last.constData()), FrameWidth, FrameHeight,
+                       FrameWidth * 3, QImage::Format_RGB888)
                     .copy();
     return ends;
 }

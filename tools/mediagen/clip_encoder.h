@@ -8,9 +8,9 @@
 #include <QString>
 #include <functional>
 
-// Encodes `frameCount` frames (352 x 240 RGB888, from `frame(i)`) at 25 fps
+// Encodes `frame_count` frames (352 x 240 RGB888, from `frame(i)`) at 25 fps
 // with `sound` into an MPEG-1 system stream at `mpgPath`.
-void encode_clip(const QString& mpgPath, int frameCount, const std::function<QImage(int)>& frame,
+void encode_clip(const QString& mpgPath, int frame_count, const std::function<QImage(int)>& frame,
                  const Sound& sound);
 
 struct EndFrames {

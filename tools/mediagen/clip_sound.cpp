@@ -263,8 +263,8 @@ void gate(Buffer& b, const SoundLayer& l)
 Sound synthesise(const QList<SoundLayer>& layers, double seconds, uint64_t seed)
 {
     Sound mix;
-    mix.rate = kSampleRate;
-    mix.samples.assign(size_t(seconds * kSampleRate), 0.0f);
+    mix.rate = SampleRate;
+    mix.samples.assign(size_t(seconds * SampleRate), 0.0f);
     Rng rng(seed);
     for (const SoundLayer& layer : layers) {
         Buffer voice(mix.samples.size(), 0.0f);

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kDrawSize = 136;  // the font's own bitmap size, so no resampling here
+constexpr int DrawSize = 136;  // the font's own bitmap size, so no resampling here
 
 QRect visible_bounds(const QImage& image)
 {
@@ -32,11 +32,11 @@ QImage draw_glyph(const QString& glyph)
 {
     if (!QFontDatabase::families().contains("Noto Color Emoji"))
         throw std::runtime_error("the font \"Noto Color Emoji\" is not installed");
-    QImage canvas(kDrawSize * 2, kDrawSize * 2, QImage::Format_ARGB32_Premultiplied);
+    QImage canvas(DrawSize * 2, DrawSize * 2, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     QPainter painter(&canvas);
     QFont font("Noto Color Emoji");
-    font.setPixelSize(kDrawSize);
+    font.setPixelSize(DrawSize);
     painter.setFont(font);
     painter.drawText(canvas.rect(), Qt::AlignCenter, glyph);
     painter.end();

@@ -7,18 +7,18 @@
 
 namespace {
 
-const QColor kSkin(255, 206, 160);
-const QColor kOutline(90, 50, 30);
+const QColor Skin(255, 206, 160);
+const QColor Outline(90, 50, 30);
 
 // The hand on a transparent background: a fist with the index finger
-// pointing straight down, its tip on the bottom row at kFingertipX.
+// pointing straight down, its tip on the bottom row at FingertipX.
 QImage draw_hand()
 {
     QImage hand(HandWidth, HandHeight, QImage::Format_ARGB32_Premultiplied);
     hand.fill(Qt::transparent);
     QPainter p(&hand);
     p.setRenderHint(QPainter::Antialiasing);
-    const double fx = kFingertipX;
+    const double fx = FingertipX;
 
     QPainterPath shape;
     shape.setFillRule(Qt::WindingFill);
@@ -26,22 +26,22 @@ QImage draw_hand()
     shape.addEllipse(QRectF(fx - 54, 20, 26, 32));  // thumb
     shape.addRoundedRect(QRectF(fx - 10, 30, 20, HandHeight - 31.5), 10, 10);  // index finger
     shape = shape.simplified();
-    p.setPen(QPen(kOutline, 2.5));
-    p.setBrush(kSkin);
+    p.setPen(QPen(Outline, 2.5));
+    p.setBrush(Skin);
     p.drawPath(shape);
 
     // Curled fingers and the nail.
-    p.setPen(QPen(kOutline, 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(Outline, 1.8, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     for (int k = 0; k < 3; ++k)
         p.drawArc(QRectF(fx + 6, 22 + k * 10, 20, 10), 200 * 16, 140 * 16);
     p.drawArc(QRectF(fx - 40, 30, 22, 16), 30 * 16, 120 * 16);
     p.setBrush(QColor(255, 225, 215));
-    p.setPen(QPen(kOutline, 1.2));
+    p.setPen(QPen(Outline, 1.2));
     p.drawRoundedRect(QRectF(fx - 5.5, HandHeight - 17, 11, 11), 4, 4);
 
     // A bright sleeve cuff at the wrist.
-    p.setPen(QPen(kOutline, 2.5));
+    p.setPen(QPen(Outline, 2.5));
     p.setBrush(QColor(70, 130, 230));
     p.drawRoundedRect(QRectF(fx - 40, 1.5, 64, 14), 4, 4);
     p.setPen(QPen(QColor(255, 255, 255), 2));

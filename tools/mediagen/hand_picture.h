@@ -5,7 +5,7 @@
 #include <QImage>
 
 // Column of the fingertip in the hand picture.
-inline constexpr int kFingertipX = 155;
+inline constexpr int FingertipX = 155;
 
 // 184 x 180: hand in rows 0-88, row 89 black, mask in rows 90-178, row 179 white.
 QImage make_hand_picture();

@@ -16,12 +16,12 @@
 
 namespace {
 
-constexpr int kPictureQuality = 92;
+constexpr int PictureQuality = 92;
 // The hand and its mask are combined bit by bit; only near-lossless
 // pictures keep the black around the hand black and the mask's white white.
-constexpr int kHandQuality = 100;
+constexpr int HandQuality = 100;
 // The subject's picture on its label card.
-constexpr int kLabelPictureSize = 62;
+constexpr int LabelPictureSize = 62;
 
 uint64_t seed_for(const QString& name)
 {
@@ -34,20 +34,20 @@ uint64_t seed_for(const QString& name)
 
 int frame_count(double seconds)
 {
-    return int(std::lround(seconds * kFramesPerSecond));
+    return int(std::lround(seconds * FramesPerSecond));
 }
 
 double frame_time(int i)
 {
-    return double(i) / kFramesPerSecond;
+    return double(i) / FramesPerSecond;
 }
 
 // Stills are taken from the encoded clip, so they show exactly what a player shows.
 void write_end_stills(const QDir& folder, const QString& name)
 {
     const EndFrames ends = decode_end_frames(folder.filePath(name + ".mpg"));
-    write_jpeg(ends.first, folder.filePath(name + "_first.jpg"), kPictureQuality);
-    write_jpeg(ends.last, folder.filePath(name + "_last.jpg"), kPictureQuality);
+    write_jpeg(ends.first, folder.filePath(name + "_first.jpg"), PictureQuality);
+    write_jpeg(ends.last, folder.filePath(name + "_last.jpg"), PictureQuality);
 }
 
 // Spoken by the synthesiser the way the clip tools speak a title.
@@ -69,23 +69,23 @@ void save_image(const QImage& image, const QString& path, const char* format)
 void build_clip(const ClipScene& scene, const QDir& folder)
 {
     const int frames = frame_count(scene.seconds);
-    const Sound track = synthesise(scene.sound, frames / double(kFramesPerSecond), seed_for(scene.name));
+    const Sound track = synthesise(scene.sound, frames / double(FramesPerSecond), seed_for(scene.name));
     encode_clip(
         folder.filePath(scene.name + ".mpg"), frames,
         [&](int i) { return render_frame(scene, frame_time(i)); }, track);
     write_end_stills(folder, scene.name);
-    write_jpeg(make_label_card(scene.word, render_subject(scene.actors.at(scene.subject), kLabelPictureSize)),
-               folder.filePath(scene.name + ".jpg"), kPictureQuality);
+    write_jpeg(make_label_card(scene.word, render_subject(scene.actors.at(scene.subject), LabelPictureSize)),
+               folder.filePath(scene.name + ".jpg"), PictureQuality);
     speak_to_file(scene.title, folder.filePath(scene.name + ".wav"));
 }
 
 void build_program_media(const QDir& folder)
 {
-    write_jpeg(make_tv_backdrop(), folder.filePath("aobj_tv.jpg"), kPictureQuality);
-    write_jpeg(make_theater_backdrop(), folder.filePath("aobj_thr.jpg"), kPictureQuality);
-    write_jpeg(make_hand_picture(), folder.filePath("aobj_hnd.jpg"), kHandQuality);
-    write_jpeg(make_title_banner(), folder.filePath("aobj_log.jpg"), kPictureQuality);
-    write_jpeg(make_calibration_card(), folder.filePath("aobj_cal.jpg"), kPictureQuality);
+    write_jpeg(make_tv_backdrop(), folder.filePath("aobj_tv.jpg"), PictureQuality);
+    write_jpeg(make_theater_backdrop(), folder.filePath("aobj_thr.jpg"), PictureQuality);
+    write_jpeg(make_hand_picture(), folder.filePath("aobj_hnd.jpg"), HandQuality);
+    write_jpeg(make_title_banner(), folder.filePath("aobj_log.jpg"), PictureQuality);
+    write_jpeg(make_calibration_card(), folder.filePath("aobj_cal.jpg"), PictureQuality);
     save_image(make_blank_pointer(), folder.filePath("aobj_nul.ico"), "ICO");
 
     write_wav(folder.filePath("aobj_gong.wav"), make_gong());

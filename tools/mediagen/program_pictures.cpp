@@ -106,10 +106,10 @@ QImage make_calibration_card()
 
 QImage make_timer_frame(double t)
 {
-    QImage image(kFrameWidth, kFrameHeight, QImage::Format_RGB888);
+    QImage image(FrameWidth, FrameHeight, QImage::Format_RGB888);
     QPainter p(&image);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    QLinearGradient g(0, 0, 0, kFrameHeight);
+    QLinearGradient g(0, 0, 0, FrameHeight);
     g.setColorAt(0, QColor(255, 250, 225));
     g.setColorAt(1, QColor(255, 225, 170));
     p.fillRect(image.rect(), g);

@@ -40,7 +40,7 @@ enum class Path {
 // Something drawn by code because no emoji picture fits.
 enum class Shape { None, WashingMachine, Hook, Kettle, Doorway, Door, Clock, Toaster, Candle };
 
-inline constexpr double kForever = 1e9;
+inline constexpr double Forever = 1e9;
 
 struct Actor {
     QString glyph;  // an emoji, or empty when `shape` is drawn
@@ -48,10 +48,10 @@ struct Actor {
     QPointF from;  // centre, in pixels of the 352 x 240 frame
     QPointF to;  // end of the path; equal to `from` to stay put
     double setOff = 0;  // seconds into the clip when a Glide starts
-    double arrive = kForever;  // when a Glide ends; past the clip's end means at its end
+    double arrive = Forever;  // when a Glide ends; past the clip's end means at its end
     double endScale = 1;  // size at the end of a Glide, relative to `size`
     double shownFrom = 0;  // pops into view at this time
-    double shownUntil = kForever;  // pops out of view at this time
+    double shownUntil = Forever;  // pops out of view at this time
     double size = 60;  // height in pixels
     Move move = Move::Still;
     double amount = 0;
@@ -70,8 +70,8 @@ struct Emitter {
     int actor = -1;  // index of the actor it follows, or -1
     double rate = 4;  // particles per second
     QRectF area;  // particles show only here; empty for the whole frame
-    double from = -kForever;  // particles are born only from this time (by default
-    double until = kForever;  // also before the clip, so it opens busy) to this time
+    double from = -Forever;  // particles are born only from this time (by default
+    double until = Forever;  // also before the clip, so it opens busy) to this time
 };
 
 enum class Voice {
@@ -118,7 +118,7 @@ struct SoundLayer {
     double rate = 1;  // events or cycles per second, where it applies
     double pitch = 1;  // multiplies the voice's natural pitch
     double at = 0;  // start time in seconds: nothing sounds before it
-    double until = kForever;  // and nothing after this
+    double until = Forever;  // and nothing after this
 };
 
 struct ClipScene {
@@ -137,6 +137,6 @@ struct ClipScene {
     double lightsOff = -1;  // and from light to dark
 };
 
-inline constexpr int kFrameWidth = 352;
-inline constexpr int kFrameHeight = 240;
-inline constexpr int kFramesPerSecond = 25;
+inline constexpr int FrameWidth = 352;
+inline constexpr int FrameHeight = 240;
+inline constexpr int FramesPerSecond = 25;

@@ -134,14 +134,14 @@ void paint_darkness(QPainter& p, const ClipScene& scene, double t)
     if (scene.lightsOff >= 0)
         dark = std::max(dark, ease((t - scene.lightsOff) / fade));
     if (dark > 0)
-        p.fillRect(QRectF(0, 0, kFrameWidth, kFrameHeight), QColor(15, 20, 60, int(170 * dark)));
+        p.fillRect(QRectF(0, 0, FrameWidth, FrameHeight), QColor(15, 20, 60, int(170 * dark)));
 }
 
 }  // namespace
 
 QImage render_frame(const ClipScene& scene, double t)
 {
-    QImage frame(kFrameWidth, kFrameHeight, QImage::Format_RGB888);
+    QImage frame(FrameWidth, FrameHeight, QImage::Format_RGB888);
     frame.fill(Qt::white);
     QPainter p(&frame);
     p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);

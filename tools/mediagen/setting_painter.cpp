@@ -8,13 +8,13 @@
 
 namespace {
 
-const QColor kDaySky(110, 180, 240);
-const QColor kHorizon(200, 230, 250);
+const QColor DaySky(110, 180, 240);
+const QColor Horizon(200, 230, 250);
 
 // Clouds drift slowly so that even a still scene feels alive.
 void paint_day_sky(QPainter& p, double horizon, double t, bool sun = true)
 {
-    paint_sky(p, horizon, kDaySky, kHorizon);
+    paint_sky(p, horizon, DaySky, Horizon);
     if (sun)
         paint_sun(p, QPointF(305, 36), 17);
     paint_cloud(p, QPointF(std::fmod(60 + t * 4, 420) - 30, 40), 0.9);

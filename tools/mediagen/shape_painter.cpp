@@ -7,12 +7,12 @@
 
 namespace {
 
-const QPen kOutline(QColor(60, 60, 70), 2);
+const QPen Outline(QColor(60, 60, 70), 2);
 
 void paint_washing_machine(QPainter& p, double t)
 {
     // Drawn in a 100-high box; the caller scales it.
-    p.setPen(kOutline);
+    p.setPen(Outline);
     p.setBrush(QColor(250, 250, 252));
     p.drawRoundedRect(QRectF(-42, -50, 84, 100), 8, 8);
     p.setBrush(QColor(215, 225, 240));
@@ -39,7 +39,7 @@ void paint_washing_machine(QPainter& p, double t)
 
 void paint_hook(QPainter& p)
 {
-    p.setPen(kOutline);
+    p.setPen(Outline);
     p.setBrush(QColor(180, 125, 75));
     p.drawRoundedRect(QRectF(-40, -50, 80, 16), 4, 4);
     p.setPen(QPen(QColor(200, 160, 60), 5, Qt::SolidLine, Qt::RoundCap));
@@ -53,7 +53,7 @@ void paint_hook(QPainter& p)
 
 void paint_kettle(QPainter& p)
 {
-    p.setPen(kOutline);
+    p.setPen(Outline);
     p.setBrush(QColor(235, 80, 70));
     QPainterPath spout;
     spout.moveTo(30, 10);
@@ -64,7 +64,7 @@ void paint_kettle(QPainter& p)
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(60, 60, 70), 7, Qt::SolidLine, Qt::RoundCap));
     p.drawArc(QRectF(-28, -52, 56, 44), 0, 180 * 16);
-    p.setPen(kOutline);
+    p.setPen(Outline);
     QRadialGradient shine(QPointF(-12, -5), 50);
     shine.setColorAt(0, QColor(255, 140, 120));
     shine.setColorAt(1, QColor(220, 60, 55));
@@ -109,7 +109,7 @@ void paint_door(QPainter& p, double t)
 // A wall clock whose hands race round and whose pendulum swings.
 void paint_clock(QPainter& p, double t)
 {
-    p.setPen(kOutline);
+    p.setPen(Outline);
     p.setBrush(QColor(170, 110, 60));
     p.drawRoundedRect(QRectF(-30, -50, 60, 100), 10, 10);
     p.setBrush(QColor(250, 245, 230));
@@ -147,7 +147,7 @@ void paint_clock(QPainter& p, double t)
 
 void paint_toaster(QPainter& p)
 {
-    p.setPen(kOutline);
+    p.setPen(Outline);
     QLinearGradient metal(-45, 0, 45, 0);
     metal.setColorAt(0, QColor(170, 175, 185));
     metal.setColorAt(0.4, QColor(240, 242, 246));

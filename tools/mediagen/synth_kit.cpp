@@ -10,7 +10,7 @@ struct Coefficients {
 
 Coefficients prepare(double freq, double q)
 {
-    const double w = 2 * M_PI * std::min(freq, kSampleRate * 0.45) / kSampleRate;
+    const double w = 2 * M_PI * std::min(freq, SampleRate * 0.45) / SampleRate;
     return {w, std::cos(w), std::sin(w) / (2 * q)};
 }
 
@@ -66,13 +66,13 @@ Biquad Biquad::bandpass(double freq, double q)
 void add_tone(Buffer& out, double start, double length, double f0, double f1, double amp, int harmonics,
               double attack, double decay)
 {
-    const long first = std::max(0L, long(start * kSampleRate));
-    const long last = std::min(long(out.size()), long((start + length) * kSampleRate));
+    const long first = std::max(0L, long(start * SampleRate));
+    const long last = std::min(long(out.size()), long((start + length) * SampleRate));
     double phase = 0;
     for (long i = first; i < last; ++i) {
-        const double t = double(i) / kSampleRate - start;
+        const double t = double(i) / SampleRate - start;
         const double f = f0 + (f1 - f0) * (t / length);
-        phase += 2 * M_PI * f / kSampleRate;
+        phase += 2 * M_PI * f / SampleRate;
         double v = 0;
         for (int h = 1; h <= harmonics; ++h)
             v += std::sin(phase * h) / (h * h);
@@ -83,10 +83,10 @@ void add_tone(Buffer& out, double start, double length, double f0, double f1, do
 void add_noise(Buffer& out, Rng& rng, Biquad filter, double start, double length, double amp, double attack,
                double decay)
 {
-    const long first = std::max(0L, long(start * kSampleRate));
-    const long last = std::min(long(out.size()), long((start + length) * kSampleRate));
+    const long first = std::max(0L, long(start * SampleRate));
+    const long last = std::min(long(out.size()), long((start + length) * SampleRate));
     for (long i = first; i < last; ++i) {
-        const double t = double(i) / kSampleRate - start;
+        const double t = double(i) / SampleRate - start;
         out[size_t(i)] += float(amp * filter.run(rng.noise()) * envelope(t, length, attack, decay));
     }
 }

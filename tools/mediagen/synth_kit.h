@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-inline constexpr int kSampleRate = 44100;
+inline constexpr int SampleRate = 44100;
 
 // A small, fixed random sequence: the same seed gives the same sound on
 // every machine (std distributions may differ between libraries).
@@ -69,7 +69,7 @@ template <typename Gain>
 void shape(Buffer& out, Gain gain)
 {
     for (size_t i = 0; i < out.size(); ++i)
-        out[i] = float(out[i] * gain(double(i) / kSampleRate));
+        out[i] = float(out[i] * gain(double(i) / SampleRate));
 }
 
 // Scales so the loudest sample is 1.
