@@ -2,7 +2,10 @@
 
 #include "app/learner_questions.h"
 #include "media/dialogs.h"
+#include "media/kill_time.h"
+#include "playback/calibration_bounds.h"
 #include "state/globvars.h"
+#include "state/settings.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -72,6 +75,16 @@ void LearnerControl::tell(const QString& message)
         dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Warning, message);
 }
 
+// Another learner's settings are judged as those loaded at start-up: a
+// calibration far too slow for this computer would keep Esc from working.
+QString LearnerControl::with_calibration_checked(const QString& message)
+{
+    SettingsLoadReport report{message};
+    discard_overlong_calibration(g_, kill_time_seconds_per_pass(),
+                                 learners_.settings_folder() + QLatin1String(SettingsFileName), report);
+    return report.message;
+}
+
 void LearnerControl::fill_menu()
 {
     menu_->clear();
@@ -108,7 +121,7 @@ void LearnerControl::choose(const std::optional<Learner>& learner)
             return;
         result = learners_.switch_to(g_, learner, true);
     }
-    tell(result.message);
+    tell(with_calibration_checked(result.message));
     if (!result.switched)
         return;
     show_current();
@@ -153,7 +166,7 @@ void LearnerControl::remove_learner()
     const std::optional<Learner> current = learners_.current();
     if (!current || !questions_.confirm_removal(removal_text(*current, learners_.contents(*current))))
         return;
-    tell(learners_.remove(*current, g_));
+    tell(with_calibration_checked(learners_.remove(*current, g_)));
     show_current();
     emit learner_changed();
 }

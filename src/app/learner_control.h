@@ -36,6 +36,7 @@ private:
     void fill_menu();
     void show_current();
     void tell(const QString& message);
+    QString with_calibration_checked(const QString& message);
 
     Learners& learners_;
     GlobVars& g_;

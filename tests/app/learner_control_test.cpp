@@ -131,4 +131,26 @@ TEST_F(LearnerControlTest, RemovingAsksOnceNamingWhatGoes)
     EXPECT_FALSE(control().learner_menu().actions().last()->isEnabled()) << "Remove\u2026 with no learner";
 }
 
+// The same check as at start-up: a calibration far too slow for this computer
+// is not used, and the adult hears so once.
+TEST_F(LearnerControlTest, ALearnersOverlongCalibrationIsNotUsed)
+{
+    questions.names = {"Anna", "Ben"};
+    control().new_learner();
+    control().new_learner();
+    GlobVars slow = g;
+    slow.ProgramFolder = learners.list()[0].folder;
+    slow.PressCalibration = slow.WipeCalibration = 1E+23;
+    ASSERT_EQ(SaveSettings(slow), "");
+
+    ASSERT_EQ(menu_texts().mid(0, 3), QStringList({"No learner", "Anna", "* Ben"}));
+    control().learner_menu().actions()[1]->trigger();
+    EXPECT_EQ(g.ProgramFolder, learners.list()[0].folder);
+    EXPECT_EQ(g.PressCalibration, 0);
+    EXPECT_EQ(g.WipeCalibration, 0);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("speed calibration"))
+        << dialogs.messages[0].text.toStdString();
+}
+
 }  // namespace
