@@ -3,6 +3,7 @@
 #include "clip_library_window.h"
 #include "fake_window_dialogs.h"
 #include "library/end_stills.h"
+#include "library/folder_lock.h"
 #include "library/test_videos.h"
 #include "library/video_probe.h"
 #include "media/picture_difference.h"
@@ -141,6 +142,33 @@ TEST(AddClipDialog, AVideoLongerThanTwoMinutesAsksForAPart)
     type_time(dialog, "to", "1:20");
     EXPECT_TRUE(save->isEnabled()) << note->text().toStdString();
     EXPECT_EQ(note->text(), "The clip will last 0:20 (the video lasts 2:10).");
+}
+
+// A remove that must wait for another tool's change in the folder says so,
+// and goes ahead once that change is over.
+TEST(ClipLibraryWindow, RemoveWaitingForAnotherChangeSaysSo)
+{
+    QTemporaryDir dir;
+    const QDir folder(dir.path() + "/clips");
+    ASSERT_TRUE(folder.mkpath("."));
+    copy_demo_sequence_files(folder);
+    FakeWindowDialogs dialogs;
+    ClipLibraryWindow window(ClipFolder(folder.path()), dialogs);
+    window.show();
+    auto* table = window.findChild<QTableWidget*>();
+    const int clips = table->rowCount();
+    table->setCurrentCell(0, 1);
+    auto other = std::make_unique<FolderLock>(folder.path());
+    ASSERT_TRUE(other->held());
+
+    window.remove_chosen_clip();
+    auto* status = window.findChild<QLabel*>("status");
+    EXPECT_TRUE(wait_until([&] { return status->text().contains("waiting"); }, 5000))
+        << status->text().toStdString();
+    other.reset();
+    ASSERT_TRUE(wait_until([&] { return !window.busy() && table->rowCount() == clips - 1; }, 20000))
+        << dialogs.told.join("\n").toStdString();
+    EXPECT_TRUE(status->text().endsWith("was removed.")) << status->text().toStdString();
 }
 
 TEST(ClipLibraryWindow, CheckResultWrapsInsteadOfScrollingSideways)

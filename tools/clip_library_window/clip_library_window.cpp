@@ -51,6 +51,7 @@ ClipLibraryWindow::ClipLibraryWindow(const ClipFolder& folder, WindowDialogs& di
     connect(buttons_[2], &QPushButton::clicked, this, &ClipLibraryWindow::check_whole_library);
 
     status_ = new QLabel;
+    status_->setObjectName(QStringLiteral("status"));
     status_->setWordWrap(true);
     progress_ = new QProgressBar;
     progress_->setRange(0, 100);
@@ -178,15 +179,30 @@ void ClipLibraryWindow::remove_chosen_clip()
     const QString title = table_->item(row, 1)->text();
     if (!dialogs_.confirm(this, QStringLiteral("Remove \"%1\" and its files from the library?").arg(title)))
         return;
-    QString problem = folder_.prepare_for_changes();
-    if (problem.isEmpty())
-        problem = remove_clip(folder_.path(), name);
-    reload();
-    if (!problem.isEmpty())
-        dialogs_.tell(this, problem);
-    else
-        status_->setText(QStringLiteral("\"%1\" was removed.").arg(title));
-    emit work_finished();
+    // Beside the window, as an add is: another tool's change in the folder
+    // may take a while, and the status line says why nothing happens yet.
+    auto problem = std::make_shared<QString>();
+    QPointer<QLabel> status = status_;
+    const FolderWait waiting = [status](const QString& message) {
+        QMetaObject::invokeMethod(status, [status, message] {
+            if (status)
+                status->setText(message);
+        });
+    };
+    run_beside(
+        QStringLiteral("Removing \"%1\"…").arg(title),
+        [folder = folder_, name, problem, waiting] {
+            *problem = folder.prepare_for_changes(waiting);
+            if (problem->isEmpty())
+                *problem = remove_clip(folder.path(), name, waiting);
+        },
+        [this, problem, title] {
+            reload();
+            if (!problem->isEmpty())
+                dialogs_.tell(this, *problem);
+            else
+                status_->setText(QStringLiteral("\"%1\" was removed.").arg(title));
+        });
 }
 
 void ClipLibraryWindow::check_whole_library()
