@@ -208,7 +208,8 @@ void Banner::play_movies()
     Services run = services_;
     recorder_.reset();
     const RecordsOptions records = load_records_options(records_folder());
-    if (records.recording) {
+    // Without a settings folder there is nowhere to keep records.
+    if (records.recording && !g_.ProgramFolder.isEmpty()) {
         recorder_ =
             std::make_unique<SessionRecorder>(services_.clock, g_, records_folder(), records.goal_ms());
         run.observers.push_back(recorder_.get());

@@ -62,9 +62,10 @@ QChart* records_chart(const QList<Session>& sessions, double goalSeconds)
     dates->setFormat(QStringLiteral("d MMM"));
     dates->setTitleText(QStringLiteral("Session"));
     auto* times = new QValueAxis;
-    times->setRange(0, std::ceil(slowest * 1.1));
+    times->setRange(0, slowest * 1.1);
+    times->applyNiceNumbers();
     times->setTitleText(QStringLiteral("Seconds"));
-    times->setLabelFormat(QStringLiteral("%.0f"));
+    times->setLabelFormat(QStringLiteral("%g"));
     auto* percent = new QValueAxis;
     percent->setRange(0, 100);
     percent->setTitleText(QStringLiteral("Within goal (%)"));

@@ -13,7 +13,8 @@
 
 namespace {
 constexpr int NoteLength = 200;
-}
+constexpr int NoteWidth = 260;
+}  // namespace
 
 void fill_prompt_levels(QComboBox& box)
 {
@@ -41,11 +42,12 @@ RecordsLine::RecordsLine(const GlobVars& g, Dialogs& dialogs, QWidget* parent)
     note_->setObjectName(QStringLiteral("SessionNote"));
     note_->setPlaceholderText(QStringLiteral("Note (optional)"));
     note_->setMaxLength(NoteLength);
+    note_->setMinimumWidth(NoteWidth);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(recording_, 0, 0, 1, 2);
-    grid->addWidget(records_, 0, 2);
+    grid->addWidget(records_, 0, 2, Qt::AlignRight);
     grid->addWidget(figures_, 1, 0);
     grid->addWidget(level_, 1, 1);
     grid->addWidget(note_, 1, 2);

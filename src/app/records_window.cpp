@@ -107,7 +107,7 @@ RecordsWindow::RecordsWindow(const QString& recordsFolder, const QString& learne
     delete_ = new QPushButton(QStringLiteral("&Delete session"), this);
     auto* exportButton = new QPushButton(QStringLiteral("&Export\u2026"), this);
     auto* printButton = new QPushButton(QStringLiteral("P&rint\u2026"), this);
-    auto* pdfButton = new QPushButton(QStringLiteral("Save as P&DF\u2026"), this);
+    auto* pdfButton = new QPushButton(QStringLiteral("Save as PD&F\u2026"), this);
     auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
 
     auto* layout = new QVBoxLayout(this);

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
+#include <cstdio>
 
 namespace {
 
@@ -73,8 +74,11 @@ TEST_F(SessionRecords, ResponseTimesAreThoseOfRealPressesWithin50Ms)
 
     const QList<SessionEvent> responses = events_of(path, SessionEventKind::Response);
     ASSERT_EQ(responses.size(), 3);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
+        std::printf("press %d ms after the cue: recorded %lld ms\n", delays[i],
+                    (long long)*responses[i].fromCueMs);
         EXPECT_NEAR(double(*responses[i].fromCueMs), delays[i], 50) << "response " << i + 1;
+    }
     QFile file(records + SessionsFileName);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const SessionsRead sessions = read_sessions(file.readAll());
