@@ -26,7 +26,7 @@ QChart* records_chart(const QList<Session>& sessions, double goalSeconds)
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->legend()->setAlignment(Qt::AlignBottom);
 
-    QLineSeries* median = line(QStringLiteral("Median time from cue (s)"), QPen(QColor(0, 90, 200), 2));
+    QLineSeries* median = line(QStringLiteral("Median from cue (s)"), QPen(QColor(0, 90, 200), 2));
     median->setPointsVisible(true);
     QLineSeries* goal =
         line(QStringLiteral("Goal (%1 s)").arg(goalSeconds), QPen(QColor(0, 150, 60), 2, Qt::DashLine));

@@ -73,7 +73,7 @@ void draw_table(QPainter& painter, double top, const QList<Session>& sessions)
                               QStringLiteral("Fastest"),      QStringLiteral("Slowest"),
                               QStringLiteral("Prompted"),     QStringLiteral("In clips"),
                               QStringLiteral("Prompt level"), QStringLiteral("Note")};
-    const double widths[] = {78, 32, 38, 40, 40, 40, 44, 40, 62, 96};
+    const double widths[] = {78, 30, 36, 38, 38, 40, 48, 38, 60, 104};
     constexpr double RowHeight = 15;
     const auto drawRow = [&](const QStringList& cells, double y) {
         double x = 0;
