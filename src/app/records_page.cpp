@@ -52,18 +52,8 @@ QString totals_text(const RecordsTotals& totals, double goalSeconds)
 
 QStringList table_row(const Session& s)
 {
-    const auto time = [](std::optional<int64_t> ms) { return ms ? seconds_for_adult(*ms) : QString(); };
-    const std::optional<double> within = share_within_goal(s);
-    return {s.start.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-            QString::number(s.responses),
-            within ? QStringLiteral("%1 %").arg(qRound(*within * 100)) : QString(),
-            time(s.medianMs),
-            time(s.fastestMs),
-            time(s.slowestMs),
-            QString::number(s.afterPrompt),
-            QString::number(s.ignoredOutsideWaits),
-            prompt_level_text(s.promptLevel),
-            s.note};
+    return QStringList{s.start.toString(QStringLiteral("yyyy-MM-dd HH:mm"))} + session_figure_texts(s)
+        + QStringList{prompt_level_text(s.promptLevel), s.note};
 }
 
 void draw_table(QPainter& painter, double top, const QList<Session>& sessions)

@@ -48,11 +48,6 @@ public:
     }
 };
 
-QString time_text(std::optional<int64_t> ms)
-{
-    return ms ? seconds_for_adult(*ms) : QString();
-}
-
 QTableWidgetItem* fixed_item(const QString& text)
 {
     auto* item = new QTableWidgetItem(text);
@@ -180,19 +175,12 @@ void RecordsWindow::fill_table()
     for (int row = 0; row < table_->rowCount(); ++row) {
         const qsizetype index = sessions_.size() - 1 - row;
         const Session& s = sessions_[index];
-        const std::optional<double> within = share_within_goal(s);
         const QStringList changes =
             index > 0 ? options_changes(sessions_[index - 1].options, s.options) : QStringList();
-        const QStringList cells{s.start.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-                                QStringLiteral("%1 min").arg(double(s.durationMs) / 60000, 0, 'f', 1),
-                                QString::number(s.responses),
-                                within ? QStringLiteral("%1 %").arg(qRound(*within * 100)) : QString(),
-                                time_text(s.medianMs),
-                                time_text(s.fastestMs),
-                                time_text(s.slowestMs),
-                                QString::number(s.afterPrompt),
-                                QString::number(s.ignoredOutsideWaits),
-                                changes.join(QStringLiteral(", "))};
+        const QStringList cells =
+            QStringList{s.start.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                        QStringLiteral("%1 min").arg(double(s.durationMs) / 60000, 0, 'f', 1)}
+            + session_figure_texts(s) + QStringList{changes.join(QStringLiteral(", "))};
         for (int column = 0; column < cells.size(); ++column)
             table_->setItem(row, column, fixed_item(cells[column]));
         table_->setItem(row, Level, new QTableWidgetItem(prompt_level_text(s.promptLevel)));

@@ -26,6 +26,19 @@ std::optional<double> share_within_goal(const Session& session)
     return std::clamp(double(session.withinGoal) / session.responses, 0.0, 1.0);
 }
 
+QStringList session_figure_texts(const Session& s)
+{
+    const auto time = [](std::optional<int64_t> ms) { return ms ? seconds_for_adult(*ms) : QString(); };
+    const std::optional<double> within = share_within_goal(s);
+    return {QString::number(s.responses),
+            within ? QStringLiteral("%1 %").arg(qRound(*within * 100)) : QString(),
+            time(s.medianMs),
+            time(s.fastestMs),
+            time(s.slowestMs),
+            QString::number(s.afterPrompt),
+            QString::number(s.ignoredOutsideWaits)};
+}
+
 RecordsTotals records_totals(const QList<Session>& sessions)
 {
     RecordsTotals totals;

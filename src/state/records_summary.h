@@ -15,6 +15,11 @@ QStringList options_changes(const SessionOptions& before, const SessionOptions& 
 // The share of a session's responses within the goal, 0 to 1; none without a response.
 std::optional<double> share_within_goal(const Session& session);
 
+// A session's figures as the records window and its page show them, in this
+// order: responses, share within the goal, median, fastest and slowest time,
+// responses after a prompt, presses during clips.
+QStringList session_figure_texts(const Session& session);
+
 struct RecordsTotals {
     int sessions = 0;
     int responses = 0;
