@@ -6,6 +6,7 @@
 #include "program_driver.h"
 #include "media/picture_difference.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
@@ -59,11 +60,26 @@ int next_clip(int clipNumber)
     return clipNumber % int(ProgramDriver::clips().size()) + 1;
 }
 
+// Sessions are recorded unless the records' options say otherwise.
+void record_sessions(const ProgramDriver& d, bool on)
+{
+    QDir().mkpath(d.folder() + QStringLiteral("records"));
+    QFile options(d.folder() + QStringLiteral("records/options.ini"));
+    if (options.open(QIODevice::WriteOnly))
+        options.write(on ? "[General]\nrecording=true\n" : "[General]\nrecording=false\n");
+}
+
+const char* recording_text(bool recording)
+{
+    return recording ? "recording on" : "recording off";
+}
+
 // (a) From the key event leaving this process to the hand's first moved frame
 // on screen, over presses in the first wait of successive turns.
-void press_to_hand(int presses)
+void press_to_hand(int presses, bool recording)
 {
     ProgramDriver d({.device = 7, .size = 1});
+    record_sessions(d, recording);
     if (!d.start_playback())
         return (void)std::printf("press to hand: playback did not start\n");
     const QRect hand = d.hand_area().translated(d.area_origin());
@@ -95,9 +111,10 @@ void press_to_hand(int presses)
         d.press_until([&] { d.tap("space"); },
                       [&](const QImage& s) { return d.shows_still(s, clip(current), "_first"); });
     }
-    std::printf(
-        "(a) press to hand on screen: %zu presses, median %.2f ms, max %.2f ms (%d early presses left out)\n",
-        ms.size(), median(ms), ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()), early);
+    std::printf("(a) press to hand on screen, %s: %zu presses, median %.2f ms, max %.2f ms (%d early presses "
+                "left out)\n",
+                recording_text(recording), ms.size(), median(ms),
+                ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()), early);
 }
 
 double cpu_seconds(qint64 pid)
@@ -122,9 +139,10 @@ double cpu_percent_over(qint64 pid, int seconds)
 
 // (b) CPU of the program while it waits for the learner. Prompting is paced
 // by the press's calibration, so it is measured with a real one.
-void cpu_while_waiting(int device, int prompt, double pressCount = 1)
+void cpu_while_waiting(int device, int prompt, double pressCount = 1, bool recording = true)
 {
     ProgramDriver d({.device = device, .size = 1, .prompt = prompt, .press = pressCount});
+    record_sessions(d, recording);
     if (!d.start_playback() || !wait_for_first_still(d, 1))
         return (void)std::printf("cpu: playback did not start\n");
     const double wait1 = cpu_percent_over(d.pid(), measureSeconds);
@@ -138,9 +156,10 @@ void cpu_while_waiting(int device, int prompt, double pressCount = 1)
     if (d.press_until(press, [&](const QImage& s) { return !d.hand_at_rest(s); })
         && wait_for_last_still(d, 1))
         wait2 = cpu_percent_over(d.pid(), measureSeconds);
-    std::printf("(b) CPU while waiting, %s, prompting every %d s (0: off), press count %g: wait 1 %.2f %%, "
-                "wait 2 %.2f %% of a core\n",
-                device == 7 ? "space bar" : "mouse", prompt, pressCount, wait1, wait2);
+    std::printf(
+        "(b) CPU while waiting, %s, prompting every %d s (0: off), press count %g, %s: wait 1 %.2f %%, "
+        "wait 2 %.2f %% of a core\n",
+        device == 7 ? "space bar" : "mouse", prompt, pressCount, recording_text(recording), wait1, wait2);
 }
 
 // (c) From the hand at rest again to the first clip frame unlike the first
@@ -283,8 +302,10 @@ int main(int argc, char** argv)
         return 1;
     // Which figures: any of the letters a to d (all by default).
     const QByteArray parts = argc > 3 ? QByteArray(argv[3]) : QByteArray("abcd");
+    // Recording on and off in turn, so that the machine's load falls on both alike.
     if (parts.contains('a'))
-        press_to_hand(20);
+        for (bool recording : {true, false, true, false})
+            press_to_hand(10, recording);
     if (parts.contains('c'))
         for (int size : {1, 2, 3})
             hand_to_clip(size);
@@ -295,8 +316,10 @@ int main(int argc, char** argv)
         return 1;
     }
     if (parts.contains('b')) {
-        cpu_while_waiting(6, 0);
-        cpu_while_waiting(7, 0);
+        for (bool recording : {true, false}) {
+            cpu_while_waiting(6, 0, 1, recording);
+            cpu_while_waiting(7, 0, 1, recording);
+        }
         cpu_while_waiting(7, 3, press);
         cpu_while_waiting(7, 5, press);
     }

@@ -6,6 +6,12 @@
 #include "state/globvars.h"
 #include "app/learner_control.h"
 #include "app/list_panel.h"
+#include "app/records_line.h"
+#include "app/records_questions.h"
+#include "app/records_window.h"
+#include "playback/session_recorder.h"
+#include "state/records_options.h"
+#include "state/sessions_file.h"
 #include "app/menu_tree.h"
 #include "app/options_menus.h"
 #include "state/settings.h"
@@ -30,6 +36,9 @@ constexpr int PictureToButtonsGap = 50;
 constexpr int ButtonGap = 30;
 constexpr int ButtonsToLearnerGap = 24;
 constexpr int LearnerButtonHeight = 40;
+constexpr int LearnerToRecordsGap = 14;
+constexpr int RecordsLineWidth = 720;
+constexpr int RecordsLineHeight = 64;
 
 QPushButton* make_button(const QString& name, const QString& caption, QSize size, QWidget* parent)
 {
@@ -71,6 +80,8 @@ Banner::Banner(GlobVars& g, Services services, QWidget* parent)
     style_list_panel(*list1_);
     list1_->hide();
     new SwitchTestLine(g_, &switches_, *menuBar(), *client);  // owned by client
+    recordsLine_ = new RecordsLine(g_, services_.dialogs, client);
+    connect(recordsLine_, &RecordsLine::records_requested, this, &Banner::show_records);
 
     lay_out();
     menus->mark_loaded_settings();
@@ -85,6 +96,8 @@ Banner::Banner(GlobVars& g, Services services, QWidget* parent)
     // not also end the program.
     connect(new WindowKeys(*this), &WindowKeys::escape_pressed, this, &Banner::end_program);
 }
+
+Banner::~Banner() = default;
 
 QSize Banner::screen_size() const
 {
@@ -107,6 +120,11 @@ void Banner::lay_out()
     const int startLeft = qRound((screen.width() - pairWidth) / 2.0);
     startButton_->move(startLeft, buttonsTop);
     exitButton_->move(startLeft + startButton_->width() + ButtonGap, buttonsTop);
+    // Below the learner button, where the adult looks after a session.
+    recordsLine_->setGeometry(qRound((screen.width() - RecordsLineWidth) / 2.0),
+                              buttonsTop + startButton_->height() + ButtonsToLearnerGap + LearnerButtonHeight
+                                  + LearnerToRecordsGap,
+                              RecordsLineWidth, RecordsLineHeight);
 }
 
 void Banner::set_learners(Learners& learners, LearnerQuestions& questions)
@@ -129,6 +147,7 @@ void Banner::show_learner()
     banimage_->setVisible(true);
     menus_->mark_loaded_settings();
     menus_->report_adapter_problems();
+    recordsLine_->show_learner();
 }
 
 bool Banner::event(QEvent* event)
@@ -186,16 +205,32 @@ void Banner::play_movies()
     }
     if (playback_)
         return;
+    Services run = services_;
+    recorder_.reset();
+    const RecordsOptions records = load_records_options(records_folder());
+    // Without a settings folder there is nowhere to keep records.
+    if (records.recording && !g_.ProgramFolder.isEmpty()) {
+        recorder_ =
+            std::make_unique<SessionRecorder>(services_.clock, g_, records_folder(), records.goal_ms());
+        run.observers.push_back(recorder_.get());
+    }
     auto* playback =
-        new PlaybackWindow(g_, services_, [this](const QString& message) { return_from_playback(message); });
+        new PlaybackWindow(g_, run, [this](const QString& message) { return_from_playback(message); });
     playback_ = playback;
     show_full_screen(*playback);
     hide();
 }
 
-void Banner::return_from_playback(const QString& messageForAdult)
+void Banner::return_from_playback(const QString& runMessage)
 {
     playback_.clear();
+    QString messageForAdult = runMessage;
+    if (recorder_) {
+        recordsLine_->show_session(recorder_->session(), recorder_->problem().isEmpty());
+        if (!recorder_->problem().isEmpty())
+            messageForAdult +=
+                (messageForAdult.isEmpty() ? QString() : QStringLiteral("\n\n")) + recorder_->problem();
+    }
     show_full_screen(*this);
     activateWindow();
     // From the event loop: the playback run is still on the stack here.
@@ -204,6 +239,22 @@ void Banner::return_from_playback(const QString& messageForAdult)
             services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information,
                                       messageForAdult);
         });
+}
+
+QString Banner::records_folder() const
+{
+    return g_.ProgramFolder + QLatin1String(RecordsFolderName);
+}
+
+void Banner::show_records()
+{
+    const std::optional<Learner> learner = learners_ ? learners_->current() : std::nullopt;
+    QtRecordsQuestions questions(this);
+    RecordsWindow window(records_folder(), learner ? learner->name : QString(), services_.dialogs, questions,
+                         this);
+    window.resize(screen_size() * 0.85);
+    window.exec();
+    recordsLine_->show_recording();
 }
 
 void Banner::list_clips()

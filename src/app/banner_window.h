@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <cstdint>
+#include <memory>
 
 struct GlobVars;
 class LearnerControl;
@@ -18,12 +19,15 @@ class QLabel;
 class QListWidget;
 class OptionsMenus;
 class QPushButton;
+class RecordsLine;
+class SessionRecorder;
 
 class Banner : public QMainWindow {
     Q_OBJECT
 public:
     // g must hold the loaded settings.
     Banner(GlobVars& g, Services services, QWidget* parent = nullptr);
+    ~Banner() override;
 
     // What happens when the window becomes active after being shown; the
     // first time it also plays the gong and reveals the buttons.
@@ -40,6 +44,9 @@ public:
     void play_movies();
     void list_clips();
     void show_users_guide();
+    // The records window of the current learner.
+    void show_records();
+    RecordsLine& records_line() const { return *recordsLine_; }
 
 signals:
     // The window is hidden and may be deleted; the credits window takes over.
@@ -52,8 +59,9 @@ protected:
 private:
     QSize screen_size() const;
     void lay_out();
-    void return_from_playback(const QString& messageForAdult);
+    void return_from_playback(const QString& runMessage);
     void show_learner();
+    QString records_folder() const;
 
     GlobVars& g_;
     Services services_;
@@ -68,4 +76,7 @@ private:
     bool ending_ = false;
     OptionsMenus* menus_ = nullptr;
     Learners* learners_ = nullptr;
+    RecordsLine* recordsLine_;
+    // The last session's; kept until the next, as the run it observed goes later.
+    std::unique_ptr<SessionRecorder> recorder_;
 };

@@ -28,6 +28,10 @@ QString removal_text(const Learner& learner, const LearnerContents& contents)
     if (contents.clips > 0)
         goes << (contents.clips == 1 ? QStringLiteral("their own clip")
                                      : QStringLiteral("their %1 own clips").arg(contents.clips));
+    if (contents.sessions > 0)
+        goes << (contents.sessions == 1
+                     ? QStringLiteral("the record of their session")
+                     : QStringLiteral("the records of their %1 sessions").arg(contents.sessions));
     const QString last = QStringLiteral("everything else kept for them");
     return QStringLiteral("Remove the learner \"%1\"?\n\nThis deletes %2%3: %4 file%5 in \"%6\". "
                           "It cannot be undone.\n\nThe program then goes on with no learner chosen.")

@@ -1,6 +1,7 @@
 #include "state/learners.h"
 
 #include "state/learner_lock.h"
+#include "state/sessions_file.h"
 #include "state/settings.h"
 
 #include <QDateTime>
@@ -288,6 +289,9 @@ LearnerContents Learners::contents(const Learner& learner) const
     contents.options = files.is_file(learner.folder + QLatin1String(SettingsFileName));
     contents.clipLists = has_sequence_set(learner.folder, files);
     contents.clips = int(QDir(learner.folder).entryList({QStringLiteral("*.mpg")}, QDir::Files).size());
+    contents.sessions = int(QDir(learner.folder + QLatin1String(RecordsFolderName))
+                                .entryList({QStringLiteral("[0-9]*-*-*_*.csv")}, QDir::Files)
+                                .size());
     // The lock goes too, but it is the program's, not the learner's.
     for (QDirIterator it(learner.folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
          it.hasNext();)

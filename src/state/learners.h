@@ -40,6 +40,7 @@ struct LearnerContents {
     bool options = false;  // a settings file of their own
     bool clipLists = false;  // sequence files of their own
     int clips = 0;  // clips with a movie file of their own
+    int sessions = 0;  // sessions recorded, each with its event file
     int files = 0;  // every file in the folder, these included
 };
 

@@ -103,6 +103,7 @@ bool PlaybackTest::run(std::vector<Step> steps, int timeoutMs)
                       },
                       pace,
                       {&turn}};
+    services.observers.insert(services.observers.end(), extraObservers.begin(), extraObservers.end());
     window = new PlaybackWindow(g, services, [this](const QString& message) {
         left = true;
         leaveMessage = message;

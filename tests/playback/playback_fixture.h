@@ -54,6 +54,7 @@ protected:
     GlobVars g;
     AdapterPorts* realPorts = nullptr;  // in place of the fake ports
     TurnRecord turn;  // what the run told
+    std::vector<TurnObserver*> extraObservers;  // told after turn
 
     QPointer<PlaybackWindow> window;
     QPointer<FakePlayer> player;  // while the window lives

@@ -1,0 +1,131 @@
+#include "playback/session_recorder.h"
+
+#include "media/monotonic_clock.h"
+#include "state/csv_text.h"
+#include "state/globvars.h"
+#include "state/sessions_file.h"
+
+#include <QDir>
+
+SessionRecorder::SessionRecorder(const MonotonicClock& clock, const GlobVars& g, const QString& recordsFolder,
+                                 int64_t goalMs, const QDateTime& start)
+    : clock_(clock)
+    , g_(g)
+    , folder_(recordsFolder)
+    , start_(start.addMSecs(-start.time().msec()))
+    , startMs_(clock.now_ms())
+    , options_(session_options(g))
+    , tally_(goalMs)
+    , file_(recordsFolder + session_event_file_name(start_))
+{
+    // Unbuffered: each line reaches the system as it is written.
+    if (!QDir().mkpath(folder_))
+        fail(QStringLiteral("the folder cannot be made"));
+    else if (!file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        fail(file_.errorString());
+    else if (file_.size() == 0 && file_.write(csv_file_start(session_event_columns())) < 0)
+        fail(file_.errorString());
+    record(session_event(SessionEventKind::SessionStart));
+}
+
+void SessionRecorder::record(SessionEvent event)
+{
+    event.ms = clock_.now_ms() - startMs_;
+    tally_.add(event);
+    if (file_.isOpen() && file_.write(csv_line(session_event_fields(event)).toUtf8() + "\r\n") < 0)
+        fail(file_.errorString());
+}
+
+void SessionRecorder::fail(const QString& what)
+{
+    file_.close();
+    if (problem_.isEmpty())
+        problem_ =
+            QStringLiteral("This session could not be recorded in %1 (%2). The learner's turns went on "
+                           "as usual; free some space or choose a folder that may be written.")
+                .arg(QDir::toNativeSeparators(folder_), what);
+}
+
+QString SessionRecorder::current_clip() const
+{
+    return g_.CurrentClip >= 1 && g_.CurrentClip <= g_.ClipCount ? g_.ClipList[g_.CurrentClip] : QString();
+}
+
+void SessionRecorder::wait_began(int16_t phase)
+{
+    record(session_event(SessionEventKind::Cue, current_clip(), phase));
+}
+
+void SessionRecorder::prompt_played()
+{
+    record(session_event(SessionEventKind::Prompt, current_clip()));
+}
+
+void SessionRecorder::cross_shown()
+{
+    record(session_event(SessionEventKind::CrossShown, current_clip()));
+}
+
+void SessionRecorder::response_taken(int16_t phase, int64_t msSinceCue, int64_t heldMs)
+{
+    SessionEvent event = session_event(SessionEventKind::Response, current_clip(), phase);
+    event.fromCueMs = msSinceCue;
+    event.heldMs = heldMs;
+    record(event);
+}
+
+void SessionRecorder::press_ignored(int16_t phase)
+{
+    record(session_event(SessionEventKind::PressIgnored, current_clip(), phase));
+}
+
+void SessionRecorder::clip_started(const QString& clip)
+{
+    record(session_event(SessionEventKind::ClipStart, clip));
+}
+
+void SessionRecorder::clip_ended(const QString& clip)
+{
+    record(session_event(SessionEventKind::ClipEnd, clip));
+}
+
+void SessionRecorder::skip(int16_t phase)
+{
+    record(session_event(SessionEventKind::Skip, current_clip(), phase));
+}
+
+void SessionRecorder::replay()
+{
+    record(session_event(SessionEventKind::Replay, current_clip()));
+}
+
+void SessionRecorder::leave(int16_t phase)
+{
+    record(session_event(SessionEventKind::Leave, current_clip(), phase));
+}
+
+void SessionRecorder::clip_left_out(const QString& clip, const QString& file, const QString& why)
+{
+    SessionEvent event = session_event(SessionEventKind::ClipLeftOut, clip);
+    event.detail = why.isEmpty() ? file : QStringLiteral("%1 (%2)").arg(file, why);
+    record(event);
+}
+
+void SessionRecorder::left()
+{
+    record(session_event(SessionEventKind::SessionEnd));
+    file_.close();
+    if (!problem_.isEmpty())
+        return;
+    const QString failed = append_session(folder_, session());
+    if (!failed.isEmpty())
+        problem_ = failed;
+}
+
+Session SessionRecorder::session() const
+{
+    Session session = tally_.figures();
+    session.start = start_;
+    session.options = options_;
+    return session;
+}

@@ -1,0 +1,56 @@
+#pragma once
+// Keeps the record of one "Play Movies" session: every event appended to the
+// session's own event file as it happens, and at the end one line in
+// sessions.csv. A folder that cannot be written never reaches the learner:
+// the recorder stops writing and keeps a message for the adult.
+
+#include "playback/turn_observer.h"
+#include "state/session.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QString>
+
+struct GlobVars;
+class MonotonicClock;
+
+class SessionRecorder final : public TurnObserver {
+public:
+    // Starts the event file in recordsFolder (made when missing); g holds the
+    // options of the session and its clip list.
+    SessionRecorder(const MonotonicClock& clock, const GlobVars& g, const QString& recordsFolder,
+                    int64_t goalMs, const QDateTime& start = QDateTime::currentDateTime());
+
+    void wait_began(int16_t phase) override;
+    void prompt_played() override;
+    void cross_shown() override;
+    void response_taken(int16_t phase, int64_t msSinceCue, int64_t heldMs) override;
+    void press_ignored(int16_t phase) override;
+    void clip_started(const QString& clip) override;
+    void clip_ended(const QString& clip) override;
+    void skip(int16_t phase) override;
+    void replay() override;
+    void leave(int16_t phase) override;
+    void left() override;
+    void clip_left_out(const QString& clip, const QString& file, const QString& why) override;
+
+    // The session's figures; whole once the run has left.
+    Session session() const;
+    // "" or a plain message for the adult: what could not be written.
+    const QString& problem() const { return problem_; }
+
+private:
+    void record(SessionEvent event);
+    void fail(const QString& what);
+    QString current_clip() const;
+
+    const MonotonicClock& clock_;
+    const GlobVars& g_;
+    QString folder_;
+    QDateTime start_;
+    int64_t startMs_;
+    SessionOptions options_;
+    SessionTally tally_;
+    QFile file_;
+    QString problem_;
+};

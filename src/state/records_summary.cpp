@@ -1,0 +1,61 @@
+#include "state/records_summary.h"
+
+#include <algorithm>
+#include <utility>
+
+QStringList options_changes(const SessionOptions& before, const SessionOptions& after)
+{
+    QStringList changes;
+    if (before.device != after.device)
+        changes << QStringLiteral("device");
+    if (before.order != after.order)
+        changes << QStringLiteral("play order");
+    if (before.screenSize != after.screenSize)
+        changes << QStringLiteral("screen size");
+    if (before.promptSeconds != after.promptSeconds)
+        changes << QStringLiteral("prompt interval");
+    if (before.switchTiming != after.switchTiming)
+        changes << QStringLiteral("switch timing");
+    return changes;
+}
+
+std::optional<double> share_within_goal(const Session& session)
+{
+    if (session.responses <= 0)
+        return std::nullopt;
+    return std::clamp(double(session.withinGoal) / session.responses, 0.0, 1.0);
+}
+
+QStringList session_figure_texts(const Session& s)
+{
+    const auto time = [](std::optional<int64_t> ms) { return ms ? seconds_for_adult(*ms) : QString(); };
+    const std::optional<double> within = share_within_goal(s);
+    return {QString::number(s.responses),
+            within ? QStringLiteral("%1 %").arg(qRound(*within * 100)) : QString(),
+            time(s.medianMs),
+            time(s.fastestMs),
+            time(s.slowestMs),
+            QString::number(s.afterPrompt),
+            QString::number(s.ignoredOutsideWaits)};
+}
+
+RecordsTotals records_totals(const QList<Session>& sessions)
+{
+    RecordsTotals totals;
+    std::vector<int64_t> medians;
+    for (const Session& s : sessions) {
+        ++totals.sessions;
+        totals.responses += s.responses;
+        totals.withinGoal += s.withinGoal;
+        totals.afterPrompt += s.afterPrompt;
+        if (s.medianMs)
+            medians.push_back(*s.medianMs);
+        const QDate day = s.start.date();
+        if (!totals.first.isValid() || day < totals.first)
+            totals.first = day;
+        if (!totals.last.isValid() || day > totals.last)
+            totals.last = day;
+    }
+    totals.medianMs = median_ms(std::move(medians));
+    return totals;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// Figures over many sessions, for the records window and its printed page.
+
+#include "state/session.h"
+
+#include <QDate>
+#include <QList>
+#include <QStringList>
+#include <optional>
+
+// What differs between two sessions' options, in words ("device", "prompt
+// interval"); empty when they ran with the same options.
+QStringList options_changes(const SessionOptions& before, const SessionOptions& after);
+
+// The share of a session's responses within the goal, 0 to 1; none without a response.
+std::optional<double> share_within_goal(const Session& session);
+
+// A session's figures as the records window and its page show them, in this
+// order: responses, share within the goal, median, fastest and slowest time,
+// responses after a prompt, presses during clips.
+QStringList session_figure_texts(const Session& session);
+
+struct RecordsTotals {
+    int sessions = 0;
+    int responses = 0;
+    int withinGoal = 0;
+    int afterPrompt = 0;
+    std::optional<int64_t> medianMs;  // the median of the sessions' medians
+    QDate first;
+    QDate last;
+};
+RecordsTotals records_totals(const QList<Session>& sessions);

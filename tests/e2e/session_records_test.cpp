@@ -1,0 +1,94 @@
+// Response times recorded from real presses: the space bar pressed through
+// XTest at known delays after each cue is recorded within 50 ms of the delay,
+// and the session's line says the same.
+
+#include "program_test.h"
+#include "state/session_event.h"
+#include "state/sessions_file.h"
+#include "support/wait_until.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+#include <cstdio>
+
+namespace {
+
+class SessionRecords : public ProgramTest { };
+
+QList<SessionEvent> events_of(const QString& path, SessionEventKind kind)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<SessionEvent> found;
+    for (const SessionEvent& event : read_session_events(file.readAll()).events)
+        if (event.kind == kind)
+            found << event;
+    return found;
+}
+
+// Reads the file as often as it can: the moment a cue is seen is the moment
+// the delay is counted from, so the time it is seen late adds to the recorded time.
+bool wait_for(const QString& path, SessionEventKind kind, qsizetype count, int timeoutMs)
+{
+    QElapsedTimer t;
+    t.start();
+    while (events_of(path, kind).size() < count) {
+        if (t.elapsed() > timeoutMs)
+            return false;
+        QThread::usleep(500);
+    }
+    return true;
+}
+
+TEST_F(SessionRecords, ResponseTimesAreThoseOfRealPressesWithin50Ms)
+{
+    ProgramDriver d({.device = 7, .size = 1});
+    ASSERT_TRUE(d.start_playback());
+    const QString records = d.folder() + RecordsFolderName;
+    QString path;
+    ASSERT_TRUE(wait_until(
+        [&] {
+            const QStringList files = QDir(records).entryList({QStringLiteral("20*_*.csv")}, QDir::Files);
+            path = files.isEmpty() ? QString() : records + files.first();
+            return !path.isEmpty();
+        },
+        10000));
+
+    const int delays[] = {800, 2000, 4500};
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(wait_for(path, SessionEventKind::Cue, i + 1, 30000)) << "cue " << i + 1;
+        QElapsedTimer sinceCue;
+        sinceCue.start();
+        while (sinceCue.nsecsElapsed() < delays[i] * 1'000'000LL)
+            QThread::usleep(200);
+        d.key("space", true);
+        QThread::msleep(60);
+        d.key("space", false);
+    }
+    ASSERT_TRUE(wait_for(path, SessionEventKind::Response, 3, 10000));
+    d.tap("Escape");
+    ASSERT_TRUE(wait_until([&] { return QFile::exists(records + SessionsFileName); }, 10000));
+
+    const QList<SessionEvent> responses = events_of(path, SessionEventKind::Response);
+    ASSERT_EQ(responses.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        std::printf("press %d ms after the cue: recorded %lld ms\n", delays[i],
+                    (long long)*responses[i].fromCueMs);
+        EXPECT_NEAR(double(*responses[i].fromCueMs), delays[i], 50) << "response " << i + 1;
+    }
+    QFile file(records + SessionsFileName);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const SessionsRead sessions = read_sessions(file.readAll());
+    ASSERT_EQ(sessions.sessions.size(), 1);
+    const Session& s = sessions.sessions.first();
+    EXPECT_EQ(s.responses, 3);
+    EXPECT_EQ(s.withinGoal, 3);
+    EXPECT_EQ(s.medianMs, responses[1].fromCueMs);
+    EXPECT_EQ(s.fastestMs, responses[0].fromCueMs);
+    EXPECT_EQ(s.slowestMs, responses[2].fromCueMs);
+}
+
+}  // namespace

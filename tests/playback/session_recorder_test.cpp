@@ -1,0 +1,103 @@
+// The session recorder as one more observer of a run on fakes: the times it
+// keeps are the clock's, and a folder it cannot write changes nothing in the
+// learner's turn.
+
+#include "playback/playback_fixture.h"
+#include "playback/session_recorder.h"
+#include "state/sessions_file.h"
+
+#include <QFile>
+
+namespace {
+
+const QDateTime Start(QDate(2026, 12, 8), QTime(10, 0, 0));
+
+QByteArray file_bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class SessionRecording : public PlaybackTest {
+protected:
+    // Two responses 2.3 s and 6.1 s after their cues, a press during the
+    // clip, then Esc in the next wait.
+    std::vector<Step> two_responses()
+    {
+        const auto press = [this] { click(&window->pictures().Background); };
+        return {
+            {[this] { return in_wait(1); },
+             [this, press] {
+                 clock.now += 2300;
+                 press();
+             }},
+            {[this] { return !in_wait(1) && !in_wait(2); }, press},
+            {[this] { return in_wait(2); },
+             [this, press] {
+                 clock.now += 6100;
+                 press();
+             }},
+            {[this] { return in_wait(1); }, [this] { key(Qt::Key_Escape); }},
+        };
+    }
+};
+
+TEST_F(SessionRecording, RecordsEachEventAtTheClocksTimeAndAddsTheSessionLine)
+{
+    const QString folder = dir.path() + "/records/";
+    SessionRecorder recorder(clock, g, folder, 5000, Start);
+    extraObservers = {&recorder};
+    ASSERT_TRUE(run(two_responses()));
+
+    const SessionEventsRead events = read_session_events(file_bytes(folder + "2026-12-08_100000.csv"));
+    EXPECT_EQ(events.damage, "");
+    QList<SessionEvent> responses;
+    for (const SessionEvent& e : events.events)
+        if (e.kind == SessionEventKind::Response)
+            responses << e;
+    ASSERT_EQ(responses.size(), 2);
+    EXPECT_EQ(responses[0].fromCueMs, 2300);
+    EXPECT_EQ(responses[0].clip, "alpha");
+    EXPECT_EQ(responses[1].fromCueMs, 6100);
+    EXPECT_EQ(responses[1].phase, 2);
+
+    const SessionsRead sessions = read_sessions(file_bytes(folder + SessionsFileName));
+    ASSERT_EQ(sessions.sessions.size(), 1);
+    const Session& s = sessions.sessions.first();
+    EXPECT_EQ(s.start, Start);
+    EXPECT_EQ(s.cues, 3);
+    EXPECT_EQ(s.responses, 2);
+    EXPECT_EQ(s.withinGoal, 1);
+    EXPECT_EQ(s.medianMs, 4200);
+    EXPECT_EQ(s.clips, 1);
+    EXPECT_EQ(s.options.device, "mouse");
+    EXPECT_EQ(recorder.problem(), "");
+}
+
+TEST_F(SessionRecording, ARecordsFolderThatCannotBeWrittenLeavesTheTurnAsItIsAndIsToldOnce)
+{
+    ASSERT_TRUE(run(two_responses()));
+    const QStringList unrecorded = turn.lines;
+
+    const QString notAFolder = dir.path() + "/file/";
+    QFile(dir.path() + "/file").open(QIODevice::WriteOnly);
+    const QString full = dir.path() + "/full/";
+    QDir().mkpath(full);
+    // The disk is full: every write fails as on a full disk.
+    ASSERT_TRUE(QFile::link("/dev/full", full + "2026-12-08_100000.csv"));
+    for (const QString& folder : {notAFolder, full}) {
+        turn.lines.clear();
+        g.CurrentClip = 0;
+        SessionRecorder recorder(clock, g, folder, 5000, Start);
+        extraObservers = {&recorder};
+        ASSERT_TRUE(run(two_responses()));
+        EXPECT_EQ(turn.lines.mid(0, turn.lines.size() - 1), unrecorded.mid(0, unrecorded.size() - 1))
+            << qPrintable(folder);
+        EXPECT_TRUE(recorder.problem().contains(QDir::toNativeSeparators(folder)))
+            << qPrintable(recorder.problem());
+        EXPECT_EQ(recorder.session().responses, 2) << "the menu line still shows the figures";
+        EXPECT_FALSE(QFile::exists(folder + SessionsFileName));
+    }
+}
+
+}  // namespace
