@@ -48,9 +48,12 @@ RecordsLine::RecordsLine(const GlobVars& g, Dialogs& dialogs, QWidget* parent)
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(recording_, 0, 0, 1, 2);
     grid->addWidget(records_, 0, 2, Qt::AlignRight);
-    grid->addWidget(figures_, 1, 0);
-    grid->addWidget(level_, 1, 1);
-    grid->addWidget(note_, 1, 2);
+    // The figures have a row of their own, so the whole sentence shows at any
+    // window width; the optional answers sit under it.
+    figures_->setWordWrap(true);
+    grid->addWidget(figures_, 1, 0, 1, 3);
+    grid->addWidget(level_, 2, 1);
+    grid->addWidget(note_, 2, 2);
     grid->setColumnStretch(0, 1);
 
     connect(records_, &QPushButton::clicked, this, &RecordsLine::records_requested);
