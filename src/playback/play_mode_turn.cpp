@@ -10,6 +10,14 @@
 #include "playback/progress_sign.h"
 #include "state/globvars.h"
 
+#include <QThread>
+
+namespace {
+// Far longer than the gap between the two halves of a key's repeat, far
+// shorter than a frame.
+constexpr int RepeatPairMs = 5;
+}  // namespace
+
 void PlaybackWindow::wait_before_clip(PlayModeGate& gate)
 {
     input_.set_wait_phase(1);
@@ -47,10 +55,21 @@ void PlaybackWindow::yield_while_playing(const PlayModeGate& gate)
         yield_until_event();
 }
 
+bool PlaybackWindow::switch_held_now()
+{
+    if (input_.switch_held() || g_.InputDevice != 7)
+        return input_.switch_held();
+    // A held key repeats as a release and a press sent together, which may
+    // reach the program in two reads: the press is given the time to come.
+    QThread::msleep(RepeatPairMs);
+    poll_input(false);
+    return input_.switch_held();
+}
+
 bool PlaybackWindow::play_on_in_mode(const QString& clip, QPoint still, PlayModeGate& gate)
 {
     if (player_->play_state() != VideoPlayer::Playing
-        || !gate.must_hold(input_.switch_held(), services_.clock.now_ms()))
+        || !gate.must_hold(switch_held_now(), services_.clock.now_ms()))
         return true;
     player_->hold_here();
     events_.clip_paused(clip, gate.played_ms(services_.clock.now_ms()));
@@ -70,7 +89,7 @@ bool PlaybackWindow::play_on_in_mode(const QString& clip, QPoint still, PlayMode
         // A switch let go during the hand holds the clip again at once.
         poll_input(false);
         gate.play_from(services_.clock.now_ms());
-    } while (gate.must_hold(input_.switch_held(), services_.clock.now_ms()));
+    } while (gate.must_hold(switch_held_now(), services_.clock.now_ms()));
     player_->play();
     return true;
 }

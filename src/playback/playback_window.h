@@ -108,6 +108,9 @@ private:
     // Holds the clip when the mode asks and waits, its picture kept, for the
     // press that plays it on. False when the turn ends in that wait.
     bool play_on_in_mode(const QString& clip, QPoint still, PlayModeGate& gate);
+    // Whether the learner's switch is down, a held key's repeat not taken
+    // for letting it go.
+    bool switch_held_now();
     void show_progress(int made, int count);
     void remove_progress();
 
