@@ -270,11 +270,11 @@ void calibrated_durations(double press, double wipe)
 // first changed frame (the hand comes first), and CPU while the clip is held.
 void hold_mode(int samples)
 {
-    ProgramDriver d({.device = 7, .size = 1, .playMode = 2, .clipSeconds = 12});
+    ProgramDriver d({.device = 7, .size = 1, .playMode = 2, .clipSeconds = 6});
     if (!d.start_playback() || !wait_for_first_still(d, 1))
         return (void)std::printf("(e) playback did not start\n");
     const QRect movie = d.movie_area().translated(d.area_origin());
-    std::vector<double> releaseToLast, pressToPlayOn, pressToHand;
+    std::vector<double> releaseToLast, pressToPlayOn, pressToHand, handBackToPlayOn;
     const QRect hand = d.hand_area().translated(d.area_origin());
     const auto changes_within = [&](const QImage& from, int ms, QElapsedTimer& since) {
         QImage last = from;
@@ -295,10 +295,13 @@ void hold_mode(int samples)
         QElapsedTimer t;
         t.start();
         d.key("space", true);
-        double handMs = -1, playOnMs = -1;
-        while (t.elapsed() < 3000 && playOnMs < 0) {
-            if (handMs < 0 && mean_abs_difference(d.grab_region(hand), handAtRest) >= 0.3)
+        double handMs = -1, handBackMs = -1, playOnMs = -1;
+        while (t.elapsed() < 5000 && playOnMs < 0) {
+            const bool handMoved = mean_abs_difference(d.grab_region(hand), handAtRest) >= 0.3;
+            if (handMs < 0 && handMoved)
                 handMs = t.nsecsElapsed() / 1e6;
+            if (handMs >= 0 && handBackMs < 0 && !handMoved)
+                handBackMs = t.nsecsElapsed() / 1e6;
             if (mean_abs_difference(d.grab_region(movie), held) >= 0.3)
                 playOnMs = t.nsecsElapsed() / 1e6;
         }
@@ -310,6 +313,7 @@ void hold_mode(int samples)
         if (sample > 0) {
             pressToPlayOn.push_back(playOnMs);
             pressToHand.push_back(handMs);
+            handBackToPlayOn.push_back(handBackMs < 0 ? -1 : playOnMs - handBackMs);
         }
         QThread::msleep(300);
         QElapsedTimer released;
@@ -321,11 +325,11 @@ void hold_mode(int samples)
     }
     std::printf(
         "(e) press and hold, %zu releases: release to last changing frame median %.1f ms, max %.1f ms; "
-        "press to play on median %.1f ms (press to hand %.1f ms); CPU while held and waiting %.2f %% "
-        "of a core\n",
+        "press to play on median %.1f ms (press to hand %.1f ms, hand back at rest to play on %.1f ms); "
+        "CPU while held and waiting %.2f %% of a core\n",
         releaseToLast.size(), median(releaseToLast),
         releaseToLast.empty() ? 0 : *std::max_element(releaseToLast.begin(), releaseToLast.end()),
-        median(pressToPlayOn), median(pressToHand), cpuHeld);
+        median(pressToPlayOn), median(pressToHand), median(handBackToPlayOn), cpuHeld);
 }
 
 int main(int argc, char** argv)

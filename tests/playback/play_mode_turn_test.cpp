@@ -1,9 +1,8 @@
 // The play modes in whole turns on fakes: a clip held on letting go and
-// played on by a fresh press, a clip that plays a few seconds a press, and
-// a clip that needs several presses, with skip, replay and Esc meanwhile.
+// played on by a fresh press on every device and in both turns, and a held
+// clip's skip, replay and Esc. Several presses: tests/e2e/play_mode_test.cpp.
 
 #include "playback/playback_fixture.h"
-#include "playback/progress_sign.h"
 #include "state/play_mode.h"
 
 #include <QTest>
@@ -129,56 +128,6 @@ TEST_F(PlayModeTurn, TimedClipHeldTakesSkipReplayAndEscButNoPressWhilePlaying)
     EXPECT_EQ(turn.count("ignored 0"), 1);
     EXPECT_EQ(areaAfterSkip, QSize(640, 480)) << "the normal layout is back after a skip at full screen";
     EXPECT_TRUE(left);
-}
-
-TEST_F(PlayModeTurn, SeveralPressesFillOneMarkEachAndTheClipStartsAtTheLast)
-{
-    g.PlayMode = SeveralPresses;
-    g.PlayModeNumber = 3;
-    for (const int16_t kind : {1, 2}) {
-        SCOPED_TRACE(kind == 1 ? "TV set" : "theater");
-        g.BackgroundKind = kind;
-        g.CurrentClip = 0;
-        playerCalls->clear();
-        sound.played.clear();
-        // How many marks the sign on screen has filled; -1 when there is none.
-        const auto marks_filled = [&] {
-            const auto centre = [&](int i) {
-                return QColor(background_pixel(progress_mark(kind, i, 3).center().x(),
-                                               progress_mark(kind, i, 3).center().y()));
-            };
-            if (centre(0) != QColor(255, 200, 0) && centre(0) != QColor(30, 30, 30))
-                return -1;
-            int made = 0;
-            while (made < 3 && centre(made) == QColor(255, 200, 0))
-                ++made;
-            return made;
-        };
-        std::vector<int> filled;
-        std::vector<bool> opened;
-        const auto press = [&] {
-            filled.push_back(marks_filled());
-            opened.push_back(playerCalls->contains("open alpha.mpg"));
-            click(&window->pictures().Background);
-        };
-        const auto clicks = [&](int n) {
-            return [&, n] { return in_wait(1) && sound.names().count("aobj_clk.wav") == n; };
-        };
-        ASSERT_TRUE(run({
-            {clicks(0), press},
-            {clicks(1), press},
-            {clicks(2), press},
-            {[&] { return in_wait(2); },
-             [&] {
-                 filled.push_back(marks_filled());
-                 key(Qt::Key_Escape);
-             }},
-        }));
-        EXPECT_EQ(filled, std::vector<int>({0, 1, 2, -1})) << "the sign goes once the clip starts";
-        EXPECT_EQ(opened, std::vector<bool>({false, false, false}));
-        EXPECT_EQ(sound.names().count("aobj_clk.wav"), 3);
-        EXPECT_EQ(playerCalls->filter("open").size(), 1);
-    }
 }
 
 }  // namespace
