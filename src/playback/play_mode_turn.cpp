@@ -13,9 +13,9 @@
 #include <QThread>
 
 namespace {
-// Far longer than the gap between the two halves of a key's repeat, far
-// shorter than a frame.
-constexpr int RepeatPairMs = 5;
+// Longer than the gap between the two halves of a key's repeat on a busy
+// computer, shorter than a frame.
+constexpr int RepeatPairMs = 15;
 }  // namespace
 
 void PlaybackWindow::wait_before_clip(PlayModeGate& gate)
