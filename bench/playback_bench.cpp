@@ -284,6 +284,73 @@ void calibrated_durations(double press, double wipe)
 
 }  // namespace
 
+// (e) Press and hold: from letting the space bar go to the last frame that
+// still changed in the movie area, from the press that plays on to the
+// first changed frame (the hand comes first), and CPU while the clip is held.
+void hold_mode(int samples)
+{
+    ProgramDriver d({.device = 7, .size = 1, .playMode = 2, .clipSeconds = 6});
+    if (!d.start_playback() || !wait_for_first_still(d, 1))
+        return (void)std::printf("(e) playback did not start\n");
+    const QRect movie = d.movie_area().translated(d.area_origin());
+    std::vector<double> releaseToLast, pressToPlayOn, pressToHand, handBackToPlayOn;
+    const QRect hand = d.hand_area().translated(d.area_origin());
+    const auto changes_within = [&](const QImage& from, int ms, QElapsedTimer& since) {
+        QImage last = from;
+        double lastChange = -1;
+        while (since.elapsed() < ms) {
+            const QImage now = d.grab_region(movie);
+            if (mean_abs_difference(now, last) >= 0.3) {
+                lastChange = since.nsecsElapsed() / 1e6;
+                last = now;
+            }
+        }
+        return lastChange;
+    };
+    double cpuHeld = -1;
+    for (int sample = 0; sample <= samples; ++sample) {
+        const QImage handAtRest = d.grab_region(hand);
+        const QImage held = d.grab_region(movie);
+        QElapsedTimer t;
+        t.start();
+        d.key("space", true);
+        double handMs = -1, handBackMs = -1, playOnMs = -1;
+        while (t.elapsed() < 5000 && playOnMs < 0) {
+            const bool handMoved = mean_abs_difference(d.grab_region(hand), handAtRest) >= 0.3;
+            if (handMs < 0 && handMoved)
+                handMs = t.nsecsElapsed() / 1e6;
+            if (handMs >= 0 && handBackMs < 0 && !handMoved)
+                handBackMs = t.nsecsElapsed() / 1e6;
+            if (mean_abs_difference(d.grab_region(movie), held) >= 0.3)
+                playOnMs = t.nsecsElapsed() / 1e6;
+        }
+        if (playOnMs < 0) {
+            std::printf("(e) the clip did not play on after a press\n");
+            break;
+        }
+        // The first press started the clip from its first still: not a play-on.
+        if (sample > 0) {
+            pressToPlayOn.push_back(playOnMs);
+            pressToHand.push_back(handMs);
+            handBackToPlayOn.push_back(handBackMs < 0 ? -1 : playOnMs - handBackMs);
+        }
+        QThread::msleep(300);
+        QElapsedTimer released;
+        d.key("space", false);
+        released.start();
+        releaseToLast.push_back(std::max(0.0, changes_within(d.grab_region(movie), 600, released)));
+        if (sample == samples)
+            cpuHeld = cpu_percent_over(d.pid(), measureSeconds);
+    }
+    std::printf(
+        "(e) press and hold, %zu releases: release to last changing frame median %.1f ms, max %.1f ms; "
+        "press to play on median %.1f ms (press to hand %.1f ms, hand back at rest to play on %.1f ms); "
+        "CPU while held and waiting %.2f %% of a core\n",
+        releaseToLast.size(), median(releaseToLast),
+        releaseToLast.empty() ? 0 : *std::max_element(releaseToLast.begin(), releaseToLast.end()),
+        median(pressToPlayOn), median(pressToHand), median(handBackToPlayOn), cpuHeld);
+}
+
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "xcb");
@@ -292,7 +359,7 @@ int main(int argc, char** argv)
     std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each figure as soon as it is measured
     if (argc < 2) {
         std::fprintf(stderr,
-                     "usage: playback_bench <program folder> [seconds per CPU figure] [figures: abcd]\n");
+                     "usage: playback_bench <program folder> [seconds per CPU figure] [figures: abcde]\n");
         return 2;
     }
     qputenv("FLICKERBOX_PROGRAM_DIR", argv[1]);
@@ -300,8 +367,8 @@ int main(int argc, char** argv)
         measureSeconds = std::max(1, atoi(argv[2]));
     if (!ProgramDriver::make_clips())
         return 1;
-    // Which figures: any of the letters a to d (all by default).
-    const QByteArray parts = argc > 3 ? QByteArray(argv[3]) : QByteArray("abcd");
+    // Which figures: any of the letters a to e (all by default).
+    const QByteArray parts = argc > 3 ? QByteArray(argv[3]) : QByteArray("abcde");
     // Recording on and off in turn, so that the machine's load falls on both alike.
     if (parts.contains('a'))
         for (bool recording : {true, false, true, false})
@@ -325,5 +392,7 @@ int main(int argc, char** argv)
     }
     if (parts.contains('d'))
         calibrated_durations(press, wipe);
+    if (parts.contains('e'))
+        hold_mode(8);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "app/options_menus.h"
 
 #include "state/globvars.h"
+#include "state/play_mode.h"
 #include "app/menu_tree.h"
 #include "switch/switch_setup.h"
 #include "media/dialogs.h"
@@ -37,6 +38,28 @@ const std::array<ExclusiveGroup, 4> ExclusiveGroups = {{
       {"auditory_7", 7},
       {"auditory_10", 10},
       {"auditory_15", 15}}},
+}};
+
+struct PlayModeItem {
+    const char* name;
+    PlayModeChoice choice;
+};
+
+// One exclusive group over two fields: the mode, and the number of the modes
+// that take one.
+constexpr std::array<PlayModeItem, 12> PlayModeItems = {{
+    {"press_and_let_go", {PressAndLetGo, 0}},
+    {"press_and_hold", {PressAndHold, 0}},
+    {"timed_2", {TimedPlay, 2}},
+    {"timed_3", {TimedPlay, 3}},
+    {"timed_5", {TimedPlay, 5}},
+    {"timed_10", {TimedPlay, 10}},
+    {"timed_15", {TimedPlay, 15}},
+    {"timed_30", {TimedPlay, 30}},
+    {"presses_2", {SeveralPresses, 2}},
+    {"presses_3", {SeveralPresses, 3}},
+    {"presses_4", {SeveralPresses, 4}},
+    {"presses_5", {SeveralPresses, 5}},
 }};
 
 // Item names in CategoryEnabled order; the items are matched by name because
@@ -79,6 +102,8 @@ OptionsMenus::OptionsMenus(QMenuBar& bar, GlobVars& g, Dialogs& dialogs, SwitchS
             connect_item(it.name, &OptionsMenus::choose_exclusive);
     for (const char* name : CategoryItems)
         connect_item(name, &OptionsMenus::choose_category);
+    for (const PlayModeItem& it : PlayModeItems)
+        connect_item(it.name, &OptionsMenus::choose_play_mode);
     // Information items only: Qt would otherwise clear their marks when clicked.
     for (const char* name : {"esc", "a_or_0", "r_or_1"})
         connect_item(name, &OptionsMenus::keep_mark);
@@ -111,6 +136,7 @@ void OptionsMenus::mark_loaded_settings()
     mark_device();
     mark_exclusive_groups();
     mark_categories();
+    mark_play_mode();
 }
 
 void OptionsMenus::mark_device()
@@ -130,6 +156,13 @@ void OptionsMenus::mark_categories()
 {
     for (int i = 0; i < CategoryCount; ++i)
         item(CategoryItems[i])->setChecked(g_.CategoryEnabled[i] == 1);
+}
+
+void OptionsMenus::mark_play_mode()
+{
+    const PlayModeChoice chosen = play_mode(g_);
+    for (const PlayModeItem& it : PlayModeItems)
+        item(it.name)->setChecked(it.choice == chosen);
 }
 
 void OptionsMenus::mark_available_adapters()
@@ -214,6 +247,16 @@ void OptionsMenus::choose_category(QAction* action, bool checkedNow)
     }
     flag = wasChecked ? 0 : 1;
     action->setChecked(!wasChecked);
+}
+
+void OptionsMenus::choose_play_mode(QAction* action, bool)
+{
+    for (const PlayModeItem& it : PlayModeItems)
+        if (action->objectName() == QLatin1String(it.name)) {
+            g_.PlayMode = it.choice.mode;
+            g_.PlayModeNumber = it.choice.number;
+        }
+    mark_play_mode();
 }
 
 void OptionsMenus::keep_mark(QAction* action, bool)

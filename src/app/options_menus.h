@@ -40,9 +40,11 @@ private:
     void mark_device();
     void mark_exclusive_groups();
     void mark_categories();
+    void mark_play_mode();
     void choose_device(QAction* action, bool);
     void choose_exclusive(QAction* action, bool);
     void choose_category(QAction* action, bool checkedNow);
+    void choose_play_mode(QAction* action, bool);
     void keep_mark(QAction* action, bool);
     void choose_hard_drive(QAction* action, bool);
     void choose_cd_rom(QAction* action, bool);

@@ -157,6 +157,15 @@ void MpvPlayer::pause()
     phase_ = Phase::Held;
 }
 
+void MpvPlayer::hold_here()
+{
+    if (phase_ != Phase::Playing)
+        return;
+    mpv_.set_flag("pause", true);
+    holdGoesToStart_ = false;
+    phase_ = Phase::Held;
+}
+
 void MpvPlayer::stop()
 {
     if (phase_ == Phase::Closed)

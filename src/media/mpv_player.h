@@ -34,6 +34,7 @@ public:
     QString failure() const override { return failure_; }
     void play() override;
     void pause() override;
+    void hold_here() override;
     void stop() override;
 
     void move(int left, int top) override;

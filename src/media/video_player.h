@@ -45,6 +45,9 @@ public:
     // Holds the current frame. The first hold after a clip is opened shows
     // its first frame exactly, however far playback had got.
     virtual void pause() = 0;
+    // Holds the frame on screen now, wherever playback has got to; play()
+    // goes on from there. Does nothing unless the clip is playing.
+    virtual void hold_here() = 0;
     // Halts playback; the clip stays open until the file name is emptied.
     virtual void stop() = 0;
 

@@ -71,6 +71,7 @@ void PlaybackWindow::draw_backdrop_and_label()
 
 void PlaybackWindow::remove_label_after_skip()
 {
+    remove_progress();
     if (g_.ScreenSize == 1)
         blank_rect(labelRect_, pictures_.Background.picture());
     else
@@ -128,11 +129,16 @@ bool PlaybackWindow::clip_failed(const QString& clip, QPoint still, bool enlarge
     if (why.isEmpty())
         return false;
     skip_unusable_clip(clip, clip + QStringLiteral(".mpg"), why);
+    end_turn_early(still, enlarged);
+    return true;
+}
+
+void PlaybackWindow::end_turn_early(QPoint still, bool enlarged)
+{
     if (enlarged)
         restore_normal_layout(still);
     remove_label_after_skip();
     place_player_normal(still);
-    return true;
 }
 
 bool PlaybackWindow::restore_after_enlarged_clip(QPoint still)

@@ -96,6 +96,8 @@ PlaybackWindow::PlaybackWindow(GlobVars& g, Services services, ShowMenu showMenu
     // Its only work is to wake a sleeping wait, which then reads the adapter.
     switchPoll_.setTimerType(Qt::PreciseTimer);
     switchPoll_.setInterval(SwitchPollMs);
+    modeWake_.setSingleShot(true);
+    modeWake_.setTimerType(Qt::PreciseTimer);
 
     // Everything is placed against the whole screen, so a window that another
     // program shrank, moved or took out of full screen covers it again. The

@@ -5,6 +5,7 @@
 // until the user asks to leave. The run is straight-line code with yields;
 // window events only set flags that it tests at its check points.
 
+#include "playback/play_mode_gate.h"
 #include "playback/playback_pictures.h"
 #include "playback/services.h"
 #include "playback/turn_events.h"
@@ -89,9 +90,29 @@ private:
     void wait_after_clip(QPoint still);
     void raise_player_on_first_frame();
     // The player could not show the clip: it is left out like a clip with a
-    // missing file, and the turn ends as after a skip, in the normal layout
-    // (enlarged: the player had been given the larger area for playback).
+    // missing file, and the turn ends early.
     bool clip_failed(const QString& clip, QPoint still, bool enlarged);
+    // The turn ends as after a skip, in the normal layout (enlarged: the
+    // player had been given the larger area for playback).
+    void end_turn_early(QPoint still, bool enlarged);
+
+    // play_mode_turn.cpp: what the play modes add to both turns.
+    // The wait before the clip: as many responses as the mode asks for, each
+    // but the last answered with the hand, the click and a mark of progress.
+    void wait_before_clip(PlayModeGate& gate);
+    // The hand and the click for the response that plays the clip.
+    void respond_with_hand();
+    // The playback wait's sleep: it also wakes when the mode's time is up,
+    // and samples the switch when the mode follows it.
+    void yield_while_playing(const PlayModeGate& gate);
+    // Holds the clip when the mode asks and waits, its picture kept, for the
+    // press that plays it on. False when the turn ends in that wait.
+    bool play_on_in_mode(const QString& clip, QPoint still, PlayModeGate& gate);
+    // Whether the learner's switch is down, a held key's repeat not taken
+    // for letting it go.
+    bool switch_held_now();
+    void show_progress(int made, int count);
+    void remove_progress();
 
     // response_wait.cpp
     void wait_for_response();
@@ -114,6 +135,7 @@ private:
     QTimer timer1_;
     QTimer switchPoll_;
     QTimer coverAgain_;
+    QTimer modeWake_;  // wakes the playback wait when the mode's time is up
     std::unique_ptr<NativeWindowWatch> destroyWatch_;
     TurnEvents events_;
     TurnInput input_;
@@ -121,6 +143,8 @@ private:
 
     QString PromptSound;  // what the prompt's hand says
     BlitRect labelRect_;
+    QRect progressArea_;  // of the sign of progress on Background; empty when none is shown
+    Picture progressUnder_;  // what the sign covers
     bool raisePlayerOnFirstFrame_ = false;
     bool started_ = false;
     bool running_ = false;

@@ -4,10 +4,12 @@
 #include "playback/playback_window.h"
 
 #include "media/playback_layout.h"
+#include "media/monotonic_clock.h"
 #include "media/sound.h"
 #include "media/video_player.h"
 #include "state/clip_list.h"
 #include "state/globvars.h"
+#include "state/play_mode.h"
 
 #include <QScopeGuard>
 
@@ -41,16 +43,15 @@ void PlaybackWindow::present_clip_player(const QString& clip)
     player_->play();
     player_->pause();
 
-    input_.set_wait_phase(1);
-    wait_for_response();
-    input_.set_wait_phase(0);
+    PlayModeGate gate(play_mode(g_));
+    wait_before_clip(gate);
     // A skipped clip stays open and held until the next turn opens its own.
     if (flags_.SkipRequested != 0)
         return remove_label_after_skip();
     if (flags_.LeaveRequested == 1)
         return;
 
-    press_the_hand(PressDistance, g_.DataFolder + QStringLiteral("aobj_clk"));
+    respond_with_hand();
     if (g_.ScreenSize == 3 || g_.ScreenSize == 2) {
         enlarge_player();
         yield();
@@ -58,11 +59,16 @@ void PlaybackWindow::present_clip_player(const QString& clip)
             return;
     }
     player_->play();
+    gate.play_from(services_.clock.now_ms());
     events_.clip_started(clip);
-    // The clip plays to its end even when leaving was asked for meanwhile. A
-    // clip still opening is waited for: it begins, or the player gives it up.
-    while (player_->play_state() == VideoPlayer::Playing || player_->play_state() == VideoPlayer::Waiting)
-        yield_until_event();
+    // The clip plays to its end even when leaving was asked for meanwhile,
+    // unless the mode holds it. A clip still opening is waited for: it
+    // begins, or the player gives it up.
+    while (player_->play_state() == VideoPlayer::Playing || player_->play_state() == VideoPlayer::Waiting) {
+        yield_while_playing(gate);
+        if (!play_on_in_mode(clip, still, gate))
+            return;
+    }
     // A clip the player gave up is told as left out, not as ended.
     if (player_->failure().isEmpty())
         events_.clip_ended(clip);

@@ -3,11 +3,13 @@
 #include "playback/playback_window.h"
 
 #include "media/playback_layout.h"
+#include "media/monotonic_clock.h"
 #include "media/sound.h"
 #include "media/video_player.h"
 #include "playback/layout.h"
 #include "state/clip_list.h"
 #include "state/globvars.h"
+#include "state/play_mode.h"
 
 #include <QScopeGuard>
 
@@ -64,15 +66,14 @@ void PlaybackWindow::present_clip_stills(const QString& clip)
         return;
     draw_backdrop_and_label();
 
-    input_.set_wait_phase(1);
-    wait_for_response();
-    input_.set_wait_phase(0);
+    PlayModeGate gate(play_mode(g_));
+    wait_before_clip(gate);
     if (flags_.SkipRequested != 0)
         return remove_label_after_skip();
     if (flags_.LeaveRequested == 1)
         return;
 
-    press_the_hand(PressDistance, g_.DataFolder + QStringLiteral("aobj_clk"));
+    respond_with_hand();
 
     const QString movie = clip_file_path(g_, clip + QStringLiteral(".mpg"));
     if (g_.ScreenSize == 3 || g_.ScreenSize == 2) {
@@ -91,6 +92,7 @@ void PlaybackWindow::present_clip_stills(const QString& clip)
     // Until the clip has ended; each pass sleeps until the player or the
     // learner has something new.
     bool started = false;
+    gate.play_from(services_.clock.now_ms());
     for (;;) {
         const int16_t first = player_->play_state(), second = player_->play_state();
         if (!started && second == VideoPlayer::Playing) {
@@ -99,12 +101,14 @@ void PlaybackWindow::present_clip_stills(const QString& clip)
         }
         if (first != VideoPlayer::Waiting && second != VideoPlayer::Playing)
             break;
-        yield_until_event();
+        yield_while_playing(gate);
         if (flags_.LeaveRequested == 1) {
             player_->stop();
             player_->set_file_name(QString());
             return;
         }
+        if (!play_on_in_mode(clip, still, gate))
+            return;
     }
 
     raisePlayerOnFirstFrame_ = false;

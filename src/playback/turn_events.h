@@ -22,6 +22,10 @@ public:
     void press_ignored(int16_t phase) override { each(&TurnObserver::press_ignored, phase); }
     void clip_started(const QString& clip) override { each(&TurnObserver::clip_started, clip); }
     void clip_ended(const QString& clip) override { each(&TurnObserver::clip_ended, clip); }
+    void clip_paused(const QString& clip, int64_t playedMs) override
+    {
+        each(&TurnObserver::clip_paused, clip, playedMs);
+    }
     void skip(int16_t phase) override { each(&TurnObserver::skip, phase); }
     void replay() override { each(&TurnObserver::replay); }
     void leave(int16_t phase) override { each(&TurnObserver::leave, phase); }

@@ -100,14 +100,14 @@ void TurnInput::after_yield()
         press_->taken = true;
         takenHeldMs_ = clock_.now_ms() - press_->beganMs;
     }
-    if (!switch_device_down()) {
+    if (!switch_held()) {
         if (!press_->taken)
             events_.press_ignored(press_->phase);
         press_.reset();
     }
 }
 
-bool TurnInput::switch_device_down() const
+bool TurnInput::switch_held() const
 {
     if (is_adapter_device(g_.InputDevice))
         return adapterDown_;
@@ -163,13 +163,13 @@ bool TurnInput::key_down(int virtualKey)
         return true;
     case 'A':
     case '0':
-        if (flags_.WaitPhase != 1 && flags_.WaitPhase != 2)
+        if (flags_.WaitPhase < 1 || flags_.WaitPhase > 3)
             return false;
         flags_.SkipRequested = 1;
         return true;
     case 'R':
     case '1':
-        if (flags_.WaitPhase != 2)
+        if (flags_.WaitPhase != 2 && flags_.WaitPhase != 3)
             return false;
         flags_.ReplayRequested = 1;
         return true;

@@ -23,7 +23,9 @@ struct TurnFlags {
     int16_t SkipRequested = 0;
     int16_t ReplayRequested = 0;
     int16_t LeaveRequested = 0;
-    int16_t WaitPhase = 0;  // 1 before the clip, 2 after it, 0 elsewhere
+    // 1 before the clip, 2 after it, 3 while a clip held by the play mode
+    // waits for the press that plays it on, 0 elsewhere
+    int16_t WaitPhase = 0;
 };
 
 class TurnInput {
@@ -49,6 +51,9 @@ public:
     // the adapter sampled and the switch timing applied after it.
     void before_yield();
     void after_yield();
+    // Whether the learner's switch is down now (an adapter: at the last
+    // sample), whether or not its press counted.
+    bool switch_held() const;
     // How long the switch had been held when its press became the response.
     int64_t response_held_ms() const { return takenHeldMs_; }
 
@@ -66,7 +71,6 @@ public:
 private:
     bool key_down(int virtualKey);
     void test_for_click();
-    bool switch_device_down() const;
     void press_began();
 
     const GlobVars& g_;

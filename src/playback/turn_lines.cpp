@@ -38,6 +38,11 @@ void TurnLines::clip_ended(const QString& clip)
     write_("ended " + clip.toUtf8());
 }
 
+void TurnLines::clip_paused(const QString& clip, int64_t)
+{
+    write_("paused " + clip.toUtf8());
+}
+
 void TurnLines::skip(int16_t)
 {
     write_("skip");

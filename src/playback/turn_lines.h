@@ -1,7 +1,7 @@
 #pragma once
 // The events of a run as one line of text each, for a record read by a
 // developer or by a test driving the program from outside: "wait 1",
-// "prompt", "cross", "press", "ignored 0", "started <clip>", "ended <clip>",
+// "prompt", "cross", "press", "ignored 0", "started <clip>", "ended <clip>", "paused <clip>",
 // "skip", "replay", "leave", "left <ms>", "left out <clip>: <file>". The time
 // of "left" is on the monotonic clock, which another process reads too.
 
@@ -25,6 +25,7 @@ public:
     void press_ignored(int16_t phase) override;
     void clip_started(const QString& clip) override;
     void clip_ended(const QString& clip) override;
+    void clip_paused(const QString& clip, int64_t playedMs) override;
     void skip(int16_t phase) override;
     void replay() override;
     void leave(int16_t phase) override;

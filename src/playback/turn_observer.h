@@ -23,6 +23,9 @@ public:
     // The clip's first moving frame is on its way to the screen.
     virtual void clip_started(const QString& /*clip*/) { }
     virtual void clip_ended(const QString& /*clip*/) { }
+    // The play mode held the clip, its picture kept, after it had played
+    // playedMs for the press before; a press plays it on.
+    virtual void clip_paused(const QString& /*clip*/, int64_t /*playedMs*/) { }
     virtual void skip(int16_t /*phase*/) { }
     virtual void replay() { }
     // Leaving was asked for during a wait.

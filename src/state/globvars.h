@@ -43,6 +43,10 @@ struct GlobVars {
     // only when one of them is set.
     int16_t AcceptanceTime = 0;  // a press counts once held this long
     int16_t PostAcceptanceDelay = 0;  // presses ignored this long after a response
+    // How a press plays the clip (state/play_mode.h); stored after the switch
+    // timing, and only when it is not the default.
+    int16_t PlayMode = 1;
+    int16_t PlayModeNumber = 0;  // seconds per press, or presses to start
 
     // Run-time only.
     int16_t MovieSource = 0;

@@ -1,6 +1,7 @@
 #include "state/settings.h"
 
 #include "state/display_number.h"
+#include "state/play_mode.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +21,9 @@ constexpr int FirstCategoryLine = 8;
 // Lines 19 and 20, after the eighteen: a program that reads only those still
 // loads the file, and a file without them means no switch timing.
 constexpr int TimingLines = 2;
+// Lines 21 and 22, the play mode and its number, written only for a mode
+// other than the default, with the timing lines before them.
+constexpr int PlayModeLines = 2;
 // Far more than 18 short lines; a wrong file put in its place is never read whole.
 constexpr qint64 MaxSettingsBytes = 64 * 1024;
 
@@ -33,7 +37,7 @@ constexpr int16_t DefaultCurrentClip = 0;
 constexpr int16_t DefaultBackgroundKind = 1;
 constexpr int16_t DefaultCategoryEnabled = 1;
 
-using Values = std::array<std::optional<double>, SettingsLines + TimingLines>;
+using Values = std::array<std::optional<double>, SettingsLines + TimingLines + PlayModeLines>;
 
 bool is_blank(char c)
 {
@@ -100,6 +104,20 @@ bool apply_switch_timing(GlobVars& g, const Values& values)
     return usable;
 }
 
+// Missing mode lines mean the default; a mode or number that cannot be used
+// (typed by hand) gives the default too, and is reported.
+bool apply_play_mode(GlobVars& g, const Values& values)
+{
+    const std::optional<double>& modeValue = values[SettingsLines + TimingLines];
+    const auto mode = as_integer(modeValue);
+    const auto number = as_integer(values[SettingsLines + TimingLines + 1]);
+    const bool usable = mode && usable_play_mode(*mode, number.value_or(0));
+    const bool takesNumber = usable && (*mode == TimedPlay || *mode == SeveralPresses);
+    g.PlayMode = usable ? *mode : int16_t(PressAndLetGo);
+    g.PlayModeNumber = takesNumber ? *number : int16_t(0);
+    return usable || !modeValue;
+}
+
 QString category_name(int index)
 {
     QString name = QString::fromLatin1(CategoryKeys[size_t(index)]);
@@ -157,6 +175,8 @@ QStringList apply_values(GlobVars& g, const Values& values)
                 + categories.join(QStringLiteral(", "));
     if (!apply_switch_timing(g, values))
         reset << QStringLiteral("switch timing");
+    if (!apply_play_mode(g, values))
+        reset << QStringLiteral("play mode");
     return reset;
 }
 
@@ -249,9 +269,14 @@ QByteArray format_settings(const GlobVars& g)
     line(display_integer(g.BackgroundKind));
     for (int16_t flag : g.CategoryEnabled)
         line(display_integer(flag));
-    if (g.AcceptanceTime != 0 || g.PostAcceptanceDelay != 0) {
+    const bool modeChosen = g.PlayMode != PressAndLetGo;
+    if (g.AcceptanceTime != 0 || g.PostAcceptanceDelay != 0 || modeChosen) {
         line(display_integer(g.AcceptanceTime));
         line(display_integer(g.PostAcceptanceDelay));
+    }
+    if (modeChosen) {
+        line(display_integer(g.PlayMode));
+        line(display_integer(g.PlayModeNumber));
     }
     return out;
 }

@@ -23,15 +23,17 @@ struct SettingsLoadReport {
 };
 
 // Reads <program_folder>aobj_se1.cfg (program_folder ends with '/') into the 18
-// persisted fields of g, and the switch timing from the two lines after them
-// (0 when absent); every field that cannot be used gets its default.
+// persisted fields of g, the switch timing from the two lines after them
+// (0 when absent) and the play mode from the two after those (press and let
+// go when absent); every field that cannot be used gets its default.
 // Then sets MovieSource = 1 and ProgramFolder = DataFolder = program_folder.
 SettingsLoadReport LoadSettings(GlobVars& g, const QString& program_folder);
 
 // The same for the file's content already read; path names it in the message.
 SettingsLoadReport apply_settings(GlobVars& g, const QByteArray& content, const QString& path);
 
-// Writes the 18 fields, and the switch timing only when one is set, to
+// Writes the 18 fields, the switch timing when one is set or a play mode is
+// chosen, and the play mode when it is not the default, to
 // g.ProgramFolder + SettingsFileName through a temporary file that replaces
 // the old one only when complete, or in place when no file can be created
 // beside it. Returns "" on success, else a plain reason naming the path.

@@ -4,6 +4,7 @@
 #include "state/globvars.h"
 #include "app/menu_tree.h"
 #include "app/options_menus.h"
+#include "state/play_mode.h"
 #include "state/settings.h"
 #include "switch/switch_setup.h"
 #include "fakes/fake_dialogs.h"
@@ -98,7 +99,7 @@ TEST_F(OptionsMenusTest, MenuBarOrderCaptionsAndAccessLetter)
         captions << action->text();
     EXPECT_EQ(captions,
               QStringList({"&Input device", "Categories", "Movie Clip Sequence", "Movie Screen Size",
-                           "Background", "Auditory Prompt", "Installation", "Information"}));
+                           "Background", "Auditory Prompt", "Play Mode", "Installation", "Information"}));
     EXPECT_EQ(QKeySequence::mnemonic(item("device")->text()), QKeySequence(Qt::ALT | Qt::Key_I));
 
     // The category items follow the menu order, which is not the flag order.
@@ -140,10 +141,12 @@ TEST_F(OptionsMenusTest, StartUpMarksExactlyTheLoadedValues)
     g.SequenceOrder = 1;
     g.BackgroundKind = 2;
     g.CategoryEnabled = {1, 0, 1, 1, 0, 0, 0, 0, 0, 1};  // animals, clothing, food, vehicles
+    g.PlayMode = SeveralPresses;
+    g.PlayModeNumber = 4;
     start();
     EXPECT_EQ(checked_items(),
               with_fixed_marks({"dev7", "full_screen", "auditory_10", "random_sequence", "theater", "animals",
-                                "Clothing", "food", "vehicles"}));
+                                "Clothing", "food", "vehicles", "presses_4"}));
     EXPECT_TRUE(switches.calls().empty()) << "no adapter is touched for the keyboard";
 }
 
@@ -172,6 +175,7 @@ TEST_F(OptionsMenusTest, ValuesOutsideTheTablesMarkNothingUntilAChoice)
     g.SequenceOrder = 4;
     g.BackgroundKind = 0;
     g.CategoryEnabled.fill(0);
+    g.PlayMode = 0;
     start();
     EXPECT_EQ(checked_items(), FixedMarks);
 
@@ -341,6 +345,25 @@ TEST_F(OptionsMenusTest, InstallationItemsWhenReachable)
     choose("run_from_hard_drive");
     EXPECT_EQ(g.MovieSource, 1);
     EXPECT_TRUE(item("run_from_hard_drive")->isChecked());
+}
+
+TEST_F(OptionsMenusTest, PlayModeItemsSetTheModeAndItsNumberAsOneGroup)
+{
+    start();
+    std::set<std::string> others = checked_items();
+    ASSERT_EQ(others.erase("press_and_let_go"), 1u) << "the default is marked";
+    const std::pair<const char*, PlayModeChoice> choices[] = {{"timed_5", {TimedPlay, 5}},
+                                                              {"presses_3", {SeveralPresses, 3}},
+                                                              {"press_and_hold", {PressAndHold, 0}},
+                                                              {"timed_30", {TimedPlay, 30}},
+                                                              {"press_and_let_go", {PressAndLetGo, 0}}};
+    for (const auto& [name, choice] : choices) {
+        choose(name);
+        EXPECT_EQ(play_mode(g), choice) << name;
+        std::set<std::string> marked = others;
+        marked.insert(name);
+        EXPECT_EQ(checked_items(), marked) << "after " << name;
+    }
 }
 
 }  // namespace

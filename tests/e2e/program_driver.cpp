@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMap>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
@@ -31,11 +32,10 @@ QString built_program_folder()
     return qEnvironmentVariable("FLICKERBOX_PROGRAM_DIR") + QLatin1Char('/');
 }
 
-QString& clip_folder()
+QString clip_folder(double seconds)
 {
     static QTemporaryDir dir;
-    static QString path = dir.path() + QLatin1Char('/');
-    return path;
+    return dir.path() + QStringLiteral("/%1s/").arg(seconds);
 }
 
 bool ffmpeg(const QStringList& arguments)
@@ -78,17 +78,22 @@ const QStringList& ProgramDriver::clips()
     return names;
 }
 
-bool ProgramDriver::make_clips()
+bool ProgramDriver::make_clips(double seconds)
 {
-    static const bool made = [] {
-        const QString dir = clip_folder();
+    static QMap<double, bool> madeBySeconds;
+    if (madeBySeconds.contains(seconds))
+        return madeBySeconds[seconds];
+    const bool made = [seconds] {
+        const QString dir = clip_folder(seconds);
+        QDir().mkpath(dir);
         // Each clip moves in every frame, with a different pattern, so that
         // its first still, its frames and its last still all differ.
         const char* patterns[] = {"testsrc2", "testsrc", "smptebars"};
         QByteArray sequence;
         for (int i = 0; i < clips().size(); ++i) {
             const QString base = dir + clips()[i];
-            const QString source = QStringLiteral("%1=size=352x240:rate=25:duration=1.2").arg(patterns[i]);
+            const QString source =
+                QStringLiteral("%1=size=352x240:rate=25:duration=%2").arg(patterns[i]).arg(seconds);
             const QString moving = i == 2 ? QStringLiteral(",hue=H=t*6") : QString();
             if (!ffmpeg({"-f", "lavfi", "-i", source, "-vf", "format=yuv420p" + moving, "-c:v", "mpeg1video",
                          "-q:v", "3", "-f", "mpeg", base + ".mpg"})
@@ -107,6 +112,7 @@ bool ProgramDriver::make_clips()
         QFile file(dir + QStringLiteral("aobj_sqa.seq"));
         return file.open(QIODevice::WriteOnly) && file.write(sequence) == sequence.size();
     }();
+    madeBySeconds[seconds] = made;
     return made;
 }
 
@@ -119,7 +125,8 @@ ProgramDriver::ProgramDriver(const PlaybackSettings& settings)
     for (const QString& name : built.entryList({"aobj_*", "timer.mpg", "flickerbox"}, QDir::Files))
         QFile::copy(built.filePath(name), folder_ + name);
     QFile::remove(folder_ + QStringLiteral("aobj_sqa.seq"));
-    const QDir clipsDir(clip_folder());
+    make_clips(settings.clipSeconds);
+    const QDir clipsDir(clip_folder(settings.clipSeconds));
     for (const QString& name : clipsDir.entryList(QDir::Files))
         QFile::copy(clipsDir.filePath(name), folder_ + name);
 
@@ -128,6 +135,8 @@ ProgramDriver::ProgramDriver(const PlaybackSettings& settings)
         + line(settings.currentClip) + line(settings.press) + line(settings.wipe) + line(settings.backdrop);
     for (int i = 0; i < 10; ++i)
         text += line(1);
+    if (settings.playMode != 1)
+        text += line(0) + line(0) + line(settings.playMode) + line(settings.playModeNumber);
     QFile file(folder_ + QStringLiteral("aobj_se1.cfg"));
     if (file.open(QIODevice::WriteOnly))
         file.write(text);

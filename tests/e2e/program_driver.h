@@ -20,15 +20,18 @@ struct PlaybackSettings {
     double press = 1;  // calibration counts: 1 keeps the animations short
     double wipe = 1;
     int backdrop = 1;  // 1 TV set, 2 theater
+    int playMode = 1;  // 1 press and let go, 2 hold, 3 timed, 4 several presses
+    int playModeNumber = 0;  // seconds a press, or presses to start
+    double clipSeconds = 1.2;  // of every clip
 };
 
 class ProgramDriver {
 public:
     // The clips the drivers' sequence file lists, in order.
     static const QStringList& clips();
-    // Makes the clips once into a folder shared by every driver of this
-    // process; false (with the reason on stderr) when ffmpeg fails.
-    static bool make_clips();
+    // Makes the clips of that length once into a folder shared by every
+    // driver of this process; false (with the reason on stderr) when ffmpeg fails.
+    static bool make_clips(double seconds = 1.2);
 
     explicit ProgramDriver(const PlaybackSettings& settings);
     ~ProgramDriver();

@@ -4,6 +4,7 @@
 
 #include "media/video_player.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMap>
 #include <QPoint>
@@ -19,7 +20,7 @@ public:
     int clipMs = 30;  // how long every clip plays
     // Clips, by file name, that fail with the given reason once opened.
     std::shared_ptr<QMap<QString, QString>> failures = std::make_shared<QMap<QString, QString>>();
-    // "open <file name>", "play", "pause", "stop", "close"; kept by the test,
+    // "open <file name>", "play", "pause", "hold here", "stop", "close"; kept by the test,
     // since the window deletes its player.
     std::shared_ptr<QStringList> calls = std::make_shared<QStringList>();
 
@@ -65,6 +66,7 @@ public:
             const bool goesOn = g == generation_;
             if (goesOn)
                 state_ = Playing;
+            leftMs_ = clipMs;
             emit first_frame_shown();
             if (goesOn)
                 end_later();
@@ -78,9 +80,22 @@ public:
         *calls << QStringLiteral("play");
         if (fileName_.isEmpty() || !failure_.isEmpty())
             return;
+        // Held where it was, it plays on for what was left; else all of it.
+        if (!std::exchange(heldHere_, false))
+            leftMs_ = clipMs;
         state_ = Playing;
         ++generation_;
         end_later();
+    }
+    void hold_here() override
+    {
+        *calls << QStringLiteral("hold here");
+        if (state_ != Playing)
+            return;
+        ++generation_;
+        leftMs_ = std::max<qint64>(leftMs_ - playing_.elapsed(), 0);
+        heldHere_ = true;
+        state_ = Held;
     }
     void pause() override
     {
@@ -88,6 +103,7 @@ public:
         if (!failure_.isEmpty())
             return;
         ++generation_;
+        heldHere_ = false;
         state_ = Held;
     }
     void stop() override
@@ -108,7 +124,8 @@ public:
 private:
     void end_later()
     {
-        QTimer::singleShot(clipMs, this, [this, g = generation_] {
+        playing_.start();
+        QTimer::singleShot(int(leftMs_), this, [this, g = generation_] {
             if (g == generation_)
                 state_ = Stopped;
         });
@@ -121,6 +138,9 @@ private:
     int16_t state_ = Stopped;
     int generation_ = 0;
     int opens_ = 0;
+    qint64 leftMs_ = 0;  // of the clip, from where it plays
+    bool heldHere_ = false;  // by hold_here: play goes on from there
+    QElapsedTimer playing_;  // since playback last began or went on
     QPoint pos_;
     QSize size_;
 };

@@ -8,8 +8,8 @@
 // "press form|over|player", "release ...", "focus", "exitlink" (its double
 // click). Adapter: "switch 1|0", "unplug", "replug". Run: "phase N", "wait"
 // (the response step begins), "end" (it ends), "+N" moves the clock N ms.
-// Expected: S K M skip replay leave as "S=1", events as "ignored:N", and the
-// hold of the response taken as "held=N".
+// Expected: S K M skip replay leave as "S=1", events as "ignored:N", the
+// hold of the response taken as "held=N", and the switch down now as "down=1".
 
 #include "playback/turn_input.h"
 #include "playback/turn_observer.h"
@@ -144,7 +144,8 @@ void play(const Table& table)
                                       {"skip", f.SkipRequested},
                                       {"replay", f.ReplayRequested},
                                       {"leave", f.LeaveRequested},
-                                      {"held", int(input.response_held_ms())}};
+                                      {"held", int(input.response_held_ms())},
+                                      {"down", input.switch_held()}};
         QStringList expectedEvents;
         for (const QString& item : QString(row.expected).split(u' ', Qt::SkipEmptyParts)) {
             if (item.startsWith("ignored:")) {
@@ -285,6 +286,27 @@ TEST(TurnInput, AdapterUnplugged)
             {"( replug )", "S=1"},  // back with the switch still held: a fresh press
             {"end ( unplug )", "S=0"},
         }});
+}
+
+TEST(TurnInput, HeldClipTakesSkipAndReplayAndKnowsWhenTheSwitchIsLetGo)
+{
+    play({"keyboard", 7, {
+        {"phase 3 wait ( down A up A )", "skip=1"},
+        {"wait ( down 1 up 1 )", "replay=1"},
+        {"end phase 0 ( down Space )", "S=1 down=1 ignored:0"},
+        {"( down A )", "down=1 skip=0"},  // another key while the switch is held
+        {"( up Space )", "down=0"},
+    }});
+    play({"mouse", 6, {
+        {"phase 0 ( press player )", "down=1 ignored:0"},
+        {"( )", "S=0 down=1"},  // no second event: held all the same
+        {"( release over )", "down=0"},
+    }});
+    play({"adapter, seen at each sample", 3, {
+        {"phase 0 ( switch 1 )", "down=1 ignored:0"},
+        {"switch 0", "down=1"},
+        {"( )", "down=0"},
+    }});
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "state/learners.h"
+#include "state/play_mode.h"
 
 #include "state/learner_lock.h"
 #include "state/settings.h"
@@ -102,13 +103,17 @@ TEST_F(LearnersTest, SwitchingKeepsEachLearnersOptionsInTheirOwnFile)
     EXPECT_EQ(g.ClipFolders.first(), anna.folder);
     g.ScreenSize = 3;
     g.AcceptanceTime = 500;
+    g.PlayMode = SeveralPresses;
+    g.PlayModeNumber = 4;
     ASSERT_TRUE(learners.switch_to(g, ben).switched);
     EXPECT_EQ(g.ScreenSize, 1);
     EXPECT_EQ(g.AcceptanceTime, 0);
+    EXPECT_EQ(play_mode(g), PlayModeChoice());
     EXPECT_EQ(read(ben.folder + SettingsFileName), bensFile);
     ASSERT_TRUE(learners.switch_to(g, anna).switched);
     EXPECT_EQ(g.ScreenSize, 3);
     EXPECT_EQ(g.AcceptanceTime, 500);
+    EXPECT_EQ(play_mode(g), PlayModeChoice({SeveralPresses, 4}));
 
     // The next start finds the learner chosen last.
     Learners again(account);

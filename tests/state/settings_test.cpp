@@ -1,4 +1,5 @@
 #include "state/display_number.h"
+#include "state/play_mode.h"
 #include "state/settings.h"
 
 #include <QDir>
@@ -440,6 +441,46 @@ TEST_F(SettingsFile, SwitchTimingTakesTwoLinesAfterTheEighteenOnlyWhenSet)
         EXPECT_EQ(loaded.AcceptanceTime, c.acceptance) << c.extra.constData();
         EXPECT_EQ(loaded.PostAcceptanceDelay, c.postAcceptance) << c.extra.constData();
         EXPECT_EQ(message.contains("switch timing"), c.told) << message.toStdString();
+        EXPECT_EQ(loaded.CategoryEnabled, g.CategoryEnabled) << "the eighteen load as before";
+    }
+}
+
+TEST_F(SettingsFile, PlayModeFollowsTheTimingLinesOnlyWhenNotTheDefault)
+{
+    GlobVars g = sample_settings();
+    const QByteArray eighteen = format_settings(g);
+    g.PlayMode = PressAndLetGo;
+    g.PlayModeNumber = 7;  // not the default mode's: still 18 lines
+    EXPECT_EQ(format_settings(g), eighteen);
+    g.PlayMode = TimedPlay;
+    g.PlayModeNumber = 5;
+    EXPECT_EQ(format_settings(g), eighteen + " 0 \r\n 0 \r\n 3 \r\n 5 \r\n");
+
+    struct Case {
+        QByteArray extra;
+        PlayModeChoice loaded;
+        bool told;
+    };
+    const Case cases[] = {
+        {" 0 \r\n 0 \r\n 4 \r\n 3 \r\n", {SeveralPresses, 3}, false},
+        {" 0 \r\n 0 \r\n 2 \r\n", {PressAndHold, 0}, false},
+        {" 0 \r\n 0 \r\n 2 \r\n 9 \r\n", {PressAndHold, 0}, false},  // a number it takes none of
+        {" 0 \r\n 0 \r\n 3 \r\n 4 \r\n", {TimedPlay, 4}, false},  // not offered, but sound
+        {" 300 \r\n 0 \r\n", {PressAndLetGo, 0}, false},  // timing only
+        {" 0 \r\n 0 \r\n 3 \r\n", {PressAndLetGo, 0}, true},  // seconds missing
+        {" 0 \r\n 0 \r\n 3 \r\n 61 \r\n", {PressAndLetGo, 0}, true},
+        {" 0 \r\n 0 \r\n 4 \r\n 1 \r\n", {PressAndLetGo, 0}, true},  // one press is not several
+        {" 0 \r\n 0 \r\n 5 \r\n 2 \r\n", {PressAndLetGo, 0}, true},
+        {" 0 \r\n 0 \r\n hold \r\n 3 \r\n", {PressAndLetGo, 0}, false},  // no number: as if absent
+    };
+    for (const Case& c : cases) {
+        write_file(eighteen + c.extra);
+        GlobVars loaded;
+        loaded.PlayMode = SeveralPresses;
+        loaded.PlayModeNumber = 2;
+        const QString message = load(loaded).message;
+        EXPECT_EQ(play_mode(loaded), c.loaded) << c.extra.constData();
+        EXPECT_EQ(message.contains("play mode"), c.told) << c.extra.constData() << message.toStdString();
         EXPECT_EQ(loaded.CategoryEnabled, g.CategoryEnabled) << "the eighteen load as before";
     }
 }

@@ -1,0 +1,27 @@
+#include "state/play_mode.h"
+
+PlayModeChoice play_mode(const GlobVars& g)
+{
+    return {g.PlayMode, g.PlayModeNumber};
+}
+
+bool usable_play_mode(int16_t mode, int16_t number)
+{
+    switch (mode) {
+    case PressAndLetGo:
+    case PressAndHold: return true;  // the number is not theirs, and is dropped
+    case TimedPlay: return number >= 1 && number <= MaxTimedPlaySeconds;
+    case SeveralPresses: return number >= 2 && number <= MaxPressCount;
+    default: return false;
+    }
+}
+
+QString play_mode_words(const PlayModeChoice& choice)
+{
+    switch (choice.mode) {
+    case PressAndHold: return QStringLiteral("press and hold");
+    case TimedPlay: return QStringLiteral("timed play, %1 s").arg(choice.number);
+    case SeveralPresses: return QStringLiteral("several presses, %1").arg(choice.number);
+    default: return QStringLiteral("press and let go");
+    }
+}

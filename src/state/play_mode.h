@@ -1,0 +1,39 @@
+#pragma once
+// How a learner's press plays the clip, for each stage of switch learning:
+// holding the switch, pressing and letting go, a press that plays a few
+// seconds, several presses for one clip.
+
+#include "state/globvars.h"
+
+#include <QString>
+#include <cstdint>
+
+// Values of GlobVars::PlayMode.
+enum PlayModeValue : int16_t {
+    PressAndLetGo = 1,  // one fresh press plays the whole clip
+    PressAndHold = 2,  // the clip plays only while the switch is held
+    TimedPlay = 3,  // each press plays PlayModeNumber seconds of it
+    SeveralPresses = 4,  // the clip starts at the PlayModeNumber-th press
+};
+
+// The ranges a settings file may hold; the menu offers a few values of each.
+inline constexpr int16_t MaxTimedPlaySeconds = 60;
+inline constexpr int16_t MaxPressCount = 10;
+
+struct PlayModeChoice {
+    int16_t mode = PressAndLetGo;
+    int16_t number = 0;  // seconds of timed play, presses of several presses, else 0
+
+    bool operator==(const PlayModeChoice&) const = default;
+};
+
+// The learner's play mode and its number, as the options hold them.
+PlayModeChoice play_mode(const GlobVars& g);
+
+// Whether a mode and its number can be used: a known mode, with a number in
+// its range when the mode takes one.
+bool usable_play_mode(int16_t mode, int16_t number);
+
+// The mode in words for the adult: "press and let go", "press and hold",
+// "timed play, 5 s", "several presses, 3".
+QString play_mode_words(const PlayModeChoice& choice);
