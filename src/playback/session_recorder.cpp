@@ -79,6 +79,13 @@ void SessionRecorder::press_ignored(int16_t phase)
     record(session_event(SessionEventKind::PressIgnored, current_clip(), phase));
 }
 
+void SessionRecorder::clip_paused(const QString& clip, int64_t playedMs)
+{
+    SessionEvent event = session_event(SessionEventKind::ClipPaused, clip);
+    event.playedMs = playedMs;
+    record(event);
+}
+
 void SessionRecorder::clip_started(const QString& clip)
 {
     record(session_event(SessionEventKind::ClipStart, clip));

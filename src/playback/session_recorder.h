@@ -28,6 +28,7 @@ public:
     void press_ignored(int16_t phase) override;
     void clip_started(const QString& clip) override;
     void clip_ended(const QString& clip) override;
+    void clip_paused(const QString& clip, int64_t playedMs) override;
     void skip(int16_t phase) override;
     void replay() override;
     void leave(int16_t phase) override;

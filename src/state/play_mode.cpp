@@ -16,12 +16,21 @@ bool usable_play_mode(int16_t mode, int16_t number)
     }
 }
 
+QString play_mode_name(int16_t mode)
+{
+    switch (mode) {
+    case PressAndHold: return QStringLiteral("press and hold");
+    case TimedPlay: return QStringLiteral("timed play");
+    case SeveralPresses: return QStringLiteral("several presses");
+    default: return QStringLiteral("press and let go");
+    }
+}
+
 QString play_mode_words(const PlayModeChoice& choice)
 {
     switch (choice.mode) {
-    case PressAndHold: return QStringLiteral("press and hold");
     case TimedPlay: return QStringLiteral("timed play, %1 s").arg(choice.number);
     case SeveralPresses: return QStringLiteral("several presses, %1").arg(choice.number);
-    default: return QStringLiteral("press and let go");
+    default: return play_mode_name(choice.mode);
     }
 }

@@ -34,6 +34,10 @@ PlayModeChoice play_mode(const GlobVars& g);
 // its range when the mode takes one.
 bool usable_play_mode(int16_t mode, int16_t number);
 
+// The mode's name alone: "press and let go", "press and hold", "timed play",
+// "several presses".
+QString play_mode_name(int16_t mode);
+
 // The mode in words for the adult: "press and let go", "press and hold",
 // "timed play, 5 s", "several presses, 3".
 QString play_mode_words(const PlayModeChoice& choice);

@@ -16,6 +16,8 @@ QStringList options_changes(const SessionOptions& before, const SessionOptions& 
         changes << QStringLiteral("prompt interval");
     if (before.switchTiming != after.switchTiming)
         changes << QStringLiteral("switch timing");
+    if (before.playMode != after.playMode || before.modeNumber != after.modeNumber)
+        changes << QStringLiteral("play mode");
     return changes;
 }
 

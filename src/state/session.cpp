@@ -1,6 +1,7 @@
 #include "state/session.h"
 
 #include "state/globvars.h"
+#include "state/play_mode.h"
 
 #include <algorithm>
 #include <array>
@@ -45,6 +46,9 @@ SessionOptions session_options(const GlobVars& g)
     options.switchTiming = g.AcceptanceTime == 0 && g.PostAcceptanceDelay == 0
         ? QStringLiteral("none")
         : QStringLiteral("held %1 ms, then %2 ms ignored").arg(g.AcceptanceTime).arg(g.PostAcceptanceDelay);
+    const PlayModeChoice mode = play_mode(g);
+    options.playMode = play_mode_name(mode.mode);
+    options.modeNumber = mode.mode == TimedPlay || mode.mode == SeveralPresses ? mode.number : 0;
     return options;
 }
 

@@ -27,6 +27,8 @@ struct SessionOptions {
     QString screenSize;
     int promptSeconds = 0;  // 0: no spoken prompt
     QString switchTiming;
+    QString playMode;
+    int modeNumber = 0;  // seconds of timed play, presses of several presses, else 0
 
     bool operator==(const SessionOptions&) const = default;
 };

@@ -7,9 +7,9 @@
 
 namespace {
 
-constexpr std::array EventNames{"session start", "cue",        "prompt",     "cross shown", "response",
-                                "press ignored", "clip start", "clip end",   "skip",        "replay",
-                                "clip left out", "leave",      "session end"};
+constexpr std::array EventNames{"session start", "cue",        "prompt",      "cross shown", "response",
+                                "press ignored", "clip start", "clip end",    "skip",        "replay",
+                                "clip left out", "leave",      "session end", "clip paused"};
 
 QString phase_text(std::optional<int> phase)
 {
@@ -48,9 +48,9 @@ SessionEvent session_event(SessionEventKind kind, const QString& clip, std::opti
 
 QStringList session_event_columns()
 {
-    return {QStringLiteral("time (ms)"),     QStringLiteral("event"),     QStringLiteral("clip"),
-            QStringLiteral("from cue (ms)"), QStringLiteral("held (ms)"), QStringLiteral("phase"),
-            QStringLiteral("detail")};
+    return {QStringLiteral("time (ms)"),     QStringLiteral("event"),      QStringLiteral("clip"),
+            QStringLiteral("from cue (ms)"), QStringLiteral("held (ms)"),  QStringLiteral("phase"),
+            QStringLiteral("detail"),        QStringLiteral("played (ms)")};
 }
 
 QStringList session_event_fields(const SessionEvent& event)
@@ -61,7 +61,8 @@ QStringList session_event_fields(const SessionEvent& event)
             optional_number(event.fromCueMs),
             optional_number(event.heldMs),
             phase_text(event.phase),
-            event.detail};
+            event.detail,
+            optional_number(event.playedMs)};
 }
 
 std::optional<SessionEvent> session_event_from(const QStringList& fields)
@@ -78,7 +79,8 @@ std::optional<SessionEvent> session_event_from(const QStringList& fields)
         return std::nullopt;
     event.kind = SessionEventKind(name - EventNames.begin());
     event.clip = fields[2];
-    for (auto [text, value] : {std::pair{fields[3], &event.fromCueMs}, std::pair{fields[4], &event.heldMs}}) {
+    for (auto [text, value] : {std::pair{fields[3], &event.fromCueMs}, std::pair{fields[4], &event.heldMs},
+                               std::pair{fields[7], &event.playedMs}}) {
         if (text.isEmpty())
             continue;
         *value = text.toLongLong(&ok);

@@ -22,6 +22,7 @@ enum class SessionEventKind {
     ClipLeftOut,
     Leave,
     SessionEnd,
+    ClipPaused,  // letting go in hold mode, or a timed press's time is up
 };
 
 // Where an ignored press fell: 0 outside a wait (the clip or the spoken
@@ -36,6 +37,7 @@ struct SessionEvent {
     std::optional<int64_t> heldMs;  // responses
     std::optional<int> phase;  // cues, responses, ignored presses, skips, leaving
     QString detail;  // what a left-out clip lacked
+    std::optional<int64_t> playedMs;  // a pause: the clip time the press before it played
 
     bool operator==(const SessionEvent&) const = default;
 };

@@ -47,7 +47,7 @@ std::optional<Session> session_from(const QStringList& fields)
         return std::llround(value.value_or(0) * 1000);
     };
     s.durationMs = seconds(1).value_or(0);
-    s.options = {fields[2], fields[3], fields[4], count(5), fields[6]};
+    s.options = {fields[2], fields[3], fields[4], count(5), fields[6], fields[21], count(22)};
     s.cues = count(7);
     s.responses = count(8);
     s.withinGoal = count(9);
@@ -101,7 +101,9 @@ QStringList session_columns()
             QStringLiteral("replays"),
             QStringLiteral("clips left out"),
             QStringLiteral("prompt level"),
-            QStringLiteral("note")};
+            QStringLiteral("note"),
+            QStringLiteral("play mode"),
+            QStringLiteral("mode number")};
 }
 
 QStringList session_fields(const Session& s)
@@ -126,7 +128,9 @@ QStringList session_fields(const Session& s)
                        QString::number(s.replays),
                        QString::number(s.leftOut),
                        prompt_level_text(s.promptLevel),
-                       s.note}
+                       s.note,
+                       s.options.playMode,
+                       QString::number(s.options.modeNumber)}
     + s.laterColumns;
 }
 

@@ -4,9 +4,11 @@
 
 #include "playback/playback_fixture.h"
 #include "playback/session_recorder.h"
+#include "state/play_mode.h"
 #include "state/sessions_file.h"
 
 #include <QFile>
+#include <QTest>
 
 namespace {
 
@@ -72,6 +74,43 @@ TEST_F(SessionRecording, RecordsEachEventAtTheClocksTimeAndAddsTheSessionLine)
     EXPECT_EQ(s.clips, 1);
     EXPECT_EQ(s.options.device, "mouse");
     EXPECT_EQ(recorder.problem(), "");
+}
+
+// Hold mode: the session line names the mode, and the event file has the
+// clip time each press played before letting go paused it.
+TEST_F(SessionRecording, HoldModeKeepsTheModeAndTheClipTimeEachPressPlayed)
+{
+    g.PlayMode = PressAndHold;
+    playerClipMs = 400;
+    const QString folder = dir.path() + "/records/";
+    SessionRecorder recorder(clock, g, folder, 5000, Start);
+    extraObservers = {&recorder};
+    QWidget* area = nullptr;
+    ASSERT_TRUE(run({
+        {[&] { return in_wait(1); },
+         [&] {
+             area = &window->pictures().Background;
+             QTest::mousePress(area, Qt::LeftButton);
+         }},
+        {[&] { return turn.saw("started alpha"); },
+         [&] {
+             clock.now += 1500;
+             QTest::mouseRelease(area, Qt::LeftButton);
+         }},
+        {[&] { return in_wait(3); }, [&] { key(Qt::Key_Escape); }},
+    }));
+
+    QList<SessionEvent> paused;
+    for (const SessionEvent& e : read_session_events(file_bytes(folder + "2026-12-08_100000.csv")).events)
+        if (e.kind == SessionEventKind::ClipPaused)
+            paused << e;
+    ASSERT_EQ(paused.size(), 1);
+    EXPECT_EQ(paused[0].clip, "alpha");
+    EXPECT_GE(paused[0].playedMs.value_or(0), 1500);
+    const SessionsRead sessions = read_sessions(file_bytes(folder + SessionsFileName));
+    ASSERT_EQ(sessions.sessions.size(), 1);
+    EXPECT_EQ(sessions.sessions[0].options.playMode, "press and hold");
+    EXPECT_EQ(sessions.sessions[0].options.modeNumber, 0);
 }
 
 TEST_F(SessionRecording, ARecordsFolderThatCannotBeWrittenLeavesTheTurnAsItIsAndIsToldOnce)
