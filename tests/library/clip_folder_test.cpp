@@ -1,5 +1,6 @@
 #include "library/clip_folder.h"
 #include "library/unfinished_change.h"
+#include "support/test_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,21 +9,14 @@
 
 namespace {
 
-void write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 TEST(ClipFolder, AccountFolderGetsItsOwnListBeforeTheFirstChange)
 {
     QTemporaryDir scratch;
     const QString base = scratch.filePath("share/"), user = scratch.filePath("home/flickerbox/");
     QDir().mkpath(base);
     for (const char* name : {"aobj_sqr.seq", "aobj_sqc.seq", "aobj_sqa.seq"})
-        write(base + name, "dog,animals,Dog,,\r\n");
-    write(base + "dog.jpg", "label");
+        write_test_file(base + name, "dog,animals,Dog,,\r\n");
+    write_test_file(base + "dog.jpg", "label");
     const Folders folders{base, user, ""};
 
     const ClipFolder mine(QString(), folders);
@@ -53,19 +47,19 @@ TEST(UnfinishedChange, ListsLeftHalfChangedArePutBack)
 {
     QTemporaryDir scratch;
     const QDir folder(scratch.path());
-    write(folder.filePath("aobj_sqr.seq.replaced"), "old r");
-    write(folder.filePath("aobj_sqc.seq"), "new c");
-    write(folder.filePath("aobj_sqc.seq.replaced"), "old c");
-    write(folder.filePath("aobj_sqa.seq"), "old a");
+    write_test_file(folder.filePath("aobj_sqr.seq.replaced"), "old r");
+    write_test_file(folder.filePath("aobj_sqc.seq"), "new c");
+    write_test_file(folder.filePath("aobj_sqc.seq.replaced"), "old c");
+    write_test_file(folder.filePath("aobj_sqa.seq"), "old a");
     undo_unfinished_changes({scratch.path() + '/'});
     EXPECT_EQ(read(folder.filePath("aobj_sqr.seq")), "old r");
     EXPECT_EQ(read(folder.filePath("aobj_sqc.seq")), "new c");
     EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden).join(' '),
               "aobj_sqa.seq aobj_sqc.seq aobj_sqr.seq");
 
-    write(folder.filePath("aobj_sqc.seq.replaced"), "old c");
-    write(folder.filePath("dog.mpg"), "clip");
-    write(change_journal(folder.path()), "+ dog.mpg\n= aobj_sqc.seq\n= aobj_sqa.seq\n");
+    write_test_file(folder.filePath("aobj_sqc.seq.replaced"), "old c");
+    write_test_file(folder.filePath("dog.mpg"), "clip");
+    write_test_file(change_journal(folder.path()), "+ dog.mpg\n= aobj_sqc.seq\n= aobj_sqa.seq\n");
     undo_unfinished_changes({scratch.path() + '/'});
     EXPECT_EQ(read(folder.filePath("aobj_sqc.seq")), "old c");
     EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden).join(' '),

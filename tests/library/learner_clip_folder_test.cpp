@@ -3,6 +3,7 @@
 #include "state/clip_list.h"
 #include "state/learners.h"
 #include "state/settings.h"
+#include "support/test_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,19 +11,12 @@
 
 namespace {
 
-void append(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::Append));
-    file.write(bytes);
-}
-
 TEST(LearnerClipFolder, ClipAddedForALearnerIsListedForThemOnly)
 {
     QTemporaryDir scratch;
     const QString base = scratch.path() + u'/';
     for (const char* name : {"aobj_sqr.seq", "aobj_sqc.seq", "aobj_sqa.seq"})
-        append(base + name, "dog,animals,Dog,,\r\n");
+        write_test_file(base + name, "dog,animals,Dog,,\r\n", QIODevice::Append);
     const Folders account{base, base, ""};
     GlobVars g;
     g.SequenceOrder = 2;
@@ -43,7 +37,7 @@ TEST(LearnerClipFolder, ClipAddedForALearnerIsListedForThemOnly)
     EXPECT_EQ(chosen.folder->prepare_for_changes(), "");
     // What adding a clip does to the lists of the folder it is added to.
     for (const char* name : {"aobj_sqr.seq", "aobj_sqc.seq", "aobj_sqa.seq"})
-        append(chosen.folder->path() + name, "kite,outside,Kite,,\r\n");
+        write_test_file(chosen.folder->path() + name, "kite,outside,Kite,,\r\n", QIODevice::Append);
 
     for (const auto& [learner, clips] :
          {std::pair{std::optional(anna), 2}, {std::optional(ben), 1}, {std::nullopt, 1}}) {

@@ -5,6 +5,7 @@
 #include "state/csv_text.h"
 #include "state/session.h"
 #include "state/sessions_file.h"
+#include "support/test_file.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -124,7 +125,7 @@ Session sample(int day, const QString& note = "calm, then \"tired\"\nafter lunch
     Session s;
     s.start = QDateTime(QDate(2026, 11, day), QTime(9, 30, 5));
     s.durationMs = 754'000;
-    s.options = {"space bar", "random", "normal", 5, "none"};
+    s.options = {"space bar", "random", "normal", 5, "none", "timed play", 5};
     s.cues = 12;
     s.responses = 10;
     s.withinGoal = 7;
@@ -150,9 +151,9 @@ TEST(SessionsFile, ReadsBackWhatItWritesWithTheMarkTheHeaderAndALaterVersionsCol
     EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"
                                  "start,duration (s),device,play order,screen size,prompt interval (s),"
                                  "switch timing,cues,responses,responses within goal,median response (s),"));
-    EXPECT_TRUE(
-        bytes.contains("\r\n2026-11-02T09:30:05,754,space bar,random,normal,5,none,12,10,7,2.350,0.812,"
-                       "9.004,3,4,9,1,2,0,verbal,\"calm, then \"\"tired\"\"\nafter lunch\"\r\n"));
+    EXPECT_TRUE(bytes.contains(
+        "\r\n2026-11-02T09:30:05,754,space bar,random,normal,5,none,12,10,7,2.350,0.812,"
+        "9.004,3,4,9,1,2,0,verbal,\"calm, then \"\"tired\"\"\nafter lunch\",timed play,5\r\n"));
     const SessionsRead read = read_sessions(bytes);
     EXPECT_EQ(read.damage, QStringList());
     EXPECT_EQ(read.sessions, sessions);
@@ -198,13 +199,6 @@ QByteArray file_bytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void write_file(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 TEST(SessionsFile, AppendsToItsOwnFileAndLeavesADamagedOneAsItIs)
 {
     QTemporaryDir dir;
@@ -218,7 +212,7 @@ TEST(SessionsFile, AppendsToItsOwnFileAndLeavesADamagedOneAsItIs)
     const QByteArray cutInANote = sessions_file_bytes({sample(2), sample(3)}).chopped(30);
     const QByteArray semicolons = QByteArray(sessions_file_bytes({sample(2)})).replace(",", ";");
     for (const QByteArray& damaged : {cutInANote, semicolons}) {
-        write_file(path, damaged);
+        write_test_file(path, damaged);
         EXPECT_NE(append_session(folder, sample(4)), "");
         // Nor does a change of note or a deletion rewrite it.
         bool changed = false;
@@ -234,25 +228,29 @@ TEST(SessionEvents, ReadBackAsWrittenAndAFileStoppedEarlyIsNamed)
     taken.clip = "dog, barking";
     SessionEvent leftOut = session_event(K::ClipLeftOut, "cat");
     leftOut.detail = "cat.mpg (no video stream)";
+    SessionEvent paused = session_event(K::ClipPaused, "dog, barking");
+    paused.playedMs = 2040;
     const QList<SessionEvent> events{
         at(0, session_event(K::SessionStart)),
         at(1520, session_event(K::Cue, "dog, barking", 1)),
         at(3300, taken),
         at(4000, session_event(K::PressIgnored, "dog, barking", 0)),
         at(5000, leftOut),
+        at(7000, paused),
         at(9000, session_event(K::SessionEnd)),
     };
     QByteArray bytes = csv_file_start(session_event_columns());
     for (const SessionEvent& event : events)
         bytes += csv_line(session_event_fields(event)).toUtf8() + "\r\n";
-    EXPECT_TRUE(bytes.contains("\r\n3300,response,\"dog, barking\",1780,40,wait before clip,\r\n"));
+    EXPECT_TRUE(bytes.contains("\r\n3300,response,\"dog, barking\",1780,40,wait before clip,,\r\n"));
+    EXPECT_TRUE(bytes.contains("\r\n7000,clip paused,\"dog, barking\",,,,,2040\r\n"));
     const SessionEventsRead whole = read_session_events(bytes);
     EXPECT_EQ(whole.events, events);
     EXPECT_EQ(whole.damage, "");
 
     const SessionEventsRead cut = read_session_events(bytes.chopped(12));
-    EXPECT_EQ(cut.events, events.mid(0, 5));
-    EXPECT_EQ(cut.damage, "The event file is cut short in line 7.");
+    EXPECT_EQ(cut.events, events.mid(0, 6));
+    EXPECT_EQ(cut.damage, "The event file is cut short in line 8.");
     const qsizetype lastLine = bytes.lastIndexOf("9000,");
     EXPECT_EQ(read_session_events(bytes.left(lastLine)).damage,
               "The event file stops before the session's end: the program was stopped during the session.");
