@@ -1,14 +1,19 @@
 # Generates the demo library and program media into TO with GENERATOR, or
-# copies what an earlier build made with the very same generator, helper
-# programs and notices: the result is kept in the user's cache folder, as
+# copies what an earlier build made from the very same sources (the
+# program's libraries and the generator's own, SOURCES holds both), notices
+# and helper programs: the result is kept in the user's cache folder, as
 # ccache keeps objects, so a fresh clone of a commit built before skips the
-# minutes of encoding. Without dpkg-query the helpers' versions are unknown
-# and nothing is cached.
-file(SHA256 ${GENERATOR} key)
-file(GLOB notices ${NOTICES}/NOTICE-*.txt)
-foreach(notice IN LISTS notices)
-  file(SHA256 ${notice} hash)
-  string(APPEND key ${hash})
+# minutes of encoding. The generator's binary is no key: it differs between
+# clones in its debug information. Without dpkg-query the helpers' versions
+# are unknown and nothing is cached.
+file(GLOB_RECURSE inputs LIST_DIRECTORIES false ${SOURCES}/src/* ${SOURCES}/tools/mediagen/*
+     ${NOTICES}/NOTICE-*.txt)
+list(SORT inputs)
+set(key "")
+foreach(input IN LISTS inputs)
+  file(SHA256 ${input} hash)
+  file(RELATIVE_PATH name ${SOURCES} ${input})
+  string(APPEND key "${name} ${hash}\n")
 endforeach()
 find_program(DPKG_QUERY dpkg-query)
 if(DPKG_QUERY)
