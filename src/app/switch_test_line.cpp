@@ -5,7 +5,9 @@
 #include "state/globvars.h"
 #include "switch/switch_setup.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -18,6 +20,13 @@ namespace {
 constexpr int LineHeight = 32;
 // Fast enough that a tap of the switch always lights the lamp.
 constexpr int PollMs = 20;
+
+// Where the adult types (a note, a name) every key is a character, Space too.
+bool takes_typing(const QWidget& widget)
+{
+    return widget.testAttribute(Qt::WA_InputMethodEnabled) || qobject_cast<const QAbstractSpinBox*>(&widget)
+        || qobject_cast<const QComboBox*>(&widget);
+}
 
 QString seconds(int ms)
 {
@@ -85,7 +94,7 @@ bool SwitchTestLine::eventFilter(QObject* watched, QEvent* event)
     // With the space bar as the switch, its presses on this window are
     // switch tests only: they must not click the focused button.
     auto* target = qobject_cast<QWidget*>(watched);
-    if (target && target->window() == window() && is_switch_key(event)) {
+    if (target && target->window() == window() && is_switch_key(event) && !takes_typing(*target)) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat()) {
             keyDown_ = event->type() == QEvent::KeyPress;

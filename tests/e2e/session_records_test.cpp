@@ -1,6 +1,7 @@
 // Response times recorded from real presses: the space bar pressed through
 // XTest at known delays after each cue is recorded within 50 ms of the delay,
-// and the session's line says the same.
+// and the session's line says the same. A note typed at the menu afterwards
+// keeps every key.
 
 #include "program_test.h"
 #include "state/session_event.h"
@@ -89,6 +90,26 @@ TEST_F(SessionRecords, ResponseTimesAreThoseOfRealPressesWithin50Ms)
     EXPECT_EQ(s.medianMs, responses[1].fromCueMs);
     EXPECT_EQ(s.fastestMs, responses[0].fromCueMs);
     EXPECT_EQ(s.slowestMs, responses[2].fromCueMs);
+
+    // Back at the menu the adult types a note: Space and 2 are the space-bar
+    // switch's keys, yet the note keeps them. Tab from "Play Movies" passes
+    // "Exit", "Records…" and the prompt level to the note.
+    ASSERT_TRUE(d.wait_for_screen([&](const QImage& shot) { return d.shows_menu(shot); }, 10000));
+    for (int i = 0; i < 4; ++i)
+        d.tap("Tab");
+    for (const char* key : {"a", "space", "b", "space", "2", "Tab"})
+        d.tap(key);
+    QString note;
+    wait_until(
+        [&] {
+            QFile again(records + SessionsFileName);
+            const QList<Session> read =
+                again.open(QIODevice::ReadOnly) ? read_sessions(again.readAll()).sessions : QList<Session>();
+            note = read.isEmpty() ? QString() : read.first().note;
+            return !note.isEmpty();
+        },
+        10000);
+    EXPECT_EQ(note, QStringLiteral("a b 2"));
 }
 
 }  // namespace
