@@ -47,6 +47,13 @@ mkdir "$work/batch" && cp "$work/kite.mov" "$work/batch/Dog 🐶.mov" && cp "$wo
     || fail "a batch title: $(cat "$work/err")"
 "$clips" remove --folder "$work/clips" cat 2>/dev/null || fail "the other video of the batch was not added"
 
+# A desktop's platform setting never takes the tool's options (--title is also
+# one of Qt's X options), and no display is needed.
+name=$(QT_QPA_PLATFORM=xcb DISPLAY=:none "$clips" add --folder "$work/clips" --title Geometry --category outside \
+    "$work/kite.mov" 2>"$work/err") || fail "add with QT_QPA_PLATFORM=xcb: $(cat "$work/err")"
+[ "$name" = geometry ] || fail "add with QT_QPA_PLATFORM=xcb printed \"$name\""
+QT_QPA_PLATFORM=xcb "$clips" remove --folder "$work/clips" geometry 2>/dev/null || fail "remove with QT_QPA_PLATFORM=xcb"
+
 rm "$work/clips/kite_flying.wav"
 "$clips" check --folder "$work/clips" >"$work/out" 2>/dev/null
 [ $? -eq 1 ] && [ "$(wc -l < "$work/out")" -eq 1 ] && grep -q 'Clip "Kite, flying" (kite_flying): missing kite_flying.wav' "$work/out" \

@@ -197,10 +197,18 @@ int check(const ClipFolder& folder)
 
 int main(int argc, char* argv[])
 {
-    // Label cards are drawn with fonts, which need a GUI application but no screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // The arguments are read before the application object exists, and it is
+    // given none: Qt's platforms claim -title, -display, -geometry, -name and
+    // more, with one dash or two, as their own.
+    QStringList commandLine;
+    for (int i = 0; i < argc; ++i)
+        commandLine << QString::fromLocal8Bit(argv[i]);
+    // Label cards are drawn with fonts, which need a GUI application but no
+    // screen: a terminal without a display (or with a desktop's platform
+    // setting) must work alike.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
     QCommandLineParser options;
     options.setApplicationDescription("Adds, removes, lists and checks the program's clips.\n"
                                       "  add --title TITLE --category KEY [--from TIME] [--to TIME] [--label "
@@ -224,7 +232,7 @@ int main(int argc, char* argv[])
          "TIME"},
     });
     options.addPositionalArgument("command", "add, remove, list or check");
-    if (!options.parse(app.arguments())) {
+    if (!options.parse(commandLine)) {
         say(options.errorText(), stderr);
         return BadUsage;
     }
