@@ -5,11 +5,11 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config git
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-wayland qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libmpv-dev libsdl2-dev libjpeg-dev
   googletest libgtest-dev
   ffmpeg mjpegtools espeak-ng fonts-noto-color-emoji fonts-dejavu-core fonts-liberation
-  xvfb xauth x11-utils xdotool libxtst-dev libxcb1-dev imagemagick
+  xvfb xauth x11-utils x11-xserver-utils openbox weston xdotool libxtst-dev libxcb1-dev libxss-dev imagemagick
   strace ccache
   dbus-daemon clang clang-format
 )

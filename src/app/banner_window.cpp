@@ -5,6 +5,7 @@
 #include "state/clip_listing.h"
 #include "state/globvars.h"
 #include "app/learner_control.h"
+#include "app/learner_display.h"
 #include "app/list_panel.h"
 #include "app/records_line.h"
 #include "app/records_questions.h"
@@ -19,10 +20,13 @@
 #include "app/window_keys.h"
 #include "app/switch_test_line.h"
 #include "media/dialogs.h"
+#include "media/front_keeper.h"
+#include "media/idle_inhibit.h"
 #include "media/sound.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -39,6 +43,9 @@ constexpr int LearnerButtonHeight = 40;
 constexpr int LearnerToRecordsGap = 14;
 constexpr int RecordsLineWidth = 720;
 constexpr int RecordsLineHeight = 64;
+constexpr int EdgeMargin = 8;
+// A banner picture smaller than this says nothing; its room goes to the controls.
+constexpr int SmallestPictureHeight = 40;
 
 QPushButton* make_button(const QString& name, const QString& caption, QSize size, QWidget* parent)
 {
@@ -70,6 +77,8 @@ Banner::Banner(GlobVars& g, Services services, QWidget* parent)
     build_menu_tree(*menuBar());
     auto* menus = new OptionsMenus(*menuBar(), g_, services_.dialogs, &switches_);  // owned by the menu bar
     menus_ = menus;
+    displayMenu_ = new LearnerDisplayMenu(*menuBar(), services_.dialogs);  // owned by the menu bar
+    connect(qApp, &QGuiApplication::screenRemoved, this, &Banner::screen_removed);
 
     banimage_ = new QLabel(client);
     banimage_->setObjectName(QStringLiteral("banimage"));
@@ -79,10 +88,11 @@ Banner::Banner(GlobVars& g, Services services, QWidget* parent)
     list1_ = new QListWidget(client);
     style_list_panel(*list1_);
     list1_->hide();
-    new SwitchTestLine(g_, &switches_, *menuBar(), *client);  // owned by client
+    switchLine_ = new SwitchTestLine(g_, &switches_, *menuBar(), *client);  // owned by client
     recordsLine_ = new RecordsLine(g_, services_.dialogs, client);
     connect(recordsLine_, &RecordsLine::records_requested, this, &Banner::show_records);
 
+    client->installEventFilter(this);
     lay_out();
     menus->mark_loaded_settings();
 
@@ -109,33 +119,72 @@ void Banner::lay_out()
     // Without a readable banner picture the window still works: the buttons
     // sit where they would for an empty picture.
     const QPixmap picture(g_.DataFolder + QStringLiteral("aobj_log.jpg"));
-    banimage_->setPixmap(picture);
-    const QSize screen = screen_size();
-    const int left = qRound((screen.width() - picture.width()) / 2.0);
-    const int top = qRound((screen.height() - picture.height()) / 6.0);
-    banimage_->setGeometry(left, top, picture.width(), picture.height());
+    const QWidget& client = *centralWidget();
+    // In logical pixels: at 150 % or 200 % desktop scaling a laptop's screen
+    // leaves room for little more than the controls.
+    const QSize area(client.width(), client.height() - switchLine_->height());
+    const int screenHeight = screen_size().height();
+    const int recordsWidth = qMin(RecordsLineWidth, area.width() - 2 * EdgeMargin);
+    const int recordsHeight = qMax(RecordsLineHeight, recordsLine_->heightForWidth(recordsWidth));
+    const int controls = startButton_->height() + LearnerButtonHeight + recordsHeight;
 
-    const int buttonsTop = top + picture.height() + PictureToButtonsGap;
+    int top = qRound((screenHeight - picture.height()) / 6.0);
+    int pictureToButtons = PictureToButtonsGap;
+    int buttonsToLearner = ButtonsToLearnerGap;
+    int learnerToRecords = LearnerToRecordsGap;
+    QSize pictureSize = picture.size();
+    if (top + pictureSize.height() + pictureToButtons + buttonsToLearner + learnerToRecords + controls
+        > area.height()) {
+        // What gives way, in turn: the space above the picture, half of each
+        // gap, then the picture, which shrinks whole; the controls never do.
+        top = EdgeMargin;
+        pictureToButtons /= 2;
+        buttonsToLearner /= 2;
+        learnerToRecords /= 2;
+        const int room =
+            area.height() - top - pictureToButtons - buttonsToLearner - learnerToRecords - controls;
+        pictureSize.scale(pictureSize.width(), qMax(0, room), Qt::KeepAspectRatio);
+    }
+    if (pictureSize.width() > area.width() - 2 * EdgeMargin)
+        pictureSize.scale(qMax(0, area.width() - 2 * EdgeMargin), pictureSize.height(), Qt::KeepAspectRatio);
+    if (pictureSize.height() < SmallestPictureHeight)
+        pictureSize = QSize(0, 0);
+    banimage_->setPixmap(pictureSize == picture.size() || picture.isNull()
+                             ? picture
+                             : picture.scaled(pictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    const int left = qRound((area.width() - pictureSize.width()) / 2.0);
+    banimage_->setGeometry(left, top, pictureSize.width(), pictureSize.height());
+
+    const int buttonsTop = top + pictureSize.height() + pictureToButtons;
     const int pairWidth = startButton_->width() + ButtonGap + exitButton_->width();
-    const int startLeft = qRound((screen.width() - pairWidth) / 2.0);
+    const int startLeft = qRound((area.width() - pairWidth) / 2.0);
     startButton_->move(startLeft, buttonsTop);
     exitButton_->move(startLeft + startButton_->width() + ButtonGap, buttonsTop);
+    // Under the pair of buttons and as wide, where the adult looks before
+    // pressing "Play Movies".
+    const int learnerTop = buttonsTop + startButton_->height() + buttonsToLearner;
+    if (learnerControl_)
+        learnerControl_->setGeometry(startLeft, learnerTop, pairWidth, LearnerButtonHeight);
     // Below the learner button, where the adult looks after a session.
-    recordsLine_->setGeometry(qRound((screen.width() - RecordsLineWidth) / 2.0),
-                              buttonsTop + startButton_->height() + ButtonsToLearnerGap + LearnerButtonHeight
-                                  + LearnerToRecordsGap,
-                              RecordsLineWidth, RecordsLineHeight);
+    recordsLine_->setGeometry(qRound((area.width() - recordsWidth) / 2.0),
+                              learnerTop + LearnerButtonHeight + learnerToRecords, recordsWidth,
+                              recordsHeight);
+}
+
+bool Banner::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        lay_out();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Banner::set_learners(Learners& learners, LearnerQuestions& questions)
 {
     learners_ = &learners;
-    auto* control = new LearnerControl(learners, g_, services_.dialogs, questions, centralWidget());
-    // Under the pair of buttons and as wide, where the adult looks before
-    // pressing "Play Movies"; no other control moves.
-    control->setGeometry(startButton_->x(), startButton_->y() + startButton_->height() + ButtonsToLearnerGap,
-                         exitButton_->x() + exitButton_->width() - startButton_->x(), LearnerButtonHeight);
-    connect(control, &LearnerControl::learner_changed, this, &Banner::show_learner);
+    learnerControl_ = new LearnerControl(learners, g_, services_.dialogs, questions, centralWidget());
+    lay_out();
+    displayMenu_->keep_in(learners.folders().writable);
+    connect(learnerControl_, &LearnerControl::learner_changed, this, &Banner::show_learner);
     setWindowTitle(options_title(learners.current()));
 }
 
@@ -214,19 +263,42 @@ void Banner::play_movies()
             std::make_unique<SessionRecorder>(services_.clock, g_, records_folder(), records.goal_ms());
         run.observers.push_back(recorder_.get());
     }
+    QScreen* learnerScreen = displayMenu_->screen_for_learner(screen());
     auto* playback =
         new PlaybackWindow(g_, run, [this](const QString& message) { return_from_playback(message); });
     playback_ = playback;
-    show_full_screen(*playback);
+    displayLost_ = false;
+    new FrontKeeper(*playback);  // owned by the window
+    show_full_screen(*playback, learnerScreen);
     hide();
+    if (idle_)
+        idle_->hold();
+}
+
+void Banner::screen_removed(QScreen* screen)
+{
+    // Nobody can see the learner's window any more: the session ends as if
+    // the adult had left it, with everything recorded so far kept, and no
+    // press is taken meanwhile.
+    if (!playback_ || playback_->screen() != screen)
+        return;
+    displayLost_ = true;
+    playback_->close();
 }
 
 void Banner::return_from_playback(const QString& runMessage)
 {
     playback_.clear();
+    if (idle_)
+        idle_->release();
     QString messageForAdult = runMessage;
+    if (displayLost_)
+        messageForAdult = QStringLiteral("The display showing the learner's window was disconnected, so the "
+                                         "session ended there. Everything up to then is kept.")
+            + (messageForAdult.isEmpty() ? QString() : QStringLiteral("\n\n") + messageForAdult);
     if (recorder_) {
         recordsLine_->show_session(recorder_->session(), recorder_->problem().isEmpty());
+        lay_out();  // the figures may take more lines than the line had
         if (!recorder_->problem().isEmpty())
             messageForAdult +=
                 (messageForAdult.isEmpty() ? QString() : QStringLiteral("\n\n")) + recorder_->problem();

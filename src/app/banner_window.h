@@ -12,13 +12,16 @@
 #include <memory>
 
 struct GlobVars;
+class IdleInhibitor;
 class LearnerControl;
+class LearnerDisplayMenu;
 class LearnerQuestions;
 class Learners;
 class QLabel;
 class QListWidget;
 class OptionsMenus;
 class QPushButton;
+class QScreen;
 class RecordsLine;
 class SessionRecorder;
 
@@ -40,6 +43,8 @@ public:
     // Adds the learner button below "Play Movies" and "Exit"; g must hold
     // the current learner's options. Without it the window has no learners.
     void set_learners(Learners& learners, LearnerQuestions& questions);
+    // Held while the learner's window is up, so the desktop does not blank it.
+    void keep_awake_with(IdleInhibitor& idle) { idle_ = &idle; }
 
     void play_movies();
     void list_clips();
@@ -54,12 +59,14 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     QSize screen_size() const;
     void lay_out();
     void return_from_playback(const QString& runMessage);
+    void screen_removed(QScreen* screen);
     void show_learner();
     QString records_folder() const;
 
@@ -70,11 +77,16 @@ private:
     QPushButton* startButton_;
     QPushButton* exitButton_;
     QListWidget* list1_;
+    QWidget* switchLine_;
+    LearnerControl* learnerControl_ = nullptr;
     QPointer<PlaybackWindow> playback_;  // the run under way; it deletes itself at its end
     int16_t FirstActivation = 1;
     bool activationDue_ = false;  // shown since the last activation steps ran
     bool ending_ = false;
     OptionsMenus* menus_ = nullptr;
+    LearnerDisplayMenu* displayMenu_;
+    IdleInhibitor* idle_ = nullptr;
+    bool displayLost_ = false;  // the learner's display went during the run
     Learners* learners_ = nullptr;
     RecordsLine* recordsLine_;
     // The last session's; kept until the next, as the run it observed goes later.

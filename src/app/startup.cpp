@@ -15,6 +15,8 @@
 #include "state/learners.h"
 #include "state/settings.h"
 #include "media/dialogs.h"
+#include "media/display_platform.h"
+#include "media/idle_inhibit.h"
 #include "media/kill_time.h"
 #include "media/monotonic_clock.h"
 #include "media/mpv_player.h"
@@ -56,12 +58,7 @@ std::unique_ptr<VersionQuery> version_query(const DeveloperOptions& developer)
 int flickerbox_main(int argc, char** argv)
 {
     return_large_buffers_to_the_system();
-    // Every frame of an animation must reach the screen while the playback
-    // run keeps the event loop busy; a Wayland compositor may hold such frames
-    // back, so run under XWayland unless the user chose a platform.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    choose_display_platform();
     QApplication app(argc, argv);
     // Ties the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.flickerbox.Flickerbox"));
@@ -111,7 +108,10 @@ int flickerbox_main(int argc, char** argv)
     QObject::connect(banner, &Banner::program_ending, banner, [banner] { show_credits(banner); });
     QtLearnerQuestions learner_questions(banner);
     banner->set_learners(learners, learner_questions);
-    show_full_screen(*banner);
+    DesktopIdleInhibitor idle(QStringLiteral("A learner's session is under way"));
+    banner->keep_awake_with(idle);
+    // The monitor the desktop calls primary, not whichever lies top left.
+    show_full_screen(*banner, app.primaryScreen());
     if (!learnerMessage.isEmpty())
         QTimer::singleShot(0, &app, [&dialogs, learnerMessage] {
             dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information, learnerMessage);

@@ -3,8 +3,10 @@
 #include <QScreen>
 #include <QWidget>
 
-void show_full_screen(QWidget& window)
+void show_full_screen(QWidget& window, QScreen* screen)
 {
+    if (screen)
+        window.setScreen(screen);
     window.setGeometry(window.screen()->geometry());
     window.showFullScreen();
 }

@@ -5,6 +5,7 @@
 #include "state/globvars.h"
 #include "app/menu_tree.h"
 #include "state/settings.h"
+#include "fakes/fake_idle_inhibitor.h"
 #include "fakes/fake_services.h"
 
 #include <QApplication>
@@ -60,6 +61,13 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
+    // The window at that size, laid out as on a screen of that many logical pixels.
+    static void show_at(Banner& banner, QSize size)
+    {
+        banner.resize(size);
+        banner.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&banner));
+    }
     PlaybackWindow* playback_window()
     {
         for (QWidget* widget : QApplication::topLevelWidgets())
@@ -77,6 +85,7 @@ TEST_F(BannerTest, PictureAndButtonsFollowTheScreen)
     write_banner({300, 121});
     Banner banner(g, services());
     const QSize screen = banner.screen()->geometry().size();
+    show_at(banner, screen);
     const int top = qRound((screen.height() - 121) / 6.0);
     EXPECT_EQ(child<QLabel>(banner, "banimage")->geometry(),
               QRect(qRound((screen.width() - 300) / 2.0), top, 300, 121));
@@ -98,8 +107,38 @@ TEST_F(BannerTest, MissingPictureLeavesTheButtonsWhereAnEmptyPictureWould)
 {
     Banner banner(g, services());
     const QSize screen = banner.screen()->geometry().size();
+    show_at(banner, screen);
     EXPECT_EQ(child<QPushButton>(banner, "StartButton")->y(), qRound(screen.height() / 6.0) + 50);
     EXPECT_TRUE(child<QLabel>(banner, "banimage")->pixmap().isNull());
+}
+
+// 1366 x 768 and 1920 x 1080 at 100, 125, 150 and 200 % desktop scaling: every
+// control lies whole above the switch test line and none covers another.
+TEST_F(BannerTest, EveryControlFitsAtEachDesktopScale)
+{
+    write_banner({600, 250});
+    for (const QSize screen : {QSize(1366, 768), QSize(1920, 1080)})
+        for (const double scale : {1.0, 1.25, 1.5, 2.0}) {
+            const QSize logical(qRound(screen.width() / scale), qRound(screen.height() / scale));
+            SCOPED_TRACE(QStringLiteral("%1 x %2").arg(logical.width()).arg(logical.height()).toStdString());
+            Banner banner(g, services());
+            show_at(banner, logical);
+            banner.activate_menu();
+            const QWidget* line = banner.findChild<QWidget*>("SwitchTestLine");
+            const QRect area(0, 0, banner.centralWidget()->width(), line->y());
+            const QRect picture = child<QLabel>(banner, "banimage")->geometry();
+            const QRect start = child<QPushButton>(banner, "StartButton")->geometry();
+            const QRect exit = child<QPushButton>(banner, "ExitButton")->geometry();
+            const QRect records = banner.findChild<QWidget*>("RecordsLine")->geometry();
+            EXPECT_EQ(line->geometry().bottom(), banner.centralWidget()->height() - 1);
+            for (const QRect& control : {picture, start, exit, records})
+                EXPECT_TRUE(area.contains(control))
+                    << control.x() << ',' << control.y() << ' ' << control.width() << 'x' << control.height();
+            EXPECT_FALSE(picture.intersects(start) || picture.intersects(exit));
+            EXPECT_GT(records.top(), start.bottom() + 40) << "no room for the learner button";
+            EXPECT_GE(picture.height(), scale < 2 || screen.height() > 768 ? 100 : 40);
+            EXPECT_NEAR(double(picture.width()) / picture.height(), 600 / 250.0, 0.05);
+        }
 }
 
 TEST_F(BannerTest, FirstActivationPlaysTheGongOnceAndRevealsTheButtons)
@@ -230,18 +269,24 @@ TEST_F(BannerTest, PlayMoviesHandsOverAndComesBackWithWhatStoppedTheRun)
     g.CategoryEnabled.fill(0);
     g.CategoryEnabled[0] = 1;
     Banner banner(g, services());
+    FakeIdleInhibitor idle;  // the screen saver: held only while the learner's window is up
+    banner.keep_awake_with(idle);
     banner.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
     menu_action(*banner.menuBar(), "list_clips")->trigger();
+    EXPECT_FALSE(idle.held);
 
     child<QPushButton>(banner, "StartButton")->click();
     EXPECT_EQ(g.ClipCount, 1);
     EXPECT_FALSE(banner.isVisible());
+    EXPECT_TRUE(idle.held);
     QPointer<PlaybackWindow> playback = playback_window();
     ASSERT_TRUE(playback);
 
     QTRY_VERIFY_WITH_TIMEOUT(playback.isNull(), 2000);
     EXPECT_TRUE(banner.isVisible());
+    EXPECT_FALSE(idle.held);
+    EXPECT_EQ(idle.holds, 1);
     EXPECT_FALSE(child<QListWidget>(banner, "List1")->isVisible());
     EXPECT_EQ(sound.played.size(), 1) << "no second gong";
     QTRY_COMPARE_WITH_TIMEOUT(dialogs.messages.size(), size_t(1), 2000);
