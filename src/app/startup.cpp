@@ -43,7 +43,7 @@ void show_credits(Banner* banner)
     banner->deleteLater();
     auto* credits = new CreditsWindow;
     QObject::connect(credits, &CreditsWindow::quit_requested, qApp, &QApplication::quit);
-    show_full_screen(*credits);
+    show_full_screen(*credits, banner->screen());
 }
 
 std::unique_ptr<VersionQuery> version_query(const DeveloperOptions& developer)

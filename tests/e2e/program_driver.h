@@ -40,6 +40,12 @@ public:
     void set_arguments(const QStringList& arguments) { arguments_ = arguments; }
     // Starts the program and waits for the menu window.
     bool start(const QStringList& arguments = {});
+    // Starts the program only: its menu may be on a monitor of its own.
+    bool launch()
+    {
+        return process_.start(folder_ + QStringLiteral("flickerbox"), arguments_),
+               process_.waitForStarted(10000);
+    }
     // Starts the program and presses "Play Movies" until the menu goes.
     bool start_playback();
     // From the menu window: presses "Play Movies" until the menu goes.
