@@ -159,6 +159,9 @@ void SwitchTestLine::pointer_event(const QEvent* event)
 void SwitchTestLine::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    // Installed again to be asked first: with the keyboard as the switch,
+    // Enter is switch 2's test here and must not click the focused button.
+    qApp->installEventFilter(this);
     refresh();
     poll_.start();
 }

@@ -177,6 +177,7 @@ TEST_F(OptionsMenusTest, ValuesOutsideTheTablesMarkNothingUntilAChoice)
     g.BackgroundKind = 0;
     g.CategoryEnabled.fill(0);
     g.PlayMode = 0;
+    g.DwellTime = 700;
     start();
     EXPECT_EQ(checked_items(), FixedMarks);
 
