@@ -6,13 +6,15 @@
 #include "state/input_device.h"
 #include "switch/switch_setup.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
-#include <QCursor>
+#include <QComboBox>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -23,6 +25,13 @@ namespace {
 constexpr int LineHeight = 32;
 // Fast enough that a tap of the switch always lights the lamp.
 constexpr int PollMs = 20;
+
+// Where the adult types (a note, a name) every key is a character, Space too.
+bool takes_typing(const QWidget& widget)
+{
+    return widget.testAttribute(Qt::WA_InputMethodEnabled) || qobject_cast<const QAbstractSpinBox*>(&widget)
+        || qobject_cast<const QComboBox*>(&widget);
+}
 
 QString seconds(int ms)
 {
@@ -124,7 +133,7 @@ bool SwitchTestLine::eventFilter(QObject* watched, QEvent* event)
     // With the space bar as the switch, its presses on this window are
     // switch tests only: they must not click the focused button.
     auto* target = qobject_cast<QWidget*>(watched);
-    if (target && target->window() == window() && is_switch_key(event)) {
+    if (target && target->window() == window() && is_switch_key(event) && !takes_typing(*target)) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat()) {
             const bool second = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
