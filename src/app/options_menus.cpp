@@ -1,6 +1,7 @@
 #include "app/options_menus.h"
 
 #include "state/globvars.h"
+#include "state/input_device.h"
 #include "state/play_mode.h"
 #include "app/menu_tree.h"
 #include "switch/switch_setup.h"
@@ -62,6 +63,12 @@ constexpr std::array<PlayModeItem, 12> PlayModeItems = {{
     {"presses_5", {SeveralPresses, 5}},
 }};
 
+constexpr std::array<GroupItem, 5> DwellTimeItems = {{{"dwell_500", 500},
+                                                      {"dwell_1000", 1000},
+                                                      {"dwell_1500", 1500},
+                                                      {"dwell_2000", 2000},
+                                                      {"dwell_3000", 3000}}};
+
 // Item names in CategoryEnabled order; the items are matched by name because
 // the menu lists them in another order.
 constexpr std::array<const char*, CategoryCount> CategoryItems = {
@@ -104,6 +111,9 @@ OptionsMenus::OptionsMenus(QMenuBar& bar, GlobVars& g, Dialogs& dialogs, SwitchS
         connect_item(name, &OptionsMenus::choose_category);
     for (const PlayModeItem& it : PlayModeItems)
         connect_item(it.name, &OptionsMenus::choose_play_mode);
+    connect_item("pointer_dwell", &OptionsMenus::choose_pointer_dwell);
+    for (const GroupItem& it : DwellTimeItems)
+        connect_item(it.name, &OptionsMenus::choose_dwell_time);
     // Information items only: Qt would otherwise clear their marks when clicked.
     for (const char* name : {"esc", "a_or_0", "r_or_1"})
         connect_item(name, &OptionsMenus::keep_mark);
@@ -137,12 +147,21 @@ void OptionsMenus::mark_loaded_settings()
     mark_exclusive_groups();
     mark_categories();
     mark_play_mode();
+    mark_dwell_time();
 }
 
 void OptionsMenus::mark_device()
 {
+    const bool dwell = input_kind(g_) == InputKind::PointerDwell;
     for (const GroupItem& it : DeviceItems)
-        item(it.name)->setChecked(g_.InputDevice == it.value);
+        item(it.name)->setChecked(g_.InputDevice == it.value && !dwell);
+    item("pointer_dwell")->setChecked(dwell);
+}
+
+void OptionsMenus::mark_dwell_time()
+{
+    for (const GroupItem& it : DwellTimeItems)
+        item(it.name)->setChecked(g_.DwellTime == it.value);
 }
 
 void OptionsMenus::mark_exclusive_groups()
@@ -195,6 +214,7 @@ void OptionsMenus::report_adapter_problems()
 void OptionsMenus::select_input_device(int16_t device)
 {
     g_.InputDevice = device;
+    g_.PointerDwell = 0;
     mark_device();
 }
 
@@ -257,6 +277,24 @@ void OptionsMenus::choose_play_mode(QAction* action, bool)
             g_.PlayModeNumber = it.choice.number;
         }
     mark_play_mode();
+}
+
+void OptionsMenus::choose_pointer_dwell(QAction*, bool)
+{
+    // The mouse's device number, so an older copy reading the options finds a mouse user.
+    g_.InputDevice = MouseDevice;
+    g_.PointerDwell = 1;
+    mark_device();
+}
+
+void OptionsMenus::choose_dwell_time(QAction* action, bool)
+{
+    for (const GroupItem& it : DwellTimeItems)
+        if (action->objectName() == QLatin1String(it.name))
+            g_.DwellTime = it.value;
+    // A dwell time is only ever chosen for dwelling.
+    choose_pointer_dwell(action, true);
+    mark_dwell_time();
 }
 
 void OptionsMenus::keep_mark(QAction* action, bool)

@@ -22,6 +22,7 @@ public:
     // adapter; every option item starts without a mark.
     void mark_loaded_settings();
 
+    // A device number 1..7 (a mouse click for 6).
     void select_input_device(int16_t device);
 
     // Looks again for adapters: an item is available when its port or
@@ -41,10 +42,13 @@ private:
     void mark_exclusive_groups();
     void mark_categories();
     void mark_play_mode();
+    void mark_dwell_time();
     void choose_device(QAction* action, bool);
     void choose_exclusive(QAction* action, bool);
     void choose_category(QAction* action, bool checkedNow);
     void choose_play_mode(QAction* action, bool);
+    void choose_pointer_dwell(QAction* action, bool);
+    void choose_dwell_time(QAction* action, bool);
     void keep_mark(QAction* action, bool);
     void choose_hard_drive(QAction* action, bool);
     void choose_cd_rom(QAction* action, bool);

@@ -47,6 +47,10 @@ struct GlobVars {
     // timing, and only when it is not the default.
     int16_t PlayMode = 1;
     int16_t PlayModeNumber = 0;  // seconds per press, or presses to start
+    // Pointer dwell instead of a click on the mouse device (state/input_device.h);
+    // stored after the play mode, and only when not the default.
+    int16_t PointerDwell = 0;  // 1: a press is the pointer resting on the target
+    int16_t DwellTime = 1000;  // milliseconds
 
     // Run-time only.
     int16_t MovieSource = 0;

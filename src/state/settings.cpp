@@ -1,6 +1,7 @@
 #include "state/settings.h"
 
 #include "state/display_number.h"
+#include "state/input_device.h"
 #include "state/play_mode.h"
 
 #include <QFile>
@@ -24,6 +25,9 @@ constexpr int TimingLines = 2;
 // Lines 21 and 22, the play mode and its number, written only for a mode
 // other than the default, with the timing lines before them.
 constexpr int PlayModeLines = 2;
+// Lines 23 and 24, the kind of input device and the dwell time, written only
+// when either is not the default, with the lines before them.
+constexpr int InputKindLines = 2;
 // Far more than 18 short lines; a wrong file put in its place is never read whole.
 constexpr qint64 MaxSettingsBytes = 64 * 1024;
 
@@ -37,7 +41,8 @@ constexpr int16_t DefaultCurrentClip = 0;
 constexpr int16_t DefaultBackgroundKind = 1;
 constexpr int16_t DefaultCategoryEnabled = 1;
 
-using Values = std::array<std::optional<double>, SettingsLines + TimingLines + PlayModeLines>;
+using Values =
+    std::array<std::optional<double>, SettingsLines + TimingLines + PlayModeLines + InputKindLines>;
 
 bool is_blank(char c)
 {
@@ -118,6 +123,27 @@ bool apply_play_mode(GlobVars& g, const Values& values)
     return usable || !modeValue;
 }
 
+// A kind that disagrees with the device number of line 1 (typed by hand) is
+// dropped, so the device of line 1 is used as an older copy would use it.
+bool apply_input_kind(GlobVars& g, const Values& values)
+{
+    constexpr int First = SettingsLines + TimingLines + PlayModeLines;
+    const std::optional<double>& kindValue = values[First];
+    const auto kind = as_integer(kindValue);
+    const bool dwell = kind == int16_t(InputKind::PointerDwell) && g.InputDevice == MouseDevice;
+    g.PointerDwell = dwell ? 1 : 0;
+    return !kindValue || dwell || kind == int16_t(device_kind(g.InputDevice));
+}
+
+bool apply_dwell_time(GlobVars& g, const Values& values)
+{
+    const std::optional<double>& value = values[SettingsLines + TimingLines + PlayModeLines + 1];
+    const auto ms = as_integer(value);
+    const bool usable = ms && usable_dwell_time(*ms);
+    g.DwellTime = usable ? *ms : DefaultDwellTime;
+    return usable || !value;
+}
+
 QString category_name(int index)
 {
     QString name = QString::fromLatin1(CategoryKeys[size_t(index)]);
@@ -177,6 +203,10 @@ QStringList apply_values(GlobVars& g, const Values& values)
         reset << QStringLiteral("switch timing");
     if (!apply_play_mode(g, values))
         reset << QStringLiteral("play mode");
+    if (!apply_input_kind(g, values))
+        reset << QStringLiteral("kind of input device");
+    if (!apply_dwell_time(g, values))
+        reset << QStringLiteral("dwell time");
     return reset;
 }
 
@@ -269,7 +299,9 @@ QByteArray format_settings(const GlobVars& g)
     line(display_integer(g.BackgroundKind));
     for (int16_t flag : g.CategoryEnabled)
         line(display_integer(flag));
-    const bool modeChosen = g.PlayMode != PressAndLetGo;
+    const InputKind kind = input_kind(g);
+    const bool kindChosen = kind == InputKind::PointerDwell || g.DwellTime != DefaultDwellTime;
+    const bool modeChosen = g.PlayMode != PressAndLetGo || kindChosen;
     if (g.AcceptanceTime != 0 || g.PostAcceptanceDelay != 0 || modeChosen) {
         line(display_integer(g.AcceptanceTime));
         line(display_integer(g.PostAcceptanceDelay));
@@ -277,6 +309,10 @@ QByteArray format_settings(const GlobVars& g)
     if (modeChosen) {
         line(display_integer(g.PlayMode));
         line(display_integer(g.PlayModeNumber));
+    }
+    if (kindChosen) {
+        line(display_integer(int16_t(kind)));
+        line(display_integer(g.DwellTime));
     }
     return out;
 }

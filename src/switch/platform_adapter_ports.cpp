@@ -104,8 +104,14 @@ void PlatformAdapterPorts::agOutp(uint16_t address, int16_t value)
 
 int16_t PlatformAdapterPorts::agInp(uint16_t address)
 {
-    if (address == GamePort)
-        return joystick_->first_button() ? int16_t(GamePortIdle & ~FirstButton) : GamePortIdle;
+    if (address == GamePort) {
+        int16_t buttons = GamePortIdle;
+        if (joystick_->button(1))
+            buttons &= ~FirstButton;
+        if (joystick_->button(2))
+            buttons &= ~SecondButton;
+        return buttons;
+    }
     for (int n = 0; n < 4; ++n)
         if (address == ComBase[n] + ModemStatusOffset)
             return modem_status(n);

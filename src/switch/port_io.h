@@ -13,8 +13,10 @@ inline constexpr uint16_t ModemStatusOffset = 6;
 inline constexpr uint16_t GamePort = 0x201;
 
 inline constexpr uint8_t RtsOnly = 0x02;  // modem control: RTS up, DTR and the rest down
-inline constexpr uint8_t CarrierDetect = 0x80;  // modem status bit the adapter closes
+inline constexpr uint8_t CarrierDetect = 0x80;  // modem status bit switch 1 closes
+inline constexpr uint8_t ClearToSend = 0x10;  // modem status bit switch 2 closes
 inline constexpr uint8_t FirstButton = 0x10;  // game port, active low
+inline constexpr uint8_t SecondButton = 0x20;  // game port, active low
 
 class PortIo {
 public:

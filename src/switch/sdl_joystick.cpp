@@ -53,9 +53,9 @@ QString SdlJoystick::name() const
     return name ? QString::fromUtf8(name) : QStringLiteral("joystick");
 }
 
-bool SdlJoystick::first_button() const
+bool SdlJoystick::button(int number) const
 {
-    return joystick_ && SDL_JoystickGetButton(joystick_, 0) == SDL_PRESSED;
+    return joystick_ && SDL_JoystickGetButton(joystick_, number - 1) == SDL_PRESSED;
 }
 
 bool SdlJoystick::take_unplugged()

@@ -21,7 +21,8 @@ public:
     void update();
     bool connected() const;
     QString name() const;  // of the first joystick; "" when there is none
-    bool first_button() const;
+    // Button 1 or 2 of the open joystick; false when it has no such button.
+    bool button(int number) const;
     // True once after the open joystick was unplugged.
     bool take_unplugged();
 

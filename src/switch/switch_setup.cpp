@@ -38,6 +38,11 @@ int16_t SwitchSetup::pressed_now(int16_t device)
     return poll_switch(ports_, device);
 }
 
+SwitchLevels SwitchSetup::levels_now(int16_t device)
+{
+    return poll_switches(ports_, device);
+}
+
 QString SwitchSetup::take_problems()
 {
     return ports_.take_problems();

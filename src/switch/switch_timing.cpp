@@ -29,3 +29,14 @@ int16_t SwitchTiming::filter(bool down)
     }
     return pressAccepted_ ? 1 : 0;
 }
+
+SwitchPairTiming::SwitchPairTiming(const MonotonicClock& clock, int acceptanceMs, int postAcceptanceMs)
+    : timings_{SwitchTiming(clock, acceptanceMs, postAcceptanceMs),
+               SwitchTiming(clock, acceptanceMs, postAcceptanceMs)}
+{
+}
+
+SwitchLevels SwitchPairTiming::filter(const SwitchLevels& down)
+{
+    return {timings_[0].filter(down.first) == 1, timings_[1].filter(down.second) == 1};
+}

@@ -4,6 +4,9 @@
 // response every press that begins within the post-acceptance delay is
 // ignored as a whole. With both at 0 the output equals the input.
 
+#include "switch/switch_adapter.h"
+
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -26,4 +29,19 @@ private:
     bool pressIgnored_ = false;  // began within the post-acceptance delay
     bool pressAccepted_ = false;
     std::optional<int64_t> lastAcceptance_;
+};
+
+// The same timing for each of the two switches on its own: a response on one
+// switch starts no post-acceptance delay on the other, and holding one does
+// not count towards the acceptance of the other.
+class SwitchPairTiming {
+public:
+    SwitchPairTiming(const MonotonicClock& clock, int acceptanceMs, int postAcceptanceMs);
+
+    // Call at every poll with both switches as they are now; returns which
+    // are accepted, as SwitchTiming::filter does for one.
+    SwitchLevels filter(const SwitchLevels& down);
+
+private:
+    std::array<SwitchTiming, 2> timings_;
 };

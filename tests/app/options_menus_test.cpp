@@ -2,6 +2,7 @@
 // every choice, the last-category rule, and the items that must not change.
 
 #include "state/globvars.h"
+#include "state/input_device.h"
 #include "app/menu_tree.h"
 #include "app/options_menus.h"
 #include "state/play_mode.h"
@@ -146,7 +147,7 @@ TEST_F(OptionsMenusTest, StartUpMarksExactlyTheLoadedValues)
     start();
     EXPECT_EQ(checked_items(),
               with_fixed_marks({"dev7", "full_screen", "auditory_10", "random_sequence", "theater", "animals",
-                                "Clothing", "food", "vehicles", "presses_4"}));
+                                "Clothing", "food", "vehicles", "presses_4", "dwell_1000"}));
     EXPECT_TRUE(switches.calls().empty()) << "no adapter is touched for the keyboard";
 }
 
@@ -176,6 +177,7 @@ TEST_F(OptionsMenusTest, ValuesOutsideTheTablesMarkNothingUntilAChoice)
     g.BackgroundKind = 0;
     g.CategoryEnabled.fill(0);
     g.PlayMode = 0;
+    g.DwellTime = 700;
     start();
     EXPECT_EQ(checked_items(), FixedMarks);
 
@@ -364,6 +366,36 @@ TEST_F(OptionsMenusTest, PlayModeItemsSetTheModeAndItsNumberAsOneGroup)
         marked.insert(name);
         EXPECT_EQ(checked_items(), marked) << "after " << name;
     }
+}
+
+TEST_F(OptionsMenusTest, PointerDwellIsADeviceOfItsOwnWithItsDwellTime)
+{
+    g.PointerDwell = 1;
+    g.DwellTime = 1500;
+    start();
+    std::set<std::string> marked = checked_items();
+    EXPECT_EQ(marked.count("pointer_dwell"), 1u);
+    EXPECT_EQ(marked.count("dwell_1500"), 1u);
+    EXPECT_EQ(marked.count("dev6"), 0u) << "dwell is not a mouse click, though it keeps device 6";
+
+    choose("dev7");
+    EXPECT_EQ(input_kind(g), InputKind::Keyboard);
+    EXPECT_FALSE(item("pointer_dwell")->isChecked());
+    EXPECT_TRUE(item("dwell_1500")->isChecked()) << "the time is kept for the next dwell";
+
+    choose("dwell_3000");
+    EXPECT_EQ(input_kind(g), InputKind::PointerDwell) << "choosing a time chooses dwell";
+    EXPECT_EQ(g.InputDevice, MouseDevice);
+    EXPECT_EQ(g.DwellTime, 3000);
+    EXPECT_TRUE(item("pointer_dwell")->isChecked());
+    EXPECT_FALSE(item("dev7")->isChecked());
+    EXPECT_FALSE(item("dwell_1500")->isChecked());
+
+    choose("pointer_dwell");
+    EXPECT_TRUE(item("pointer_dwell")->isChecked()) << "choosing it again keeps its mark";
+    choose("dev6");
+    EXPECT_EQ(input_kind(g), InputKind::Mouse);
+    EXPECT_FALSE(item("pointer_dwell")->isChecked());
 }
 
 }  // namespace

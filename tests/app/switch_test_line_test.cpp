@@ -74,9 +74,37 @@ TEST_F(SwitchTestLineTest, SpaceBarTestShowsThePressAndClicksNothing)
     EXPECT_FALSE(line()->shows_pressed());
     EXPECT_EQ(clicks.count(), 0) << "holding space must not start playback";
 
+    QTest::keyPress(start, Qt::Key_Return);
+    EXPECT_TRUE(line()->shows_pressed(2)) << "Enter is switch 2";
+    EXPECT_FALSE(line()->shows_pressed(1));
+    QTest::keyRelease(start, Qt::Key_Return);
+    EXPECT_FALSE(line()->shows_pressed(2));
+    EXPECT_EQ(clicks.count(), 0) << "Enter as switch 2 must not start playback either";
+
     g.InputDevice = 6;  // the space bar is not the switch: it works on buttons again
     QTest::keyClick(start, Qt::Key_Space);
     EXPECT_EQ(clicks.count(), 1);
+    banner.hide();
+}
+
+TEST_F(SwitchTestLineTest, DwellFillsWhileThePointerRestsOnTheLine)
+{
+    g.InputDevice = 6;
+    g.PointerDwell = 1;
+    g.DwellTime = 500;
+    show_banner();
+    EXPECT_TRUE(line()->text().contains(QStringLiteral("Pointer Dwell (Head or Eye Pointer), 0.5 s")))
+        << line()->text().toStdString();
+    const QPoint rest(40, line()->height() / 2);
+    QTest::mouseMove(line(), rest);
+    EXPECT_TRUE(wait_until([&] { return line()->shows_dwell() > 0.2; }, 1000));
+    EXPECT_FALSE(line()->shows_pressed());
+    QTest::mouseMove(line(), rest + QPoint(5, 2));  // jitter: the dwell goes on
+    EXPECT_TRUE(wait_until([&] { return line()->shows_pressed(); }, 1000));
+    EXPECT_EQ(line()->shows_dwell(), 0.0);
+    QTest::qWait(700);
+    EXPECT_TRUE(line()->shows_pressed()) << "no second dwell without moving on";
+    EXPECT_EQ(line()->shows_dwell(), 0.0);
     banner.hide();
 }
 

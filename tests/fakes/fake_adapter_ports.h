@@ -26,16 +26,18 @@ public:
     QString location(int16_t device) const override { return locations.value(device); }
     QString take_problems() override { return std::exchange(problems, QString()); }
 
-    // The switch on adapter device 1..5 closed or open; every other port reads released.
-    void hold(int16_t device, bool down)
+    // Switch 1 (and switch 2) on adapter device 1..5 closed or open; every
+    // other port reads released.
+    void hold(int16_t device, bool down, bool secondDown = false)
     {
         for (uint16_t base : ComBase)
             bytes[base + ModemStatusOffset] = 0;
         bytes[GamePort] = 0xFF;
         if (device == 5)
-            bytes[GamePort] = down ? 0xFF & ~FirstButton : 0xFF;
+            bytes[GamePort] = int16_t(0xFF & ~(down ? FirstButton : 0) & ~(secondDown ? SecondButton : 0));
         else
-            bytes[ComBase[device - 1] + ModemStatusOffset] = down ? CarrierDetect : 0;
+            bytes[ComBase[device - 1] + ModemStatusOffset] =
+                int16_t((down ? CarrierDetect : 0) | (secondDown ? ClearToSend : 0));
     }
 
     QMap<uint16_t, int16_t> bytes;

@@ -1,4 +1,5 @@
 #include "state/display_number.h"
+#include "state/input_device.h"
 #include "state/play_mode.h"
 #include "state/settings.h"
 
@@ -483,6 +484,58 @@ TEST_F(SettingsFile, PlayModeFollowsTheTimingLinesOnlyWhenNotTheDefault)
         EXPECT_EQ(message.contains("play mode"), c.told) << c.extra.constData() << message.toStdString();
         EXPECT_EQ(loaded.CategoryEnabled, g.CategoryEnabled) << "the eighteen load as before";
     }
+}
+
+TEST_F(SettingsFile, DeviceKindAndDwellTimeFollowThePlayModeOnlyWhenNotTheDefault)
+{
+    GlobVars g = sample_settings();
+    g.InputDevice = MouseDevice;
+    const QByteArray mouse = format_settings(g);
+    g.DwellTime = DefaultDwellTime;
+    g.PointerDwell = 1;
+    const QByteArray dwell = format_settings(g);
+    EXPECT_EQ(dwell, mouse + " 0 \r\n 0 \r\n 1 \r\n 0 \r\n 5 \r\n 1000 \r\n")
+        << "line 1 keeps the mouse for an older copy";
+    g.PointerDwell = 0;
+    g.DwellTime = 2000;
+    EXPECT_EQ(format_settings(g), mouse + " 0 \r\n 0 \r\n 1 \r\n 0 \r\n 3 \r\n 2000 \r\n");
+
+    const QByteArray keyboard = format_settings(sample_settings());
+    struct Case {
+        const QByteArray& eighteen;
+        QByteArray extra;
+        InputKind kind;
+        int16_t dwellTime;
+        const char* told;  // the option named in the message, or nullptr
+    };
+    const QByteArray modeLines = " 0 \r\n 0 \r\n 1 \r\n 0 \r\n";
+    const Case cases[] = {
+        {mouse, "", InputKind::Mouse, 1000, nullptr},
+        {mouse, modeLines + " 5 \r\n 1500 \r\n", InputKind::PointerDwell, 1500, nullptr},
+        {mouse, modeLines + " 5 \r\n", InputKind::PointerDwell, 1000, nullptr},
+        {mouse, modeLines + " 5 \r\n 50 \r\n", InputKind::PointerDwell, 1000, "dwell time"},
+        {mouse, modeLines + " 5 \r\n 20000 \r\n", InputKind::PointerDwell, 1000, "dwell time"},
+        {mouse, modeLines + " 9 \r\n 500 \r\n", InputKind::Mouse, 500, "kind of input device"},
+        {mouse, modeLines + " 4 \r\n", InputKind::Mouse, 1000, "kind of input device"},
+        {keyboard, modeLines + " 5 \r\n", InputKind::Keyboard, 1000, "kind of input device"},
+        {keyboard, modeLines + " 4 \r\n 3000 \r\n", InputKind::Keyboard, 3000, nullptr},
+    };
+    for (const Case& c : cases) {
+        write_file(c.eighteen + c.extra);
+        GlobVars loaded;
+        loaded.PointerDwell = 1;
+        loaded.DwellTime = 2;
+        const QString message = load(loaded).message;
+        EXPECT_EQ(input_kind(loaded), c.kind) << c.extra.constData();
+        EXPECT_EQ(loaded.DwellTime, c.dwellTime) << c.extra.constData();
+        EXPECT_EQ(message.isEmpty(), !c.told) << c.extra.constData() << message.toStdString();
+        if (c.told)
+            EXPECT_TRUE(message.contains(c.told)) << message.toStdString();
+    }
+    write_file(dwell);
+    GlobVars loaded;
+    load(loaded);
+    EXPECT_EQ(format_settings(loaded), dwell) << "read back as written";
 }
 
 }  // namespace

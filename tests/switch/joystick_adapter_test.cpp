@@ -1,6 +1,6 @@
 // The game-port path through SDL's virtual joystick, so the real reading code
-// runs: availability, the first button as the switch, unplugging and plugging
-// back in.
+// runs: availability, the first two buttons as the two switches, unplugging
+// and plugging back in.
 
 #include "state/globvars.h"
 #include "switch/platform_adapter_ports.h"
@@ -40,6 +40,24 @@ TEST_F(JoystickAdapter, FirstButtonIsTheSwitchOnceAJoystickIsPluggedIn)
         EXPECT_EQ(poll_switch(ports, g.InputDevice), down ? 1 : 0);
     }
     EXPECT_EQ(ports.take_problems(), QString());
+}
+
+TEST_F(JoystickAdapter, SecondButtonIsSwitchTwoAndOtherButtonsAreNoSwitch)
+{
+    VirtualJoystick joystick;
+    ASSERT_TRUE(joystick.ok()) << SDL_GetError();
+    setup.look_for_adapters();
+    setup.init_game_port();
+    joystick.press(true, 2);
+    EXPECT_EQ(setup.levels_now(5), (SwitchLevels{false, true}));
+    EXPECT_EQ(poll_switch(ports, 5), 0);
+    joystick.press(true, 1);
+    EXPECT_EQ(setup.levels_now(5), (SwitchLevels{true, true}));
+    joystick.press(false, 1);
+    joystick.press(false, 2);
+    joystick.press(true, 3);
+    joystick.press(true, 4);
+    EXPECT_EQ(setup.levels_now(5), SwitchLevels{});
 }
 
 TEST_F(JoystickAdapter, UnpluggedJoystickReadsReleasedAndIsTakenUpAgainWhenBack)

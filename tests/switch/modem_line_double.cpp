@@ -39,9 +39,12 @@ extern "C" int ioctl(int fd, unsigned long request, ...)
         return -1;  // hung up: the real call's error, as an unplugged adapter gives
     int& value = *static_cast<int*>(arg);
     switch (request) {
-    case TIOCMGET:
-        value = modem.lines | (modem.switchClosed && (modem.lines & TIOCM_RTS) ? TIOCM_CAR : 0);
+    case TIOCMGET: {
+        const bool rts = modem.lines & TIOCM_RTS;
+        value = modem.lines | (modem.switchClosed && rts ? TIOCM_CAR : 0)
+            | (modem.switch2Closed && rts ? TIOCM_CTS : 0);
         break;
+    }
     case TIOCMSET: modem.lines = value; break;
     case TIOCMBIS: modem.lines |= value; break;
     case TIOCMBIC: modem.lines &= ~value; break;

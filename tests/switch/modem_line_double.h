@@ -2,7 +2,8 @@
 // A pseudo-terminal stands in for a USB-serial adapter. It has no modem
 // lines, so an executable that links modem_line_double.cpp answers the
 // modem-line requests on pseudo-terminals itself: RTS and DTR as the port
-// sets them, and carrier detect while the switch closes RTS to it. Every
+// sets them, carrier detect while switch 1 closes RTS to it and clear to
+// send while switch 2 does. Every
 // other request, and every request once the terminal has been hung up (as
 // an unplugged adapter is), goes to the real call. The executable must
 // export its symbols (ENABLE_EXPORTS) so the serial library calls the double.
@@ -13,6 +14,7 @@
 struct ModemLines {
     std::atomic<int> lines{0};  // TIOCM_* bits set by the port
     std::atomic<bool> switchClosed{false};
+    std::atomic<bool> switch2Closed{false};
 };
 extern ModemLines modem;
 

@@ -1,5 +1,5 @@
 // The real serial path on a pseudo-terminal, its modem lines answered by a
-// double: the switch closes RTS to carrier detect.
+// double: switch 1 closes RTS to carrier detect, switch 2 RTS to clear to send.
 
 #include "state/globvars.h"
 #include "switch/platform_adapter_ports.h"
@@ -25,6 +25,7 @@ protected:
     {
         modem.lines = 0;
         modem.switchClosed = false;
+        modem.switch2Closed = false;
         g.InputDevice = 1;
         // The adapter as the port list names it: through a symbolic link, as
         // /dev/serial/by-id does.
@@ -62,6 +63,26 @@ TEST_F(SerialAdapter, SetUpRaisesRtsDropsDtrAndTheSwitchReadsThroughCarrierDetec
         modem.switchClosed = closed;
         EXPECT_EQ(poll_switch(ports, g.InputDevice), closed ? 1 : 0);
     }
+}
+
+TEST_F(SerialAdapter, SecondSwitchReadsThroughClearToSendOnItsOwn)
+{
+    setup.init_com_adapter(1);
+    const std::tuple<bool, bool, SwitchLevels> cases[] = {
+        {false, true, {false, true}},
+        {true, true, {true, true}},
+        {true, false, {true, false}},
+        {false, false, {false, false}},
+    };
+    for (const auto& [first, second, levels] : cases) {
+        modem.switchClosed = first;
+        modem.switch2Closed = second;
+        EXPECT_EQ(setup.levels_now(1), levels) << first << second;
+        EXPECT_EQ(poll_switch(ports, 1), first ? 1 : 0) << "switch 2 never reads as switch 1";
+    }
+    pty->hang_up();
+    modem.switch2Closed = true;
+    EXPECT_EQ(setup.levels_now(1), SwitchLevels{}) << "a lost adapter reads both switches released";
 }
 
 TEST(SerialLine, PermissionAdviceNamesTheGroupOfTheDeviceNode)

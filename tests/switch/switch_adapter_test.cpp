@@ -27,6 +27,34 @@ TEST(SwitchAdapter, SerialSwitchIsPressedWhenCarrierDetectIsSet)
     EXPECT_TRUE(io.writes.empty()) << "a serial read writes nothing";
 }
 
+TEST(SwitchAdapter, EveryAdapterCarriesASecondSwitch)
+{
+    FakeAdapterPorts io;
+    // Serial: carrier detect is switch 1, clear to send switch 2; data set
+    // ready and ring are no switch.
+    const std::pair<int16_t, SwitchLevels> serial[] = {{0x10, {false, true}},  {0x90, {true, true}},
+                                                       {0x80, {true, false}},  {0x60, {false, false}},
+                                                       {0x110, {false, true}}, {0x100, {false, false}}};
+    for (auto [byte, levels] : serial) {
+        io.bytes[0x2FE] = byte;
+        EXPECT_EQ(poll_switches(io, 2), levels) << byte;
+    }
+    // Game port, active low: bit 4 is switch 1, bit 5 switch 2; the other
+    // buttons are no switch.
+    const std::pair<int16_t, SwitchLevels> game[] = {{0xDF, {false, true}},
+                                                     {0xCF, {true, true}},
+                                                     {0xEF, {true, false}},
+                                                     {0x3F, {false, false}},
+                                                     {0xFF, {false, false}}};
+    for (auto [byte, levels] : game) {
+        io.bytes[0x201] = byte;
+        EXPECT_EQ(poll_switches(io, 5), levels) << byte;
+    }
+    const int reads = io.reads;
+    EXPECT_EQ(poll_switches(io, 6), SwitchLevels{});
+    EXPECT_EQ(io.reads, reads) << "the mouse is not read through a port";
+}
+
 TEST(SwitchAdapter, GamePortButtonIsPressedWhenBitFourIsClear)
 {
     FakeAdapterPorts io;

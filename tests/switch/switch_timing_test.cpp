@@ -70,4 +70,26 @@ TEST(SwitchTiming, DelayRunsFromTheAcceptanceNotTheRelease)
         << "begun 810 ms after acceptance: counts after its own 200 ms";
 }
 
+TEST(SwitchTiming, EachSwitchIsTimedOnItsOwn)
+{
+    FakeClock clock;
+    SwitchPairTiming timing(clock, 200, 1000);
+    auto poll = [&](SwitchLevels down, int ms) {
+        SwitchLevels last;
+        for (int t = 0; t < ms; t += 10, clock.now += 10)
+            last = timing.filter(down);
+        return last;
+    };
+    EXPECT_EQ(poll({true, false}, 300), (SwitchLevels{true, false}));
+    // Switch 2 joins within switch 1's delay: its own 200 ms count from now, and it counts.
+    EXPECT_EQ(poll({true, true}, 150), (SwitchLevels{true, false}));
+    EXPECT_EQ(poll({true, true}, 100), (SwitchLevels{true, true}));
+    poll({}, 50);
+    // Both begin again within their delays: both ignored, neither releases the other.
+    EXPECT_EQ(poll({true, true}, 400), SwitchLevels{});
+    poll({}, 600);
+    // Switch 2 begins 1100 ms after its own acceptance, so it counts again.
+    EXPECT_EQ(poll({false, true}, 210), (SwitchLevels{false, true}));
+}
+
 }  // namespace

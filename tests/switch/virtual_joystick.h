@@ -1,7 +1,7 @@
 #pragma once
 // A game controller with four buttons on SDL's virtual joystick, as an
 // adaptive controller presents itself: plugged in while it lives, its first
-// button the switch.
+// button switch 1 and its second switch 2.
 
 #include <SDL.h>
 
@@ -17,7 +17,10 @@ public:
     VirtualJoystick& operator=(const VirtualJoystick&) = delete;
 
     bool ok() const { return handle_ != nullptr; }
-    void press(bool down) { SDL_JoystickSetVirtualButton(handle_, 0, down ? SDL_PRESSED : SDL_RELEASED); }
+    void press(bool down, int button = 1)
+    {
+        SDL_JoystickSetVirtualButton(handle_, button - 1, down ? SDL_PRESSED : SDL_RELEASED);
+    }
     void unplug()
     {
         if (!handle_)
