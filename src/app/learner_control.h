@@ -27,6 +27,9 @@ public:
     void new_learner();
     void rename_learner();
     void remove_learner();
+    // Refreshes the current learner's lock; tells the adult, once and only
+    // at the menu window, when another computer took the learner over.
+    void refresh_lock();
 
 signals:
     // g holds another learner's options, or the current learner's new name.
@@ -43,6 +46,7 @@ private:
     Dialogs& dialogs_;
     LearnerQuestions& questions_;
     QMenu* menu_;
+    QString toldLost_;  // the learner folder the adult was told was taken over
 };
 
 // The menu window's title for the current learner: "Options" without one.
