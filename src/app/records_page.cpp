@@ -32,6 +32,8 @@ QString period_text(const RecordsTotals& totals)
     const QLocale locale;
     if (!totals.first.isValid())
         return QStringLiteral("No sessions recorded");
+    if (totals.first == totals.last)
+        return QStringLiteral("Sessions on %1").arg(locale.toString(totals.first, QLocale::LongFormat));
     return QStringLiteral("Sessions from %1 to %2")
         .arg(locale.toString(totals.first, QLocale::LongFormat),
              locale.toString(totals.last, QLocale::LongFormat));
@@ -39,8 +41,9 @@ QString period_text(const RecordsTotals& totals)
 
 QString totals_text(const RecordsTotals& totals, double goalSeconds)
 {
-    QString text = QStringLiteral("Totals: %1 sessions, %2 responses, %3 within the goal of %4 s")
+    QString text = QStringLiteral("Totals: %1 %2, %3 responses, %4 within the goal of %5 s")
                        .arg(totals.sessions)
+                       .arg(totals.sessions == 1 ? QStringLiteral("session") : QStringLiteral("sessions"))
                        .arg(totals.responses)
                        .arg(totals.withinGoal)
                        .arg(goalSeconds);
