@@ -302,7 +302,7 @@ QString change_sessions(const QString& folder, const std::function<void(QList<Se
     if (file.exists() && !file.open(QIODevice::ReadOnly))
         return QStringLiteral("%1 cannot be read: %2")
             .arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
-    SessionsRead read = read_sessions(file.readAll());
+    SessionsRead read = read_sessions(file.isOpen() ? file.readAll() : QByteArray());
     if (!read.damage.isEmpty())
         return QStringLiteral("%1 is damaged, so nothing was changed in it. Open \"Records\u2026\" to see "
                               "what can be read and to repair it.\n%2")
@@ -346,7 +346,7 @@ RecoveredSessions recover_unfinished_sessions(const QString& folder, int64_t goa
     QFile file(folder + QLatin1String(SessionsFileName));
     if (file.exists() && !file.open(QIODevice::ReadOnly))
         return recovered;
-    const SessionsRead read = read_sessions(file.readAll());
+    const SessionsRead read = read_sessions(file.isOpen() ? file.readAll() : QByteArray());
     // A damaged file waits for the adult's repair in the records window.
     if (!read.damage.isEmpty())
         return recovered;

@@ -40,7 +40,7 @@ for laptop in 1 2; do cp -r "$program_dir" "$work/laptop$laptop"; done
 # The program is not the namespace's first process, so both have the same
 # process number as well as the same computer name.
 on_laptop() {
-    XDG_CONFIG_HOME=$work/config unshare --pid --uts --fork --mount-proc \
+    XDG_CONFIG_DIRS=$work/config unshare --pid --uts --fork --mount-proc --kill-child \
         sh -c "hostname laptop; \"$work/laptop$1/flickerbox\" --learner Ana; true" &
     started+=("$!")
 }
