@@ -43,6 +43,7 @@ on_laptop() {
     XDG_CONFIG_DIRS=$work/config unshare --pid --uts --fork --mount-proc --kill-child \
         sh -c "hostname laptop; \"$work/laptop$1/flickerbox\" --learner Ana; true" &
     started+=("$!")
+    disown "$!"  # ended by the cleanup without a word
 }
 keys_to() {  # window, keys...
     local window=$1
