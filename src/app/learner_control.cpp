@@ -8,7 +8,10 @@
 #include "state/settings.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QMenu>
+#include <QPointer>
+#include <QThreadPool>
 #include <QTimer>
 
 namespace {
@@ -76,11 +79,31 @@ LearnerControl::LearnerControl(Learners& learners, GlobVars& g, Dialogs& dialogs
 
 void LearnerControl::refresh_lock()
 {
-    const std::optional<TakenOver> lost = learners_.refresh_lock();
+    // Beside the window, so a slow file server never holds up a press; one
+    // at a time, so a server that does not answer gathers no more.
+    const std::optional<Learner>& current = learners_.current();
+    if (!current || refreshing_)
+        return;
+    refreshing_ = true;
+    QPointer<LearnerControl> control(this);
+    QThreadPool::globalInstance()->start([control, folder = current->folder] {
+        const bool lost = ::refresh_lock(folder).has_value();
+        QMetaObject::invokeMethod(
+            qApp, [control, lost] { control ? control->lock_refreshed(lost) : void(); },
+            Qt::QueuedConnection);
+    });
+}
+
+void LearnerControl::lock_refreshed(bool taken)
+{
+    refreshing_ = false;
+    // Known once found: no file is read here.
+    const std::optional<TakenOver> lost = taken ? learners_.taken_over() : std::nullopt;
     if (!lost || toldLost_ == lost->folder)
         return;
     show_current();
-    // Never over the learner's screen: told when the menu window is back.
+    // Never over the learner's screen: told at the next refresh after the
+    // menu window is back.
     if (!window()->isVisible())
         return;
     toldLost_ = lost->folder;

@@ -9,11 +9,15 @@
 #include <QSaveFile>
 #include <QSysInfo>
 #include <cerrno>
+#include <mutex>
 #include <csignal>
 
 namespace {
 
-// The learner this run holds; one at a time.
+// The learner this run holds; one at a time. The refresh runs on a thread
+// of its own, so every use of it is under the mutex, file work included:
+// a lock is never refreshed after it was given back.
+std::recursive_mutex heldMutex;
 struct Held {
     QString folder;
     QString learner;
@@ -118,12 +122,16 @@ std::optional<LockHolder> other_holder(const QString& folder, const QDateTime& n
 
 QString take_lock(const QString& folder, const QString& learner, bool fromRunning)
 {
+    const std::lock_guard guard(heldMutex);
     held() = {folder, learner, fromRunning, std::nullopt};
     return write_lock(folder, QDateTime::currentDateTimeUtc());
 }
 
 std::optional<LockHolder> refresh_lock(const QString& folder)
 {
+    const std::lock_guard guard(heldMutex);
+    if (held().folder != folder)
+        return std::nullopt;
     if (const std::optional<TakenOver> lost = taken_over(folder))
         return lost->holder;
     const std::optional<LockHolder> holder = read_lock(folder);
@@ -134,11 +142,13 @@ std::optional<LockHolder> refresh_lock(const QString& folder)
 
 bool taken_from_running_holder(const QString& path)
 {
+    const std::lock_guard guard(heldMutex);
     return held().fromRunning && !held().folder.isEmpty() && path.startsWith(held().folder);
 }
 
 void release_lock(const QString& folder)
 {
+    const std::lock_guard guard(heldMutex);
     if (held().folder == folder)
         held() = {};
     const std::optional<LockHolder> holder = read_lock(folder);
@@ -148,6 +158,7 @@ void release_lock(const QString& folder)
 
 std::optional<TakenOver> taken_over(const QString& path)
 {
+    const std::lock_guard guard(heldMutex);
     Held& ours = held();
     if (ours.folder.isEmpty() || !path.startsWith(ours.folder))
         return std::nullopt;

@@ -56,7 +56,7 @@ QString take_lock(const QString& folder, const QString& learner = {}, bool fromR
 bool taken_from_running_holder(const QString& path);
 
 // Writes the lock again with the time now, when this run still holds it.
-// The holder that took it over otherwise, or nullopt.
+// The holder that took it over otherwise, or nullopt. Safe from any thread.
 std::optional<LockHolder> refresh_lock(const QString& folder);
 
 // Gives the lock back when this run holds it.

@@ -383,13 +383,6 @@ std::optional<TakenOver> Learners::taken_over() const
     return current_ ? ::taken_over(current_->folder) : std::nullopt;
 }
 
-std::optional<TakenOver> Learners::refresh_lock() const
-{
-    if (current_ && ::refresh_lock(current_->folder))
-        return taken_over();
-    return std::nullopt;
-}
-
 QString Learners::load(GlobVars& g, const std::optional<Learner>& learner)
 {
     Folders folders = account_;

@@ -117,9 +117,6 @@ public:
 
     // Whether another computer took the current learner over.
     std::optional<TakenOver> taken_over() const;
-    // Keeps the current learner's lock fresh (every LockRefreshSeconds);
-    // whether another computer took it over.
-    std::optional<TakenOver> refresh_lock() const;
 
 private:
     Learner at(const QString& folderName) const;

@@ -169,12 +169,16 @@ TEST_F(LearnerControlTest, ALearnerTakenOverElsewhereIsToldOnceAtTheMenu)
                + QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toLatin1() + "\n");
     lock.close();
 
-    control().refresh_lock();
+    const auto refresh = [this] {
+        control().refresh_lock();
+        ASSERT_TRUE(wait_until([this] { return !control().refreshing(); }, 5000));
+    };
+    refresh();
     EXPECT_TRUE(dialogs.messages.empty()) << "the menu window is not on screen";
     EXPECT_EQ(control().text(), "&Learner: Anna (taken over by another computer)");
     banner.show();
-    control().refresh_lock();
-    control().refresh_lock();
+    refresh();
+    refresh();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.startsWith("Another computer took over the learner \"Anna\""));
 

@@ -285,7 +285,7 @@ TEST_F(LearnersTest, ALearnerTakenOverElsewhereIsNeverWrittenToAgainAndTheUnsave
     const QString records = anna.folder + RecordsFolderName;
     QFile events;
     ASSERT_EQ(start_event_file(events, records, QDateTime(QDate(2026, 12, 8), QTime(15, 40, 12))), "");
-    EXPECT_FALSE(learners.refresh_lock());
+    EXPECT_FALSE(refresh_lock(anna.folder));
 
     // Laptop 2 takes her over and saves her options.
     const QDateTime now = QDateTime::currentDateTimeUtc();
@@ -320,7 +320,7 @@ TEST_F(LearnersTest, ALearnerTakenOverElsewhereIsNeverWrittenToAgainAndTheUnsave
     EXPECT_NE(save_records_options(records, {}), "");
     QFile another;
     EXPECT_NE(start_event_file(another, records, session.start), "");
-    EXPECT_TRUE(learners.refresh_lock());
+    EXPECT_TRUE(refresh_lock(anna.folder));
     EXPECT_EQ(read(anna.folder + LearnerLockFile), lock);
 
     // Going on with no learner leaves her lock and files to laptop 2.
