@@ -18,6 +18,8 @@ constexpr const char* Bom = "\xEF\xBB\xBF";
 // them are read when there, so files of the versions before stay whole.
 constexpr qsizetype RequiredColumns = 23;
 constexpr const char* EndedUnexpectedly = "unexpectedly";
+// Sessions started in one second on the computers sharing a folder.
+constexpr int MostEventFilesASecond = 20;
 
 QString seconds_text(std::optional<int64_t> ms)
 {
@@ -328,7 +330,7 @@ QString start_event_file(QFile& file, const QString& folder, const QDateTime& st
     // Never one that is there: two sessions of one second, here or on a
     // computer sharing the folder, each get a file of their own.
     const QString name = session_event_file_name(start);
-    for (int n = 1; n <= 1000; ++n) {
+    for (int n = 1; n <= MostEventFilesASecond; ++n) {
         file.setFileName(folder + (n == 1 ? name : name.chopped(4) + QStringLiteral("-%1.csv").arg(n)));
         // Unbuffered: each line reaches the system as it is written.
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
