@@ -256,9 +256,17 @@ void Banner::play_movies()
         return;
     Services run = services_;
     recorder_.reset();
+    // Saved now too, so a crash during the session keeps the options it ran with.
+    if (learners_) {
+        if (const QString notice = learners_->save(g_).notice; !notice.isEmpty())
+            services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Warning, notice);
+    } else {
+        SaveSettings(g_);  // a failure is told on leaving, as before
+    }
     const RecordsOptions records = load_records_options(records_folder());
-    // Without a settings folder there is nowhere to keep records.
-    if (records.recording && !g_.ProgramFolder.isEmpty()) {
+    // Without a settings folder there is nowhere to keep records; a learner
+    // taken over elsewhere is not written to.
+    if (records.recording && !g_.ProgramFolder.isEmpty() && !(learners_ && learners_->taken_over())) {
         recorder_ =
             std::make_unique<SessionRecorder>(services_.clock, g_, records_folder(), records.goal_ms());
         run.observers.push_back(recorder_.get());

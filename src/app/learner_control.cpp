@@ -8,7 +8,11 @@
 #include "state/settings.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QMenu>
+#include <QPointer>
+#include <QThreadPool>
+#include <QTimer>
 
 namespace {
 
@@ -64,13 +68,53 @@ LearnerControl::LearnerControl(Learners& learners, GlobVars& g, Dialogs& dialogs
     // Read when opened, so a start-up does not read every learner's name.
     connect(menu_, &QMenu::aboutToShow, this, &LearnerControl::fill_menu);
     setMenu(menu_);
+    // Keeps the lock fresh, so the other computers see it is in use, and
+    // finds out when one of them took the learner over.
+    auto* refresh = new QTimer(this);
+    refresh->setInterval(LockRefreshSeconds * 1000);
+    connect(refresh, &QTimer::timeout, this, &LearnerControl::refresh_lock);
+    refresh->start();
     show_current();
+}
+
+void LearnerControl::refresh_lock()
+{
+    // Beside the window, so a slow file server never holds up a press; one
+    // at a time, so a server that does not answer gathers no more.
+    const std::optional<Learner>& current = learners_.current();
+    if (!current || refreshing_)
+        return;
+    refreshing_ = true;
+    QPointer<LearnerControl> control(this);
+    QThreadPool::globalInstance()->start([control, folder = current->folder] {
+        const bool lost = ::refresh_lock(folder).has_value();
+        QMetaObject::invokeMethod(
+            qApp, [control, lost] { control ? control->lock_refreshed(lost) : void(); },
+            Qt::QueuedConnection);
+    });
+}
+
+void LearnerControl::lock_refreshed(bool taken)
+{
+    refreshing_ = false;
+    // Known once found: no file is read here.
+    const std::optional<TakenOver> lost = taken ? learners_.taken_over() : std::nullopt;
+    if (!lost || toldLost_ == lost->folder)
+        return;
+    show_current();
+    // Never over the learner's screen: told at the next refresh after the
+    // menu window is back.
+    if (!window()->isVisible())
+        return;
+    toldLost_ = lost->folder;
+    tell(lost->text());
 }
 
 void LearnerControl::show_current()
 {
     const std::optional<Learner>& current = learners_.current();
-    setText(QStringLiteral("&Learner: ") + (current ? shown(current->name) : QStringLiteral("none chosen")));
+    setText(QStringLiteral("&Learner: ") + (current ? shown(current->name) : QStringLiteral("none chosen"))
+            + (learners_.taken_over() ? QStringLiteral(" (taken over by another computer)") : QString()));
 }
 
 void LearnerControl::tell(const QString& message)
@@ -113,7 +157,8 @@ void LearnerControl::fill_menu()
 
 void LearnerControl::choose(const std::optional<Learner>& learner)
 {
-    if (learner == learners_.current())
+    // A learner taken over elsewhere may be chosen again, to take them back.
+    if (learner == learners_.current() && !learners_.taken_over())
         return;
     Learners::Switch result = learners_.switch_to(g_, learner);
     if (result.inUseElsewhere) {
@@ -128,6 +173,7 @@ void LearnerControl::choose(const std::optional<Learner>& learner)
     tell(with_calibration_checked(result.message));
     if (!result.switched)
         return;
+    toldLost_.clear();
     show_current();
     emit learner_changed();
 }

@@ -27,6 +27,11 @@ public:
     void new_learner();
     void rename_learner();
     void remove_learner();
+    // Refreshes the current learner's lock (every LockRefreshSeconds, off the
+    // window's thread); tells the adult, once and only at the menu window,
+    // when another computer took the learner over.
+    void refresh_lock();
+    bool refreshing() const { return refreshing_; }
 
 signals:
     // g holds another learner's options, or the current learner's new name.
@@ -37,12 +42,15 @@ private:
     void show_current();
     void tell(const QString& message);
     QString with_calibration_checked(const QString& message);
+    void lock_refreshed(bool taken);
 
     Learners& learners_;
     GlobVars& g_;
     Dialogs& dialogs_;
     LearnerQuestions& questions_;
     QMenu* menu_;
+    bool refreshing_ = false;
+    QString toldLost_;  // the learner folder the adult was told was taken over
 };
 
 // The menu window's title for the current learner: "Options" without one.

@@ -77,6 +77,6 @@ bool QtLearnerQuestions::confirm_removal(const QString& text)
 
 bool QtLearnerQuestions::take_over(const QString& text)
 {
-    return ask(parent_, QStringLiteral("Learner in use"), text, QStringLiteral("Take over"),
+    return ask(parent_, QStringLiteral("Learner in use"), text, QStringLiteral("&Take over"),
                QStringLiteral("Cancel"));
 }

@@ -80,6 +80,21 @@ void RecordsLine::show_learner()
     last_.reset();
     for (QWidget* sessionPart : std::initializer_list<QWidget*>{figures_, level_, note_})
         sessionPart->hide();
+    // Sessions the program was stopped in are told once: their lines are
+    // there from now on.
+    const RecoveredSessions recovered =
+        recover_unfinished_sessions(records_folder(), load_records_options(records_folder()).goal_ms());
+    if (recovered.sessions.isEmpty())
+        return;
+    const qsizetype count = recovered.sessions.size();
+    figures_->setText(
+        (count == 1 ? QStringLiteral("A session of %1 ended unexpectedly (the program was stopped); its "
+                                     "figures were added to the records from its events.")
+                          .arg(recovered.sessions.first().start.toString(QStringLiteral("d MMM HH:mm")))
+                    : QStringLiteral("%1 sessions ended unexpectedly (the program was stopped); their "
+                                     "figures were added to the records from their events.")
+                          .arg(count)));
+    figures_->show();
 }
 
 void RecordsLine::show_session(const Session& session, bool kept)
@@ -104,7 +119,7 @@ void RecordsLine::keep_level_and_note()
     last_->promptLevel = level;
     last_->note = note;
     const QString failed = change_sessions(records_folder(), [this](QList<Session>& sessions) {
-        if (Session* kept = session_at(sessions, last_->start)) {
+        if (Session* kept = session_at(sessions, *last_)) {
             kept->promptLevel = last_->promptLevel;
             kept->note = last_->note;
         }

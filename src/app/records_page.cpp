@@ -9,12 +9,15 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
 // The page is drawn in points of the printable area, scaled to the device.
 constexpr double PageWidth = 510;
 constexpr int TableRows = 15;
+constexpr double TotalsHeight = 40;
 
 QFont font_of(double pixels, bool bold = false)
 {
@@ -29,6 +32,8 @@ QString period_text(const RecordsTotals& totals)
     const QLocale locale;
     if (!totals.first.isValid())
         return QStringLiteral("No sessions recorded");
+    if (totals.first == totals.last)
+        return QStringLiteral("Sessions on %1").arg(locale.toString(totals.first, QLocale::LongFormat));
     return QStringLiteral("Sessions from %1 to %2")
         .arg(locale.toString(totals.first, QLocale::LongFormat),
              locale.toString(totals.last, QLocale::LongFormat));
@@ -36,8 +41,9 @@ QString period_text(const RecordsTotals& totals)
 
 QString totals_text(const RecordsTotals& totals, double goalSeconds)
 {
-    QString text = QStringLiteral("Totals: %1 sessions, %2 responses, %3 within the goal of %4 s")
+    QString text = QStringLiteral("Totals: %1 %2, %3 responses, %4 within the goal of %5 s")
                        .arg(totals.sessions)
+                       .arg(totals.sessions == 1 ? QStringLiteral("session") : QStringLiteral("sessions"))
                        .arg(totals.responses)
                        .arg(totals.withinGoal)
                        .arg(goalSeconds);
@@ -50,38 +56,125 @@ QString totals_text(const RecordsTotals& totals, double goalSeconds)
     return text + u'.';
 }
 
+// Short headers, each said in full in the legend under the table.
+struct TableColumn {
+    const char* header;
+    const char* meaning;
+};
+constexpr TableColumn Columns[] = {
+    {"Start", nullptr},
+    {"Mode", "play mode"},
+    {"Resp.", "responses"},
+    {"Goal", "share of responses within the goal"},
+    {"Median", nullptr},
+    {"Fast", nullptr},
+    {"Slow", nullptr},
+    {"Prm.", "responses after a spoken prompt"},
+    {"Clip", "presses during clips and spoken names"},
+    {"Level", "prompt level"},
+    {"Note", nullptr},
+};
+constexpr qsizetype NoteColumn = std::size(Columns) - 1;
+constexpr double CellPadding = 2;
+constexpr double LineHeight = 15;
+constexpr double LeastNoteWidth = 100;
+
 QStringList table_row(const Session& s)
 {
-    return QStringList{s.start.toString(QStringLiteral("yyyy-MM-dd HH:mm"))} + session_figure_texts(s)
-        + QStringList{prompt_level_text(s.promptLevel), s.note};
+    return QStringList{s.start.toString(QStringLiteral("yyyy-MM-dd HH:mm"))
+                           + (s.endedUnexpectedly ? QStringLiteral(" *") : QString()),
+                       session_mode_short(s.options)}
+    + session_figure_texts(s) + QStringList{prompt_level_text(s.promptLevel), s.note};
 }
 
-void draw_table(QPainter& painter, double top, const QList<Session>& sessions)
+QString legend_text()
 {
-    const QStringList headers{QStringLiteral("Start"),        QStringLiteral("Resp."),
-                              QStringLiteral("In goal"),      QStringLiteral("Median"),
-                              QStringLiteral("Fastest"),      QStringLiteral("Slowest"),
-                              QStringLiteral("Prompted"),     QStringLiteral("In clips"),
-                              QStringLiteral("Prompt level"), QStringLiteral("Note")};
-    const double widths[] = {78, 30, 36, 38, 38, 40, 48, 38, 60, 104};
-    constexpr double RowHeight = 15;
+    QStringList parts;
+    for (const TableColumn& column : Columns)
+        if (column.meaning)
+            parts << QStringLiteral("%1: %2").arg(QLatin1String(column.header),
+                                                  QLatin1String(column.meaning));
+    return parts.join(QStringLiteral("; "))
+        + QStringLiteral("; Median, Fast, Slow: times from the cue; * the program was stopped during the "
+                         "session, its figures were made from its events.");
+}
+
+// Draws the newest sessions that fit above `bottom`; returns where the table ends.
+double draw_table(QPainter& painter, double top, double bottom, const QList<Session>& sessions)
+{
+    const qsizetype first = std::max<qsizetype>(0, sessions.size() - TableRows);
+    QList<QStringList> rows;
+    for (qsizetype i = sessions.size() - 1; i >= first; --i)
+        rows << table_row(sessions[i]);
+    // Every column as wide as its widest text, bold header included; the
+    // note has the rest and wraps.
+    QList<double> widths;
+    painter.setFont(font_of(8, true));
+    for (const TableColumn& column : Columns)
+        widths << painter.fontMetrics().horizontalAdvance(QLatin1String(column.header)) + 2 * CellPadding + 1;
+    painter.setFont(font_of(8));
+    for (const QStringList& row : rows)
+        for (qsizetype c = 0; c < NoteColumn; ++c)
+            widths[c] =
+                std::max(widths[c], painter.fontMetrics().horizontalAdvance(row[c]) + 2 * CellPadding + 1);
+    double used = 0;
+    for (qsizetype c = 0; c < NoteColumn; ++c)
+        used += widths[c];
+    widths[NoteColumn] = std::max(LeastNoteWidth, PageWidth - used);
+
+    // Room kept below the rows for the legend and the line on sessions left out.
+    painter.setFont(font_of(7));
+    const double legendHeight =
+        painter.boundingRect(QRectF(0, 0, PageWidth, 200), Qt::AlignLeft | Qt::TextWordWrap, legend_text())
+            .height();
+    const double rowsBottom = bottom - legendHeight - LineHeight - 8;
     const auto drawRow = [&](const QStringList& cells, double y) {
         double x = 0;
+        double height = LineHeight;
+        const QRectF note(PageWidth - widths[NoteColumn] + CellPadding, y + 1,
+                          widths[NoteColumn] - 2 * CellPadding, 1000);
+        height = std::max(height, painter.boundingRect(note, Qt::TextWordWrap, cells.last()).height() + 3);
+        if (y + height > rowsBottom)
+            return -1.0;
         for (qsizetype c = 0; c < cells.size(); ++c) {
-            const QRectF cell(x + 2, y, widths[c] - 4, RowHeight);
-            painter.drawText(cell, Qt::AlignVCenter | Qt::AlignLeft,
-                             painter.fontMetrics().elidedText(cells[c], Qt::ElideRight, int(cell.width())));
+            const QRectF cell(x + CellPadding, y, widths[c] - 2 * CellPadding, height);
+            if (c == NoteColumn)
+                painter.drawText(cell.adjusted(0, 1, 0, 0), Qt::AlignTop | Qt::AlignLeft | Qt::TextWordWrap,
+                                 cells[c]);
+            else
+                painter.drawText(cell.adjusted(0, 0, 0, -(height - LineHeight)),
+                                 Qt::AlignVCenter | Qt::AlignLeft, cells[c]);
             x += widths[c];
         }
-        painter.drawLine(QPointF(0, y + RowHeight), QPointF(PageWidth, y + RowHeight));
+        painter.drawLine(QPointF(0, y + height), QPointF(PageWidth, y + height));
+        return y + height;
     };
+    QStringList headers;
+    for (const TableColumn& column : Columns)
+        headers << QLatin1String(column.header);
     painter.setFont(font_of(8, true));
-    drawRow(headers, top);
+    double y = drawRow(headers, top);
     painter.setFont(font_of(8));
-    const qsizetype first = std::max<qsizetype>(0, sessions.size() - TableRows);
-    double y = top + RowHeight;
-    for (qsizetype i = sessions.size() - 1; i >= first; --i, y += RowHeight)
-        drawRow(table_row(sessions[i]), y);
+    qsizetype shown = 0;
+    for (const QStringList& row : rows) {
+        const double next = drawRow(row, y);
+        if (next < 0)
+            break;
+        y = next;
+        ++shown;
+    }
+    if (shown < sessions.size()) {
+        const qsizetype left = sessions.size() - shown;
+        painter.drawText(QRectF(0, y + 2, PageWidth, LineHeight), Qt::AlignLeft,
+                         (left == 1 ? QStringLiteral("The earlier session is")
+                                    : QStringLiteral("The %1 earlier sessions are").arg(left))
+                             + QStringLiteral(" in the records window and in sessions.csv."));
+        y += LineHeight + 2;
+    }
+    painter.setFont(font_of(7));
+    painter.drawText(QRectF(0, y + 4, PageWidth, legendHeight), Qt::AlignLeft | Qt::TextWordWrap,
+                     legend_text());
+    return y + 4 + legendHeight;
 }
 
 }  // namespace
@@ -113,9 +206,12 @@ void paint_records_page(QPagedPaintDevice& device, const QString& title, const Q
     painter.setFont(font_of(11, true));
     painter.drawText(QRectF(0, 372, PageWidth, 16), Qt::AlignLeft,
                      QStringLiteral("Last sessions (newest first)"));
-    draw_table(painter, 392, sessions);
+    // The totals keep their place at the foot of the page, under the table.
+    const double pageHeight = painter.viewport().height() / scale;
+    const double totalsTop = pageHeight - TotalsHeight;
+    draw_table(painter, 392, totalsTop - 6, sessions);
 
     painter.setFont(font_of(9));
-    painter.drawText(QRectF(0, 392 + 16 * 15 + 20, PageWidth, 60), Qt::AlignLeft | Qt::TextWordWrap,
+    painter.drawText(QRectF(0, totalsTop, PageWidth, TotalsHeight), Qt::AlignLeft | Qt::TextWordWrap,
                      totals_text(totals, goalSeconds));
 }

@@ -89,10 +89,11 @@ RecordsWindow::RecordsWindow(const QString& recordsFolder, const QString& learne
     table_ = new QTableWidget(this);
     table_->setColumnCount(ColumnCount);
     table_->setHorizontalHeaderLabels(
-        {QStringLiteral("Start"), QStringLiteral("Duration"), QStringLiteral("Responses"),
-         QStringLiteral("Within goal"), QStringLiteral("Median"), QStringLiteral("Fastest"),
-         QStringLiteral("Slowest"), QStringLiteral("After a prompt"), QStringLiteral("Presses during clips"),
-         QStringLiteral("Options changed"), QStringLiteral("Prompt level"), QStringLiteral("Note")});
+        {QStringLiteral("Start"), QStringLiteral("Duration"), QStringLiteral("Play mode"),
+         QStringLiteral("Responses"), QStringLiteral("Within goal"), QStringLiteral("Median"),
+         QStringLiteral("Fastest"), QStringLiteral("Slowest"), QStringLiteral("After a prompt"),
+         QStringLiteral("Presses during clips"), QStringLiteral("Options changed"),
+         QStringLiteral("Prompt level"), QStringLiteral("Note")});
     table_->setItemDelegateForColumn(Level, new PromptLevelDelegate(table_));
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -141,6 +142,9 @@ RecordsWindow::RecordsWindow(const QString& recordsFolder, const QString& learne
 
 void RecordsWindow::load()
 {
+    // A session stopped since the menu window looked, or whose line could
+    // not be written then, gets its line before the records are shown.
+    tell(recover_unfinished_sessions(folder_, options_.goal_ms()).problem);
     QFile file(folder_ + QLatin1String(SessionsFileName));
     SessionsRead read;
     if (file.open(QIODevice::ReadOnly))
@@ -179,7 +183,9 @@ void RecordsWindow::fill_table()
             index > 0 ? options_changes(sessions_[index - 1].options, s.options) : QStringList();
         const QStringList cells =
             QStringList{s.start.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-                        QStringLiteral("%1 min").arg(double(s.durationMs) / 60000, 0, 'f', 1)}
+                        QStringLiteral("%1 min").arg(double(s.durationMs) / 60000, 0, 'f', 1)
+                            + (s.endedUnexpectedly ? QStringLiteral(", ended unexpectedly") : QString()),
+                        session_mode_text(s.options)}
             + session_figure_texts(s) + QStringList{changes.join(QStringLiteral(", "))};
         for (int column = 0; column < cells.size(); ++column)
             table_->setItem(row, column, fixed_item(cells[column]));
@@ -207,7 +213,7 @@ void RecordsWindow::show_event_file()
     const QList<QTableWidgetItem*> selected = table_->selectedItems();
     if (selected.isEmpty())
         return;
-    const QString name = session_event_file_name(session_of_row(selected.first()->row()).start);
+    const QString name = event_file_of(session_of_row(selected.first()->row()));
     QFile file(folder_ + name);
     if (!file.open(QIODevice::ReadOnly))
         return eventFile_->setText(QStringLiteral("The event file %1 is missing.").arg(name));
@@ -225,7 +231,7 @@ void RecordsWindow::keep_edit(QTableWidgetItem* item)
         prompt_level_from(table_->item(item->row(), Level)->text()).value_or(PromptLevel::NotNoted);
     session.note = table_->item(item->row(), Note)->text().simplified();
     tell(change_sessions(folder_, [&session](QList<Session>& sessions) {
-        if (Session* kept = session_at(sessions, session.start)) {
+        if (Session* kept = session_at(sessions, session)) {
             kept->promptLevel = session.promptLevel;
             kept->note = session.note;
         }
@@ -249,17 +255,19 @@ void RecordsWindow::delete_session()
     const QList<QTableWidgetItem*> selected = table_->selectedItems();
     if (selected.isEmpty() || !damageFound_.isEmpty())
         return;
-    const QDateTime start = session_of_row(selected.first()->row()).start;
+    const Session chosen = session_of_row(selected.first()->row());
     if (!questions_.confirm(
             QStringLiteral("Delete the session of %1? Its line in sessions.csv and its event file "
                            "are deleted; this cannot be undone.")
-                .arg(start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))))
+                .arg(chosen.start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))))
         return;
-    const QString failed = change_sessions(folder_, [&start](QList<Session>& sessions) {
-        sessions.removeIf([&start](const Session& s) { return s.start == start; });
+    const QString failed = change_sessions(folder_, [&chosen](QList<Session>& sessions) {
+        sessions.removeIf([&chosen](const Session& s) {
+            return s.start == chosen.start && event_file_of(s) == event_file_of(chosen);
+        });
     });
     if (failed.isEmpty())
-        QFile::remove(folder_ + session_event_file_name(start));
+        QFile::remove(folder_ + event_file_of(chosen));
     tell(failed);
     load();
 }

@@ -31,6 +31,7 @@ public:
     enum Column {
         Start,
         Duration,
+        Mode,
         Responses,
         WithinGoal,
         Median,

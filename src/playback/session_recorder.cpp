@@ -6,6 +6,7 @@
 #include "state/sessions_file.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 SessionRecorder::SessionRecorder(const MonotonicClock& clock, const GlobVars& g, const QString& recordsFolder,
                                  int64_t goalMs, const QDateTime& start)
@@ -16,15 +17,9 @@ SessionRecorder::SessionRecorder(const MonotonicClock& clock, const GlobVars& g,
     , startMs_(clock.now_ms())
     , options_(session_options(g))
     , tally_(goalMs)
-    , file_(recordsFolder + session_event_file_name(start_))
 {
-    // Unbuffered: each line reaches the system as it is written.
-    if (!QDir().mkpath(folder_))
-        fail(QStringLiteral("the folder cannot be made"));
-    else if (!file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        fail(file_.errorString());
-    else if (file_.size() == 0 && file_.write(csv_file_start(session_event_columns())) < 0)
-        fail(file_.errorString());
+    if (const QString failed = start_event_file(file_, folder_, start_); !failed.isEmpty())
+        fail(failed);
     record(session_event(SessionEventKind::SessionStart));
 }
 
@@ -134,5 +129,6 @@ Session SessionRecorder::session() const
     Session session = tally_.figures();
     session.start = start_;
     session.options = options_;
+    session.eventFile = QFileInfo(file_.fileName()).fileName();
     return session;
 }

@@ -195,7 +195,8 @@ QString Learners::start(const QString& asked)
                             .arg(current_->name, holder->where());
             current_.reset();
         } else {
-            messages << take_lock(current_->folder) << (chosenNow ? remember(current_) : QString());
+            messages << take_lock(current_->folder, current_->name)
+                     << (chosenNow ? remember(current_) : QString());
         }
     }
     messages.removeAll(QString());
@@ -275,6 +276,7 @@ QString Learners::rename(const Learner& learner, const QString& newName, GlobVar
     }
     if (current_ && current_->folder == learner.folder) {
         current_ = renamed;
+        take_lock(renamed.folder, renamed.name);  // moved with the folder
         g.ProgramFolder = renamed.folder;
         apply_folders(g, folders(), DiskFolderFileSystem());
         return remember(current_);
@@ -325,6 +327,17 @@ QString Learners::remove(const Learner& learner, GlobVars& g)
 Learners::Saved Learners::save(const GlobVars& g) const
 {
     Saved saved;
+    if (const std::optional<TakenOver> lost = current_ ? ::taken_over(current_->folder) : std::nullopt) {
+        GlobVars aside = g;
+        aside.ProgramFolder = lost->keptAside;
+        saved.failure = QDir().mkpath(lost->keptAside)
+            ? SaveSettings(aside)
+            : QStringLiteral("\"%1\" could not be made.").arg(QDir::toNativeSeparators(lost->keptAside));
+        saved.notice = lost->text();
+        if (!saved.failure.isEmpty())
+            saved.failure = saved.notice + u'\n' + saved.failure;
+        return saved;
+    }
     if (current_ && !QFileInfo(without_slash(current_->folder)).isDir()) {
         if (QDir().mkpath(current_->folder) && write_name(*current_).isEmpty())
             saved.notice =
@@ -342,10 +355,11 @@ Learners::Switch Learners::switch_to(GlobVars& g, const std::optional<Learner>& 
         return {
             false,
             QStringLiteral("The learner \"%1\" is no longer in \"%2\".").arg(next->name, learnersFolder_)};
-    if (const std::optional<LockHolder> holder = next ? other_holder(next->folder) : std::nullopt;
-        holder && !takeOver)
+    const std::optional<LockHolder> holder = next ? other_holder(next->folder) : std::nullopt;
+    if (holder && !takeOver)
         return {false, QStringLiteral("The learner \"%1\" is in use %2.").arg(next->name, holder->where()),
                 true};
+    const bool takenFromRunning = holder.has_value();
     const Saved saved = save(g);
     if (!saved.failure.isEmpty())
         return {false, saved.failure + QStringLiteral("\nThe learner was not changed.")};
@@ -356,10 +370,17 @@ Learners::Switch Learners::switch_to(GlobVars& g, const std::optional<Learner>& 
     if (current_)
         release_lock(current_->folder);
     current_ = next;
-    for (const QString& message : {current_ ? take_lock(current_->folder) : QString(), remember(current_)})
+    for (const QString& message :
+         {current_ ? take_lock(current_->folder, current_->name, takenFromRunning) : QString(),
+          remember(current_)})
         if (!message.isEmpty())
             messages << message;
     return {true, messages.join(u'\n')};
+}
+
+std::optional<TakenOver> Learners::taken_over() const
+{
+    return current_ ? ::taken_over(current_->folder) : std::nullopt;
 }
 
 QString Learners::load(GlobVars& g, const std::optional<Learner>& learner)

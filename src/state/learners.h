@@ -9,6 +9,7 @@
 
 #include "state/folders.h"
 #include "state/globvars.h"
+#include "state/learner_lock.h"
 
 #include <QList>
 #include <QString>
@@ -95,7 +96,9 @@ public:
 
     // Saves g's options with the settings file's atomic save; a current
     // learner's folder deleted meanwhile is made again first, so nothing is
-    // lost, and the adult is told.
+    // lost, and the adult is told. A learner another computer took over is
+    // not written to: the options go to the folder kept aside, and the
+    // notice says so.
     struct Saved {
         QString failure;  // "" or a plain message: the options were not saved
         QString notice;  // "" or a plain message: the learner's folder was made again
@@ -111,6 +114,9 @@ public:
         bool inUseElsewhere = false;
     };
     Switch switch_to(GlobVars& g, const std::optional<Learner>& next, bool takeOver = false);
+
+    // Whether another computer took the current learner over.
+    std::optional<TakenOver> taken_over() const;
 
 private:
     Learner at(const QString& folderName) const;

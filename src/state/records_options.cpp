@@ -1,5 +1,7 @@
 #include "state/records_options.h"
 
+#include "state/learner_lock.h"
+
 #include <QDir>
 #include <QSettings>
 
@@ -24,6 +26,8 @@ RecordsOptions load_records_options(const QString& recordsFolder)
 
 QString save_records_options(const QString& recordsFolder, const RecordsOptions& options)
 {
+    if (const std::optional<TakenOver> lost = taken_over(recordsFolder))
+        return QStringLiteral("The records' options were not saved. ") + lost->text();
     if (!QDir().mkpath(recordsFolder))
         return QStringLiteral("The folder %1 could not be made.")
             .arg(QDir::toNativeSeparators(recordsFolder));

@@ -6,6 +6,9 @@
 QStringList options_changes(const SessionOptions& before, const SessionOptions& after)
 {
     QStringList changes;
+    // A line made from the events of a stopped session knows no options.
+    if (before.device.isEmpty() || after.device.isEmpty())
+        return changes;
     if (before.device != after.device)
         changes << QStringLiteral("device");
     if (before.order != after.order)
@@ -19,6 +22,28 @@ QStringList options_changes(const SessionOptions& before, const SessionOptions& 
     if (before.playMode != after.playMode || before.modeNumber != after.modeNumber)
         changes << QStringLiteral("play mode");
     return changes;
+}
+
+QString session_mode_text(const SessionOptions& options)
+{
+    if (options.playMode == QLatin1String("timed play") && options.modeNumber > 0)
+        return QStringLiteral("timed play, %1 s").arg(options.modeNumber);
+    if (options.playMode == QLatin1String("several presses") && options.modeNumber > 0)
+        return QStringLiteral("several presses, %1").arg(options.modeNumber);
+    return options.playMode;
+}
+
+QString session_mode_short(const SessionOptions& options)
+{
+    if (options.playMode == QLatin1String("timed play"))
+        return QStringLiteral("timed %1 s").arg(options.modeNumber);
+    if (options.playMode == QLatin1String("several presses"))
+        return QStringLiteral("%1 presses").arg(options.modeNumber);
+    if (options.playMode == QLatin1String("press and hold"))
+        return QStringLiteral("hold");
+    if (options.playMode == QLatin1String("press and let go"))
+        return QStringLiteral("let go");
+    return options.playMode;
 }
 
 std::optional<double> share_within_goal(const Session& session)

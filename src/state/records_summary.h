@@ -20,6 +20,12 @@ std::optional<double> share_within_goal(const Session& session);
 // responses after a prompt, presses during clips.
 QStringList session_figure_texts(const Session& session);
 
+// The play mode a session ran with, with its number: "timed play, 5 s",
+// "several presses, 3"; "" for a session whose options are not known.
+QString session_mode_text(const SessionOptions& options);
+// The same, short, for a narrow column: "let go", "hold", "timed 5 s", "3 presses".
+QString session_mode_short(const SessionOptions& options);
+
 struct RecordsTotals {
     int sessions = 0;
     int responses = 0;

@@ -104,6 +104,17 @@ QString session_event_file_name(const QDateTime& start)
     return start.toString(QStringLiteral("yyyy-MM-dd_HHmmss")) + QStringLiteral(".csv");
 }
 
+QString event_file_of(const Session& session)
+{
+    return session.eventFile.isEmpty() ? session_event_file_name(session.start) : session.eventFile;
+}
+
+QDateTime start_of_event_file(const QString& name)
+{
+    // A second session of the same second has "-2" and so on after the time.
+    return QDateTime::fromString(name.left(17), QStringLiteral("yyyy-MM-dd_HHmmss"));
+}
+
 QString seconds_for_adult(int64_t ms)
 {
     return QStringLiteral("%1 s").arg(double(ms) / 1000, 0, 'f', 1);

@@ -52,6 +52,11 @@ struct Session {
     int leftOut = 0;
     PromptLevel promptLevel = PromptLevel::NotNoted;
     QString note;
+    // The event file's name in the records folder; empty in lines written
+    // before it was kept, whose file is named by the start.
+    QString eventFile;
+    // The program stopped during the session: its line was made later from its events.
+    bool endedUnexpectedly = false;
     // Columns a later version wrote after ours, kept as they were.
     QStringList laterColumns;
 
@@ -89,3 +94,7 @@ QString session_summary_text(const Session& session);
 
 // The file name of a session's event file: YYYY-MM-DD_HHMMSS.csv.
 QString session_event_file_name(const QDateTime& start);
+// The name of this session's event file.
+QString event_file_of(const Session& session);
+// The start an event file's name gives; invalid for any other name.
+QDateTime start_of_event_file(const QString& name);

@@ -7,6 +7,7 @@
 #include "state/session.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -30,7 +31,9 @@ QByteArray sessions_file_bytes(const QList<Session>& sessions);
 
 // Appends one session's line to folder's sessions.csv, starting the file
 // when there is none. A damaged file (cut short, or saved again in another
-// form) is not touched. "" or a plain message.
+// form) is not touched. When another computer took the learner over, the
+// line and its event file go to the folder kept aside instead. "" or a plain
+// message.
 QString append_session(const QString& folder, const Session& session);
 
 // Writes folder's sessions.csv anew through a temporary file renamed over
@@ -42,5 +45,20 @@ QString save_sessions(const QString& folder, const QList<Session>& sessions);
 // it when the adult asks). "" or a plain message.
 QString change_sessions(const QString& folder, const std::function<void(QList<Session>&)>& change);
 
-// The session in sessions that started at start; nullptr when none did.
-Session* session_at(QList<Session>& sessions, const QDateTime& start);
+// The session in sessions with like's start and event file; nullptr when none has.
+Session* session_at(QList<Session>& sessions, const Session& like);
+
+// Opens a new event file in folder (made when missing) for a session that
+// started at start, and writes its first bytes. "" or a plain reason.
+QString start_event_file(QFile& file, const QString& folder, const QDateTime& start);
+
+// Gives each event file in folder without a line in sessions.csv, as a
+// program stopped during the session leaves it, a line counted from its
+// events, marked as ended unexpectedly. Files changed after quietSince
+// (when valid) are left: another computer may still be writing them.
+struct RecoveredSessions {
+    QList<Session> sessions;  // the lines added
+    QString problem;  // "" or a plain message: why none could be added
+};
+RecoveredSessions recover_unfinished_sessions(const QString& folder, int64_t goalMs,
+                                              const QDateTime& quietSince = {});

@@ -278,6 +278,7 @@ TEST_F(BannerTest, PlayMoviesHandsOverAndComesBackWithWhatStoppedTheRun)
 
     child<QPushButton>(banner, "StartButton")->click();
     EXPECT_EQ(g.ClipCount, 1);
+    EXPECT_EQ(settings_file(), format_settings(g)) << "saved as the session starts, against a crash";
     EXPECT_FALSE(banner.isVisible());
     EXPECT_TRUE(idle.held);
     QPointer<PlaybackWindow> playback = playback_window();

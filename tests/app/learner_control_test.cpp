@@ -7,9 +7,11 @@
 #include "app/menu_tree.h"
 #include "app/switch_test_line.h"
 #include "fakes/fake_services.h"
+#include "state/learner_lock.h"
 #include "state/settings.h"
 #include "support/wait_until.h"
 
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -39,7 +41,8 @@ struct FakeQuestions : LearnerQuestions {
         removals << text;
         return removeAnswer;
     }
-    bool take_over(const QString&) override { return false; }
+    bool takeOver = false;
+    bool take_over(const QString&) override { return takeOver; }
 };
 
 class LearnerControlTest : public ::testing::Test, protected FakeServices {
@@ -151,6 +154,38 @@ TEST_F(LearnerControlTest, ALearnersOverlongCalibrationIsNotUsed)
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains("speed calibration"))
         << dialogs.messages[0].text.toStdString();
+}
+
+// Another computer takes the learner over: the adult hears it once, at the
+// menu window and not over the learner's screen, and can take them back.
+TEST_F(LearnerControlTest, ALearnerTakenOverElsewhereIsToldOnceAtTheMenu)
+{
+    questions.names = {"Anna"};
+    control().new_learner();
+    const Learner anna = learners.list()[0];
+    QFile lock(anna.folder + LearnerLockFile);
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write("laptop-2\n77\n2026-12-08T09:12:00Z\nc0ffee\n"
+               + QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toLatin1() + "\n");
+    lock.close();
+
+    const auto refresh = [this] {
+        control().refresh_lock();
+        ASSERT_TRUE(wait_until([this] { return !control().refreshing(); }, 5000));
+    };
+    refresh();
+    EXPECT_TRUE(dialogs.messages.empty()) << "the menu window is not on screen";
+    EXPECT_EQ(control().text(), "&Learner: Anna (taken over by another computer)");
+    banner.show();
+    refresh();
+    refresh();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Another computer took over the learner \"Anna\""));
+
+    questions.takeOver = true;
+    control().choose(anna);
+    EXPECT_EQ(control().text(), "&Learner: Anna");
+    EXPECT_FALSE(learners.taken_over());
 }
 
 }  // namespace

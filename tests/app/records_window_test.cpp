@@ -4,12 +4,17 @@
 
 #include "app/records_line.h"
 #include "app/records_questions.h"
+#include "app/records_chart.h"
 #include "app/records_window.h"
 #include "fakes/fake_dialogs.h"
 #include "state/globvars.h"
 #include "state/sessions_file.h"
 
+#include <QChart>
 #include <QComboBox>
+#include <QGraphicsScene>
+#include <QLocale>
+#include <QPainter>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,6 +74,8 @@ protected:
 
 TEST_F(Records, ShowNewestFirstWithChangesMarkedAndKeepEditsAndDeletions)
 {
+    sessions.last().options.playMode = "timed play";
+    sessions.last().options.modeNumber = 5;
     write(sessions_file_bytes(sessions));
     RecordsWindow window(folder, "Anna", dialogs, questions);
     QTableWidget& table = window.table();
@@ -76,6 +83,7 @@ TEST_F(Records, ShowNewestFirstWithChangesMarkedAndKeepEditsAndDeletions)
     EXPECT_EQ(table.item(0, RecordsWindow::Start)->text(), "2026-11-12 09:00");
     EXPECT_EQ(table.item(0, RecordsWindow::WithinGoal)->text(), "50 %");
     EXPECT_EQ(table.item(0, RecordsWindow::Median)->text(), "2.4 s");
+    EXPECT_EQ(table.item(0, RecordsWindow::Mode)->text(), "timed play, 5 s");
     EXPECT_EQ(table.item(5, RecordsWindow::OptionsChanged)->text(), "prompt interval");
     EXPECT_EQ(table.item(4, RecordsWindow::OptionsChanged)->text(), "");
     EXPECT_TRUE(window.damage().isHidden());
@@ -137,6 +145,88 @@ TEST_F(Records, TheMenuLineKeepsThePromptLevelAndNoteWithTheSessionJustEnded)
     EXPECT_EQ(kept.promptLevel, PromptLevel::Gestural);
     EXPECT_EQ(kept.note, "good day");
     EXPECT_EQ(read_sessions(bytes()).sessions.first().note, "");
+}
+
+TEST_F(Records, ASessionThatWasStoppedIsToldOnceInTheMenuLineAndMarkedInTheWindow)
+{
+    write(sessions_file_bytes(sessions));
+    QFile events;
+    ASSERT_EQ(start_event_file(events, folder, QDateTime(QDate(2026, 12, 8), QTime(15, 40, 12))), "");
+    events.write("0,session start,,,,,,\r\n1200,cue,dog,,,wait before clip,,\r\n");
+    events.close();
+    GlobVars g;
+    g.ProgramFolder = dir.path() + '/';
+    RecordsLine line(g, dialogs);
+    EXPECT_TRUE(line.figures().isVisibleTo(&line));
+    EXPECT_EQ(line.figures().text(),
+              "A session of 8 Dec 15:40 ended unexpectedly (the program was stopped); its "
+              "figures were added to the records from its events.");
+    RecordsLine next(g, dialogs);
+    EXPECT_FALSE(next.figures().isVisibleTo(&next));
+
+    RecordsWindow window(folder, "Anna", dialogs, questions);
+    ASSERT_EQ(window.table().rowCount(), 13);
+    EXPECT_EQ(window.table().item(0, RecordsWindow::Duration)->text(), "0.0 min, ended unexpectedly");
+}
+
+// The chart's pixels of one colour, give or take the antialiasing.
+int pixels_of(const QImage& image, QColor colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green())
+                    + std::abs(c.blue() - colour.blue())
+                < 40;
+        }
+    return count;
+}
+
+TEST_F(Records, TheChartIsReadableWithOneSessionFiveOfOneDayAndForty)
+{
+    QList<Session> one{sessions.first()};
+    one.first().withinGoal = 1;
+    QGraphicsScene scene;
+    QChart* chart = records_chart(one, 5);
+    scene.addItem(chart);
+    chart->resize(600, 300);
+    QImage image(600, 300, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    scene.render(&painter);
+    painter.end();
+    EXPECT_GT(pixels_of(image, QColor(0, 150, 60)), 200) << "the goal line across the chart";
+    EXPECT_GT(pixels_of(image, QColor(230, 140, 0)), 10) << "the one session's share within the goal";
+
+    const auto texts = [](const QList<SessionLabel>& labels) {
+        QStringList list;
+        for (const SessionLabel& label : labels)
+            list << QStringLiteral("%1 %2").arg(label.index).arg(label.text);
+        return list;
+    };
+    QList<Session> morning;
+    for (int i = 0; i < 5; ++i) {
+        morning << sessions.first();
+        morning.last().start = QDateTime(QDate(2026, 12, 8), QTime(9, 5 + 10 * i));
+    }
+    EXPECT_EQ(texts(session_labels(morning, 8)),
+              (QStringList{"0 09:05", "1 09:15", "2 09:25", "3 09:35", "4 09:45"}));
+    EXPECT_EQ(sessions_axis_title(morning), "Sessions of 8 December 2026");
+    QList<Session> twoADay = morning.mid(0, 2);
+    twoADay << sessions.first();
+    EXPECT_EQ(texts(session_labels(twoADay, 8)), (QStringList{"0 8 Dec 09:05", "1 8 Dec 09:15", "2 1 Nov"}));
+    QList<Session> term;
+    for (int i = 0; i < 40; ++i) {
+        term << sessions.first();
+        term.last().start = QDateTime(QDate(2026, 9, 1).addDays(i * 2), QTime(9, 0));
+    }
+    const QList<SessionLabel> labels = session_labels(term, 8);
+    EXPECT_EQ(labels.size(), 8);
+    EXPECT_EQ(labels[1].index, 5);
+    EXPECT_EQ(labels[1].text, QLocale().toString(QDate(2026, 9, 11), "d MMM"))
+        << "no time on a day of one session";
+    EXPECT_EQ(sessions_axis_title(term), "Session");
 }
 
 }  // namespace

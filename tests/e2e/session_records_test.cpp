@@ -11,7 +11,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -110,6 +112,44 @@ TEST_F(SessionRecords, ResponseTimesAreThoseOfRealPressesWithin50Ms)
         },
         10000);
     EXPECT_EQ(note, QStringLiteral("a b 2"));
+}
+
+TEST_F(SessionRecords, ASessionKilledMidWayGetsItsLineAtTheNextStart)
+{
+    ProgramDriver d({.device = 7, .size = 1});
+    ASSERT_TRUE(d.start_playback());
+    const QString records = d.folder() + RecordsFolderName;
+    QString path;
+    ASSERT_TRUE(wait_until(
+        [&] {
+            const QStringList files = QDir(records).entryList({QStringLiteral("20*_*.csv")}, QDir::Files);
+            path = files.isEmpty() ? QString() : records + files.first();
+            return !path.isEmpty();
+        },
+        10000));
+    for (int i = 1; i <= 2; ++i) {
+        ASSERT_TRUE(wait_for(path, SessionEventKind::Cue, i, 30000)) << "cue " << i;
+        ASSERT_TRUE(wait_until(
+            [&] {
+                d.tap("space");
+                return wait_for(path, SessionEventKind::Response, i, 1000);
+            },
+            15000))
+            << "response " << i;
+    }
+    ::kill(pid_t(d.pid()), SIGKILL);
+    ASSERT_TRUE(wait_until([&] { return !d.running(); }, 5000));
+    EXPECT_FALSE(QFile::exists(records + SessionsFileName));
+
+    ASSERT_TRUE(d.start());
+    d.grab(QStringLiteral("records_line_after_a_killed_session"));
+    QFile file(records + SessionsFileName);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const SessionsRead read = read_sessions(file.readAll());
+    ASSERT_EQ(read.sessions.size(), 1);
+    EXPECT_TRUE(read.sessions.first().endedUnexpectedly);
+    EXPECT_EQ(read.sessions.first().responses, 2);
+    EXPECT_EQ(read.sessions.first().eventFile, QFileInfo(path).fileName());
 }
 
 }  // namespace

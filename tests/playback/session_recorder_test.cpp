@@ -122,8 +122,11 @@ TEST_F(SessionRecording, ARecordsFolderThatCannotBeWrittenLeavesTheTurnAsItIsAnd
     QFile(dir.path() + "/file").open(QIODevice::WriteOnly);
     const QString full = dir.path() + "/full/";
     QDir().mkpath(full);
-    // The disk is full: every write fails as on a full disk.
+    // No event file can be made: every name a session of that second may
+    // take is held by a file that cannot be written, as on a full disk.
     ASSERT_TRUE(QFile::link("/dev/full", full + "2026-12-08_100000.csv"));
+    for (int n = 2; n <= 20; ++n)
+        ASSERT_TRUE(QFile::link("/dev/full", full + QStringLiteral("2026-12-08_100000-%1.csv").arg(n)));
     for (const QString& folder : {notAFolder, full}) {
         turn.lines.clear();
         g.CurrentClip = 0;

@@ -2,11 +2,15 @@
 #include "state/play_mode.h"
 
 #include "state/learner_lock.h"
+#include "state/records_options.h"
+#include "state/sessions_file.h"
 #include "state/settings.h"
+#include "support/test_file.h"
 
 #include <QDir>
 #include <QSysInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -229,6 +233,100 @@ TEST_F(LearnersTest, LearnerInUseOnAnotherComputerIsTakenOverOnlyWhenAsked)
     Learners restarted(account);
     EXPECT_EQ(restarted.start("Anna"), "");
     EXPECT_EQ(restarted.current(), anna);
+}
+
+// A lock as another run writes it: host, process, since, token, refreshed.
+void write_lock(const QString& folder, const QByteArray& host, qint64 process, const QByteArray& token,
+                const QDateTime& refreshed, const QDateTime& written)
+{
+    QFile file(folder + LearnerLockFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(host + "\n" + QByteArray::number(process) + "\n2026-12-08T09:12:00Z\n" + token + "\n"
+               + refreshed.toString(Qt::ISODate).toLatin1() + "\n");
+    file.close();
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(written, QFileDevice::FileModificationTime));
+}
+
+TEST(LearnerLock, TellsAHolderThatRunsFromOneThatStoppedAcrossComputers)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + '/';
+    const QByteArray here = QSysInfo::machineHostName().toUtf8();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime old = now.addSecs(-3600);
+    const struct {
+        const char* what;
+        QByteArray host;
+        qint64 process;
+        QByteArray token;
+        QDateTime refreshed, written;
+        bool held;
+    } cases[] = {
+        {"an imaged laptop of the same name, its process unseen here", here, 999999999, "b7e1", now, now,
+         true},
+        {"stopped: refreshed long ago", "laptop-3", 4242, "b7e1", old, old, false},
+        {"its clock an hour behind, its file fresh on the server", "laptop-3", 4242, "b7e1", old, now, true},
+        {"this run's own", here, 1, lock_token().toLatin1(), now, now, false},
+        {"an older version's on another computer", "laptop-3", 4242, "", {}, old, true},
+        {"an older version's here, its process ended", here, 999999999, "", {}, now, false},
+    };
+    for (const auto& c : cases) {
+        write_lock(folder, c.host, c.process, c.token, c.refreshed, c.written);
+        EXPECT_EQ(other_holder(folder, now).has_value(), c.held) << c.what;
+    }
+}
+
+TEST_F(LearnersTest, ALearnerTakenOverElsewhereIsNeverWrittenToAgainAndTheUnsavedIsKeptAside)
+{
+    Learners learners(account);
+    const Learner anna = make(learners, "Anna");
+    ASSERT_TRUE(learners.switch_to(g, anna).switched);
+    const QString records = anna.folder + RecordsFolderName;
+    QFile events;
+    ASSERT_EQ(start_event_file(events, records, QDateTime(QDate(2026, 12, 8), QTime(15, 40, 12))), "");
+    EXPECT_FALSE(refresh_lock(anna.folder));
+
+    // Laptop 2 takes her over and saves her options.
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    write_lock(anna.folder, "laptop-2", 77, "c0ffee", now, now);
+    const QByteArray lock = read(anna.folder + LearnerLockFile);
+    const QByteArray theirs = "saved by laptop 2";
+    write_test_file(anna.folder + SettingsFileName, theirs);
+
+    g.ScreenSize = 3;
+    const Learners::Saved saved = learners.save(g);
+    EXPECT_EQ(saved.failure, "");
+    EXPECT_TRUE(
+        saved.notice.startsWith("Another computer took over the learner \"Anna\": they are now in use on "
+                                "the computer \"laptop-2\""))
+        << saved.notice.toStdString();
+    ASSERT_TRUE(learners.taken_over());
+    const QString aside = learners.taken_over()->keptAside;
+    EXPECT_TRUE(saved.notice.contains(QDir::toNativeSeparators(aside)));
+    EXPECT_TRUE(aside.startsWith(anna.folder + "Not saved here - taken over "));
+    EXPECT_EQ(read(anna.folder + SettingsFileName), theirs);
+    EXPECT_TRUE(QFileInfo::exists(aside + SettingsFileName));
+
+    Session session;
+    session.start = QDateTime(QDate(2026, 12, 8), QTime(15, 40, 12));
+    session.eventFile = QFileInfo(events).fileName();
+    const QString kept = append_session(records, session);
+    EXPECT_TRUE(kept.contains("not added to the learner's records")) << kept.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(records + SessionsFileName));
+    EXPECT_EQ(read_sessions(read(aside + RecordsFolderName + SessionsFileName)).sessions, QList{session});
+    EXPECT_TRUE(QFileInfo::exists(aside + RecordsFolderName + session.eventFile)) << "the events go with it";
+    EXPECT_NE(change_sessions(records, [](QList<Session>&) {}), "");
+    EXPECT_NE(save_records_options(records, {}), "");
+    QFile another;
+    EXPECT_NE(start_event_file(another, records, session.start), "");
+    EXPECT_TRUE(refresh_lock(anna.folder));
+    EXPECT_EQ(read(anna.folder + LearnerLockFile), lock);
+
+    // Going on with no learner leaves her lock and files to laptop 2.
+    EXPECT_TRUE(learners.switch_to(g, std::nullopt).switched);
+    EXPECT_EQ(read(anna.folder + LearnerLockFile), lock);
+    EXPECT_EQ(read(anna.folder + SettingsFileName), theirs);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "support/test_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -153,7 +154,7 @@ TEST(SessionsFile, ReadsBackWhatItWritesWithTheMarkTheHeaderAndALaterVersionsCol
                                  "switch timing,cues,responses,responses within goal,median response (s),"));
     EXPECT_TRUE(bytes.contains(
         "\r\n2026-11-02T09:30:05,754,space bar,random,normal,5,none,12,10,7,2.350,0.812,"
-        "9.004,3,4,9,1,2,0,verbal,\"calm, then \"\"tired\"\"\nafter lunch\",timed play,5\r\n"));
+        "9.004,3,4,9,1,2,0,verbal,\"calm, then \"\"tired\"\"\nafter lunch\",timed play,5,,\r\n"));
     const SessionsRead read = read_sessions(bytes);
     EXPECT_EQ(read.damage, QStringList());
     EXPECT_EQ(read.sessions, sessions);
@@ -220,6 +221,65 @@ TEST(SessionsFile, AppendsToItsOwnFileAndLeavesADamagedOneAsItIs)
         EXPECT_FALSE(changed);
         EXPECT_EQ(file_bytes(path), damaged);
     }
+}
+
+TEST(SessionsFile, AnEarlierVersionsFileReadsWholeAndTakesTheNewHeaderWithTheNextLine)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + '/';
+    const qsizetype earlier = session_columns().indexOf("event file");
+    write_test_file(folder + SessionsFileName,
+                    "\xEF\xBB\xBF" + csv_line(session_columns().mid(0, earlier)).toUtf8() + "\r\n"
+                        + csv_line(session_fields(sample(2)).mid(0, earlier)).toUtf8() + "\r\n");
+    EXPECT_EQ(read_sessions(file_bytes(folder + SessionsFileName)).damage, QStringList());
+    Session next = sample(3);
+    next.eventFile = "2026-11-03_093005-2.csv";
+    EXPECT_EQ(append_session(folder, next), "");
+    EXPECT_EQ(file_bytes(folder + SessionsFileName), sessions_file_bytes({sample(2), next}));
+}
+
+// A session's events as the recorder writes them into a file of its own.
+QString write_events(const QString& folder, const QDateTime& start, const QList<SessionEvent>& events)
+{
+    QFile file;
+    EXPECT_EQ(start_event_file(file, folder, start), "");
+    for (const SessionEvent& event : events)
+        file.write(csv_line(session_event_fields(event)).toUtf8() + "\r\n");
+    return QFileInfo(file).fileName();
+}
+
+TEST(EventFiles, SessionsOfOneSecondGetFilesOfTheirOwnAndAStoppedSessionGetsItsLineOnce)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/records/";
+    const QDateTime start(QDate(2026, 12, 8), QTime(15, 40, 12));
+    const QList<SessionEvent> stopped{at(0, session_event(K::SessionStart)),
+                                      at(900, session_event(K::Cue, {}, 1)), at(2100, response(1200)),
+                                      at(3000, session_event(K::Cue, {}, 1)), at(10000, response(7000))};
+    EXPECT_EQ(write_events(folder, start, stopped), "2026-12-08_154012.csv");
+    EXPECT_EQ(write_events(folder, start, stopped.mid(0, 1) + QList{at(2000, session_event(K::SessionEnd))}),
+              "2026-12-08_154012-2.csv");
+    // One whose line is there already, and a file that is no session's.
+    Session kept = sample(2);
+    kept.eventFile = write_events(folder, start.addDays(-1), stopped);
+    ASSERT_EQ(append_session(folder, kept), "");
+    write_test_file(folder + "2026-12-01_090000.csv", "not an event file");
+
+    const RecoveredSessions recovered = recover_unfinished_sessions(folder, 5000);
+    EXPECT_EQ(recovered.problem, "");
+    ASSERT_EQ(recovered.sessions.size(), 2);
+    const Session& made = recovered.sessions[0];
+    EXPECT_EQ(made.start, start);
+    EXPECT_EQ(made.eventFile, "2026-12-08_154012.csv");
+    EXPECT_TRUE(made.endedUnexpectedly);
+    EXPECT_EQ(made.responses, 2);
+    EXPECT_EQ(made.withinGoal, 1);
+    EXPECT_EQ(made.medianMs, 4100);
+    EXPECT_EQ(made.durationMs, 10000);
+    EXPECT_FALSE(recovered.sessions[1].endedUnexpectedly) << "its end was recorded, its line was not";
+    const QList<Session> lines = read_sessions(file_bytes(folder + SessionsFileName)).sessions;
+    EXPECT_EQ(lines, (QList<Session>{kept, recovered.sessions[0], recovered.sessions[1]}));
+    EXPECT_TRUE(recover_unfinished_sessions(folder, 5000).sessions.isEmpty()) << "told once";
 }
 
 TEST(SessionEvents, ReadBackAsWrittenAndAFileStoppedEarlyIsNamed)
