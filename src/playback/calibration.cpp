@@ -1,7 +1,4 @@
-// Measures how fast this computer draws the wipe and the pressing hand, and
-// derives the delay counts that make each last about one second.
-
-#include "playback/playback_window.h"
+#include "playback/calibration.h"
 
 #include "media/dialogs.h"
 #include "media/monotonic_clock.h"
@@ -9,10 +6,12 @@
 #include "media/sound.h"
 #include "media/video_player.h"
 #include "media/wipe.h"
-#include "playback/layout.h"
+#include "playback/playback_stage.h"
+#include "playback/services.h"
 #include "state/clip_list.h"
 #include "state/globvars.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QTimer>
 #include <cmath>
@@ -43,52 +42,56 @@ double calibrated_count(const MonotonicClock& clock, Animate&& animate)
 }
 }  // namespace
 
-void PlaybackWindow::calibrate_time()
+Calibration::Calibration(PlaybackStage& stage, GlobVars& g, const Services& services)
+    : stage_(stage)
+    , g_(g)
+    , services_(services)
 {
-    picMp1_->hide();
+}
+
+void Calibration::run()
+{
+    QWidget& playerBox = stage_.player_box();
+    VideoPlayer& player = stage_.player();
+    playerBox.hide();
     services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::None,
                               QStringLiteral("Flickerbox needs to calibrate the speed of your computer.\n"
                                              "This only needs to be done the very first time."));
-    yield();
-    const QPoint movie_area = backdrop_geometry(g_.BackgroundKind).movie_area;
-    Picture& background = pictures_.Background.picture();
-    (void)draw_backdrop(pictures_, g_);  // its files were checked before the run began
+    QCoreApplication::processEvents();
+    stage_.draw_backdrop();
 
-    player_->move(0, 0);
-    picMp1_->resize(352, 240);
-    player_->resize(352, 240);
-    picMp1_->move(movie_area);
-    Picture& card = pictures_.pb4;
+    player.move(0, 0);
+    playerBox.resize(352, 240);
+    player.resize(352, 240);
+    playerBox.move(stage_.layout().movie.topLeft());
+    // A card of its own: the label slots stay the turns'.
+    Picture card;
     card.load(g_.DataFolder + QStringLiteral("aobj_cal.jpg"));
-    const int16_t width = int16_t(card.width()), height = int16_t(card.height());
-    const BlitRect wipeRect{int16_t(g_.BackgroundKind == 1 ? 600 - width : 10), 20, width, height, 0, 0};
     bool frameShown = false;
-    const QMetaObject::Connection shown =
-        connect(player_.get(), &VideoPlayer::first_frame_shown, this, [&frameShown] { frameShown = true; });
-    player_->set_file_name(clip_file_path(g_, QStringLiteral("timer.mpg")));
-    picMp1_->show();
-    player_->play();
-    player_->pause();
+    const QMetaObject::Connection shown = QObject::connect(&player, &VideoPlayer::first_frame_shown,
+                                                           &playerBox, [&frameShown] { frameShown = true; });
+    player.set_file_name(clip_file_path(g_, QStringLiteral("timer.mpg")));
+    playerBox.show();
+    player.play();
+    player.pause();
     // The measurements do not yield, so the player's first frame must be on
     // screen before they start, or the movie area stays black throughout.
     QTimer wake;  // a yield that waits for events must also wake at the deadline
     wake.start(FirstFrameWaitMs);
     const QDeadlineTimer deadline(FirstFrameWaitMs);
     while (!frameShown && !deadline.hasExpired())
-        yield_until_event();
-    disconnect(shown);
-    yield();
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QObject::disconnect(shown);
+    QCoreApplication::processEvents();
 
-    g_.WipeCalibration = calibrated_count(services_.clock, [&] {
-        wipe_picture_paced(wipeRect, card, background, 2, 2, TrialCount, services_.pace);
-    });
+    g_.WipeCalibration = calibrated_count(services_.clock, [&] { stage_.wipe_card_in(card, TrialCount); });
     play_sound(services_.sound, g_.DataFolder + QStringLiteral("aobj_clk"), QStringLiteral("DONT_LOOP"));
-    (void)draw_backdrop(pictures_, g_);
+    stage_.draw_backdrop();
     g_.PressCalibration = calibrated_count(services_.clock, [&] {
-        press_the_hand_at(PressDistance, TrialCount, g_.DataFolder + QStringLiteral("aobj_clk"));
+        stage_.press_hand_at(PressDistance, TrialCount, g_.DataFolder + QStringLiteral("aobj_clk"));
     });
     services_.dialogs.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::None,
                               QStringLiteral("Calibration complete."));
     // Its clip is not one of the learner's: nothing of it may show later.
-    player_->set_file_name(QString());
+    player.set_file_name(QString());
 }

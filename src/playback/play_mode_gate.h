@@ -16,6 +16,9 @@ public:
     bool press_starts_clip();
     int presses_made() const { return presses_; }
     int presses_to_start() const;
+    // Whether letting go of the switch holds the clip: the switch must then
+    // be sampled while it plays.
+    bool follows_switch() const { return choice_.mode == PressAndHold; }
 
     // The clip plays, or plays on, from nowMs for the press just taken.
     void play_from(int64_t nowMs);

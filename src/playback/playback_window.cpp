@@ -2,41 +2,29 @@
 
 #include "media/full_screen.h"
 #include "media/native_window_watch.h"
-#include "media/video_player.h"
 #include "media/version_name.h"
+#include "media/video_player.h"
+#include "playback/calibration.h"
 #include "playback/exit_link.h"
 #include "playback/layout.h"
+#include "playback/turn/clip_turn.h"
 #include "state/clip_list.h"
 #include "state/globvars.h"
 #include "switch/adapter_ports.h"
-#include "switch/switch_adapter.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QDir>
-#include <QFileInfo>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QScreen>
 
 namespace {
-constexpr int AreaWidth = 640;
-constexpr int AreaHeight = 480;
-// How often the switch is sampled while the run waits (an adapter, or a press
-// that must be held for a time): often enough that a press is seen within
-// 20 ms, rare enough to cost about 1 % of a core.
-constexpr int SwitchPollMs = 10;
 // How long after the last change of the window's place or size it covers the
 // screen again: soon enough that a cut backdrop is hardly seen, late enough
 // that a person dragging the window's edge is not fought on every step and a
 // window manager that insists on its size is answered at most ten times a second.
 constexpr int CoverAgainMs = 100;
-
-bool readable_file(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.isFile() && info.isReadable() && info.size() > 0;
-}
 }  // namespace
 
 PlaybackWindow::PlaybackWindow(GlobVars& g, Services services, ShowMenu showMenu, QWidget* parent)
@@ -44,11 +32,11 @@ PlaybackWindow::PlaybackWindow(GlobVars& g, Services services, ShowMenu showMenu
     , g_(g)
     , services_(std::move(services))
     , showMenu_(std::move(showMenu))
-    , pictures_(this)
-    , timer1_(this)
+    , stage_(*this, g, services_)
     , events_(services_.observers)
     , input_(g, services_.clock, services_.ports, events_)
-    , flags_(input_.flags())
+    , waits_(this, g, stage_, input_, events_, services_.clock)
+    , leftOut_(events_)
 {
     setObjectName(QStringLiteral("mainform"));
     setWindowTitle(QStringLiteral("Flickerbox II"));
@@ -57,47 +45,18 @@ PlaybackWindow::PlaybackWindow(GlobVars& g, Services services, ShowMenu showMenu
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
 
-    pictures_.Background.setObjectName(QStringLiteral("Background"));
-    picFirst_ = new PictureBox(&pictures_.Background);
-    picFirst_->setObjectName(QStringLiteral("PicFirst"));
-    picLast_ = new PictureBox(&pictures_.Background);
-    picLast_->setObjectName(QStringLiteral("PicLast"));
-    picFirst_->hide();  // shown by the turns that use stills
-    picLast_->hide();
-    picMp1_ = new QWidget(&pictures_.Background);
-    picMp1_->setObjectName(QStringLiteral("picMp1"));
-    // The focus goes here when the player would take it; without a policy
-    // that move silently fails.
-    picMp1_->setFocusPolicy(Qt::StrongFocus);
-    picMp1_->setAutoFillBackground(true);
-    picMp1_->setPalette(black);
-    picMp1_->setGeometry(backdrop_geometry(g_.BackgroundKind).movie_area.x(),
-                         backdrop_geometry(g_.BackgroundKind).movie_area.y(), 352, 240);
-    player_ = services_.make_player(picMp1_);
-    connect(player_.get(), &VideoPlayer::mouse_button_down, this,
+    VideoPlayer* player = &stage_.player();
+    connect(player, &VideoPlayer::mouse_button_down, this,
             [this] { input_.mouse_down(TurnInput::MouseTarget::Player); });
-    connect(player_.get(), &VideoPlayer::mouse_button_up, this,
+    connect(player, &VideoPlayer::mouse_button_up, this,
             [this] { input_.mouse_up(TurnInput::MouseTarget::Player); });
-    connect(player_.get(), &VideoPlayer::focus_received, this, [this] {
+    connect(player, &VideoPlayer::focus_received, this, [this] {
         input_.player_focus();
-        picMp1_->setFocus();
-    });
-    connect(player_.get(), &VideoPlayer::first_frame_shown, this, [this] {
-        if (std::exchange(raisePlayerOnFirstFrame_, false))
-            picMp1_->raise();
+        stage_.player_box().setFocus();
     });
 
     exitLink_ = new ExitLink(this, [this] { input_.exit_link_double_click(); });
     exitLink_->hide();
-
-    timer1_.setObjectName(QStringLiteral("Timer1"));
-    timer1_.setTimerType(Qt::PreciseTimer);
-    connect(&timer1_, &QTimer::timeout, this, &PlaybackWindow::prompt);
-    // Its only work is to wake a sleeping wait, which then reads the adapter.
-    switchPoll_.setTimerType(Qt::PreciseTimer);
-    switchPoll_.setInterval(SwitchPollMs);
-    modeWake_.setSingleShot(true);
-    modeWake_.setTimerType(Qt::PreciseTimer);
 
     // Everything is placed against the whole screen, so a window that another
     // program shrank, moved or took out of full screen covers it again. The
@@ -161,48 +120,66 @@ void PlaybackWindow::closeEvent(QCloseEvent* event)
     input_.request_leave();
 }
 
-void PlaybackWindow::yield()
+bool PlaybackWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    QCoreApplication::processEvents();
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return QWidget::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (input_.key_press(static_cast<const QKeyEvent&>(*event)))
+            waits_.stop_prompt();
+        return true;
+    case QEvent::KeyRelease: input_.key_release(static_cast<const QKeyEvent&>(*event)); return true;
+    case QEvent::ShortcutOverride:
+        event->accept();  // keeps every key a key press for the handlers above
+        return true;
+    default: break;
+    }
+
+    // The exit link handles its own presses; the player's picture reports its
+    // own through the player's signals.
+    if (widget == exitLink_ || stage_.player_box().isAncestorOf(widget))
+        return QWidget::eventFilter(watched, event);
+    const auto target = widget == this ? TurnInput::MouseTarget::Form : TurnInput::MouseTarget::OverForm;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:  // a quick second press arrives only as this
+        input_.mouse_down(target);
+        return true;
+    case QEvent::MouseButtonRelease: input_.mouse_up(target); return true;
+    default: return QWidget::eventFilter(watched, event);
+    }
 }
 
-void PlaybackWindow::yield_until_event()
+void PlaybackWindow::show_exit_link()
 {
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
-
-QSize PlaybackWindow::screen_pixels() const
-{
-    return screen()->geometry().size();
-}
-
-QPoint PlaybackWindow::centred_area() const
-{
-    const QSize screen = screen_pixels();
-    return {qRound((screen.width() - AreaWidth) / 2.0f), qRound((screen.height() - AreaHeight) / 2.0f)};
+    exitLink_->hide();
+    exitLink_->setText(QStringLiteral("Double-tap here \nfor main menu"));
+    exitLink_->adjustSize();
+    exitLink_->move(screen()->geometry().width() - exitLink_->width() - 2, 0);
+    exitLink_->show();
+    exitLink_->raise();
 }
 
 void PlaybackWindow::run()
 {
     running_ = true;
     input_.start_run();
-    pictures_.Background.move(centred_area());
-    init_pictureboxes(pictures_);
-    clear_backdrop(pictures_);
-    yield();
+    stage_.clear();
+    (void)waits_.yield();
 
     const QString missing = missing_program_file();
     if (!missing.isEmpty()) {
         stopMessage_ = QStringLiteral("Playback cannot start: this file is missing or cannot be read:\n%1\n"
                                       "Install Flickerbox II again, or put the file back.")
                            .arg(missing);
-        leave();
-        return;
+        return leave();
     }
     if (g_.PressCalibration == 0)
-        calibrate_time();
-    init_pictureboxes(pictures_);
-    clear_backdrop(pictures_);
+        Calibration(stage_, g_, services_).run();
+    stage_.clear();
     // What was asked during the calibration does not count, but a window
     // destroyed meanwhile still leaves.
     input_.forget_leave();
@@ -210,11 +187,10 @@ void PlaybackWindow::run()
         input_.request_leave();
     // Loaded straight as a cursor: the picture loader would flatten its
     // transparent pixels to black.
-    pictures_.Background.setCursor(QCursor(QPixmap(g_.DataFolder + QStringLiteral("aobj_nul.ico"))));
-    player_->set_visible(false);
-    ShowExitLink();
-    if (needs_polling(g_))
-        switchPoll_.start();
+    stage_.pictures().Background.setCursor(QCursor(QPixmap(g_.DataFolder + QStringLiteral("aobj_nul.ico"))));
+    stage_.player().set_visible(false);
+    show_exit_link();
+    waits_.start_sampling();
     clip_loop();
 }
 
@@ -235,91 +211,47 @@ QString PlaybackWindow::missing_program_file() const
 
 void PlaybackWindow::clip_loop()
 {
+    const TurnParts parts{g_, stage_, waits_, input_, events_, leftOut_, services_.clock, services_.sound};
+    const bool stills = os_version_name(services_.version) == QStringLiteral("Other");
     int unusableInARow = 0;
-    for (;;) {
-        if (flags_.LeaveRequested != 0)
-            return leave();
+    TurnEnd end = TurnEnd::Next;
+    while (!waits_.leaving()) {
         // In int: a stored 32767 must not overflow, and an index outside the
         // list starts again at its first clip.
         int next = g_.CurrentClip;
-        if (!input_.take_replay())
+        if (end != TurnEnd::Replay)
             ++next;
         if (next > g_.ClipCount || next < 1)
             next = 1;
         g_.CurrentClip = int16_t(next);
-        yield();
+        (void)waits_.yield();
 
         const QString& clip = g_.ClipList[g_.CurrentClip];
-        const bool stills = os_version_name(services_.version) == QStringLiteral("Other");
-        clipUnusable_ = !clip_files_usable(clip, stills);
-        if (!clipUnusable_) {
-            if (stills)
-                present_clip_stills(clip);
-            else
-                present_clip_player(clip);
-        }
+        end = leftOut_.files_usable(g_, clip, stills)
+            ? ClipTurn(parts, stills ? ClipTurn::FirstFrame::Stills : ClipTurn::FirstFrame::PlayerFrames)
+                  .play(clip)
+            : TurnEnd::LeftOut;
         // Not one clip of the list can be shown: back to the adult, not round
         // and round without end.
-        unusableInARow = clipUnusable_ ? unusableInARow + 1 : 0;
+        unusableInARow = end == TurnEnd::LeftOut ? unusableInARow + 1 : 0;
         if (unusableInARow >= std::max<int>(g_.ClipCount, 1))
             input_.request_leave();
-        yield();
-        if (flags_.LeaveRequested == 1)
-            return leave();
+        (void)waits_.yield();
+        if (end == TurnEnd::Leave)
+            break;
     }
-}
-
-bool PlaybackWindow::clip_files_usable(const QString& clip, bool stills)
-{
-    QStringList suffixes{QStringLiteral(".jpg"), QStringLiteral(".wav"), QStringLiteral(".mpg")};
-    if (stills)
-        suffixes << QStringLiteral("_first.jpg") << QStringLiteral("_last.jpg");
-    bool usable = !clip.isEmpty();
-    for (const QString& suffix : suffixes)
-        if (!readable_file(clip_file_path(g_, clip + suffix))) {
-            skip_unusable_clip(clip, clip + suffix);
-            usable = false;
-        }
-    return usable;
-}
-
-void PlaybackWindow::skip_unusable_clip(const QString& clip, const QString& file, const QString& why)
-{
-    clipUnusable_ = true;
-    events_.clip_left_out(clip, file, why);
-    auto entry =
-        std::find_if(skipped_.begin(), skipped_.end(), [&](const auto& e) { return e.first == clip; });
-    if (entry == skipped_.end())
-        entry = skipped_.insert(skipped_.end(), {clip, {}});
-    const QString named = why.isEmpty() ? file : QStringLiteral("%1 (%2)").arg(file, why);
-    if (!entry->second.contains(named))
-        entry->second << named;
-}
-
-QString PlaybackWindow::skipped_clips_message() const
-{
-    if (skipped_.empty())
-        return {};
-    QString text = QStringLiteral("Some clips were left out because files are missing, cannot be read "
-                                  "or cannot be played (in %1):")
-                       .arg(QDir::toNativeSeparators(g_.MediaFolder));
-    for (const auto& [clip, files] : skipped_)
-        text +=
-            QStringLiteral("\n%1: %2")
-                .arg(clip.isEmpty() ? QStringLiteral("(no name)") : clip, files.join(QStringLiteral(", ")));
-    return text;
+    leave();
 }
 
 void PlaybackWindow::leave()
 {
-    timer1_.stop();
-    switchPoll_.stop();
+    waits_.stop();
     coverAgain_.stop();
-    HideExitLink();
+    exitLink_->hide();
     running_ = false;
     events_.left();
     QString message = stopMessage_;
-    const QString skipped = skipped_clips_message();
+    const QString skipped = leftOut_.message(g_.MediaFolder);
     if (!skipped.isEmpty())
         message += (message.isEmpty() ? QString() : QStringLiteral("\n\n")) + skipped;
     if (showMenu_)

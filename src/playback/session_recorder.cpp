@@ -46,9 +46,9 @@ QString SessionRecorder::current_clip() const
     return g_.CurrentClip >= 1 && g_.CurrentClip <= g_.ClipCount ? g_.ClipList[g_.CurrentClip] : QString();
 }
 
-void SessionRecorder::wait_began(int16_t phase)
+void SessionRecorder::wait_began(WaitPhase phase)
 {
-    record(session_event(SessionEventKind::Cue, current_clip(), phase));
+    record(session_event(SessionEventKind::Cue, current_clip(), int(phase)));
 }
 
 void SessionRecorder::prompt_played()
@@ -61,17 +61,19 @@ void SessionRecorder::cross_shown()
     record(session_event(SessionEventKind::CrossShown, current_clip()));
 }
 
-void SessionRecorder::response_taken(int16_t phase, int64_t msSinceCue, int64_t heldMs)
+void SessionRecorder::response_taken(WaitPhase phase, int /*switchNumber*/, int64_t msSinceCue,
+                                     int64_t heldMs)
 {
-    SessionEvent event = session_event(SessionEventKind::Response, current_clip(), phase);
+    // The records have no column for the switch while there is one.
+    SessionEvent event = session_event(SessionEventKind::Response, current_clip(), int(phase));
     event.fromCueMs = msSinceCue;
     event.heldMs = heldMs;
     record(event);
 }
 
-void SessionRecorder::press_ignored(int16_t phase)
+void SessionRecorder::press_ignored(WaitPhase phase, int)
 {
-    record(session_event(SessionEventKind::PressIgnored, current_clip(), phase));
+    record(session_event(SessionEventKind::PressIgnored, current_clip(), int(phase)));
 }
 
 void SessionRecorder::clip_paused(const QString& clip, int64_t playedMs)
@@ -91,9 +93,9 @@ void SessionRecorder::clip_ended(const QString& clip)
     record(session_event(SessionEventKind::ClipEnd, clip));
 }
 
-void SessionRecorder::skip(int16_t phase)
+void SessionRecorder::skip(WaitPhase phase)
 {
-    record(session_event(SessionEventKind::Skip, current_clip(), phase));
+    record(session_event(SessionEventKind::Skip, current_clip(), int(phase)));
 }
 
 void SessionRecorder::replay()
@@ -101,9 +103,9 @@ void SessionRecorder::replay()
     record(session_event(SessionEventKind::Replay, current_clip()));
 }
 
-void SessionRecorder::leave(int16_t phase)
+void SessionRecorder::leave(WaitPhase phase)
 {
-    record(session_event(SessionEventKind::Leave, current_clip(), phase));
+    record(session_event(SessionEventKind::Leave, current_clip(), int(phase)));
 }
 
 void SessionRecorder::clip_left_out(const QString& clip, const QString& file, const QString& why)

@@ -2,7 +2,10 @@
 // Keeps the record of one "Play Movies" session: every event appended to the
 // session's own event file as it happens, and at the end one line in
 // sessions.csv. A folder that cannot be written never reaches the learner:
-// the recorder stops writing and keeps a message for the adult.
+// the recorder stops writing and keeps a message for the adult. An event's
+// phase column holds the WaitPhase of the wait it came in: 1 before the clip,
+// 2 after it, 3 while a clip the play mode held waits to be played on, 0
+// outside a wait.
 
 #include "playback/turn_observer.h"
 #include "state/session.h"
@@ -21,17 +24,17 @@ public:
     SessionRecorder(const MonotonicClock& clock, const GlobVars& g, const QString& recordsFolder,
                     int64_t goalMs, const QDateTime& start = QDateTime::currentDateTime());
 
-    void wait_began(int16_t phase) override;
+    void wait_began(WaitPhase phase) override;
     void prompt_played() override;
     void cross_shown() override;
-    void response_taken(int16_t phase, int64_t msSinceCue, int64_t heldMs) override;
-    void press_ignored(int16_t phase) override;
+    void response_taken(WaitPhase phase, int switchNumber, int64_t msSinceCue, int64_t heldMs) override;
+    void press_ignored(WaitPhase phase, int switchNumber) override;
     void clip_started(const QString& clip) override;
     void clip_ended(const QString& clip) override;
     void clip_paused(const QString& clip, int64_t playedMs) override;
-    void skip(int16_t phase) override;
+    void skip(WaitPhase phase) override;
     void replay() override;
-    void leave(int16_t phase) override;
+    void leave(WaitPhase phase) override;
     void left() override;
     void clip_left_out(const QString& clip, const QString& file, const QString& why) override;
 

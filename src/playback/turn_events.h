@@ -12,23 +12,26 @@ public:
     {
     }
 
-    void wait_began(int16_t phase) override { each(&TurnObserver::wait_began, phase); }
+    void wait_began(WaitPhase phase) override { each(&TurnObserver::wait_began, phase); }
     void prompt_played() override { each(&TurnObserver::prompt_played); }
     void cross_shown() override { each(&TurnObserver::cross_shown); }
-    void response_taken(int16_t phase, int64_t msSinceCue, int64_t heldMs) override
+    void response_taken(WaitPhase phase, int switchNumber, int64_t msSinceCue, int64_t heldMs) override
     {
-        each(&TurnObserver::response_taken, phase, msSinceCue, heldMs);
+        each(&TurnObserver::response_taken, phase, switchNumber, msSinceCue, heldMs);
     }
-    void press_ignored(int16_t phase) override { each(&TurnObserver::press_ignored, phase); }
+    void press_ignored(WaitPhase phase, int switchNumber) override
+    {
+        each(&TurnObserver::press_ignored, phase, switchNumber);
+    }
     void clip_started(const QString& clip) override { each(&TurnObserver::clip_started, clip); }
     void clip_ended(const QString& clip) override { each(&TurnObserver::clip_ended, clip); }
     void clip_paused(const QString& clip, int64_t playedMs) override
     {
         each(&TurnObserver::clip_paused, clip, playedMs);
     }
-    void skip(int16_t phase) override { each(&TurnObserver::skip, phase); }
+    void skip(WaitPhase phase) override { each(&TurnObserver::skip, phase); }
     void replay() override { each(&TurnObserver::replay); }
-    void leave(int16_t phase) override { each(&TurnObserver::leave, phase); }
+    void leave(WaitPhase phase) override { each(&TurnObserver::leave, phase); }
     void left() override { each(&TurnObserver::left); }
     void clip_left_out(const QString& clip, const QString& file, const QString& why) override
     {

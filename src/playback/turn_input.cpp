@@ -7,10 +7,18 @@
 #include "switch/switch_adapter.h"
 
 #include <QKeyEvent>
+#include <algorithm>
+
+namespace {
+// Longer than the gap between the two halves of a key's repeat on a busy
+// computer, shorter than a frame.
+constexpr int RepeatPairMs = 15;
+}  // namespace
 
 TurnInput::TurnInput(const GlobVars& g, const MonotonicClock& clock, PortIo& ports, TurnObserver& events,
                      KeyRepeatFilter repeats)
     : g_(g)
+    , device_(input_device(g.InputDevice))
     , clock_(clock)
     , ports_(ports)
     , events_(events)
@@ -42,17 +50,9 @@ void TurnInput::request_leave()
     flags_.LeaveRequested = 1;
 }
 
-bool TurnInput::take_replay()
+void TurnInput::set_wait_phase(WaitPhase phase)
 {
-    if (flags_.ReplayRequested != 1)
-        return false;
-    flags_.ReplayRequested = 0;
-    return true;
-}
-
-void TurnInput::set_wait_phase(int16_t phase)
-{
-    flags_.WaitPhase = phase;
+    flags_.phase = phase;
 }
 
 void TurnInput::begin_response_wait()
@@ -75,7 +75,7 @@ void TurnInput::before_yield()
 
 void TurnInput::after_yield()
 {
-    if (is_adapter_device(g_.InputDevice)) {
+    if (device_.sampled) {
         const bool level = poll_switch(ports_, g_.InputDevice) == 1;
         if (level && !adapterDown_)
             press_began();
@@ -86,10 +86,8 @@ void TurnInput::after_yield()
     // acceptance time needs to know it is still held.
     if (timed_) {
         bool down = flags_.SwitchPressed == 1;
-        if (holdCounts_ && (g_.InputDevice == 6 || g_.InputDevice == 7)) {
-            const int16_t released = g_.InputDevice == 6 ? flags_.MouseReleased : flags_.KeyReleased;
-            down = down || (timedDown_ && released == 0);
-        }
+        if (holdCounts_ && !device_.sampled)
+            down = down || (timedDown_ && switch_held());
         timedDown_ = down;
         flags_.SwitchPressed = timing_.filter(down);
     }
@@ -99,23 +97,31 @@ void TurnInput::after_yield()
     if (flags_.SwitchPressed == 1 && awaiting_ && !press_->taken) {
         press_->taken = true;
         takenHeldMs_ = clock_.now_ms() - press_->beganMs;
+        takenSwitch_ = press_->switchNumber;
     }
     if (!switch_held()) {
         if (!press_->taken)
-            events_.press_ignored(press_->phase);
+            events_.press_ignored(press_->phase, press_->switchNumber);
         press_.reset();
     }
 }
 
 bool TurnInput::switch_held() const
 {
-    if (is_adapter_device(g_.InputDevice))
-        return adapterDown_;
-    if (g_.InputDevice == 6)
-        return flags_.MouseReleased == 0;
-    if (g_.InputDevice == 7)
-        return flags_.KeyReleased == 0;
+    switch (device_.reads) {
+    case InputDevice::Reads::Adapter: return adapterDown_;
+    case InputDevice::Reads::MouseButton: return flags_.MouseReleased == 0;
+    case InputDevice::Reads::Keys: return flags_.KeyReleased == 0;
+    case InputDevice::Reads::Nothing: break;
+    }
     return false;
+}
+
+int TurnInput::ms_until_let_go_confirmed() const
+{
+    if (!device_.releaseNeedsConfirming || switch_held() || !keyLetGo_.isValid())
+        return 0;
+    return int(std::max<int64_t>(RepeatPairMs - keyLetGo_.elapsed(), 0));
 }
 
 void TurnInput::press_began()
@@ -123,11 +129,11 @@ void TurnInput::press_began()
     // Outside a wait's response step a press can never become the response:
     // told at once.
     if (!awaiting_) {
-        events_.press_ignored(flags_.WaitPhase);
+        events_.press_ignored(flags_.phase, device_.switchNumber);
         press_.reset();
         return;
     }
-    press_ = Press{clock_.now_ms(), flags_.WaitPhase};
+    press_ = Press{clock_.now_ms(), flags_.phase, device_.switchNumber};
 }
 
 bool TurnInput::key_press(const QKeyEvent& key)
@@ -142,8 +148,10 @@ bool TurnInput::key_press(const QKeyEvent& key)
 void TurnInput::key_release(const QKeyEvent& key)
 {
     repeats_.note_release(key);
-    if (!key.isAutoRepeat())
+    if (!key.isAutoRepeat()) {
         flags_.KeyReleased = 1;
+        keyLetGo_.start();
+    }
 }
 
 bool TurnInput::key_down(int virtualKey)
@@ -156,20 +164,20 @@ bool TurnInput::key_down(int virtualKey)
     case VkEscape: flags_.LeaveRequested = 1; return true;
     case VkSpace:
     case '2':
-        if (g_.InputDevice != 7)
+        if (device_.reads != InputDevice::Reads::Keys)
             return false;
         press_began();
         flags_.SwitchPressed = 1;
         return true;
     case 'A':
     case '0':
-        if (flags_.WaitPhase < 1 || flags_.WaitPhase > 3)
+        if (flags_.phase == WaitPhase::None)
             return false;
         flags_.SkipRequested = 1;
         return true;
     case 'R':
     case '1':
-        if (flags_.WaitPhase != 2 && flags_.WaitPhase != 3)
+        if (flags_.phase != WaitPhase::AfterClip && flags_.phase != WaitPhase::HeldClip)
             return false;
         flags_.ReplayRequested = 1;
         return true;
@@ -184,7 +192,7 @@ void TurnInput::mouse_down(MouseTarget target)
     if (flags_.MouseReleased == 0)
         return;
     flags_.MouseReleased = 0;
-    if (g_.InputDevice == 6)
+    if (device_.reads == InputDevice::Reads::MouseButton)
         press_began();
     test_for_click();
 }
@@ -208,7 +216,5 @@ void TurnInput::exit_link_double_click()
 
 void TurnInput::test_for_click()
 {
-    flags_.SwitchPressed = 0;
-    if (g_.InputDevice == 6)
-        flags_.SwitchPressed = 1;
+    flags_.SwitchPressed = device_.reads == InputDevice::Reads::MouseButton ? 1 : 0;
 }

@@ -4,9 +4,12 @@
 // methods below, and the run samples the switch around each of its yields;
 // only this class writes the flags, which the run reads at its check points.
 
+#include "playback/input_device.h"
 #include "playback/key_repeat.h"
+#include "playback/turn/wait.h"
 #include "switch/switch_timing.h"
 
+#include <QElapsedTimer>
 #include <cstdint>
 #include <optional>
 
@@ -23,9 +26,7 @@ struct TurnFlags {
     int16_t SkipRequested = 0;
     int16_t ReplayRequested = 0;
     int16_t LeaveRequested = 0;
-    // 1 before the clip, 2 after it, 3 while a clip held by the play mode
-    // waits for the press that plays it on, 0 elsewhere
-    int16_t WaitPhase = 0;
+    WaitPhase phase = WaitPhase::None;
 };
 
 class TurnInput {
@@ -41,8 +42,7 @@ public:
     void start_run();
     void forget_leave();  // what was asked during calibration does not count
     void request_leave();  // the window system's close, or no clip left that can be shown
-    bool take_replay();  // true once for each replay asked for
-    void set_wait_phase(int16_t phase);
+    void set_wait_phase(WaitPhase phase);
     // After the release-first step of a wait: earlier responses are gone and
     // a press now counts, until end_response_wait.
     void begin_response_wait();
@@ -54,8 +54,14 @@ public:
     // Whether the learner's switch is down now (an adapter: at the last
     // sample), whether or not its press counted.
     bool switch_held() const;
-    // How long the switch had been held when its press became the response.
+    // How long until a key let go is known to be let go and not the first
+    // half of a repeat; 0 when no let-go waits to be confirmed.
+    int ms_until_let_go_confirmed() const;
+    // How long the switch had been held when its press became the response,
+    // and which switch made it.
     int64_t response_held_ms() const { return takenHeldMs_; }
+    int response_switch() const { return takenSwitch_; }
+    const InputDevice& device() const { return device_; }
 
     // Window events. key_press is true when the key asked for something, so
     // the spoken prompt stops.
@@ -74,6 +80,7 @@ private:
     void press_began();
 
     const GlobVars& g_;
+    const InputDevice& device_;
     const MonotonicClock& clock_;
     PortIo& ports_;
     TurnObserver& events_;
@@ -91,9 +98,12 @@ private:
     // the sample after its end.
     struct Press {
         int64_t beganMs;
-        int16_t phase;
+        WaitPhase phase;
+        int switchNumber;
         bool taken = false;
     };
     std::optional<Press> press_;
     int64_t takenHeldMs_ = 0;
+    int takenSwitch_ = 0;
+    QElapsedTimer keyLetGo_;  // since the learner's key was last let go
 };

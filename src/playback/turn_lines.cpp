@@ -3,9 +3,9 @@
 #include <QDeadlineTimer>
 #include <QFile>
 
-void TurnLines::wait_began(int16_t phase)
+void TurnLines::wait_began(WaitPhase phase)
 {
-    write_("wait " + QByteArray::number(phase));
+    write_("wait " + QByteArray::number(int(phase)));
 }
 
 void TurnLines::prompt_played()
@@ -18,14 +18,14 @@ void TurnLines::cross_shown()
     write_("cross");
 }
 
-void TurnLines::response_taken(int16_t, int64_t, int64_t)
+void TurnLines::response_taken(WaitPhase, int, int64_t, int64_t)
 {
     write_("press");
 }
 
-void TurnLines::press_ignored(int16_t phase)
+void TurnLines::press_ignored(WaitPhase phase, int)
 {
-    write_("ignored " + QByteArray::number(phase));
+    write_("ignored " + QByteArray::number(int(phase)));
 }
 
 void TurnLines::clip_started(const QString& clip)
@@ -43,7 +43,7 @@ void TurnLines::clip_paused(const QString& clip, int64_t)
     write_("paused " + clip.toUtf8());
 }
 
-void TurnLines::skip(int16_t)
+void TurnLines::skip(WaitPhase)
 {
     write_("skip");
 }
@@ -53,7 +53,7 @@ void TurnLines::replay()
     write_("replay");
 }
 
-void TurnLines::leave(int16_t)
+void TurnLines::leave(WaitPhase)
 {
     write_("leave");
 }

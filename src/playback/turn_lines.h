@@ -18,17 +18,17 @@ public:
     {
     }
 
-    void wait_began(int16_t phase) override;
+    void wait_began(WaitPhase phase) override;
     void prompt_played() override;
     void cross_shown() override;
-    void response_taken(int16_t phase, int64_t msSinceCue, int64_t heldMs) override;
-    void press_ignored(int16_t phase) override;
+    void response_taken(WaitPhase phase, int switchNumber, int64_t msSinceCue, int64_t heldMs) override;
+    void press_ignored(WaitPhase phase, int switchNumber) override;
     void clip_started(const QString& clip) override;
     void clip_ended(const QString& clip) override;
     void clip_paused(const QString& clip, int64_t playedMs) override;
-    void skip(int16_t phase) override;
+    void skip(WaitPhase phase) override;
     void replay() override;
-    void leave(int16_t phase) override;
+    void leave(WaitPhase phase) override;
     void left() override;
     void clip_left_out(const QString& clip, const QString& file, const QString& why) override;
 

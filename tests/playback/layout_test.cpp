@@ -2,6 +2,7 @@
 #include "media/blit.h"
 #include "media/test_pictures.h"
 #include "playback/layout.h"
+#include "playback/stage_layout.h"
 
 #include <QPainter>
 #include <QTemporaryDir>
@@ -126,4 +127,42 @@ TEST_F(LayoutFixture, AMissingPictureIsReportedAndTheRestIsDrawn)
     EXPECT_EQ(g.MarkerLeft, 530);
     data.write("aobj_thr.jpg", 629, 350, 2);
     EXPECT_EQ(draw_backdrop(pictures, g), data.prefix() + "aobj_hnd.jpg");
+}
+
+// The stage's places as values, at every screen size on both backdrops, with
+// one label and with the two a choice will show.
+TEST(StageLayout, EverySizeAndBackdrop)
+{
+    const QSize screen(1024, 768);
+    const std::vector<QSize> one{{120, 90}}, two{{120, 90}, {100, 80}};
+    const QRect area(192, 144, 640, 480);
+    const struct {
+        int16_t size, kind;
+        QRect movie, areaPlaying, playerPlaying;
+    } cases[] = {
+        {1, 1, {144, 220, 352, 240}, area, {144, 220, 352, 240}},
+        {1, 2, {145, 160, 352, 240}, area, {145, 160, 352, 240}},
+        {2, 1, {144, 220, 352, 240}, area, {0, 0, 640, 480}},
+        {2, 2, {145, 160, 352, 240}, area, {0, 0, 640, 480}},
+        {3, 1, {144, 220, 352, 240}, {0, 0, 1024, 768}, {0, 0, 1024, 768}},
+        {3, 2, {145, 160, 352, 240}, {0, 0, 1024, 768}, {0, 0, 1024, 768}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "size " << c.size << ", backdrop " << c.kind);
+        const StageLayout layout = stage_layout(screen, c.size, c.kind, two);
+        EXPECT_EQ(layout.area, area);
+        EXPECT_EQ(layout.movie, c.movie);
+        EXPECT_EQ(layout.areaWhilePlaying, c.areaPlaying);
+        EXPECT_EQ(layout.playerWhilePlaying, c.playerPlaying);
+        // The TV set keeps its labels right, ending at 600; the theater left.
+        const int firstLeft = c.kind == 1 ? 480 : 10, secondLeft = c.kind == 1 ? 500 : 10;
+        ASSERT_EQ(layout.labels.size(), 2u);
+        EXPECT_EQ(layout.labels[0], QRect(firstLeft, 20, 120, 90));
+        EXPECT_EQ(layout.labels[1], QRect(secondLeft, 120, 100, 80)) << "below the first, apart from it";
+        EXPECT_EQ(stage_layout(screen, c.size, c.kind, one).labels, std::vector<QRect>{layout.labels[0]});
+        for (const QRect& label : layout.labels)
+            EXPECT_TRUE(QRect(0, 0, 640, 480).contains(label) && !label.intersects(layout.movie));
+    }
+    // A screen smaller than the area: it stands off the top left, as centred.
+    EXPECT_EQ(stage_layout({600, 400}, 1, 1, one).area.topLeft(), QPoint(-20, -40));
 }

@@ -102,7 +102,8 @@ bool PlaybackTest::run(std::vector<Step> steps, int timeoutMs)
                           return fake;
                       },
                       pace,
-                      {&turn}};
+                      {&turn, &protocol}};
+    protocol.reset();
     services.observers.insert(services.observers.end(), extraObservers.begin(), extraObservers.end());
     window = new PlaybackWindow(g, services, [this](const QString& message) {
         left = true;
@@ -129,6 +130,8 @@ bool PlaybackTest::run(std::vector<Step> steps, int timeoutMs)
     const bool ended =
         wait_until([&] { return window.isNull(); }, timeoutMs + 2000) && elapsed.elapsed() <= timeoutMs;
     EXPECT_TRUE(pending.empty()) << pending.size() << " steps never came";
+    if (ended)
+        protocol.finish();
     return ended && pending.empty();
 }
 

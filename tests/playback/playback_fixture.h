@@ -4,6 +4,7 @@
 // from the event loop while the window's run is on the stack.
 
 #include "fakes/fake_services.h"
+#include "fakes/turn_protocol.h"
 #include "fakes/turn_record.h"
 #include "playback/playback_window.h"
 #include "state/globvars.h"
@@ -54,6 +55,7 @@ protected:
     GlobVars g;
     AdapterPorts* realPorts = nullptr;  // in place of the fake ports
     TurnRecord turn;  // what the run told
+    TurnProtocol protocol;  // checks the rules of the turn on every run
     std::vector<TurnObserver*> extraObservers;  // told after turn
 
     QPointer<PlaybackWindow> window;

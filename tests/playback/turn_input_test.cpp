@@ -26,7 +26,11 @@ namespace {
 
 struct Ignored : TurnObserver {
     QStringList seen;
-    void press_ignored(int16_t phase) override { seen << QStringLiteral("ignored:%1").arg(phase); }
+    void press_ignored(WaitPhase phase, int switchNumber) override
+    {
+        seen << QStringLiteral("ignored:%1").arg(int(phase));
+        EXPECT_EQ(switchNumber, 1);
+    }
 };
 
 struct Row {
@@ -121,7 +125,7 @@ void play(const Table& table)
             else {
                 ++i;  // the word takes an argument
                 if (w == "phase")
-                    input.set_wait_phase(int16_t(arg.toInt()));
+                    input.set_wait_phase(WaitPhase(arg.toInt()));
                 else if (w == "down")
                     input.key_press(*key_event(QEvent::KeyPress, arg));
                 else if (w == "up")

@@ -1,0 +1,91 @@
+#pragma once
+// What the learner sees of a run, and the one place that draws it: the
+// drawing area with its backdrop and hand, the label slots, the first and
+// last stills, the blue cross, the sign of progress and the clip player. The
+// turns and the calibration say what to show; the stage knows where.
+
+#include "playback/playback_pictures.h"
+#include "playback/services.h"
+#include "playback/stage_layout.h"
+
+#include <QRect>
+#include <QString>
+#include <memory>
+#include <vector>
+
+struct GlobVars;
+class VideoPlayer;
+
+class PlaybackStage {
+public:
+    // The drawing area and the player become children of window.
+    PlaybackStage(QWidget& window, GlobVars& g, const Services& services);
+    ~PlaybackStage();
+
+    PlaybackPictures& pictures() { return pictures_; }
+    VideoPlayer& player() { return *player_; }
+    QWidget& player_box() { return *playerBox_; }
+    // Where everything stands now, for the labels loaded.
+    StageLayout layout() const;
+
+    // A black drawing area, centred on the screen.
+    void clear();
+    void draw_backdrop();
+
+    // The label slots: a picture for each, wiped in, drawn with the backdrop.
+    void set_label_count(int count);
+    [[nodiscard]] bool load_label(int slot, const QString& path);
+    void wipe_label_in(int slot);
+    void wipe_card_in(const Picture& card, double count);  // the calibration's trial
+    void draw_backdrop_and_labels();
+    void blank_labels();
+    // What a turn ended early leaves: no label, no sign of progress.
+    void clear_after_skip();
+
+    // The hand dips `distance` pixels and back at the calibrated pace, with
+    // `sound` at its lowest point; press_hand_at with `delay` counts a frame.
+    void press_hand(int16_t distance, const QString& sound);
+    void press_hand_at(int16_t distance, double delay, const QString& sound);
+
+    void show_cross();
+    void hide_cross();
+    void show_progress(int made, int count);
+    void remove_progress();
+
+    // The clip's first and last frames as stills in the movie area, the
+    // first in front. False with the path of the one that could not be read.
+    [[nodiscard]] bool stack_stills(const QString& first, const QString& last, QString& unreadable);
+    void show_last_still();
+    // The first still, scaled as the clip will be, stays in front until the
+    // player's first frame is drawn over it: the area never goes black.
+    void show_player_on_first_frame();
+    void forget_first_frame();
+
+    // The player at its normal place, or in the area the clip plays in.
+    void place_player_normal();
+    bool enlarges() const;  // the screen size plays the clip in a larger area
+    bool enlarged() const { return enlarged_; }
+    void enlarge_player();
+    void restore_normal_layout();
+
+private:
+    double bounded_count(double calibration, int delays) const;
+    QSize screen() const;
+    // The first frame in `box` at `place`, fitted as the player fits the clip.
+    void show_first_still(QRect place);
+
+    QWidget& window_;
+    GlobVars& g_;
+    const Services& services_;
+    PlaybackPictures pictures_;
+    PictureBox* first_;
+    PictureBox* last_;
+    QWidget* playerBox_;
+    std::unique_ptr<VideoPlayer> player_;
+    std::vector<std::unique_ptr<Picture>> labels_;  // Picture cannot move
+    QRect progressArea_;  // empty when no sign is shown
+    Picture progressUnder_;  // what the sign covers
+    QImage firstFrame_;  // the first still as loaded
+    bool raiseOnFirstFrame_ = false;
+    bool enlarged_ = false;
+};
