@@ -294,7 +294,7 @@ void PlaybackStage::enlarge_player()
     player_->resize(now.playerWhilePlaying.width(), now.playerWhilePlaying.height());
     // Until the clip's first frame is drawn the area shows the first still,
     // as large as the clip will be, never black.
-    if (raiseOnFirstFrame_ && first_->isVisible()) {
+    if (raiseOnFirstFrame_ && !first_->isHidden()) {  // the area itself is hidden here
         show_first_still(now.playerWhilePlaying);
         first_->raise();
     } else {
@@ -314,7 +314,7 @@ void PlaybackStage::restore_normal_layout()
     playerBox_->move(layout().movie.topLeft());
     player_->resize(StillWidth, StillHeight);
     playerBox_->resize(player_->width(), player_->height());
-    if (first_->isVisible() && !firstFrame_.isNull())
+    if (!first_->isHidden() && !firstFrame_.isNull())
         show_first_still(layout().movie);
     enlarged_ = false;
     pictures_.Background.show();

@@ -162,7 +162,9 @@ std::optional<TurnEnd> ClipTurn::play_clip(PlayModeGate& gate)
     const bool failed = !player.failure().isEmpty();
     if (stills_ && failed)
         return player_failed();
-    if (!failed)
+    // A clip that never showed a moving frame (it has none) was not told as
+    // started, so it is not told as ended either.
+    if (!failed && started)
         p_.events.clip_ended(clip_);
     if (stills_)
         p_.stage.show_last_still();
