@@ -64,14 +64,35 @@ StageLayout PlaybackStage::layout() const
     std::vector<QSize> sizes;
     for (const auto& label : labels_)
         sizes.emplace_back(label->width(), label->height());
-    return stage_layout(screen(), g_.ScreenSize, g_.BackgroundKind, sizes);
+    return stage_layout(screen(), g_.ScreenSize, g_.BackgroundKind, sizes, exitLinkSize_);
+}
+
+void PlaybackStage::set_exit_link_size(QSize size)
+{
+    exitLinkSize_ = size;
 }
 
 void PlaybackStage::clear()
 {
-    pictures_.Background.move(layout().area.topLeft());
+    const StageLayout now = layout();
+    pictures_.Background.set_scale(now.scale);
+    last_->set_scale(now.scale);
+    pictures_.Background.move(now.area.topLeft());
     init_pictureboxes(pictures_);
     clear_backdrop(pictures_);
+}
+
+void PlaybackStage::lay_out_again()
+{
+    // Only places and sizes change: what the area, the stills and the player
+    // show stays, so a clip or a wait goes on as it was.
+    if (enlarged_) {
+        place_enlarged(layout());
+    } else {
+        place_normal(layout());
+        if (!first_->isHidden() && !firstFrame_.isNull())
+            show_first_still(layout().view(layout().movie));
+    }
 }
 
 void PlaybackStage::draw_backdrop()
@@ -220,7 +241,8 @@ bool PlaybackStage::stack_stills(const QString& first, const QString& last, QStr
     last_->picture().set_size(StillWidth, StillHeight);
     place_player_normal();
     player_->set_visible(false);
-    const QRect still = layout().movie;
+    const StageLayout now = layout();
+    const QRect still = now.view(now.movie);
     show_first_still(still);
     last_->move(still.topLeft());
     first_->raise();
@@ -268,10 +290,42 @@ void PlaybackStage::forget_first_frame()
 
 void PlaybackStage::place_player_normal()
 {
-    player_->resize(StillWidth, StillHeight);
-    playerBox_->resize(player_->width(), player_->height());
-    playerBox_->move(layout().movie.topLeft());
+    const StageLayout now = layout();
+    place_player(now.view(now.movie));
+}
+
+void PlaybackStage::place_player(const QRect& place)
+{
+    player_->resize(place.width(), place.height());
+    playerBox_->setGeometry(place);
     player_->move(0, 0);
+}
+
+void PlaybackStage::place_normal(const StageLayout& now)
+{
+    pictures_.Background.set_scale(now.scale);
+    last_->set_scale(now.scale);
+    pictures_.Background.move(now.area.topLeft());
+    const QRect movie = now.view(now.movie);
+    place_player(movie);
+    last_->move(movie.topLeft());
+}
+
+void PlaybackStage::place_enlarged(const StageLayout& now)
+{
+    // Full screen moves the drawing area to the screen's corner and shows it
+    // at its own size; mid size leaves it where it stands.
+    if (now.areaWhilePlaying != now.area) {
+        pictures_.Background.set_scale(1);
+        pictures_.Background.move(now.areaWhilePlaying.topLeft());
+        pictures_.Background.picture().set_size(now.areaWhilePlaying.width(), now.areaWhilePlaying.height());
+    } else {
+        pictures_.Background.set_scale(now.scale);
+        pictures_.Background.move(now.area.topLeft());
+    }
+    place_player(now.playerWhilePlaying);
+    if (raiseOnFirstFrame_ && !first_->isHidden())
+        show_first_still(now.playerWhilePlaying);
 }
 
 bool PlaybackStage::enlarges() const
@@ -283,19 +337,10 @@ void PlaybackStage::enlarge_player()
 {
     const StageLayout now = layout();
     pictures_.Background.hide();
-    // Full screen moves the drawing area to the screen's corner; mid size
-    // leaves it where it stands.
-    if (now.areaWhilePlaying != now.area) {
-        pictures_.Background.move(now.areaWhilePlaying.topLeft());
-        pictures_.Background.picture().set_size(now.areaWhilePlaying.width(), now.areaWhilePlaying.height());
-    }
-    playerBox_->setGeometry(now.playerWhilePlaying);
-    player_->move(0, 0);
-    player_->resize(now.playerWhilePlaying.width(), now.playerWhilePlaying.height());
     // Until the clip's first frame is drawn the area shows the first still,
     // as large as the clip will be, never black.
+    place_enlarged(now);
     if (raiseOnFirstFrame_ && !first_->isHidden()) {  // the area itself is hidden here
-        show_first_still(now.playerWhilePlaying);
         first_->raise();
     } else {
         playerBox_->raise();
@@ -309,13 +354,10 @@ void PlaybackStage::restore_normal_layout()
     pictures_.Background.hide();
     // 640 x 480 here, not the 641 x 481 of the window's own layout.
     pictures_.Background.picture().set_size(AreaWidth, AreaHeight);
-    pictures_.Background.move(layout().area.topLeft());
-    player_->move(0, 0);
-    playerBox_->move(layout().movie.topLeft());
-    player_->resize(StillWidth, StillHeight);
-    playerBox_->resize(player_->width(), player_->height());
+    const StageLayout now = layout();
+    place_normal(now);
     if (!first_->isHidden() && !firstFrame_.isNull())
-        show_first_still(layout().movie);
+        show_first_still(now.view(now.movie));
     enlarged_ = false;
     pictures_.Background.show();
 }
