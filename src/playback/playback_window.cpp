@@ -161,9 +161,11 @@ bool PlaybackWindow::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:  // a quick second press arrives only as this
-        input_.mouse_down(target);
+        input_.mouse_down(target, static_cast<const QMouseEvent*>(event)->timestamp());
         return true;
-    case QEvent::MouseButtonRelease: input_.mouse_up(target); return true;
+    case QEvent::MouseButtonRelease:
+        input_.mouse_up(target, static_cast<const QMouseEvent*>(event)->timestamp());
+        return true;
     default: return QWidget::eventFilter(watched, event);
     }
 }

@@ -13,6 +13,9 @@ namespace {
 // Longer than the gap between the two halves of a key's repeat on a busy
 // computer, shorter than a frame.
 constexpr int RepeatPairMs = 15;
+// Input waits in the queue while the label is wiped in, about half a second;
+// a stamp older than this is no time on our clock.
+constexpr int64_t LongestEventWaitMs = 10000;
 }  // namespace
 
 TurnInput::TurnInput(const GlobVars& g, const MonotonicClock& clock, PortIo& ports, TurnObserver& events,
@@ -57,6 +60,7 @@ void TurnInput::set_wait_phase(WaitPhase phase)
 
 void TurnInput::begin_response_wait()
 {
+    takenFromBefore_ = false;
     flags_.SwitchPressed = 0;
     flags_.SkipRequested = 0;
     flags_.ReplayRequested = 0;
@@ -78,7 +82,9 @@ void TurnInput::after_yield()
     if (device_.sampled) {
         const bool level = poll_switch(ports_, g_.InputDevice) == 1;
         if (level && !adapterDown_)
-            press_began();
+            press_began(clock_.now_ms());
+        if (!level && adapterDown_)
+            letGoMs_ = clock_.now_ms();
         adapterDown_ = level;
         flags_.SwitchPressed = level ? 1 : 0;
     }
@@ -94,16 +100,41 @@ void TurnInput::after_yield()
 
     if (!press_)
         return;
-    if (flags_.SwitchPressed == 1 && awaiting_ && !press_->taken) {
-        press_->taken = true;
-        takenHeldMs_ = clock_.now_ms() - press_->beganMs;
-        takenSwitch_ = press_->switchNumber;
-    }
-    if (!switch_held()) {
-        if (!press_->taken)
-            events_.press_ignored(press_->phase, press_->switchNumber);
+    if (flags_.SwitchPressed == 1 && awaiting_ && !press_->taken)
+        take_press();
+    if (switch_held())
+        return;
+    if (!press_->taken) {
+        events_.press_ignored(press_->phase, press_->switchNumber, press_->beganMs);
+        press_.reset();
+    } else if (ms_until_let_go_confirmed() == 0) {
+        // A key let go may be the first half of a repeat: the response is
+        // told as let go only once it is known.
+        events_.press_let_go(press_->switchNumber, std::max<int64_t>(letGoMs_ - press_->beganMs, 0));
         press_.reset();
     }
+}
+
+void TurnInput::take_press()
+{
+    press_->taken = true;
+    takenHeldMs_ = clock_.now_ms() - press_->beganMs;
+    takenSwitch_ = press_->switchNumber;
+    takenFromBefore_ = press_->fromBeforeCue;
+}
+
+void TurnInput::take_held_press()
+{
+    press_ = Press{lastDownMs_, flags_.phase, device_.switchNumber, false, true};
+    if (holdCounts_) {
+        // The acceptance time runs from the cue: the timing sees the switch
+        // go down now and keeps seeing it held.
+        timing_.filter(false);
+        timedDown_ = true;
+        return;
+    }
+    flags_.SwitchPressed = 1;
+    take_press();
 }
 
 bool TurnInput::switch_held() const
@@ -124,16 +155,28 @@ int TurnInput::ms_until_let_go_confirmed() const
     return int(std::max<int64_t>(RepeatPairMs - keyLetGo_.elapsed(), 0));
 }
 
-void TurnInput::press_began()
+int64_t TurnInput::event_ms(quint64 timestamp) const
 {
+    // X servers and compositors stamp input in 32-bit milliseconds of the
+    // system's steady clock, which the run's clock reads too.
+    const int64_t nowMs = clock_.now_ms();
+    if (timestamp == 0)
+        return nowMs;
+    const int64_t waited = uint32_t(nowMs) - uint32_t(timestamp);
+    return waited >= 0 && waited <= LongestEventWaitMs ? nowMs - waited : nowMs;
+}
+
+void TurnInput::press_began(int64_t atMs)
+{
+    lastDownMs_ = atMs;
     // Outside a wait's response step a press can never become the response:
-    // told at once.
+    // told at once, with the time it was made.
     if (!awaiting_) {
-        events_.press_ignored(flags_.phase, device_.switchNumber);
+        events_.press_ignored(flags_.phase, device_.switchNumber, atMs);
         press_.reset();
         return;
     }
-    press_ = Press{clock_.now_ms(), flags_.phase, device_.switchNumber};
+    press_ = Press{atMs, flags_.phase, device_.switchNumber};
 }
 
 bool TurnInput::key_press(const QKeyEvent& key)
@@ -142,6 +185,7 @@ bool TurnInput::key_press(const QKeyEvent& key)
         flags_.KeyReleased = 0;  // still held: the release just before was part of the repeat
         return false;
     }
+    keyDownMs_ = event_ms(key.timestamp());
     return key_down(virtual_key_code(key));
 }
 
@@ -150,6 +194,7 @@ void TurnInput::key_release(const QKeyEvent& key)
     repeats_.note_release(key);
     if (!key.isAutoRepeat()) {
         flags_.KeyReleased = 1;
+        letGoMs_ = event_ms(key.timestamp());
         keyLetGo_.start();
     }
 }
@@ -166,7 +211,7 @@ bool TurnInput::key_down(int virtualKey)
     case '2':
         if (device_.reads != InputDevice::Reads::Keys)
             return false;
-        press_began();
+        press_began(keyDownMs_);
         flags_.SwitchPressed = 1;
         return true;
     case 'A':
@@ -185,7 +230,7 @@ bool TurnInput::key_down(int virtualKey)
     }
 }
 
-void TurnInput::mouse_down(MouseTarget target)
+void TurnInput::mouse_down(MouseTarget target, quint64 timestamp)
 {
     if (target != MouseTarget::Player)
         formPressed_ = target == MouseTarget::Form;
@@ -193,13 +238,14 @@ void TurnInput::mouse_down(MouseTarget target)
         return;
     flags_.MouseReleased = 0;
     if (device_.reads == InputDevice::Reads::MouseButton)
-        press_began();
+        press_began(event_ms(timestamp));
     test_for_click();
 }
 
-void TurnInput::mouse_up(MouseTarget target)
+void TurnInput::mouse_up(MouseTarget target, quint64 timestamp)
 {
     flags_.MouseReleased = 1;
+    letGoMs_ = event_ms(timestamp);
     if (target == MouseTarget::Form && std::exchange(formPressed_, false))
         test_for_click();  // the form's click event: no latch
 }

@@ -51,6 +51,11 @@ public:
     // the adapter sampled and the switch timing applied after it.
     void before_yield();
     void after_yield();
+    // Where holding is the response, at the start of a wait's response step:
+    // the switch held now is taken as a press from when it went down, after
+    // the acceptance time where one is set.
+    void take_held_press();
+    bool response_held_from_before_cue() const { return takenFromBefore_; }
     // Whether the learner's switch is down now (an adapter: at the last
     // sample), whether or not its press counted.
     bool switch_held() const;
@@ -69,15 +74,20 @@ public:
     void key_release(const QKeyEvent& key);
     // A press and a release both on the form itself is also the form's click.
     enum class MouseTarget { Form, OverForm, Player };
-    void mouse_down(MouseTarget target);
-    void mouse_up(MouseTarget target);
+    // timestamp: the window system's, 0 when unknown.
+    void mouse_down(MouseTarget target, quint64 timestamp = 0);
+    void mouse_up(MouseTarget target, quint64 timestamp = 0);
     void player_focus();
     void exit_link_double_click();
 
 private:
     bool key_down(int virtualKey);
     void test_for_click();
-    void press_began();
+    // atMs: when the press was made, on the run's clock.
+    void press_began(int64_t atMs);
+    void take_press();
+    // An input event's time on the run's clock.
+    int64_t event_ms(quint64 timestamp) const;
 
     const GlobVars& g_;
     const InputDevice& device_;
@@ -101,9 +111,14 @@ private:
         WaitPhase phase;
         int switchNumber;
         bool taken = false;
+        bool fromBeforeCue = false;
     };
     std::optional<Press> press_;
     int64_t takenHeldMs_ = 0;
     int takenSwitch_ = 0;
+    bool takenFromBefore_ = false;
+    int64_t lastDownMs_ = 0;  // when the learner's switch last went down
+    int64_t letGoMs_ = 0;  // when it was last let go
+    int64_t keyDownMs_ = 0;  // when the key being handled went down
     QElapsedTimer keyLetGo_;  // since the learner's key was last let go
 };

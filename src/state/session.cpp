@@ -129,7 +129,7 @@ QString session_summary_text(const Session& session)
     if (session.medianMs)
         text += QStringLiteral(", median %1 from the cue").arg(seconds_for_adult(*session.medianMs));
     return text + QStringLiteral(", ") + counted(session.ignoredOutsideWaits, "press", "presses")
-        + QStringLiteral(" during clips");
+        + QStringLiteral(" during clips and spoken names");
 }
 
 std::optional<int64_t> median_ms(std::vector<int64_t> values)

@@ -45,7 +45,7 @@ struct Session {
     std::optional<int64_t> fastestMs;
     std::optional<int64_t> slowestMs;
     int afterPrompt = 0;  // responses that came after at least one prompt
-    int ignoredOutsideWaits = 0;  // presses during the clip and the spoken name
+    int ignoredOutsideWaits = 0;  // presses outside the waits: during the clip, the hand and the spoken name
     int clips = 0;
     int skips = 0;
     int replays = 0;
@@ -89,7 +89,7 @@ std::optional<int64_t> median_ms(std::vector<int64_t> values);
 QString seconds_for_adult(int64_t ms);
 
 // The session's figures in one line for the adult back at the menu:
-// responses, median time from the cue, presses during clips.
+// responses, median time from the cue, presses during clips and spoken names.
 QString session_summary_text(const Session& session);
 
 // The file name of a session's event file: YYYY-MM-DD_HHMMSS.csv.

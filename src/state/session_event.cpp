@@ -9,7 +9,7 @@ namespace {
 
 constexpr std::array EventNames{"session start", "cue",        "prompt",      "cross shown", "response",
                                 "press ignored", "clip start", "clip end",    "skip",        "replay",
-                                "clip left out", "leave",      "session end", "clip paused"};
+                                "clip left out", "leave",      "session end", "clip paused", "let go"};
 
 QString phase_text(std::optional<int> phase)
 {

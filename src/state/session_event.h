@@ -23,10 +23,11 @@ enum class SessionEventKind {
     Leave,
     SessionEnd,
     ClipPaused,  // letting go in hold mode, or a timed press's time is up
+    LetGo,  // the press taken as a response is let go
 };
 
-// Where an ignored press fell: 0 outside a wait (the clip or the spoken
-// name), 1 in the wait before the clip, 2 in the wait after it.
+// Where an ignored press fell: 0 outside a wait (the clip, the hand or the
+// spoken name), 1 in the wait before the clip, 2 in the wait after it.
 inline constexpr int OutsideWaits = 0;
 
 struct SessionEvent {
@@ -34,10 +35,13 @@ struct SessionEvent {
     SessionEventKind kind = SessionEventKind::SessionStart;
     QString clip;
     std::optional<int64_t> fromCueMs;  // responses
-    std::optional<int64_t> heldMs;  // responses
+    // Responses: how long the switch was down when the press counted (the
+    // acceptance time); let go: how long the press was held in all.
+    std::optional<int64_t> heldMs;
     std::optional<int> phase;  // cues, responses, ignored presses, skips, leaving
     QString detail;  // what a left-out clip lacked
-    std::optional<int64_t> playedMs;  // a pause: the clip time the press before it played
+    // A pause or a clip's end: the clip time the press before it played.
+    std::optional<int64_t> playedMs;
 
     bool operator==(const SessionEvent&) const = default;
 };

@@ -33,7 +33,13 @@ public:
         rule(msSinceCue >= 0, "a response before its cue");
         responded_ = phase;
     }
-    void press_ignored(WaitPhase, int switchNumber) override
+    void response_held_before_cue(WaitPhase phase, int switchNumber, int64_t) override
+    {
+        see("press held"), end_wait(phase);
+        rule(switchNumber == 1, "a press from a switch that is not there");
+        responded_ = phase;
+    }
+    void press_ignored(WaitPhase, int switchNumber, int64_t) override
     {
         see("ignored"), rule(switchNumber == 1, "a press from a switch that is not there");
     }
@@ -45,9 +51,9 @@ public:
         paused_ = false;
         responded_ = WaitPhase::None;
     }
-    void clip_ended(const QString& clip) override
+    void clip_ended(const QString& clip, int64_t playedMs) override
     {
-        see("ended " + clip), rule(clip_, "an end of no clip"), clip_ = false;
+        see("ended " + clip), rule(clip_ && playedMs >= 0, "an end of no clip"), clip_ = false;
     }
     void clip_paused(const QString& clip, int64_t playedMs) override
     {
