@@ -77,6 +77,10 @@ void SessionTally::add(const SessionEvent& event)
         break;
     case SessionEventKind::ClipStart: ++figures_.clips; break;
     case SessionEventKind::Skip: ++figures_.skips; break;
+    case SessionEventKind::Choice:
+        ++figures_.choices;
+        ++(event.side == QLatin1String("left") ? figures_.leftChoices : figures_.rightChoices);
+        break;
     case SessionEventKind::Replay: ++figures_.replays; break;
     case SessionEventKind::ClipLeftOut:
         // One clip may lack several files; it is one clip left out.

@@ -57,6 +57,10 @@ struct Session {
     QString eventFile;
     // The program stopped during the session: its line was made later from its events.
     bool endedUnexpectedly = false;
+    // Choosing one of two: the choices made and on which side.
+    int choices = 0;
+    int leftChoices = 0;
+    int rightChoices = 0;
     // Columns a later version wrote after ours, kept as they were.
     QStringList laterColumns;
 

@@ -3,13 +3,15 @@
 #include "state/csv_text.h"
 #include "state/text_decoding.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
 
-constexpr std::array EventNames{"session start", "cue",        "prompt",      "cross shown", "response",
-                                "press ignored", "clip start", "clip end",    "skip",        "replay",
-                                "clip left out", "leave",      "session end", "clip paused", "let go"};
+constexpr std::array EventNames{"session start", "cue",           "prompt",        "cross shown",
+                                "response",      "press ignored", "clip start",    "clip end",
+                                "skip",          "replay",        "clip left out", "leave",
+                                "session end",   "clip paused",   "let go",        "choice"};
 
 QString phase_text(std::optional<int> phase)
 {
@@ -48,9 +50,12 @@ SessionEvent session_event(SessionEventKind kind, const QString& clip, std::opti
 
 QStringList session_event_columns()
 {
-    return {QStringLiteral("time (ms)"),     QStringLiteral("event"),      QStringLiteral("clip"),
-            QStringLiteral("from cue (ms)"), QStringLiteral("held (ms)"),  QStringLiteral("phase"),
-            QStringLiteral("detail"),        QStringLiteral("played (ms)")};
+    return {QStringLiteral("time (ms)"), QStringLiteral("event"), QStringLiteral("clip"),
+            QStringLiteral("from cue (ms)"), QStringLiteral("held (ms)"), QStringLiteral("phase"),
+            QStringLiteral("detail"), QStringLiteral("played (ms)"),
+            // Choosing one of two
+            QStringLiteral("left clip"), QStringLiteral("right clip"), QStringLiteral("side"),
+            QStringLiteral("chosen by")};
 }
 
 QStringList session_event_fields(const SessionEvent& event)
@@ -62,12 +67,16 @@ QStringList session_event_fields(const SessionEvent& event)
             optional_number(event.heldMs),
             phase_text(event.phase),
             event.detail,
-            optional_number(event.playedMs)};
+            optional_number(event.playedMs),
+            event.leftClip,
+            event.rightClip,
+            event.side,
+            event.chosenBy};
 }
 
 std::optional<SessionEvent> session_event_from(const QStringList& fields)
 {
-    if (fields.size() < session_event_columns().size())
+    if (fields.size() < RequiredEventColumns)
         return std::nullopt;
     SessionEvent event;
     bool ok = false;
@@ -90,6 +99,13 @@ std::optional<SessionEvent> session_event_from(const QStringList& fields)
     if (!fields[5].isEmpty() && !(event.phase = phase_from(fields[5])))
         return std::nullopt;
     event.detail = fields[6];
+    event.leftClip = fields.value(8);
+    event.rightClip = fields.value(9);
+    event.side = fields.value(10);
+    event.chosenBy = fields.value(11);
+    if (event.kind == SessionEventKind::Choice && event.side != QLatin1String("left")
+        && event.side != QLatin1String("right"))
+        return std::nullopt;
     return event;
 }
 
@@ -114,7 +130,12 @@ SessionEventsRead read_session_events(const QByteArray& bytes)
         else if (read.damage.isEmpty())
             read.damage = QStringLiteral("Line %1 of the event file cannot be read.").arg(row + 1);
     }
-    if (read.damage.isEmpty() && (csv.rows.isEmpty() || csv.rows[0] != session_event_columns()))
+    const QStringList ours = session_event_columns();
+    const auto header_is_ours = [&ours](const QStringList& row) {
+        const qsizetype common = std::min(row.size(), ours.size());
+        return common >= RequiredEventColumns && row.mid(0, common) == ours.mid(0, common);
+    };
+    if (read.damage.isEmpty() && (csv.rows.isEmpty() || !header_is_ours(csv.rows[0])))
         read.damage = QStringLiteral("The event file's header row was changed.");
     if (read.damage.isEmpty()
         && (read.events.isEmpty() || read.events.last().kind != SessionEventKind::SessionEnd))

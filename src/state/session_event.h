@@ -24,6 +24,7 @@ enum class SessionEventKind {
     SessionEnd,
     ClipPaused,  // letting go in hold mode, or a timed press's time is up
     LetGo,  // the press taken as a response is let go
+    Choice,  // the learner took one of two clips offered; clip is the one taken
 };
 
 // Where an ignored press fell: 0 outside a wait (the clip, the hand or the
@@ -42,6 +43,12 @@ struct SessionEvent {
     QString detail;  // what a left-out clip lacked
     // A pause or a clip's end: the clip time the press before it played.
     std::optional<int64_t> playedMs;
+    // A choice: the clips offered on each side, the side taken and what took
+    // it ("switch 1", "switch 2", "dwell"); fromCueMs is the time since the offer.
+    QString leftClip;
+    QString rightClip;
+    QString side;  // "left" or "right"
+    QString chosenBy;
 
     bool operator==(const SessionEvent&) const = default;
 };
@@ -51,6 +58,9 @@ SessionEvent session_event(SessionEventKind kind, const QString& clip = {},
                            std::optional<int> phase = std::nullopt);
 
 QStringList session_event_columns();
+// The columns every version has written; a file with more (a later
+// version's, or this one's read by an older copy) is read by its first ones.
+inline constexpr int RequiredEventColumns = 8;
 QStringList session_event_fields(const SessionEvent& event);
 // nullopt when the fields are no event this program writes.
 std::optional<SessionEvent> session_event_from(const QStringList& fields);
