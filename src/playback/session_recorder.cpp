@@ -1,6 +1,7 @@
 #include "playback/session_recorder.h"
 
 #include "media/monotonic_clock.h"
+#include "playback/play_mode_gate.h"
 #include "state/csv_text.h"
 #include "state/globvars.h"
 #include "state/sessions_file.h"
@@ -16,6 +17,7 @@ SessionRecorder::SessionRecorder(const MonotonicClock& clock, const GlobVars& g,
     , start_(start.addMSecs(-start.time().msec()))
     , startMs_(clock.now_ms())
     , options_(session_options(g))
+    , pressesNeeded_(PlayModeGate(play_mode(g)).presses_to_start())
     , tally_(goalMs)
 {
     if (const QString failed = start_event_file(file_, folder_, start_); !failed.isEmpty())
@@ -68,6 +70,21 @@ void SessionRecorder::response_taken(WaitPhase phase, int /*switchNumber*/, int6
     SessionEvent event = session_event(SessionEventKind::Response, current_clip(), int(phase));
     event.fromCueMs = msSinceCue;
     event.heldMs = heldMs;
+    // The first press of a count is the response; the count goes on in rows of its own.
+    if (phase == WaitPhase::BeforeClip && pressesNeeded_ > 1)
+        event.pressesNeeded = pressesNeeded_;
+    record(event);
+}
+
+void SessionRecorder::count_press_taken(WaitPhase phase, int, int64_t msSinceCue, int64_t heldMs, int press,
+                                        int needed)
+{
+    SessionEvent event = session_event(SessionEventKind::CountPress, current_clip(), int(phase));
+    event.fromCueMs = msSinceCue;
+    event.heldMs = heldMs;
+    event.pressesNeeded = needed;
+    if (press == needed)
+        event.toLastPressMs = msSinceCue;
     record(event);
 }
 

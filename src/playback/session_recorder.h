@@ -28,6 +28,8 @@ public:
     void prompt_played() override;
     void cross_shown() override;
     void response_taken(WaitPhase phase, int switchNumber, int64_t msSinceCue, int64_t heldMs) override;
+    void count_press_taken(WaitPhase phase, int switchNumber, int64_t msSinceCue, int64_t heldMs, int press,
+                           int needed) override;
     void response_held_before_cue(WaitPhase phase, int switchNumber, int64_t heldMs) override;
     void press_ignored(WaitPhase phase, int switchNumber, int64_t atMs) override;
     void press_let_go(int switchNumber, int64_t heldMs) override;
@@ -57,6 +59,7 @@ private:
     QDateTime start_;
     int64_t startMs_;
     SessionOptions options_;
+    int pressesNeeded_;  // to start a clip: more than 1 in several presses
     SessionTally tally_;
     QFile file_;
     QString problem_;

@@ -19,6 +19,12 @@ public:
     {
         each(&TurnObserver::response_taken, phase, switchNumber, msSinceCue, heldMs);
     }
+    void count_wait_began(WaitPhase phase) override { each(&TurnObserver::count_wait_began, phase); }
+    void count_press_taken(WaitPhase phase, int switchNumber, int64_t msSinceCue, int64_t heldMs, int press,
+                           int needed) override
+    {
+        each(&TurnObserver::count_press_taken, phase, switchNumber, msSinceCue, heldMs, press, needed);
+    }
     void response_held_before_cue(WaitPhase phase, int switchNumber, int64_t heldMs) override
     {
         each(&TurnObserver::response_held_before_cue, phase, switchNumber, heldMs);

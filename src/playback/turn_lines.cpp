@@ -23,6 +23,16 @@ void TurnLines::response_taken(WaitPhase, int, int64_t, int64_t)
     write_("press");
 }
 
+void TurnLines::count_wait_began(WaitPhase phase)
+{
+    wait_began(phase);
+}
+
+void TurnLines::count_press_taken(WaitPhase, int, int64_t, int64_t, int press, int needed)
+{
+    write_("press " + QByteArray::number(press) + " of " + QByteArray::number(needed));
+}
+
 void TurnLines::response_held_before_cue(WaitPhase, int, int64_t)
 {
     write_("press held from before the cue");

@@ -1,7 +1,7 @@
 #pragma once
 // The events of a run as one line of text each, for a record read by a
 // developer or by a test driving the program from outside: "wait 1",
-// "prompt", "cross", "press", "ignored 0", "started <clip>", "ended <clip>", "paused <clip>",
+// "prompt", "cross", "press", "press 2 of 3", "ignored 0", "started <clip>", "ended <clip>", "paused <clip>",
 // "skip", "replay", "leave", "left <ms>", "left out <clip>: <file>". The time
 // of "left" is on the monotonic clock, which another process reads too.
 
@@ -22,6 +22,9 @@ public:
     void prompt_played() override;
     void cross_shown() override;
     void response_taken(WaitPhase phase, int switchNumber, int64_t msSinceCue, int64_t heldMs) override;
+    void count_wait_began(WaitPhase phase) override;
+    void count_press_taken(WaitPhase phase, int switchNumber, int64_t msSinceCue, int64_t heldMs, int press,
+                           int needed) override;
     void response_held_before_cue(WaitPhase phase, int switchNumber, int64_t heldMs) override;
     void press_ignored(WaitPhase phase, int switchNumber, int64_t atMs) override;
     void clip_started(const QString& clip) override;

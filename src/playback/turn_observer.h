@@ -26,6 +26,15 @@ public:
                                 int64_t /*heldMs*/)
     {
     }
+    // Several presses: the wait for the next press of the count begins; the
+    // clip's cue, told once, stays the one responses are timed from.
+    virtual void count_wait_began(WaitPhase /*phase*/) { }
+    // A press after the first one of the count, msSinceCue from the clip's
+    // cue; the press-th of needed, the last one starting the clip.
+    virtual void count_press_taken(WaitPhase /*phase*/, int /*switchNumber*/, int64_t /*msSinceCue*/,
+                                   int64_t /*heldMs*/, int /*press*/, int /*needed*/)
+    {
+    }
     // Where holding is the response: the switch was already held, heldMs in
     // all, when the cue came. No time from the cue is told, as there is none.
     virtual void response_held_before_cue(WaitPhase /*phase*/, int /*switchNumber*/, int64_t /*heldMs*/) { }

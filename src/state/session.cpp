@@ -65,11 +65,17 @@ void SessionTally::add(const SessionEvent& event)
         ++figures_.responses;
         if (promptedSinceCue_)
             ++figures_.afterPrompt;
+        figures_.pressesNeeded = std::max(figures_.pressesNeeded, event.pressesNeeded.value_or(0));
         if (event.fromCueMs) {
             responseMs_.push_back(*event.fromCueMs);
             if (*event.fromCueMs <= goalMs_)
                 ++figures_.withinGoal;
         }
+        break;
+    case SessionEventKind::CountPress:
+        figures_.pressesNeeded = std::max(figures_.pressesNeeded, event.pressesNeeded.value_or(0));
+        if (event.toLastPressMs)
+            toLastPressMs_.push_back(*event.toLastPressMs);
         break;
     case SessionEventKind::PressIgnored:
         if (event.phase.value_or(OutsideWaits) == OutsideWaits)
@@ -95,6 +101,7 @@ void SessionTally::add(const SessionEvent& event)
 Session SessionTally::figures() const
 {
     Session session = figures_;
+    session.medianToLastPressMs = median_ms(toLastPressMs_);
     if (responseMs_.empty())
         return session;
     session.medianMs = median_ms(responseMs_);

@@ -61,6 +61,10 @@ struct Session {
     int choices = 0;
     int leftChoices = 0;
     int rightChoices = 0;
+    // Several presses: the presses that start a clip (0 in the other
+    // modes) and the median time from the cue to the last of them.
+    int pressesNeeded = 0;
+    std::optional<int64_t> medianToLastPressMs;
     // Columns a later version wrote after ours, kept as they were.
     QStringList laterColumns;
 
@@ -83,6 +87,7 @@ private:
     bool promptedSinceCue_ = false;
     std::optional<QString> lastLeftOut_;
     std::vector<int64_t> responseMs_;
+    std::vector<int64_t> toLastPressMs_;
     Session figures_;
 };
 

@@ -8,10 +8,10 @@
 
 namespace {
 
-constexpr std::array EventNames{"session start", "cue",           "prompt",        "cross shown",
-                                "response",      "press ignored", "clip start",    "clip end",
-                                "skip",          "replay",        "clip left out", "leave",
-                                "session end",   "clip paused",   "let go",        "choice"};
+constexpr std::array EventNames{"session start", "cue",        "prompt",      "cross shown", "response",
+                                "press ignored", "clip start", "clip end",    "skip",        "replay",
+                                "clip left out", "leave",      "session end", "clip paused", "let go",
+                                "choice",        "count press"};
 
 QString phase_text(std::optional<int> phase)
 {
@@ -55,7 +55,9 @@ QStringList session_event_columns()
             QStringLiteral("detail"), QStringLiteral("played (ms)"),
             // Choosing one of two
             QStringLiteral("left clip"), QStringLiteral("right clip"), QStringLiteral("side"),
-            QStringLiteral("chosen by")};
+            QStringLiteral("chosen by"),
+            // Several presses
+            QStringLiteral("presses needed"), QStringLiteral("to last press (ms)")};
 }
 
 QStringList session_event_fields(const SessionEvent& event)
@@ -71,7 +73,9 @@ QStringList session_event_fields(const SessionEvent& event)
             event.leftClip,
             event.rightClip,
             event.side,
-            event.chosenBy};
+            event.chosenBy,
+            event.pressesNeeded ? QString::number(*event.pressesNeeded) : QString(),
+            optional_number(event.toLastPressMs)};
 }
 
 std::optional<SessionEvent> session_event_from(const QStringList& fields)
@@ -103,6 +107,17 @@ std::optional<SessionEvent> session_event_from(const QStringList& fields)
     event.rightClip = fields.value(9);
     event.side = fields.value(10);
     event.chosenBy = fields.value(11);
+    // An earlier version's file has no count columns.
+    if (const QString needed = fields.value(12); !needed.isEmpty()) {
+        event.pressesNeeded = needed.toInt(&ok);
+        if (!ok)
+            return std::nullopt;
+    }
+    if (const QString toLast = fields.value(13); !toLast.isEmpty()) {
+        event.toLastPressMs = toLast.toLongLong(&ok);
+        if (!ok)
+            return std::nullopt;
+    }
     if (event.kind == SessionEventKind::Choice && event.side != QLatin1String("left")
         && event.side != QLatin1String("right"))
         return std::nullopt;

@@ -25,6 +25,9 @@ enum class SessionEventKind {
     ClipPaused,  // letting go in hold mode, or a timed press's time is up
     LetGo,  // the press taken as a response is let go
     Choice,  // the learner took one of two clips offered; clip is the one taken
+    // Several presses: a press after the first of one clip's count (the
+    // first is the response), timed from the clip's cue.
+    CountPress,
 };
 
 // Where an ignored press fell: 0 outside a wait (the clip, the hand or the
@@ -49,6 +52,11 @@ struct SessionEvent {
     QString rightClip;
     QString side;  // "left" or "right"
     QString chosenBy;
+    // Several presses, on the response and each press of the count: the
+    // presses that start the clip; on the last of them, the time from the
+    // cue to it.
+    std::optional<int> pressesNeeded;
+    std::optional<int64_t> toLastPressMs;
 
     bool operator==(const SessionEvent&) const = default;
 };

@@ -87,6 +87,9 @@ std::optional<Session> session_from(const QStringList& fields)
     s.choices = optional_count(25);
     s.leftChoices = optional_count(26);
     s.rightChoices = optional_count(27);
+    // Nor the several presses' ones.
+    s.pressesNeeded = optional_count(28);
+    s.medianToLastPressMs = fields.size() > 29 ? seconds(29) : std::nullopt;
     if (!whole)
         return std::nullopt;
     s.laterColumns = fields.mid(session_columns().size());
@@ -138,7 +141,9 @@ QStringList session_columns()
             QStringLiteral("prompt level"), QStringLiteral("note"), QStringLiteral("play mode"),
             QStringLiteral("mode number"), QStringLiteral("event file"), QStringLiteral("ended"),
             // Choosing one of two
-            QStringLiteral("choices"), QStringLiteral("left choices"), QStringLiteral("right choices")};
+            QStringLiteral("choices"), QStringLiteral("left choices"), QStringLiteral("right choices"),
+            // Several presses
+            QStringLiteral("presses needed"), QStringLiteral("median to last press (s)")};
 }
 
 QStringList session_fields(const Session& s)
@@ -170,7 +175,9 @@ QStringList session_fields(const Session& s)
                        s.endedUnexpectedly ? QLatin1String(EndedUnexpectedly) : QString(),
                        QString::number(s.choices),
                        QString::number(s.leftChoices),
-                       QString::number(s.rightChoices)}
+                       QString::number(s.rightChoices),
+                       s.pressesNeeded > 0 ? QString::number(s.pressesNeeded) : QString(),
+                       seconds_text(s.medianToLastPressMs)}
     + s.laterColumns;
 }
 

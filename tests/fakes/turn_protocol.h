@@ -24,6 +24,18 @@ public:
         waiting_ = true;
         phase_ = phase;
     }
+    void count_wait_began(WaitPhase phase) override
+    {
+        wait_began(phase);
+        rule(phase == WaitPhase::BeforeClip && counting_, "a count goes on with no press before it");
+    }
+    void count_press_taken(WaitPhase phase, int switchNumber, int64_t msSinceCue, int64_t, int press,
+                           int needed) override
+    {
+        response_taken(phase, switchNumber, msSinceCue, 0);
+        rule(press >= 2 && press <= needed, "a press of the count out of its range");
+        counting_ = press < needed;
+    }
     void prompt_played() override { see("prompt"), rule(waiting_, "a prompt outside a wait"); }
     void cross_shown() override { see("cross"), rule(!waiting_, "the cross after the cue"); }
     void response_taken(WaitPhase phase, int switchNumber, int64_t msSinceCue, int64_t) override
@@ -32,6 +44,7 @@ public:
         rule(switchNumber == 1, "a press from a switch that is not there");
         rule(msSinceCue >= 0, "a response before its cue");
         responded_ = phase;
+        counting_ = phase == WaitPhase::BeforeClip;
     }
     void response_held_before_cue(WaitPhase phase, int switchNumber, int64_t) override
     {
@@ -102,6 +115,7 @@ private:
     bool waiting_ = false;
     WaitPhase phase_ = WaitPhase::None;
     WaitPhase responded_ = WaitPhase::None;
+    bool counting_ = false;  // a count of presses may go on
     bool clip_ = false;  // started and neither ended nor left out
     bool paused_ = false;  // held by the play mode
     int lefts_ = 0;

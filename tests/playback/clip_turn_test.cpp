@@ -88,13 +88,15 @@ protected:
 // clang-format off
 TEST_F(ClipTurnRows, EveryEndOfATurnInBothVariations)
 {
-    const PlayModeChoice letGo{PressAndLetGo, 0}, timed{TimedPlay, 2}, twice{SeveralPresses, 2};
+    const PlayModeChoice letGo{PressAndLetGo, 0}, timed{TimedPlay, 2}, thrice{SeveralPresses, 3};
     const Row rows[] = {
         {"stills, played",       true,  letGo, "1:press 2:press", TurnEnd::Next,    "wait 1, press, started alpha, ended alpha, wait 2, press"},
         {"player, replayed",     false, letGo, "1:press 2:r",     TurnEnd::Replay,  "wait 1, press, started alpha, ended alpha, wait 2, replay"},
         {"stills, skipped",      true,  letGo, "1:a",             TurnEnd::Next,    "wait 1, skip"},
         {"player",         false, letGo, "1:esc",           TurnEnd::Leave,   "wait 1, leave"},
-        {"stills, two presses",  true,  twice, "1:press 1:press 2:esc", TurnEnd::Leave, "wait 1, press, wait 1, press, started alpha, ended alpha, wait 2, leave"},
+        // One cue for the clip: the first press is the response, the others count on.
+        {"stills, three presses", true, thrice, "1:press 1:press 1:press 2:esc", TurnEnd::Leave, "wait 1, press, wait 1, press 2 of 3, wait 1, press 3 of 3, started alpha, ended alpha, wait 2, leave"},
+        {"player, count skipped", false, thrice, "1:press 1:a", TurnEnd::Next, "wait 1, press, wait 1, skip"},
         {"stills, timed, skip",  true,  timed, "1:press playing:time 3:a", TurnEnd::Next, "wait 1, press, started alpha, paused alpha, wait 3, skip"},
         {"player, timed, replay", false, timed, "1:press playing:time 3:r", TurnEnd::Replay, "wait 1, press, started alpha, paused alpha, wait 3, replay"},
     };

@@ -25,6 +25,25 @@ SessionEvent response(int64_t fromCueMs, int64_t heldMs = 0)
     return event;
 }
 
+// Several presses: the first of needed is the response, each later one a
+// press of the count timed from the same cue.
+SessionEvent first_of(int needed, int64_t fromCueMs)
+{
+    SessionEvent event = response(fromCueMs);
+    event.pressesNeeded = needed;
+    return event;
+}
+
+SessionEvent count_press(int needed, int64_t fromCueMs, bool last)
+{
+    SessionEvent event = session_event(K::CountPress, {}, 1);
+    event.fromCueMs = fromCueMs;
+    event.pressesNeeded = needed;
+    if (last)
+        event.toLastPressMs = fromCueMs;
+    return event;
+}
+
 SessionEvent at(int64_t ms, SessionEvent event)
 {
     event.ms = ms;
@@ -42,6 +61,8 @@ TEST(SessionTally, CountsEachFigureFromTheEventsAsTheyCame)
         std::vector<SessionEvent> events;
         int responses, withinGoal, afterPrompt, duringClips, leftOut;
         std::optional<int64_t> median, fastest, slowest;
+        int pressesNeeded = 0;
+        std::optional<int64_t> toLastPress = {};
     } cases[] = {
         {"no response: no times", {cue, session_event(K::Skip)}, 0, 0, 0, 0, 0, {}, {}, {}},
         {"odd count: the middle one",
@@ -104,6 +125,19 @@ TEST(SessionTally, CountsEachFigureFromTheEventsAsTheyCame)
          {},
          {},
          {}},
+        {"several presses: each clip's first press is its response, the count a figure of its own",
+         {cue, first_of(3, 6000), count_press(3, 6400, false), count_press(3, 7000, true), cue, prompt,
+          first_of(3, 800), count_press(3, 1200, false), count_press(3, 2000, true)},
+         2,
+         1,
+         1,
+         0,
+         0,
+         3400,
+         800,
+         6000,
+         3,
+         4500},
     };
     for (const auto& c : cases) {
         SessionTally tally(5000);
@@ -118,6 +152,8 @@ TEST(SessionTally, CountsEachFigureFromTheEventsAsTheyCame)
         EXPECT_EQ(s.medianMs, c.median) << c.what;
         EXPECT_EQ(s.fastestMs, c.fastest) << c.what;
         EXPECT_EQ(s.slowestMs, c.slowest) << c.what;
+        EXPECT_EQ(s.pressesNeeded, c.pressesNeeded) << c.what;
+        EXPECT_EQ(s.medianToLastPressMs, c.toLastPress) << c.what;
     }
 }
 
@@ -147,14 +183,18 @@ TEST(SessionsFile, ReadsBackWhatItWritesWithTheMarkTheHeaderAndALaterVersionsCol
 {
     Session later = sample(3);
     later.laterColumns = {"press and hold", "3"};
-    const QList<Session> sessions{sample(2), later, sample(4, "")};
+    Session counted = sample(4, "");
+    counted.options.playMode = "several presses";
+    counted.pressesNeeded = 3;
+    counted.medianToLastPressMs = 4520;
+    const QList<Session> sessions{sample(2), later, counted};
     const QByteArray bytes = sessions_file_bytes(sessions);
     EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"
                                  "start,duration (s),device,play order,screen size,prompt interval (s),"
                                  "switch timing,cues,responses,responses within goal,median response (s),"));
     EXPECT_TRUE(bytes.contains(
         "\r\n2026-11-02T09:30:05,754,space bar,random,normal,5,none,12,10,7,2.350,0.812,"
-        "9.004,3,4,9,1,2,0,verbal,\"calm, then \"\"tired\"\"\nafter lunch\",timed play,5,,,0,0,0\r\n"));
+        "9.004,3,4,9,1,2,0,verbal,\"calm, then \"\"tired\"\"\nafter lunch\",timed play,5,,,0,0,0,,\r\n"));
     const SessionsRead read = read_sessions(bytes);
     EXPECT_EQ(read.damage, QStringList());
     EXPECT_EQ(read.sessions, sessions);
@@ -290,10 +330,13 @@ TEST(SessionEvents, ReadBackAsWrittenAndAFileStoppedEarlyIsNamed)
     leftOut.detail = "cat.mpg (no video stream)";
     SessionEvent paused = session_event(K::ClipPaused, "dog, barking");
     paused.playedMs = 2040;
+    SessionEvent lastOfCount = count_press(3, 2600, true);
+    lastOfCount.clip = "dog, barking";
     const QList<SessionEvent> events{
         at(0, session_event(K::SessionStart)),
         at(1520, session_event(K::Cue, "dog, barking", 1)),
         at(3300, taken),
+        at(4120, lastOfCount),
         at(4000, session_event(K::PressIgnored, "dog, barking", 0)),
         at(5000, leftOut),
         at(7000, paused),
@@ -302,15 +345,17 @@ TEST(SessionEvents, ReadBackAsWrittenAndAFileStoppedEarlyIsNamed)
     QByteArray bytes = csv_file_start(session_event_columns());
     for (const SessionEvent& event : events)
         bytes += csv_line(session_event_fields(event)).toUtf8() + "\r\n";
-    EXPECT_TRUE(bytes.contains("\r\n3300,response,\"dog, barking\",1780,40,wait before clip,,,,,,\r\n"));
-    EXPECT_TRUE(bytes.contains("\r\n7000,clip paused,\"dog, barking\",,,,,2040,,,,\r\n"));
+    EXPECT_TRUE(bytes.contains("\r\n3300,response,\"dog, barking\",1780,40,wait before clip,,,,,,,,\r\n"));
+    EXPECT_TRUE(
+        bytes.contains("\r\n4120,count press,\"dog, barking\",2600,,wait before clip,,,,,,,3,2600\r\n"));
+    EXPECT_TRUE(bytes.contains("\r\n7000,clip paused,\"dog, barking\",,,,,2040,,,,,,\r\n"));
     const SessionEventsRead whole = read_session_events(bytes);
     EXPECT_EQ(whole.events, events);
     EXPECT_EQ(whole.damage, "");
 
     const SessionEventsRead cut = read_session_events(bytes.chopped(12));
-    EXPECT_EQ(cut.events, events.mid(0, 6));
-    EXPECT_EQ(cut.damage, "The event file is cut short in line 8.");
+    EXPECT_EQ(cut.events, events.mid(0, 7));
+    EXPECT_EQ(cut.damage, "The event file is cut short in line 9.");
     const qsizetype lastLine = bytes.lastIndexOf("9000,");
     EXPECT_EQ(read_session_events(bytes.left(lastLine)).damage,
               "The event file stops before the session's end: the program was stopped during the session.");

@@ -15,6 +15,7 @@
 #include "state/play_mode.h"
 
 #include <QScopeGuard>
+#include <optional>
 
 ClipTurn::ClipTurn(const TurnParts& parts, FirstFrame firstFrame)
     : p_(parts)
@@ -92,10 +93,16 @@ WaitResult ClipTurn::wait_before_clip(PlayModeGate& gate)
     // starts the clip; elsewhere every press must be a fresh one.
     const WaitTakes takes = gate.follows_switch() ? WaitTakes::HeldSwitch : WaitTakes::FreshPress;
     WaitResult result{};
+    // The clip's cue is the first wait's: the first press is the learner's
+    // response to it, the later ones go on counting from it.
+    std::optional<CountGoesOn> counting;
     for (;;) {
-        result = p_.waits.response(WaitPhase::BeforeClip, takes);
+        result = p_.waits.response(WaitPhase::BeforeClip, takes, counting ? &*counting : nullptr);
         if (result.kind != WaitResult::Kind::Response)
             break;
+        if (!counting)
+            counting = CountGoesOn{result.cueMs, 1, count};
+        ++counting->press;
         const bool starts = gate.press_starts_clip();
         if (count > 1)
             p_.stage.show_progress(gate.presses_made(), count);

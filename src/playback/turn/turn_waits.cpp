@@ -74,7 +74,7 @@ void TurnWaits::poll(bool sleep)
     input_.after_yield();
 }
 
-WaitResult TurnWaits::response(WaitPhase phase, WaitTakes takes)
+WaitResult TurnWaits::response(WaitPhase phase, WaitTakes takes, const CountGoesOn* count)
 {
     input_.set_wait_phase(phase);
     const TurnFlags& flags = input_.flags();
@@ -103,8 +103,11 @@ WaitResult TurnWaits::response(WaitPhase phase, WaitTakes takes)
         input_.take_held_press();
     if (g_.PromptInterval > 0)
         prompt_.start(int(g_.PromptInterval) * 1000);  // in int: 15 s is more than 16 bits of ms
-    const int64_t cueMs = clock_.now_ms();
-    events_.wait_began(phase);
+    const int64_t cueMs = count ? count->cueMs : clock_.now_ms();
+    if (count)
+        events_.count_wait_began(phase);
+    else
+        events_.wait_began(phase);
     while (flags.SwitchPressed == 0 && flags.SkipRequested == 0 && flags.ReplayRequested == 0) {
         poll(true);
         if (leaving())
@@ -113,13 +116,19 @@ WaitResult TurnWaits::response(WaitPhase phase, WaitTakes takes)
     input_.end_response_wait();
     prompt_.stop();
     const int64_t nowMs = clock_.now_ms();
+    const WaitResult response{WaitResult::Kind::Response, input_.response_switch(), nowMs, cueMs};
     if (flags.SwitchPressed && input_.response_held_from_before_cue()) {
         events_.response_held_before_cue(phase, input_.response_switch(), input_.response_held_ms());
-        return {WaitResult::Kind::Response, input_.response_switch(), nowMs};
+        return response;
+    }
+    if (flags.SwitchPressed && count) {
+        events_.count_press_taken(phase, input_.response_switch(), nowMs - cueMs, input_.response_held_ms(),
+                                  count->press, count->needed);
+        return response;
     }
     if (flags.SwitchPressed) {
         events_.response_taken(phase, input_.response_switch(), nowMs - cueMs, input_.response_held_ms());
-        return {WaitResult::Kind::Response, input_.response_switch(), nowMs};
+        return response;
     }
     if (flags.SkipRequested) {
         events_.skip(phase);

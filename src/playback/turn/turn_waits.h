@@ -35,8 +35,10 @@ public:
 
     // A switch already held must be let go first (the cross asks for it),
     // unless holding is what the wait takes; then the cue, and the wait for
-    // what the learner or the adult does.
-    WaitResult response(WaitPhase phase, WaitTakes takes = WaitTakes::FreshPress);
+    // what the learner or the adult does. A wait that goes on counting
+    // presses tells no cue of its own: its press is timed from the clip's.
+    WaitResult response(WaitPhase phase, WaitTakes takes = WaitTakes::FreshPress,
+                        const CountGoesOn* count = nullptr);
     // The playback wait's sleep, woken also when the mode's time is up; then
     // whether the play mode holds the clip now.
     WaitResult while_playing(const PlayModeGate& gate, const VideoPlayer& player);

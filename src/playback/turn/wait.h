@@ -18,6 +18,14 @@ enum class WaitTakes {
     HeldSwitch,  // holding is the response: a switch already held counts
 };
 
+// A wait that goes on counting the presses of one clip (Several Presses):
+// its press is the press-th of needed, timed from the clip's cue at cueMs.
+struct CountGoesOn {
+    int64_t cueMs = 0;
+    int press = 0;
+    int needed = 0;
+};
+
 struct WaitResult {
     enum class Kind {
         Response,  // the learner's press
@@ -30,4 +38,5 @@ struct WaitResult {
     Kind kind;
     int switchNumber = 0;  // which switch made the response
     int64_t atMs = 0;  // when the response was taken, on the run's clock
+    int64_t cueMs = 0;  // when its cue came (the clip's cue, while a count goes on)
 };
