@@ -123,6 +123,125 @@ TEST_F(SessionRecords, ResponseTimesAreThoseOfRealPressesWithin50Ms)
     EXPECT_EQ(note, QStringLiteral("a b 2"));
 }
 
+// A press of the space bar while the learner's screen shows the label: one
+// grab after the label is whole, so it falls in the spoken name.
+int64_t press_as_the_label_shows(ProgramDriver& d, const QElapsedTimer& clock)
+{
+    if (!d.wait_for_screen([&](const QImage& shot) { return d.shows_label(shot, ProgramDriver::clips()[0]); },
+                           30000))
+        return -1;
+    const int64_t at = clock.elapsed();
+    d.key("space", true);
+    return at;
+}
+
+TEST_F(SessionRecords, APressDuringTheSpokenNameKeepsTheTimeItWasMade)
+{
+    ProgramDriver d({.device = 7, .size = 1});
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(d.start_playback());
+    const QString path = event_file(d);
+    ASSERT_FALSE(path.isEmpty());
+    const int64_t pressedAt = press_as_the_label_shows(d, clock);
+    ASSERT_GE(pressedAt, 0) << "the label never showed";
+    QThread::msleep(40);
+    d.key("space", false);
+    ASSERT_TRUE(wait_for(path, SessionEventKind::Cue, 1, 10000));
+    const int64_t cueSeenAt = clock.elapsed();
+    d.tap("Escape");
+    const QList<SessionEvent> ignored = events_of(path, SessionEventKind::PressIgnored);
+    const QList<SessionEvent> cues = events_of(path, SessionEventKind::Cue);
+    ASSERT_EQ(ignored.size(), 1);
+    EXPECT_EQ(ignored[0].phase, OutsideWaits);
+    // The name is still speaking when the key goes down: the cue comes well after it.
+    ASSERT_GT(cueSeenAt - pressedAt, 200) << "the press did not fall in the spoken name";
+    std::printf("pressed %lld ms before the cue was seen; recorded %lld ms before the cue\n",
+                (long long)(cueSeenAt - pressedAt), (long long)(cues[0].ms - ignored[0].ms));
+    EXPECT_NEAR(double(cues[0].ms - ignored[0].ms), double(cueSeenAt - pressedAt), 50);
+}
+
+// Several presses, three needed: the response is the cue to the first
+// press; the time to the third, which starts the clip, is a figure apart.
+TEST_F(SessionRecords, SeveralPressesTimeTheFirstPressAsTheResponseAndTheCountApart)
+{
+    ProgramDriver d({.device = 7, .size = 1, .playMode = 4, .playModeNumber = 3});
+    ASSERT_TRUE(d.start_playback());
+    const QString records = d.folder() + RecordsFolderName;
+    const QString path = event_file(d);
+    ASSERT_FALSE(path.isEmpty());
+    ASSERT_TRUE(wait_for(path, SessionEventKind::Cue, 1, 30000));
+    QElapsedTimer sinceCue;
+    sinceCue.start();
+    // Far enough apart that no press falls in the hand's press between them.
+    const int delays[] = {900, 2300, 3700};
+    for (const int delay : delays) {
+        while (sinceCue.nsecsElapsed() < delay * 1'000'000LL)
+            QThread::usleep(200);
+        d.key("space", true);
+        QThread::msleep(60);
+        d.key("space", false);
+    }
+    ASSERT_TRUE(wait_for(path, SessionEventKind::Cue, 2, 20000)) << "no wait after the clip";
+    d.tap("Escape");
+    ASSERT_TRUE(wait_until([&] { return QFile::exists(records + SessionsFileName); }, 10000));
+
+    for (const SessionEvent& e : events_of(path, SessionEventKind::PressIgnored))
+        EXPECT_NE(e.phase, 1) << "a press at " << e.ms << " ms fell between the presses' waits";
+    const QList<SessionEvent> responses = events_of(path, SessionEventKind::Response);
+    const QList<SessionEvent> counted = events_of(path, SessionEventKind::CountPress);
+    ASSERT_EQ(responses.size(), 1);
+    ASSERT_EQ(counted.size(), 2);
+    std::printf("presses at %d, %d, %d ms: recorded %lld, %lld, %lld ms from the cue\n", delays[0], delays[1],
+                delays[2], (long long)*responses[0].fromCueMs, (long long)*counted[0].fromCueMs,
+                (long long)*counted[1].fromCueMs);
+    EXPECT_NEAR(double(*responses[0].fromCueMs), delays[0], 50);
+    EXPECT_NEAR(double(*counted[0].fromCueMs), delays[1], 50);
+    EXPECT_EQ(counted[0].toLastPressMs, std::nullopt);
+    ASSERT_TRUE(counted[1].toLastPressMs);
+    EXPECT_NEAR(double(*counted[1].toLastPressMs), delays[2], 50);
+    EXPECT_EQ(counted[1].pressesNeeded, 3);
+
+    QFile file(records + SessionsFileName);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const SessionsRead sessions = read_sessions(file.readAll());
+    ASSERT_EQ(sessions.sessions.size(), 1);
+    const Session& s = sessions.sessions.first();
+    EXPECT_EQ(s.cues, 2) << "one cue before the clip, one after";
+    EXPECT_EQ(s.responses, 1);
+    EXPECT_EQ(s.medianMs, responses[0].fromCueMs);
+    EXPECT_EQ(s.pressesNeeded, 3);
+    EXPECT_EQ(s.medianToLastPressMs, counted[1].toLastPressMs);
+}
+
+// Press and hold: the space bar goes down during the spoken name and stays
+// down, the server repeating it. Holding is the response: the clip starts,
+// recorded as held from before the cue.
+TEST_F(SessionRecords, AHoldBegunDuringTheSpokenNameStartsTheClip)
+{
+    ProgramDriver d({.device = 7, .size = 1, .playMode = 2});
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(d.start_playback());
+    const QString path = event_file(d);
+    ASSERT_FALSE(path.isEmpty());
+    ASSERT_GE(press_as_the_label_shows(d, clock), 0) << "the label never showed";
+    const bool started = wait_for(path, SessionEventKind::ClipStart, 1, 5000);
+    d.key("space", false);
+    d.tap("Escape");
+    QFile events(path);
+    ASSERT_TRUE(started) << "held for 5 s from the spoken name, and the clip never started:\n"
+                         << (events.open(QIODevice::ReadOnly) ? events.readAll().toStdString() : "");
+    const QList<SessionEvent> cues = events_of(path, SessionEventKind::Cue);
+    const QList<SessionEvent> responses = events_of(path, SessionEventKind::Response);
+    ASSERT_EQ(responses.size(), 1);
+    EXPECT_EQ(responses[0].detail, QStringLiteral("held from before the cue"));
+    EXPECT_EQ(responses[0].fromCueMs, std::nullopt);
+    // Held in all when taken: from the press, through the rest of the name, to the cue.
+    EXPECT_GT(responses[0].heldMs.value_or(0) - (responses[0].ms - cues[0].ms), 200)
+        << "the press did not fall in the spoken name";
+}
+
 TEST_F(SessionRecords, ASessionKilledMidWayGetsItsLineAtTheNextStart)
 {
     ProgramDriver d({.device = 7, .size = 1});
