@@ -267,6 +267,27 @@ QImage ProgramDriver::grab(const QString& shotName) const
     return shot;
 }
 
+QImage ProgramDriver::grab_root(const QString& shotName)
+{
+    Display* d = display();
+    const Window root = DefaultRootWindow(d);
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(d, root, &attributes);
+    XImage* image =
+        XGetImage(d, root, 0, 0, unsigned(attributes.width), unsigned(attributes.height), AllPlanes, ZPixmap);
+    if (!image)
+        return {};
+    // A 24-bit screen keeps 32 bits a pixel, as QImage's RGB32 does.
+    QImage shot = QImage(reinterpret_cast<const uchar*>(image->data), image->width, image->height,
+                         image->bytes_per_line, QImage::Format_RGB32)
+                      .copy();
+    XDestroyImage(image);
+    const QString dir = qEnvironmentVariable("FLICKERBOX_SHOT_DIR");
+    if (!dir.isEmpty() && !shotName.isEmpty())
+        shot.save(QDir(dir).filePath(shotName + QStringLiteral(".png")));
+    return shot;
+}
+
 QImage ProgramDriver::grab_region(const QRect& screen_rect) const
 {
     return QGuiApplication::primaryScreen()
@@ -316,6 +337,36 @@ bool ProgramDriver::shows_backdrop(const QImage& shot) const
     const QRect strip = tv ? QRect(120, 200, 20, 200) : QRect(5, 130, 120, 100);
     const QImage picture = file(tv ? QStringLiteral("aobj_tv.jpg") : QStringLiteral("aobj_thr.jpg"));
     return mean_abs_difference(on_area(shot, strip), picture.copy(strip.translated(-corner))) < SamePicture;
+}
+
+bool ProgramDriver::shows_stage_at(const QImage& shot, QPoint origin, double scale, const QString& clip) const
+{
+    const bool tv = settings_.backdrop == 1;
+    const QPoint corner = tv ? QPoint(120, 117) : QPoint(5, 125);
+    const QImage backdrop = file(tv ? QStringLiteral("aobj_tv.jpg") : QStringLiteral("aobj_thr.jpg"));
+    const QRect onBackdrop = QRect(corner, backdrop.size()) & QRect(0, 0, 640, 480);
+    const QRect hand(hand_area().topLeft(), QSize(184, 89));
+    // Below the still and the label: the backdrop's lowest rows, which a cut stage loses first.
+    const QRect bottom(onBackdrop.left(), movie_area().bottom() + 2, onBackdrop.width(),
+                       onBackdrop.bottom() - movie_area().bottom() - 1);
+    const std::pair<QRect, QImage> pieces[] = {
+        {hand, file(QStringLiteral("aobj_hnd.jpg")).copy(0, 0, 184, 89)},
+        {label_area(clip), file(clip + QStringLiteral(".jpg"))},
+        {bottom, backdrop.copy(bottom.translated(-corner))},
+    };
+    for (const auto& [onArea, picture] : pieces) {
+        const QRect onScreen = QRectF(origin.x() + onArea.x() * scale, origin.y() + onArea.y() * scale,
+                                      onArea.width() * scale, onArea.height() * scale)
+                                   .toRect();
+        if (onArea.height() <= 0 || !shot.rect().contains(onScreen))
+            return false;
+        // Scaled alike, a piece differs from the screen's mostly at its edges.
+        const QImage expected =
+            picture.scaled(onScreen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (mean_abs_difference(shot.copy(onScreen), expected) >= 2 * SamePicture)
+            return false;
+    }
+    return true;
 }
 
 bool ProgramDriver::shows_menu(const QImage& shot) const

@@ -73,6 +73,8 @@ public:
     // The screen, and parts of it on the 640 x 480 drawing area.
     QImage grab(const QString& shotName = {}) const;
     QImage grab_region(const QRect& screen_rect) const;  // quicker, for timing
+    // The whole X screen, every monitor on it, wherever the desktop put them.
+    static QImage grab_root(const QString& shotName = {});
     QPoint area_origin() const;
     QImage on_area(const QImage& shot, const QRect& rectOnArea) const;
     QRect movie_area() const;  // the still and clip at normal size
@@ -86,6 +88,10 @@ public:
     bool shows_still(const QImage& shot, const QString& clip, const char* which) const;
     bool shows_label(const QImage& shot, const QString& clip) const;
     bool hand_at_rest(const QImage& shot) const;
+    // The stage between clips drawn whole with its top left corner at origin
+    // on the screen and scale times its own size: the hand at rest, this
+    // clip's label and the backdrop's lowest rows.
+    bool shows_stage_at(const QImage& shot, QPoint origin, double scale, const QString& clip) const;
 
     // Grabs the screen until done holds or timeoutMs passes.
     bool wait_for_screen(const std::function<bool(const QImage&)>& done, int timeoutMs) const;
