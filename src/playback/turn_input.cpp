@@ -18,13 +18,13 @@ constexpr int RepeatPairMs = 15;
 TurnInput::TurnInput(const GlobVars& g, const MonotonicClock& clock, PortIo& ports, TurnObserver& events,
                      KeyRepeatFilter repeats)
     : g_(g)
-    , device_(input_device(g.InputDevice))
+    , device_(input_device(g))
     , clock_(clock)
     , ports_(ports)
     , events_(events)
     , repeats_(std::move(repeats))
     , timing_(clock, g.AcceptanceTime, g.PostAcceptanceDelay)
-    , timed_(g.AcceptanceTime > 0 || g.PostAcceptanceDelay > 0)
+    , timed_(!device_.dwells && (g.AcceptanceTime > 0 || g.PostAcceptanceDelay > 0))
     , holdCounts_(g.AcceptanceTime > 0)
 {
 }
@@ -75,43 +75,70 @@ void TurnInput::before_yield()
 
 void TurnInput::after_yield()
 {
+    // The switch whose press counts now, 0 for none.
+    int pressed = flags_.SwitchPressed == 1 ? eventSwitch_ : 0;
+    SwitchLevels down;
     if (device_.sampled) {
-        const bool level = poll_switch(ports_, g_.InputDevice) == 1;
-        if (level && !adapterDown_)
-            press_began();
+        const SwitchLevels level = poll_switches(ports_, g_.InputDevice);
+        for (const int s : {FirstSwitch, SecondSwitch})
+            if (level.down(s) && !adapterDown_.down(s))
+                press_began(s);
         adapterDown_ = level;
-        flags_.SwitchPressed = level ? 1 : 0;
+        down = level;
+        pressed = level.first ? FirstSwitch : level.second ? SecondSwitch : 0;
+    } else {
+        down.first = pressed == FirstSwitch;
+        down.second = pressed == SecondSwitch;
     }
     // Without timing a mouse or key press stays a one-poll event; only an
     // acceptance time needs to know it is still held.
     if (timed_) {
-        bool down = flags_.SwitchPressed == 1;
-        if (holdCounts_ && !device_.sampled)
-            down = down || (timedDown_ && switch_held());
+        if (holdCounts_ && !device_.sampled) {
+            down.first = down.first || (timedDown_.first && held(FirstSwitch));
+            down.second = down.second || (timedDown_.second && held(SecondSwitch));
+        }
         timedDown_ = down;
-        flags_.SwitchPressed = timing_.filter(down);
+        const SwitchLevels accepted = timing_.filter(down);
+        pressed = accepted.first ? FirstSwitch : accepted.second ? SecondSwitch : 0;
     }
+    flags_.SwitchPressed = pressed != 0 ? 1 : 0;
 
-    if (!press_)
-        return;
-    if (flags_.SwitchPressed == 1 && awaiting_ && !press_->taken) {
-        press_->taken = true;
-        takenHeldMs_ = clock_.now_ms() - press_->beganMs;
-        takenSwitch_ = press_->switchNumber;
-    }
-    if (!switch_held()) {
-        if (!press_->taken)
-            events_.press_ignored(press_->phase, press_->switchNumber);
-        press_.reset();
+    for (int s = FirstSwitch; s <= DwellSwitch; ++s) {
+        std::optional<Press>& press = presses_[size_t(s - 1)];
+        if (!press)
+            continue;
+        if (pressed == s && awaiting_ && !press->taken) {
+            press->taken = true;
+            takenHeldMs_ = clock_.now_ms() - press->beganMs;
+            takenSwitch_ = s;
+        }
+        if (!held(s)) {
+            if (!press->taken)
+                events_.press_ignored(press->phase, s);
+            press.reset();
+        }
     }
 }
 
 bool TurnInput::switch_held() const
 {
+    return held(FirstSwitch) || held(SecondSwitch);
+}
+
+bool TurnInput::held(int switchNumber) const
+{
+    // Any key or button but the second switch's holds switch 1, as when
+    // there was one switch.
+    const bool second = switchNumber == SecondSwitch;
     switch (device_.reads) {
-    case InputDevice::Reads::Adapter: return adapterDown_;
-    case InputDevice::Reads::MouseButton: return flags_.MouseReleased == 0;
-    case InputDevice::Reads::Keys: return flags_.KeyReleased == 0;
+    case InputDevice::Reads::Adapter: return switchNumber != DwellSwitch && adapterDown_.down(switchNumber);
+    case InputDevice::Reads::MouseButton:
+        return switchNumber != DwellSwitch && flags_.MouseReleased == 0
+            && (mouseSwitch_ == SecondSwitch) == second;
+    case InputDevice::Reads::Keys:
+        return switchNumber != DwellSwitch && flags_.KeyReleased == 0
+            && (keySwitch_ == SecondSwitch) == second;
+    case InputDevice::Reads::PointerDwell:
     case InputDevice::Reads::Nothing: break;
     }
     return false;
@@ -124,16 +151,17 @@ int TurnInput::ms_until_let_go_confirmed() const
     return int(std::max<int64_t>(RepeatPairMs - keyLetGo_.elapsed(), 0));
 }
 
-void TurnInput::press_began()
+void TurnInput::press_began(int switchNumber)
 {
+    std::optional<Press>& press = presses_[size_t(switchNumber - 1)];
     // Outside a wait's response step a press can never become the response:
     // told at once.
     if (!awaiting_) {
-        events_.press_ignored(flags_.phase, device_.switchNumber);
-        press_.reset();
+        events_.press_ignored(flags_.phase, switchNumber);
+        press.reset();
         return;
     }
-    press_ = Press{clock_.now_ms(), flags_.phase, device_.switchNumber};
+    press = Press{clock_.now_ms(), flags_.phase};
 }
 
 bool TurnInput::key_press(const QKeyEvent& key)
@@ -160,14 +188,17 @@ bool TurnInput::key_down(int virtualKey)
         return false;
     flags_.KeyReleased = 0;
     flags_.LeaveRequested = 0;
+    keySwitch_ = virtualKey == VkReturn ? SecondSwitch : FirstSwitch;
     switch (virtualKey) {
     case VkEscape: flags_.LeaveRequested = 1; return true;
     case VkSpace:
     case '2':
+    case VkReturn:
         if (device_.reads != InputDevice::Reads::Keys)
             return false;
-        press_began();
+        press_began(keySwitch_);
         flags_.SwitchPressed = 1;
+        eventSwitch_ = keySwitch_;
         return true;
     case 'A':
     case '0':
@@ -185,15 +216,16 @@ bool TurnInput::key_down(int virtualKey)
     }
 }
 
-void TurnInput::mouse_down(MouseTarget target)
+void TurnInput::mouse_down(MouseTarget target, int switchNumber)
 {
     if (target != MouseTarget::Player)
         formPressed_ = target == MouseTarget::Form;
     if (flags_.MouseReleased == 0)
         return;
     flags_.MouseReleased = 0;
+    mouseSwitch_ = switchNumber;
     if (device_.reads == InputDevice::Reads::MouseButton)
-        press_began();
+        press_began(switchNumber);
     test_for_click();
 }
 
@@ -214,7 +246,17 @@ void TurnInput::exit_link_double_click()
     flags_.LeaveRequested = 1;
 }
 
+void TurnInput::dwell_completed()
+{
+    if (device_.reads != InputDevice::Reads::PointerDwell)
+        return;
+    press_began(DwellSwitch);
+    flags_.SwitchPressed = 1;
+    eventSwitch_ = DwellSwitch;
+}
+
 void TurnInput::test_for_click()
 {
     flags_.SwitchPressed = device_.reads == InputDevice::Reads::MouseButton ? 1 : 0;
+    eventSwitch_ = mouseSwitch_ == SecondSwitch ? SecondSwitch : FirstSwitch;
 }

@@ -9,6 +9,8 @@
 #include "playback/turn/wait.h"
 #include "switch/switch_timing.h"
 
+#include <array>
+
 #include <QElapsedTimer>
 #include <cstdint>
 #include <optional>
@@ -51,8 +53,8 @@ public:
     // the adapter sampled and the switch timing applied after it.
     void before_yield();
     void after_yield();
-    // Whether the learner's switch is down now (an adapter: at the last
-    // sample), whether or not its press counted.
+    // Whether either of the learner's switches is down now (an adapter: at
+    // the last sample), whether or not its press counted.
     bool switch_held() const;
     // How long until a key let go is known to be let go and not the first
     // half of a repeat; 0 when no let-go waits to be confirmed.
@@ -69,15 +71,20 @@ public:
     void key_release(const QKeyEvent& key);
     // A press and a release both on the form itself is also the form's click.
     enum class MouseTarget { Form, OverForm, Player };
-    void mouse_down(MouseTarget target);
+    // switchNumber: the left button is switch 1, the right switch 2.
+    void mouse_down(MouseTarget target, int switchNumber = FirstSwitch);
     void mouse_up(MouseTarget target);
     void player_focus();
     void exit_link_double_click();
+    // The pointer rested on the target for the dwell time: a press that is
+    // let go at once.
+    void dwell_completed();
 
 private:
     bool key_down(int virtualKey);
     void test_for_click();
-    void press_began();
+    void press_began(int switchNumber);
+    bool held(int switchNumber) const;
 
     const GlobVars& g_;
     const InputDevice& device_;
@@ -85,24 +92,27 @@ private:
     PortIo& ports_;
     TurnObserver& events_;
     KeyRepeatFilter repeats_;
-    SwitchTiming timing_;
+    SwitchPairTiming timing_;
     bool timed_;
     bool holdCounts_;
     TurnFlags flags_;
-    bool timedDown_ = false;  // the switch as the timing last saw it
-    bool adapterDown_ = false;  // the adapter's level at the last sample
+    SwitchLevels timedDown_;  // the switches as the timing last saw them
+    SwitchLevels adapterDown_;  // the adapter's levels at the last sample
+    int keySwitch_ = 0;  // the switch of the key last pressed
+    int mouseSwitch_ = 0;  // the switch of the button last pressed
+    int eventSwitch_ = FirstSwitch;  // the switch of the key, button or dwell that set SwitchPressed
     bool formPressed_ = false;  // a button went down on the form itself
     bool awaiting_ = false;
 
     // The learner's press under way in a response step, from its start to
     // the sample after its end.
+    // One for each switch and one for dwell.
     struct Press {
         int64_t beganMs;
         WaitPhase phase;
-        int switchNumber;
         bool taken = false;
     };
-    std::optional<Press> press_;
+    std::array<std::optional<Press>, DwellSwitch> presses_;
     int64_t takenHeldMs_ = 0;
     int takenSwitch_ = 0;
     QElapsedTimer keyLetGo_;  // since the learner's key was last let go

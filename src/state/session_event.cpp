@@ -48,9 +48,9 @@ SessionEvent session_event(SessionEventKind kind, const QString& clip, std::opti
 
 QStringList session_event_columns()
 {
-    return {QStringLiteral("time (ms)"),     QStringLiteral("event"),      QStringLiteral("clip"),
-            QStringLiteral("from cue (ms)"), QStringLiteral("held (ms)"),  QStringLiteral("phase"),
-            QStringLiteral("detail"),        QStringLiteral("played (ms)")};
+    return {QStringLiteral("time (ms)"),     QStringLiteral("event"),       QStringLiteral("clip"),
+            QStringLiteral("from cue (ms)"), QStringLiteral("held (ms)"),   QStringLiteral("phase"),
+            QStringLiteral("detail"),        QStringLiteral("played (ms)"), QStringLiteral("switch")};
 }
 
 QStringList session_event_fields(const SessionEvent& event)
@@ -62,12 +62,14 @@ QStringList session_event_fields(const SessionEvent& event)
             optional_number(event.heldMs),
             phase_text(event.phase),
             event.detail,
-            optional_number(event.playedMs)};
+            optional_number(event.playedMs),
+            event.switchName};
 }
 
 std::optional<SessionEvent> session_event_from(const QStringList& fields)
 {
-    if (fields.size() < session_event_columns().size())
+    // The switch column came last and later: a file written before it has none.
+    if (fields.size() < session_event_columns().size() - 1)
         return std::nullopt;
     SessionEvent event;
     bool ok = false;
@@ -90,6 +92,7 @@ std::optional<SessionEvent> session_event_from(const QStringList& fields)
     if (!fields[5].isEmpty() && !(event.phase = phase_from(fields[5])))
         return std::nullopt;
     event.detail = fields[6];
+    event.switchName = fields.value(8);
     return event;
 }
 
@@ -114,7 +117,10 @@ SessionEventsRead read_session_events(const QByteArray& bytes)
         else if (read.damage.isEmpty())
             read.damage = QStringLiteral("Line %1 of the event file cannot be read.").arg(row + 1);
     }
-    if (read.damage.isEmpty() && (csv.rows.isEmpty() || csv.rows[0] != session_event_columns()))
+    const QStringList columns = session_event_columns();
+    if (read.damage.isEmpty()
+        && (csv.rows.isEmpty()
+            || (csv.rows[0] != columns && csv.rows[0] != columns.mid(0, columns.size() - 1))))
         read.damage = QStringLiteral("The event file's header row was changed.");
     if (read.damage.isEmpty()
         && (read.events.isEmpty() || read.events.last().kind != SessionEventKind::SessionEnd))

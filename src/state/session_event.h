@@ -38,6 +38,7 @@ struct SessionEvent {
     std::optional<int> phase;  // cues, responses, ignored presses, skips, leaving
     QString detail;  // what a left-out clip lacked
     std::optional<int64_t> playedMs;  // a pause: the clip time the press before it played
+    QString switchName;  // responses and ignored presses: "1", "2" or "dwell"
 
     bool operator==(const SessionEvent&) const = default;
 };
