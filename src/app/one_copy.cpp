@@ -1,6 +1,7 @@
 #include "app/one_copy.h"
 
 #include "media/dialogs.h"
+#include "media/event_loop_pause.h"
 #include "state/settings.h"
 
 #include <QApplication>
@@ -8,7 +9,6 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QLocalSocket>
-#include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <unistd.h>
@@ -110,7 +110,7 @@ bool OneCopyPerFolder::other_copy_came_to_front()
         socket.connectToServer(serverName_);
         if (socket.waitForConnected(int(deadline.remainingTime())) || deadline.hasExpired())
             break;
-        QThread::msleep(100);
+        pause_in_event_loop(100);
     }
     if (socket.state() != QLocalSocket::ConnectedState)
         return false;

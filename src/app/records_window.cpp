@@ -92,7 +92,7 @@ RecordsWindow::RecordsWindow(const QString& recordsFolder, const QString& learne
         {QStringLiteral("Start"), QStringLiteral("Duration"), QStringLiteral("Play mode"),
          QStringLiteral("Responses"), QStringLiteral("Within goal"), QStringLiteral("Median"),
          QStringLiteral("Fastest"), QStringLiteral("Slowest"), QStringLiteral("After a prompt"),
-         QStringLiteral("Presses during clips"), QStringLiteral("Options changed"),
+         QStringLiteral("Presses during clips and names"), QStringLiteral("Options changed"),
          QStringLiteral("Prompt level"), QStringLiteral("Note")});
     table_->setItemDelegateForColumn(Level, new PromptLevelDelegate(table_));
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);

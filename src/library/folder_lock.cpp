@@ -1,11 +1,12 @@
 #include "library/folder_lock.h"
 
+#include "media/event_loop_pause.h"
+
 #include <QFile>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <thread>
 #include <unistd.h>
 
 FolderLock::FolderLock(const QString& folder, const FolderWait& waiting, std::chrono::milliseconds patience)
@@ -33,7 +34,7 @@ FolderLock::FolderLock(const QString& folder, const FolderWait& waiting, std::ch
                                    "finish…")
                         .arg(folder));
         told = true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        pause_in_event_loop(100);
     }
 }
 

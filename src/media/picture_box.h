@@ -15,6 +15,9 @@ public:
     // The widget takes the picture's size: size it through its picture.
     Picture& picture() { return picture_; }
     const Picture& picture() const { return picture_; }
+    // Shown `scale` times its own size (1, or less where it would not fit).
+    void set_scale(double scale);
+    double scale() const { return scale_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -22,5 +25,9 @@ protected:
 private:
     void picture_changed(const QRect& area);
 
+    QSize shown_size() const;
+    QRect shown(const QRect& inPicture) const;
+
     Picture picture_;
+    double scale_ = 1;
 };

@@ -4,6 +4,8 @@
 #include "media/blit.h"
 #include "media/playback_layout.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int AreaWidth = 640;
 constexpr int AreaHeight = 480;
@@ -57,9 +59,14 @@ QString draw_backdrop(PlaybackPictures& p, GlobVars& g)
 
     p.BackdropRect = geometry.backdrop;
     const QString backdropPath = g.DataFolder + geometry.picture;
-    if (p.pb3.load(backdropPath))
-        copy_rect(p.BackdropRect, p.pb3, background);
-    else
+    if (p.pb3.load(backdropPath)) {
+        // Kept inside the 640 x 480 area: the TV set's last row would reach
+        // the 481st, which a mid-size clip leaves uncovered, a line under it.
+        BlitRect inArea = p.BackdropRect;
+        inArea.width = int16_t(std::min<int>(inArea.width, AreaWidth - inArea.x));
+        inArea.height = int16_t(std::min<int>(inArea.height, AreaHeight - inArea.y));
+        copy_rect(inArea, p.pb3, background);
+    } else
         missing = backdropPath;
 
     const QString handPath = g.DataFolder + QStringLiteral("aobj_hnd.jpg");

@@ -64,14 +64,35 @@ StageLayout PlaybackStage::layout() const
     std::vector<QSize> sizes;
     for (const auto& label : labels_)
         sizes.emplace_back(label->width(), label->height());
-    return stage_layout(screen(), g_.ScreenSize, g_.BackgroundKind, sizes);
+    return stage_layout(screen(), g_.ScreenSize, g_.BackgroundKind, sizes, exitLinkSize_);
+}
+
+void PlaybackStage::set_exit_link_size(QSize size)
+{
+    exitLinkSize_ = size;
 }
 
 void PlaybackStage::clear()
 {
-    pictures_.Background.move(layout().area.topLeft());
+    const StageLayout now = layout();
+    pictures_.Background.set_scale(now.scale);
+    last_->set_scale(now.scale);
+    pictures_.Background.move(now.area.topLeft());
     init_pictureboxes(pictures_);
     clear_backdrop(pictures_);
+}
+
+void PlaybackStage::lay_out_again()
+{
+    // Only places and sizes change: what the area, the stills and the player
+    // show stays, so a clip or a wait goes on as it was.
+    if (enlarged_) {
+        place_enlarged(layout());
+    } else {
+        place_normal(layout());
+        if (!first_->isHidden() && !firstFrame_.isNull())
+            show_first_still(layout().view(layout().movie));
+    }
 }
 
 void PlaybackStage::draw_backdrop()
@@ -200,122 +221,4 @@ void PlaybackStage::remove_progress()
     blit(pictures_.Background.picture(), progressArea_.x(), progressArea_.y(), progressArea_.width(),
          progressArea_.height(), progressUnder_, 0, 0, RasterOp::SrcCopy);
     progressArea_ = QRect();
-}
-
-bool PlaybackStage::stack_stills(const QString& first, const QString& last, QString& unreadable)
-{
-    // Held back from the screen until the first still is in front: the new
-    // last still must not be seen before its time.
-    pictures_.Background.setUpdatesEnabled(false);
-    const auto showStacked = qScopeGuard([this] {
-        pictures_.Background.setUpdatesEnabled(true);
-        pictures_.Background.repaint();  // now: the wipe and the sound that follow do not yield
-    });
-    for (auto [box, path] : {std::pair(first_, first), std::pair(last_, last)})
-        if (!box->picture().load(path)) {
-            unreadable = path;
-            return false;
-        }
-    firstFrame_ = first_->picture().image();
-    last_->picture().set_size(StillWidth, StillHeight);
-    place_player_normal();
-    player_->set_visible(false);
-    const QRect still = layout().movie;
-    show_first_still(still);
-    last_->move(still.topLeft());
-    first_->raise();
-    first_->show();
-    return true;
-}
-
-void PlaybackStage::show_first_still(QRect place)
-{
-    Picture& picture = first_->picture();
-    const bool normal = place.size() == QSize(StillWidth, StillHeight);
-    picture.set_size(place.width(), place.height());
-    picture.edit(QRect(QPoint(0, 0), place.size()), [&](QImage& image) {
-        QPainter painter(&image);
-        painter.fillRect(image.rect(), Qt::black);
-        if (normal)  // at its own place the still shows as it was made, from its top left
-            return painter.drawImage(0, 0, firstFrame_);
-        // Larger, the player keeps the clip's shape: black bars where the area's differs.
-        const QSize fitted = firstFrame_.size().scaled(place.size(), Qt::KeepAspectRatio);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(
-            QRect(QPoint((place.width() - fitted.width()) / 2, (place.height() - fitted.height()) / 2),
-                  fitted),
-            firstFrame_);
-    });
-    first_->move(place.topLeft());
-}
-
-void PlaybackStage::show_last_still()
-{
-    last_->show();
-    last_->raise();
-    pictures_.Background.repaint();
-}
-
-void PlaybackStage::show_player_on_first_frame()
-{
-    raiseOnFirstFrame_ = true;
-}
-
-void PlaybackStage::forget_first_frame()
-{
-    raiseOnFirstFrame_ = false;
-}
-
-void PlaybackStage::place_player_normal()
-{
-    player_->resize(StillWidth, StillHeight);
-    playerBox_->resize(player_->width(), player_->height());
-    playerBox_->move(layout().movie.topLeft());
-    player_->move(0, 0);
-}
-
-bool PlaybackStage::enlarges() const
-{
-    return g_.ScreenSize == 2 || g_.ScreenSize == 3;
-}
-
-void PlaybackStage::enlarge_player()
-{
-    const StageLayout now = layout();
-    pictures_.Background.hide();
-    // Full screen moves the drawing area to the screen's corner; mid size
-    // leaves it where it stands.
-    if (now.areaWhilePlaying != now.area) {
-        pictures_.Background.move(now.areaWhilePlaying.topLeft());
-        pictures_.Background.picture().set_size(now.areaWhilePlaying.width(), now.areaWhilePlaying.height());
-    }
-    playerBox_->setGeometry(now.playerWhilePlaying);
-    player_->move(0, 0);
-    player_->resize(now.playerWhilePlaying.width(), now.playerWhilePlaying.height());
-    // Until the clip's first frame is drawn the area shows the first still,
-    // as large as the clip will be, never black.
-    if (raiseOnFirstFrame_ && !first_->isHidden()) {  // the area itself is hidden here
-        show_first_still(now.playerWhilePlaying);
-        first_->raise();
-    } else {
-        playerBox_->raise();
-    }
-    enlarged_ = true;
-    pictures_.Background.show();
-}
-
-void PlaybackStage::restore_normal_layout()
-{
-    pictures_.Background.hide();
-    // 640 x 480 here, not the 641 x 481 of the window's own layout.
-    pictures_.Background.picture().set_size(AreaWidth, AreaHeight);
-    pictures_.Background.move(layout().area.topLeft());
-    player_->move(0, 0);
-    playerBox_->move(layout().movie.topLeft());
-    player_->resize(StillWidth, StillHeight);
-    playerBox_->resize(player_->width(), player_->height());
-    if (!first_->isHidden() && !firstFrame_.isNull())
-        show_first_still(layout().movie);
-    enlarged_ = false;
-    pictures_.Background.show();
 }

@@ -27,6 +27,11 @@ public:
     QWidget& player_box() { return *playerBox_; }
     // Where everything stands now, for the labels loaded.
     StageLayout layout() const;
+    // The exit link's size, which the layout keeps clear of the labels and the hand.
+    void set_exit_link_size(QSize size);
+    // Everything placed again for the screen the window is on now, mid-clip
+    // and mid-wait alike.
+    void lay_out_again();
 
     // A black drawing area, centred on the screen.
     void clear();
@@ -73,6 +78,9 @@ private:
     QSize screen() const;
     // The first frame in `box` at `place`, fitted as the player fits the clip.
     void show_first_still(QRect place);
+    void place_player(const QRect& place);
+    void place_normal(const StageLayout& now);
+    void place_enlarged(const StageLayout& now);
 
     QWidget& window_;
     GlobVars& g_;
@@ -88,4 +96,5 @@ private:
     QImage firstFrame_;  // the first still as loaded
     bool raiseOnFirstFrame_ = false;
     bool enlarged_ = false;
+    QSize exitLinkSize_;
 };

@@ -67,7 +67,10 @@ PlaybackWindow::PlaybackWindow(GlobVars& g, Services services, ShowMenu showMenu
     });
 
     exitLink_ = new ExitLink(this, [this] { input_.exit_link_double_click(); });
+    exitLink_->setText(QStringLiteral("Double-tap here \nfor main menu"));
+    exitLink_->adjustSize();
     exitLink_->hide();
+    stage_.set_exit_link_size(exitLink_->size());
     // The pointer's motion comes as the window's own events, with no button held.
     setMouseTracking(dwell_ != nullptr);
 
@@ -101,7 +104,9 @@ bool PlaybackWindow::event(QEvent* event)
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::WindowStateChange:
-        if (running_ && !covers_screen(*this))
+        // Moved whole onto another monitor, the window may cover that one
+        // already: it is still laid out for the old.
+        if (running_ && (!covers_screen(*this) || screen()->geometry() != laidOutFor_))
             coverAgain_.start();
         break;
     default: break;
@@ -111,8 +116,18 @@ bool PlaybackWindow::event(QEvent* event)
 
 void PlaybackWindow::cover_screen_again()
 {
-    if (running_ && !windowDestroyed_ && !covers_screen(*this))
+    if (!running_ || windowDestroyed_)
+        return;
+    // The monitor the window is on now, which a window manager may have
+    // changed: it is covered, and the stage laid out for it.
+    if (!covers_screen(*this))
         show_full_screen(*this);
+    if (screen()->geometry() != laidOutFor_) {
+        laidOutFor_ = screen()->geometry();
+        stage_.lay_out_again();
+        if (exitLink_->isVisible())
+            show_exit_link();
+    }
 }
 
 void PlaybackWindow::showEvent(QShowEvent* event)
@@ -165,12 +180,15 @@ bool PlaybackWindow::eventFilter(QObject* watched, QEvent* event)
     const auto target = widget == this ? TurnInput::MouseTarget::Form : TurnInput::MouseTarget::OverForm;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:  // a quick second press arrives only as this
-        input_.mouse_down(target,
-                          static_cast<QMouseEvent*>(event)->button() == Qt::RightButton ? SecondSwitch
-                                                                                        : FirstSwitch);
+    case QEvent::MouseButtonDblClick: {  // a quick second press arrives only as this
+        const auto* mouse = static_cast<const QMouseEvent*>(event);
+        input_.mouse_down(target, mouse->timestamp(),
+                          mouse->button() == Qt::RightButton ? SecondSwitch : FirstSwitch);
         return true;
-    case QEvent::MouseButtonRelease: input_.mouse_up(target); return true;
+    }
+    case QEvent::MouseButtonRelease:
+        input_.mouse_up(target, static_cast<const QMouseEvent*>(event)->timestamp());
+        return true;
     default: return QWidget::eventFilter(watched, event);
     }
 }
@@ -178,9 +196,7 @@ bool PlaybackWindow::eventFilter(QObject* watched, QEvent* event)
 void PlaybackWindow::show_exit_link()
 {
     exitLink_->hide();
-    exitLink_->setText(QStringLiteral("Double-tap here \nfor main menu"));
-    exitLink_->adjustSize();
-    exitLink_->move(screen()->geometry().width() - exitLink_->width() - 2, 0);
+    exitLink_->move(stage_.layout().exitLink.topLeft());
     exitLink_->show();
     exitLink_->raise();
     if (dwell_)
@@ -190,6 +206,7 @@ void PlaybackWindow::show_exit_link()
 void PlaybackWindow::run()
 {
     running_ = true;
+    laidOutFor_ = screen()->geometry();
     input_.start_run();
     stage_.clear();
     (void)waits_.yield();

@@ -65,6 +65,7 @@ private:
     TurnWaits waits_;
     LeftOutClips leftOut_;
 
+    QRect laidOutFor_;  // the screen the stage was laid out for
     bool started_ = false;
     bool running_ = false;
     bool windowDestroyed_ = false;  // by another program: the run can only leave

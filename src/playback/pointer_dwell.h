@@ -30,6 +30,7 @@ public:
 
     void wait_began(WaitPhase phase) override;
     void response_taken(WaitPhase, int, int64_t, int64_t) override { stop(); }
+    void response_held_before_cue(WaitPhase, int, int64_t) override { stop(); }
     void skip(WaitPhase) override { stop(); }
     void replay() override { stop(); }
     void leave(WaitPhase) override { stop(); }

@@ -31,9 +31,9 @@ SessionRecorder::SessionRecorder(const MonotonicClock& clock, const GlobVars& g,
     record(session_event(SessionEventKind::SessionStart));
 }
 
-void SessionRecorder::record(SessionEvent event)
+void SessionRecorder::record(SessionEvent event, std::optional<int64_t> atMs)
 {
-    event.ms = clock_.now_ms() - startMs_;
+    event.ms = atMs.value_or(clock_.now_ms()) - startMs_;
     tally_.add(event);
     if (file_.isOpen() && file_.write(csv_line(session_event_fields(event)).toUtf8() + "\r\n") < 0)
         fail(file_.errorString());
@@ -78,9 +78,28 @@ void SessionRecorder::response_taken(WaitPhase phase, int switchNumber, int64_t 
     record(event);
 }
 
-void SessionRecorder::press_ignored(WaitPhase phase, int switchNumber)
+void SessionRecorder::response_held_before_cue(WaitPhase phase, int switchNumber, int64_t heldMs)
+{
+    // No time from the cue: the response began before it, and a 0 would
+    // pull the median down.
+    SessionEvent event = session_event(SessionEventKind::Response, current_clip(), int(phase));
+    event.heldMs = heldMs;
+    event.detail = QStringLiteral("held from before the cue");
+    event.switchName = switch_name(switchNumber);
+    record(event);
+}
+
+void SessionRecorder::press_ignored(WaitPhase phase, int switchNumber, int64_t atMs)
 {
     SessionEvent event = session_event(SessionEventKind::PressIgnored, current_clip(), int(phase));
+    event.switchName = switch_name(switchNumber);
+    record(event, atMs);
+}
+
+void SessionRecorder::press_let_go(int switchNumber, int64_t heldMs)
+{
+    SessionEvent event = session_event(SessionEventKind::LetGo, current_clip());
+    event.heldMs = heldMs;
     event.switchName = switch_name(switchNumber);
     record(event);
 }
@@ -97,9 +116,11 @@ void SessionRecorder::clip_started(const QString& clip)
     record(session_event(SessionEventKind::ClipStart, clip));
 }
 
-void SessionRecorder::clip_ended(const QString& clip)
+void SessionRecorder::clip_ended(const QString& clip, int64_t playedMs)
 {
-    record(session_event(SessionEventKind::ClipEnd, clip));
+    SessionEvent event = session_event(SessionEventKind::ClipEnd, clip);
+    event.playedMs = playedMs;
+    record(event);
 }
 
 void SessionRecorder::skip(WaitPhase phase)

@@ -28,9 +28,11 @@ public:
     void prompt_played() override;
     void cross_shown() override;
     void response_taken(WaitPhase phase, int switchNumber, int64_t msSinceCue, int64_t heldMs) override;
-    void press_ignored(WaitPhase phase, int switchNumber) override;
+    void response_held_before_cue(WaitPhase phase, int switchNumber, int64_t heldMs) override;
+    void press_ignored(WaitPhase phase, int switchNumber, int64_t atMs) override;
+    void press_let_go(int switchNumber, int64_t heldMs) override;
     void clip_started(const QString& clip) override;
-    void clip_ended(const QString& clip) override;
+    void clip_ended(const QString& clip, int64_t playedMs) override;
     void clip_paused(const QString& clip, int64_t playedMs) override;
     void skip(WaitPhase phase) override;
     void replay() override;
@@ -44,7 +46,8 @@ public:
     const QString& problem() const { return problem_; }
 
 private:
-    void record(SessionEvent event);
+    // Stamped now, or at atMs on the run's clock for what happened earlier.
+    void record(SessionEvent event, std::optional<int64_t> atMs = std::nullopt);
     void fail(const QString& what);
     QString current_clip() const;
 

@@ -1,7 +1,8 @@
 #pragma once
 // Where the stage puts everything, as values: the drawing area on the
-// screen, the movie area, the player while a clip plays and the label slots.
-// No widget and no painting, so every screen size and backdrop can be checked.
+// screen, the movie area, the player while a clip plays, the label slots and
+// the exit link. No widget and no painting, so every screen size, scaling and
+// backdrop can be checked.
 
 #include <QRect>
 #include <QSize>
@@ -14,15 +15,23 @@ inline constexpr int StillWidth = 352;
 inline constexpr int StillHeight = 240;
 
 struct StageLayout {
-    QRect area;  // the drawing area between clips, on the screen
-    QRect movie;  // the stills and the player between clips, in the area
+    // From the area's own pixels to the screen's: 1, or less where the area
+    // would not fit whole (a small screen, or a desktop scaled up).
+    double scale = 1;
+    QRect area;  // the drawing area between clips, on the screen, as large as it shows
+    QRect movie;  // the stills and the player between clips, in the area's own pixels
     QRect areaWhilePlaying;  // the drawing area while the clip plays, on the screen
-    QRect playerWhilePlaying;  // the player while the clip plays, in that area
-    std::vector<QRect> labels;  // one slot for each label picture, in the area
+    QRect playerWhilePlaying;  // the player while the clip plays, on that area in screen pixels
+    std::vector<QRect> labels;  // one slot for each label picture, in the area's own pixels
+    QRect exitLink;  // on the screen, clear of the labels and the hand
+
+    // A place in the area's own pixels, as it shows on the area.
+    QRect view(const QRect& inArea) const;
 };
 
 // screenSize: 1 normal, 2 the drawing area, 3 the whole screen for the clip.
 // backgroundKind 1 is the TV set, which keeps its labels at the right;
-// further labels stand below the first.
+// further labels stand below the first. exitLink is the link's size; it
+// stands in the screen's top right corner.
 StageLayout stage_layout(QSize screen, int16_t screenSize, int16_t backgroundKind,
-                         const std::vector<QSize>& labels);
+                         const std::vector<QSize>& labels, QSize exitLink = {});

@@ -19,12 +19,23 @@ public:
     {
         each(&TurnObserver::response_taken, phase, switchNumber, msSinceCue, heldMs);
     }
-    void press_ignored(WaitPhase phase, int switchNumber) override
+    void response_held_before_cue(WaitPhase phase, int switchNumber, int64_t heldMs) override
     {
-        each(&TurnObserver::press_ignored, phase, switchNumber);
+        each(&TurnObserver::response_held_before_cue, phase, switchNumber, heldMs);
+    }
+    void press_ignored(WaitPhase phase, int switchNumber, int64_t atMs) override
+    {
+        each(&TurnObserver::press_ignored, phase, switchNumber, atMs);
+    }
+    void press_let_go(int switchNumber, int64_t heldMs) override
+    {
+        each(&TurnObserver::press_let_go, switchNumber, heldMs);
     }
     void clip_started(const QString& clip) override { each(&TurnObserver::clip_started, clip); }
-    void clip_ended(const QString& clip) override { each(&TurnObserver::clip_ended, clip); }
+    void clip_ended(const QString& clip, int64_t playedMs) override
+    {
+        each(&TurnObserver::clip_ended, clip, playedMs);
+    }
     void clip_paused(const QString& clip, int64_t playedMs) override
     {
         each(&TurnObserver::clip_paused, clip, playedMs);

@@ -13,6 +13,9 @@ namespace {
 // Longer than the gap between the two halves of a key's repeat on a busy
 // computer, shorter than a frame.
 constexpr int RepeatPairMs = 15;
+// Input waits in the queue while the label is wiped in, about half a second;
+// a stamp older than this is no time on our clock.
+constexpr int64_t LongestEventWaitMs = 10000;
 }  // namespace
 
 TurnInput::TurnInput(const GlobVars& g, const MonotonicClock& clock, PortIo& ports, TurnObserver& events,
@@ -57,6 +60,7 @@ void TurnInput::set_wait_phase(WaitPhase phase)
 
 void TurnInput::begin_response_wait()
 {
+    takenFromBefore_ = false;
     flags_.SwitchPressed = 0;
     flags_.SkipRequested = 0;
     flags_.ReplayRequested = 0;
@@ -80,9 +84,13 @@ void TurnInput::after_yield()
     SwitchLevels down;
     if (device_.sampled) {
         const SwitchLevels level = poll_switches(ports_, g_.InputDevice);
-        for (const int s : {FirstSwitch, SecondSwitch})
+        const int64_t nowMs = clock_.now_ms();
+        for (const int s : {FirstSwitch, SecondSwitch}) {
             if (level.down(s) && !adapterDown_.down(s))
-                press_began(s);
+                press_began(s, nowMs);
+            if (!level.down(s) && adapterDown_.down(s))
+                letGoMs_[size_t(s - 1)] = nowMs;
+        }
         adapterDown_ = level;
         down = level;
         pressed = level.first ? FirstSwitch : level.second ? SecondSwitch : 0;
@@ -107,17 +115,49 @@ void TurnInput::after_yield()
         std::optional<Press>& press = presses_[size_t(s - 1)];
         if (!press)
             continue;
-        if (pressed == s && awaiting_ && !press->taken) {
-            press->taken = true;
-            takenHeldMs_ = clock_.now_ms() - press->beganMs;
-            takenSwitch_ = s;
-        }
-        if (!held(s)) {
-            if (!press->taken)
-                events_.press_ignored(press->phase, s);
+        if (pressed == s && awaiting_ && !press->taken)
+            take_press(s);
+        if (held(s))
+            continue;
+        if (!press->taken) {
+            events_.press_ignored(press->phase, s, press->beganMs);
+            press.reset();
+        } else if (s == DwellSwitch) {
+            press.reset();  // nothing was held, so nothing is let go
+        } else if (ms_until_let_go_confirmed() == 0) {
+            // A key let go may be the first half of a repeat: the response is
+            // told as let go only once it is known.
+            events_.press_let_go(s, std::max<int64_t>(letGoMs_[size_t(s - 1)] - press->beganMs, 0));
             press.reset();
         }
     }
+}
+
+void TurnInput::take_press(int switchNumber)
+{
+    Press& press = *presses_[size_t(switchNumber - 1)];
+    press.taken = true;
+    takenHeldMs_ = clock_.now_ms() - press.beganMs;
+    takenSwitch_ = switchNumber;
+    takenFromBefore_ = press.fromBeforeCue;
+}
+
+void TurnInput::take_held_press()
+{
+    const int s = held(FirstSwitch) ? FirstSwitch : held(SecondSwitch) ? SecondSwitch : 0;
+    if (s == 0)
+        return;
+    presses_[size_t(s - 1)] = Press{lastDownMs_[size_t(s - 1)], flags_.phase, false, true};
+    if (holdCounts_) {
+        // The acceptance time runs from the cue: the timing sees the switch
+        // go down now and keeps seeing it held.
+        timing_.filter(SwitchLevels{});
+        timedDown_ = SwitchLevels{s == FirstSwitch, s == SecondSwitch};
+        return;
+    }
+    flags_.SwitchPressed = 1;
+    eventSwitch_ = s;
+    take_press(s);
 }
 
 bool TurnInput::switch_held() const
@@ -128,16 +168,15 @@ bool TurnInput::switch_held() const
 bool TurnInput::held(int switchNumber) const
 {
     // Any key or button but the second switch's holds switch 1, as when
-    // there was one switch.
+    // there was one switch; a dwell is never held.
+    if (switchNumber == DwellSwitch)
+        return false;
     const bool second = switchNumber == SecondSwitch;
     switch (device_.reads) {
-    case InputDevice::Reads::Adapter: return switchNumber != DwellSwitch && adapterDown_.down(switchNumber);
+    case InputDevice::Reads::Adapter: return adapterDown_.down(switchNumber);
     case InputDevice::Reads::MouseButton:
-        return switchNumber != DwellSwitch && flags_.MouseReleased == 0
-            && (mouseSwitch_ == SecondSwitch) == second;
-    case InputDevice::Reads::Keys:
-        return switchNumber != DwellSwitch && flags_.KeyReleased == 0
-            && (keySwitch_ == SecondSwitch) == second;
+        return flags_.MouseReleased == 0 && (mouseSwitch_ == SecondSwitch) == second;
+    case InputDevice::Reads::Keys: return flags_.KeyReleased == 0 && (keySwitch_ == SecondSwitch) == second;
     case InputDevice::Reads::PointerDwell:
     case InputDevice::Reads::Nothing: break;
     }
@@ -151,17 +190,29 @@ int TurnInput::ms_until_let_go_confirmed() const
     return int(std::max<int64_t>(RepeatPairMs - keyLetGo_.elapsed(), 0));
 }
 
-void TurnInput::press_began(int switchNumber)
+int64_t TurnInput::event_ms(quint64 timestamp) const
 {
-    std::optional<Press>& press = presses_[size_t(switchNumber - 1)];
+    // X servers and compositors stamp input in 32-bit milliseconds of the
+    // system's steady clock, which the run's clock reads too.
+    const int64_t nowMs = clock_.now_ms();
+    if (timestamp == 0)
+        return nowMs;
+    const int64_t waited = uint32_t(nowMs) - uint32_t(timestamp);
+    return waited >= 0 && waited <= LongestEventWaitMs ? nowMs - waited : nowMs;
+}
+
+void TurnInput::press_began(int switchNumber, int64_t atMs)
+{
+    const size_t i = size_t(switchNumber - 1);
+    lastDownMs_[i] = atMs;
     // Outside a wait's response step a press can never become the response:
-    // told at once.
+    // told at once, with the time it was made.
     if (!awaiting_) {
-        events_.press_ignored(flags_.phase, switchNumber);
-        press.reset();
+        events_.press_ignored(flags_.phase, switchNumber, atMs);
+        presses_[i].reset();
         return;
     }
-    press = Press{clock_.now_ms(), flags_.phase};
+    presses_[i] = Press{atMs, flags_.phase};
 }
 
 bool TurnInput::key_press(const QKeyEvent& key)
@@ -170,6 +221,7 @@ bool TurnInput::key_press(const QKeyEvent& key)
         flags_.KeyReleased = 0;  // still held: the release just before was part of the repeat
         return false;
     }
+    keyDownMs_ = event_ms(key.timestamp());
     return key_down(virtual_key_code(key));
 }
 
@@ -178,6 +230,7 @@ void TurnInput::key_release(const QKeyEvent& key)
     repeats_.note_release(key);
     if (!key.isAutoRepeat()) {
         flags_.KeyReleased = 1;
+        letGoMs_[size_t(keySwitch_ == SecondSwitch ? 1 : 0)] = event_ms(key.timestamp());
         keyLetGo_.start();
     }
 }
@@ -196,7 +249,7 @@ bool TurnInput::key_down(int virtualKey)
     case VkReturn:
         if (device_.reads != InputDevice::Reads::Keys)
             return false;
-        press_began(keySwitch_);
+        press_began(keySwitch_, keyDownMs_);
         flags_.SwitchPressed = 1;
         eventSwitch_ = keySwitch_;
         return true;
@@ -216,7 +269,7 @@ bool TurnInput::key_down(int virtualKey)
     }
 }
 
-void TurnInput::mouse_down(MouseTarget target, int switchNumber)
+void TurnInput::mouse_down(MouseTarget target, quint64 timestamp, int switchNumber)
 {
     if (target != MouseTarget::Player)
         formPressed_ = target == MouseTarget::Form;
@@ -225,13 +278,14 @@ void TurnInput::mouse_down(MouseTarget target, int switchNumber)
     flags_.MouseReleased = 0;
     mouseSwitch_ = switchNumber;
     if (device_.reads == InputDevice::Reads::MouseButton)
-        press_began(switchNumber);
+        press_began(switchNumber, event_ms(timestamp));
     test_for_click();
 }
 
-void TurnInput::mouse_up(MouseTarget target)
+void TurnInput::mouse_up(MouseTarget target, quint64 timestamp)
 {
     flags_.MouseReleased = 1;
+    letGoMs_[size_t(mouseSwitch_ == SecondSwitch ? 1 : 0)] = event_ms(timestamp);
     if (target == MouseTarget::Form && std::exchange(formPressed_, false))
         test_for_click();  // the form's click event: no latch
 }
@@ -250,7 +304,7 @@ void TurnInput::dwell_completed()
 {
     if (device_.reads != InputDevice::Reads::PointerDwell)
         return;
-    press_began(DwellSwitch);
+    press_began(DwellSwitch, clock_.now_ms());
     flags_.SwitchPressed = 1;
     eventSwitch_ = DwellSwitch;
 }

@@ -53,6 +53,11 @@ public:
     // the adapter sampled and the switch timing applied after it.
     void before_yield();
     void after_yield();
+    // Where holding is the response, at the start of a wait's response step:
+    // the switch held now (switch 1 if both are) is taken as a press from
+    // when it went down, after the acceptance time where one is set.
+    void take_held_press();
+    bool response_held_from_before_cue() const { return takenFromBefore_; }
     // Whether either of the learner's switches is down now (an adapter: at
     // the last sample), whether or not its press counted.
     bool switch_held() const;
@@ -71,9 +76,10 @@ public:
     void key_release(const QKeyEvent& key);
     // A press and a release both on the form itself is also the form's click.
     enum class MouseTarget { Form, OverForm, Player };
-    // switchNumber: the left button is switch 1, the right switch 2.
-    void mouse_down(MouseTarget target, int switchNumber = FirstSwitch);
-    void mouse_up(MouseTarget target);
+    // timestamp: the window system's, 0 when unknown; switchNumber: the left
+    // button is switch 1, the right switch 2.
+    void mouse_down(MouseTarget target, quint64 timestamp = 0, int switchNumber = FirstSwitch);
+    void mouse_up(MouseTarget target, quint64 timestamp = 0);
     void player_focus();
     void exit_link_double_click();
     // The pointer rested on the target for the dwell time: a press that is
@@ -83,8 +89,12 @@ public:
 private:
     bool key_down(int virtualKey);
     void test_for_click();
-    void press_began(int switchNumber);
+    // atMs: when the press was made, on the run's clock.
+    void press_began(int switchNumber, int64_t atMs);
+    void take_press(int switchNumber);
     bool held(int switchNumber) const;
+    // An input event's time on the run's clock.
+    int64_t event_ms(quint64 timestamp) const;
 
     const GlobVars& g_;
     const InputDevice& device_;
@@ -104,16 +114,22 @@ private:
     bool formPressed_ = false;  // a button went down on the form itself
     bool awaiting_ = false;
 
-    // The learner's press under way in a response step, from its start to
-    // the sample after its end.
-    // One for each switch and one for dwell.
+    // The learner's presses under way in a response step, one for each
+    // switch and one for dwell, from its start to the sample after its end.
     struct Press {
         int64_t beganMs;
         WaitPhase phase;
         bool taken = false;
+        bool fromBeforeCue = false;
     };
     std::array<std::optional<Press>, DwellSwitch> presses_;
     int64_t takenHeldMs_ = 0;
     int takenSwitch_ = 0;
+    bool takenFromBefore_ = false;
+    // When each switch (and dwell) last went down, and each switch was last
+    // let go.
+    std::array<int64_t, DwellSwitch> lastDownMs_{};
+    std::array<int64_t, 2> letGoMs_{};
+    int64_t keyDownMs_ = 0;  // when the key being handled went down
     QElapsedTimer keyLetGo_;  // since the learner's key was last let go
 };

@@ -23,7 +23,12 @@ void TurnLines::response_taken(WaitPhase, int, int64_t, int64_t)
     write_("press");
 }
 
-void TurnLines::press_ignored(WaitPhase phase, int)
+void TurnLines::response_held_before_cue(WaitPhase, int, int64_t)
+{
+    write_("press held from before the cue");
+}
+
+void TurnLines::press_ignored(WaitPhase phase, int, int64_t)
 {
     write_("ignored " + QByteArray::number(int(phase)));
 }
@@ -33,7 +38,7 @@ void TurnLines::clip_started(const QString& clip)
     write_("started " + clip.toUtf8());
 }
 
-void TurnLines::clip_ended(const QString& clip)
+void TurnLines::clip_ended(const QString& clip, int64_t)
 {
     write_("ended " + clip.toUtf8());
 }

@@ -22,9 +22,10 @@ public:
     void prompt_played() override;
     void cross_shown() override;
     void response_taken(WaitPhase phase, int switchNumber, int64_t msSinceCue, int64_t heldMs) override;
-    void press_ignored(WaitPhase phase, int switchNumber) override;
+    void response_held_before_cue(WaitPhase phase, int switchNumber, int64_t heldMs) override;
+    void press_ignored(WaitPhase phase, int switchNumber, int64_t atMs) override;
     void clip_started(const QString& clip) override;
-    void clip_ended(const QString& clip) override;
+    void clip_ended(const QString& clip, int64_t playedMs) override;
     void clip_paused(const QString& clip, int64_t playedMs) override;
     void skip(WaitPhase phase) override;
     void replay() override;

@@ -26,12 +26,18 @@ public:
                                 int64_t /*heldMs*/)
     {
     }
-    // A press of the learner's switch that did not become a response; phase
-    // None when it began outside a wait.
-    virtual void press_ignored(WaitPhase /*phase*/, int /*switchNumber*/) { }
+    // Where holding is the response: the switch was already held, heldMs in
+    // all, when the cue came. No time from the cue is told, as there is none.
+    virtual void response_held_before_cue(WaitPhase /*phase*/, int /*switchNumber*/, int64_t /*heldMs*/) { }
+    // A press of the learner's switch that did not become a response, made
+    // at atMs on the run's clock; phase None when it began outside a wait.
+    virtual void press_ignored(WaitPhase /*phase*/, int /*switchNumber*/, int64_t /*atMs*/) { }
+    // The press that was taken as a response is let go after heldMs.
+    virtual void press_let_go(int /*switchNumber*/, int64_t /*heldMs*/) { }
     // The clip's first moving frame is on its way to the screen.
     virtual void clip_started(const QString& /*clip*/) { }
-    virtual void clip_ended(const QString& /*clip*/) { }
+    // The clip played to its end, playedMs since the press that played it (on).
+    virtual void clip_ended(const QString& /*clip*/, int64_t /*playedMs*/) { }
     // The play mode held the clip, its picture kept, after it had played
     // playedMs for the press before; a press plays it on.
     virtual void clip_paused(const QString& /*clip*/, int64_t /*playedMs*/) { }

@@ -51,6 +51,10 @@ struct GlobVars {
     // stored after the play mode, and only when not the default.
     int16_t PointerDwell = 0;  // 1: a press is the pointer resting on the target
     int16_t DwellTime = 1000;  // milliseconds
+    // Choose one of two (state/play_mode.h): how the learner takes a side and
+    // how long the scan's light stays on one; stored after the dwell time.
+    int16_t ChoiceMethod = 1;
+    int16_t ScanTime = 2000;  // milliseconds
 
     // Run-time only.
     int16_t MovieSource = 0;

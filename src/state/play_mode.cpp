@@ -22,6 +22,7 @@ QString play_mode_name(int16_t mode)
     case PressAndHold: return QStringLiteral("press and hold");
     case TimedPlay: return QStringLiteral("timed play");
     case SeveralPresses: return QStringLiteral("several presses");
+    case ChooseOneOfTwo: return QStringLiteral("choose one of two");
     default: return QStringLiteral("press and let go");
     }
 }
@@ -33,4 +34,14 @@ QString play_mode_words(const PlayModeChoice& choice)
     case SeveralPresses: return QStringLiteral("several presses, %1").arg(choice.number);
     default: return play_mode_name(choice.mode);
     }
+}
+
+bool usable_choice_method(int16_t method)
+{
+    return method >= ChooseByTwoSwitches && method <= ChooseByStepScanning;
+}
+
+bool usable_scan_time(int ms)
+{
+    return ms >= 500 && ms <= 30000;
 }

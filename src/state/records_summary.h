@@ -17,7 +17,7 @@ std::optional<double> share_within_goal(const Session& session);
 
 // A session's figures as the records window and its page show them, in this
 // order: responses, share within the goal, median, fastest and slowest time,
-// responses after a prompt, presses during clips.
+// responses after a prompt, presses during clips and spoken names.
 QStringList session_figure_texts(const Session& session);
 
 // The play mode a session ran with, with its number: "timed play, 5 s",

@@ -79,6 +79,10 @@ void SessionTally::add(const SessionEvent& event)
         break;
     case SessionEventKind::ClipStart: ++figures_.clips; break;
     case SessionEventKind::Skip: ++figures_.skips; break;
+    case SessionEventKind::Choice:
+        ++figures_.choices;
+        ++(event.side == QLatin1String("left") ? figures_.leftChoices : figures_.rightChoices);
+        break;
     case SessionEventKind::Replay: ++figures_.replays; break;
     case SessionEventKind::ClipLeftOut:
         // One clip may lack several files; it is one clip left out.
@@ -131,7 +135,7 @@ QString session_summary_text(const Session& session)
     if (session.medianMs)
         text += QStringLiteral(", median %1 from the cue").arg(seconds_for_adult(*session.medianMs));
     return text + QStringLiteral(", ") + counted(session.ignoredOutsideWaits, "press", "presses")
-        + QStringLiteral(" during clips");
+        + QStringLiteral(" during clips and spoken names");
 }
 
 std::optional<int64_t> median_ms(std::vector<int64_t> values)

@@ -45,7 +45,7 @@ struct Session {
     std::optional<int64_t> fastestMs;
     std::optional<int64_t> slowestMs;
     int afterPrompt = 0;  // responses that came after at least one prompt
-    int ignoredOutsideWaits = 0;  // presses during the clip and the spoken name
+    int ignoredOutsideWaits = 0;  // presses outside the waits: during the clip, the hand and the spoken name
     int clips = 0;
     int skips = 0;
     int replays = 0;
@@ -57,6 +57,10 @@ struct Session {
     QString eventFile;
     // The program stopped during the session: its line was made later from its events.
     bool endedUnexpectedly = false;
+    // Choosing one of two: the choices made and on which side.
+    int choices = 0;
+    int leftChoices = 0;
+    int rightChoices = 0;
     // Columns a later version wrote after ours, kept as they were.
     QStringList laterColumns;
 
@@ -89,7 +93,7 @@ std::optional<int64_t> median_ms(std::vector<int64_t> values);
 QString seconds_for_adult(int64_t ms);
 
 // The session's figures in one line for the adult back at the menu:
-// responses, median time from the cue, presses during clips.
+// responses, median time from the cue, presses during clips and spoken names.
 QString session_summary_text(const Session& session);
 
 // The file name of a session's event file: YYYY-MM-DD_HHMMSS.csv.

@@ -3,13 +3,17 @@
 #include "state/csv_text.h"
 #include "state/text_decoding.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
 
-constexpr std::array EventNames{"session start", "cue",        "prompt",      "cross shown", "response",
-                                "press ignored", "clip start", "clip end",    "skip",        "replay",
-                                "clip left out", "leave",      "session end", "clip paused"};
+constexpr int SwitchColumn = 11;
+
+constexpr std::array EventNames{"session start", "cue",           "prompt",        "cross shown",
+                                "response",      "press ignored", "clip start",    "clip end",
+                                "skip",          "replay",        "clip left out", "leave",
+                                "session end",   "clip paused",   "let go",        "choice"};
 
 QString phase_text(std::optional<int> phase)
 {
@@ -48,9 +52,13 @@ SessionEvent session_event(SessionEventKind kind, const QString& clip, std::opti
 
 QStringList session_event_columns()
 {
-    return {QStringLiteral("time (ms)"),     QStringLiteral("event"),       QStringLiteral("clip"),
-            QStringLiteral("from cue (ms)"), QStringLiteral("held (ms)"),   QStringLiteral("phase"),
-            QStringLiteral("detail"),        QStringLiteral("played (ms)"), QStringLiteral("switch")};
+    return {QStringLiteral("time (ms)"), QStringLiteral("event"), QStringLiteral("clip"),
+            QStringLiteral("from cue (ms)"), QStringLiteral("held (ms)"), QStringLiteral("phase"),
+            QStringLiteral("detail"), QStringLiteral("played (ms)"),
+            // Choosing one of two
+            QStringLiteral("left clip"), QStringLiteral("right clip"), QStringLiteral("side"),
+            // Every press and choice
+            QStringLiteral("switch")};
 }
 
 QStringList session_event_fields(const SessionEvent& event)
@@ -63,13 +71,15 @@ QStringList session_event_fields(const SessionEvent& event)
             phase_text(event.phase),
             event.detail,
             optional_number(event.playedMs),
+            event.leftClip,
+            event.rightClip,
+            event.side,
             event.switchName};
 }
 
 std::optional<SessionEvent> session_event_from(const QStringList& fields)
 {
-    // The switch column came last and later: a file written before it has none.
-    if (fields.size() < session_event_columns().size() - 1)
+    if (fields.size() < RequiredEventColumns)
         return std::nullopt;
     SessionEvent event;
     bool ok = false;
@@ -92,7 +102,13 @@ std::optional<SessionEvent> session_event_from(const QStringList& fields)
     if (!fields[5].isEmpty() && !(event.phase = phase_from(fields[5])))
         return std::nullopt;
     event.detail = fields[6];
-    event.switchName = fields.value(8);
+    event.leftClip = fields.value(8);
+    event.rightClip = fields.value(9);
+    event.side = fields.value(10);
+    event.switchName = fields.value(11);
+    if (event.kind == SessionEventKind::Choice && event.side != QLatin1String("left")
+        && event.side != QLatin1String("right"))
+        return std::nullopt;
     return event;
 }
 
@@ -117,10 +133,15 @@ SessionEventsRead read_session_events(const QByteArray& bytes)
         else if (read.damage.isEmpty())
             read.damage = QStringLiteral("Line %1 of the event file cannot be read.").arg(row + 1);
     }
-    const QStringList columns = session_event_columns();
-    if (read.damage.isEmpty()
-        && (csv.rows.isEmpty()
-            || (csv.rows[0] != columns && csv.rows[0] != columns.mid(0, columns.size() - 1))))
+    const QStringList ours = session_event_columns();
+    const auto header_is_ours = [&ours](QStringList row) {
+        // The switch column was first written as "chosen by", for choices only.
+        if (row.size() > SwitchColumn && row[SwitchColumn] == QLatin1String("chosen by"))
+            row[SwitchColumn] = ours[SwitchColumn];
+        const qsizetype common = std::min(row.size(), ours.size());
+        return common >= RequiredEventColumns && row.mid(0, common) == ours.mid(0, common);
+    };
+    if (read.damage.isEmpty() && (csv.rows.isEmpty() || !header_is_ours(csv.rows[0])))
         read.damage = QStringLiteral("The event file's header row was changed.");
     if (read.damage.isEmpty()
         && (read.events.isEmpty() || read.events.last().kind != SessionEventKind::SessionEnd))

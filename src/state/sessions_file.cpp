@@ -80,6 +80,15 @@ std::optional<Session> session_from(const QStringList& fields)
     if (s.eventFile.contains(u'/') || s.eventFile.contains(u'\\') || s.eventFile.startsWith(u'.'))
         return std::nullopt;
     s.endedUnexpectedly = fields.value(24).trimmed() == QLatin1String(EndedUnexpectedly);
+    // An earlier version's line has no choice columns: no choices.
+    const auto optional_count = [&](int column) {
+        return fields.value(column).trimmed().isEmpty() ? 0 : count(column);
+    };
+    s.choices = optional_count(25);
+    s.leftChoices = optional_count(26);
+    s.rightChoices = optional_count(27);
+    if (!whole)
+        return std::nullopt;
     s.laterColumns = fields.mid(session_columns().size());
     return s;
 }
@@ -118,31 +127,18 @@ QString not_written(const TakenOver& lost)
 
 QStringList session_columns()
 {
-    return {QStringLiteral("start"),
-            QStringLiteral("duration (s)"),
-            QStringLiteral("device"),
-            QStringLiteral("play order"),
-            QStringLiteral("screen size"),
-            QStringLiteral("prompt interval (s)"),
-            QStringLiteral("switch timing"),
-            QStringLiteral("cues"),
-            QStringLiteral("responses"),
-            QStringLiteral("responses within goal"),
-            QStringLiteral("median response (s)"),
-            QStringLiteral("fastest response (s)"),
-            QStringLiteral("slowest response (s)"),
-            QStringLiteral("responses after a prompt"),
-            QStringLiteral("presses during clip and spoken name"),
-            QStringLiteral("clips"),
-            QStringLiteral("skips"),
-            QStringLiteral("replays"),
-            QStringLiteral("clips left out"),
-            QStringLiteral("prompt level"),
-            QStringLiteral("note"),
-            QStringLiteral("play mode"),
-            QStringLiteral("mode number"),
-            QStringLiteral("event file"),
-            QStringLiteral("ended")};
+    return {QStringLiteral("start"), QStringLiteral("duration (s)"), QStringLiteral("device"),
+            QStringLiteral("play order"), QStringLiteral("screen size"),
+            QStringLiteral("prompt interval (s)"), QStringLiteral("switch timing"), QStringLiteral("cues"),
+            QStringLiteral("responses"), QStringLiteral("responses within goal"),
+            QStringLiteral("median response (s)"), QStringLiteral("fastest response (s)"),
+            QStringLiteral("slowest response (s)"), QStringLiteral("responses after a prompt"),
+            QStringLiteral("presses during clip and spoken name"), QStringLiteral("clips"),
+            QStringLiteral("skips"), QStringLiteral("replays"), QStringLiteral("clips left out"),
+            QStringLiteral("prompt level"), QStringLiteral("note"), QStringLiteral("play mode"),
+            QStringLiteral("mode number"), QStringLiteral("event file"), QStringLiteral("ended"),
+            // Choosing one of two
+            QStringLiteral("choices"), QStringLiteral("left choices"), QStringLiteral("right choices")};
 }
 
 QStringList session_fields(const Session& s)
@@ -171,7 +167,10 @@ QStringList session_fields(const Session& s)
                        s.options.playMode,
                        QString::number(s.options.modeNumber),
                        s.eventFile,
-                       s.endedUnexpectedly ? QLatin1String(EndedUnexpectedly) : QString()}
+                       s.endedUnexpectedly ? QLatin1String(EndedUnexpectedly) : QString(),
+                       QString::number(s.choices),
+                       QString::number(s.leftChoices),
+                       QString::number(s.rightChoices)}
     + s.laterColumns;
 }
 

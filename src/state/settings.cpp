@@ -28,6 +28,12 @@ constexpr int PlayModeLines = 2;
 // Lines 23 and 24, the kind of input device and the dwell time, written only
 // when either is not the default, with the lines before them.
 constexpr int InputKindLines = 2;
+// Lines 25 to 27: 5 when the learner chooses one of two, how they choose and
+// the scan time, written only when any is not the default. An older copy
+// rejects a play mode it does not know, so line 21 then holds press and let
+// go, the mode it plays best in its place: one press, one clip.
+constexpr int ChoiceLines = 3;
+constexpr int FirstChoiceLine = SettingsLines + TimingLines + PlayModeLines + InputKindLines;
 // Far more than 18 short lines; a wrong file put in its place is never read whole.
 constexpr qint64 MaxSettingsBytes = 64 * 1024;
 
@@ -41,8 +47,8 @@ constexpr int16_t DefaultCurrentClip = 0;
 constexpr int16_t DefaultBackgroundKind = 1;
 constexpr int16_t DefaultCategoryEnabled = 1;
 
-using Values =
-    std::array<std::optional<double>, SettingsLines + TimingLines + PlayModeLines + InputKindLines>;
+using Values = std::array<std::optional<double>,
+                          SettingsLines + TimingLines + PlayModeLines + InputKindLines + ChoiceLines>;
 
 bool is_blank(char c)
 {
@@ -144,6 +150,33 @@ bool apply_dwell_time(GlobVars& g, const Values& values)
     return usable || !value;
 }
 
+// Line 25 chooses one of two over the mode of line 21; 0 or absent leaves it.
+bool apply_choice(GlobVars& g, const Values& values, QStringList& reset)
+{
+    const std::optional<double>& modeValue = values[FirstChoiceLine];
+    const auto mode = as_integer(modeValue);
+    const bool modeUsable = !modeValue || mode == int16_t(0) || mode == int16_t(ChooseOneOfTwo);
+    if (mode == int16_t(ChooseOneOfTwo)) {
+        g.PlayMode = ChooseOneOfTwo;
+        g.PlayModeNumber = 0;
+    }
+    if (!modeUsable)
+        reset << QStringLiteral("play mode");
+    const std::optional<double>& methodValue = values[FirstChoiceLine + 1];
+    const auto method = as_integer(methodValue);
+    const bool methodUsable = method && usable_choice_method(*method);
+    g.ChoiceMethod = methodUsable ? *method : ChooseByTwoSwitches;
+    if (!methodUsable && methodValue)
+        reset << QStringLiteral("how to choose");
+    const std::optional<double>& timeValue = values[FirstChoiceLine + 2];
+    const auto ms = as_integer(timeValue);
+    const bool timeUsable = ms && usable_scan_time(*ms);
+    g.ScanTime = timeUsable ? *ms : DefaultScanTime;
+    if (!timeUsable && timeValue)
+        reset << QStringLiteral("scan time");
+    return modeUsable;
+}
+
 QString category_name(int index)
 {
     QString name = QString::fromLatin1(CategoryKeys[size_t(index)]);
@@ -207,6 +240,7 @@ QStringList apply_values(GlobVars& g, const Values& values)
         reset << QStringLiteral("kind of input device");
     if (!apply_dwell_time(g, values))
         reset << QStringLiteral("dwell time");
+    apply_choice(g, values, reset);
     return reset;
 }
 
@@ -299,20 +333,29 @@ QByteArray format_settings(const GlobVars& g)
     line(display_integer(g.BackgroundKind));
     for (int16_t flag : g.CategoryEnabled)
         line(display_integer(flag));
+    const bool choosing = g.PlayMode == ChooseOneOfTwo;
+    const bool choiceChosen =
+        choosing || g.ChoiceMethod != ChooseByTwoSwitches || g.ScanTime != DefaultScanTime;
     const InputKind kind = input_kind(g);
-    const bool kindChosen = kind == InputKind::PointerDwell || g.DwellTime != DefaultDwellTime;
+    const bool kindChosen =
+        kind == InputKind::PointerDwell || g.DwellTime != DefaultDwellTime || choiceChosen;
     const bool modeChosen = g.PlayMode != PressAndLetGo || kindChosen;
     if (g.AcceptanceTime != 0 || g.PostAcceptanceDelay != 0 || modeChosen) {
         line(display_integer(g.AcceptanceTime));
         line(display_integer(g.PostAcceptanceDelay));
     }
     if (modeChosen) {
-        line(display_integer(g.PlayMode));
-        line(display_integer(g.PlayModeNumber));
+        line(display_integer(choosing ? int16_t(PressAndLetGo) : g.PlayMode));
+        line(display_integer(choosing ? int16_t(0) : g.PlayModeNumber));
     }
     if (kindChosen) {
         line(display_integer(int16_t(kind)));
         line(display_integer(g.DwellTime));
+    }
+    if (choiceChosen) {
+        line(display_integer(choosing ? int16_t(ChooseOneOfTwo) : int16_t(0)));
+        line(display_integer(g.ChoiceMethod));
+        line(display_integer(g.ScanTime));
     }
     return out;
 }

@@ -26,7 +26,8 @@ struct SettingsLoadReport {
 // persisted fields of g, the switch timing from the two lines after them
 // (0 when absent), the play mode from the two after those (press and let
 // go when absent) and the kind of input device and the dwell time from the
-// two after those (the kind line 1 implies, 1 s when absent); every field
+// two after those (the kind line 1 implies, 1 s when absent), then whether
+// the learner chooses one of two, how, and the scan time; every field
 // that cannot be used gets its default.
 // Then sets MovieSource = 1 and ProgramFolder = DataFolder = program_folder.
 SettingsLoadReport LoadSettings(GlobVars& g, const QString& program_folder);
@@ -35,8 +36,8 @@ SettingsLoadReport LoadSettings(GlobVars& g, const QString& program_folder);
 SettingsLoadReport apply_settings(GlobVars& g, const QByteArray& content, const QString& path);
 
 // Writes the 18 fields, then the switch timing, the play mode and the kind of
-// input device with the dwell time, each pair only when it or a later pair is
-// not the default, to
+// input device with the dwell time and the choice lines, each group only when
+// it or a later group is not the default, to
 // g.ProgramFolder + SettingsFileName through a temporary file that replaces
 // the old one only when complete, or in place when no file can be created
 // beside it. Returns "" on success, else a plain reason naming the path.

@@ -135,8 +135,9 @@ TEST_F(Records, TheMenuLineKeepsThePromptLevelAndNoteWithTheSessionJustEnded)
     g.ProgramFolder = dir.path() + '/';
     RecordsLine line(g, dialogs);
     line.show_session(sessions.last(), true);
-    EXPECT_EQ(line.figures().text(),
-              "Last session: 12 responses, median 2.4 s from the cue, 0 presses during clips");
+    EXPECT_EQ(
+        line.figures().text(),
+        "Last session: 12 responses, median 2.4 s from the cue, 0 presses during clips and spoken names");
     line.prompt_level().setCurrentIndex(int(PromptLevel::Gestural));
     emit line.prompt_level().activated(int(PromptLevel::Gestural));
     line.note().setText("  good   day ");

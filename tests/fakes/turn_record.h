@@ -15,7 +15,7 @@ struct TurnRecord : TurnLines {
             lines << QString::fromUtf8(line);
             if (line.startsWith("wait "))
                 awaiting = int16_t(line.mid(5).toInt());
-            else if (line == "press" || line == "skip" || line == "replay" || line == "leave")
+            else if (line.startsWith("press") || line == "skip" || line == "replay" || line == "leave")
                 awaiting = 0;
         })
     {

@@ -47,7 +47,9 @@ struct LayoutFixture : ::testing::Test {
     {
         QImage result = before.copy();
         QPainter painter(&result);
+        painter.setClipRect(0, 0, 640, 480);  // nothing reaches the 481st row or column
         painter.drawImage(at, data.decoded(backdrop));
+        painter.setClipping(false);
         painter.drawImage(hand, data.decoded("aobj_hnd.jpg"), QRect(0, 0, 184, 89));
         painter.setPen(Frame);
         painter.drawLine(0, 0, 638, 0);
@@ -90,6 +92,8 @@ TEST_F(LayoutFixture, TvSetOnABlackArea)
     EXPECT_EQ(background().image(), expected(before, "aobj_tv.jpg", {120, 117}, {70, 17}));
     EXPECT_EQ(background().image().pixel(0, 478), Frame);
     EXPECT_EQ(background().image().pixel(639, 479), qRgb(0, 0, 0));
+    // The TV set's last row would lie under a mid-size clip, a line of its own.
+    EXPECT_EQ(background().image().pixel(300, 480), before.pixel(300, 480));
 }
 
 TEST_F(LayoutFixture, EveryOtherKindIsTheTheaterOverWhatWasThere)
@@ -163,6 +167,46 @@ TEST(StageLayout, EverySizeAndBackdrop)
         for (const QRect& label : layout.labels)
             EXPECT_TRUE(QRect(0, 0, 640, 480).contains(label) && !label.intersects(layout.movie));
     }
-    // A screen smaller than the area: it stands off the top left, as centred.
-    EXPECT_EQ(stage_layout({600, 400}, 1, 1, one).area.topLeft(), QPoint(-20, -40));
+}
+
+// The logical screens of a 1366 x 768 laptop and a 1920 x 1080 monitor at
+// 100, 125, 150 and 200 %, and a small screen where the exit link would land
+// on the TV set's label: the area is whole on the screen, smaller only where
+// it must be, and the link is on screen, clear of the labels and the hand.
+TEST(StageLayout, FitsWholeAtEveryScalingWithTheExitLinkClear)
+{
+    const QSize link(96, 34);
+    const std::vector<QSize> two{{120, 90}, {100, 80}};
+    const struct {
+        QSize screen;
+        double scale;  // 0 where only "less than 1" is asked
+    } cases[] = {{{1366, 768}, 1}, {{1093, 614}, 1}, {{911, 512}, 1}, {{683, 384}, 0.8}, {{1920, 1080}, 1},
+                 {{1536, 864}, 1}, {{1280, 720}, 1}, {{960, 540}, 1}, {{640, 480}, 0},   {{600, 400}, 0}};
+    for (const auto& c : cases)
+        for (int16_t kind : {1, 2})
+            for (int16_t size : {1, 2, 3}) {
+                SCOPED_TRACE(testing::Message() << c.screen.width() << "x" << c.screen.height()
+                                                << ", backdrop " << kind << ", size " << size);
+                const StageLayout layout = stage_layout(c.screen, size, kind, two, link);
+                const QRect screen(QPoint(0, 0), c.screen);
+                if (c.scale > 0)
+                    EXPECT_DOUBLE_EQ(layout.scale, c.scale);
+                else
+                    EXPECT_LT(layout.scale, 1);
+                EXPECT_TRUE(screen.contains(layout.area)) << "cut off";
+                EXPECT_TRUE(screen.contains(layout.areaWhilePlaying));
+                EXPECT_EQ(layout.area.size(), layout.view({0, 0, 640, 480}).size());
+                EXPECT_TRUE(screen.contains(layout.exitLink));
+                EXPECT_EQ(layout.exitLink.size(), link);
+                const QPoint hand = kind == 1 ? QPoint(70, 17) : QPoint(415, 18);
+                std::vector<QRect> kept = layout.labels;
+                kept.emplace_back(hand, QSize(184, 89 + 35));  // as low as a press takes it
+                for (const QRect& r : kept)
+                    EXPECT_FALSE(layout.view(r).translated(layout.area.topLeft()).intersects(layout.exitLink))
+                        << "the link covers " << r.x() << "," << r.y();
+                if (size == 2)  // the mid-size clip covers the area as it shows
+                    EXPECT_EQ(layout.playerWhilePlaying, QRect(QPoint(0, 0), layout.area.size()));
+            }
+    // At 200 % on the laptop the area fills the screen's height, centred.
+    EXPECT_EQ(stage_layout({683, 384}, 1, 1, two, link).area, QRect(86, 0, 512, 384));
 }

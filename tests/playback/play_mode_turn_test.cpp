@@ -130,4 +130,43 @@ TEST_F(PlayModeTurn, TimedClipHeldTakesSkipReplayAndEscButNoPressWhilePlaying)
     EXPECT_TRUE(left);
 }
 
+TEST_F(PlayModeTurn, HoldModeASwitchHeldWhenTheWaitBeginsStartsTheClip)
+{
+    // Held on from the press that ends alpha, through beta's label and name.
+    g.PlayMode = PressAndHold;
+    playerClipMs = 200;
+    for (const int16_t device : {7, 2})
+        for (const int16_t acceptanceMs : {0, 150}) {
+            SCOPED_TRACE("device " + std::to_string(device) + ", acceptance " + std::to_string(acceptanceMs));
+            g.InputDevice = device;
+            g.AcceptanceTime = acceptanceMs;
+            g.CurrentClip = 0;
+            turn.lines.clear();
+            const auto hold = learner_switch();
+            // The held switch is seen on the clock as it stands, then held long enough.
+            const auto accept = [&] { QTimer::singleShot(20, [&] { clock.now += acceptanceMs + 10; }); };
+            bool startedBeforeAcceptance = false;
+            const bool ran = run({
+                {[&] { return in_wait(1); }, [&] { hold(true), accept(); }},
+                {[&] { return turn.saw("started alpha"); }, [&] { hold(false); }},
+                {[&] { return in_wait(3); }, [&] { hold(true), accept(); }},
+                // Let go of after the clip's end (the cross asks for it when
+                // the switch is held in on an acceptance time), then pressed on.
+                {[&] { return in_wait(2) || turn.saw("cross"); }, [&] { hold(false); }},
+                {[&] { return in_wait(2); }, [&] { hold(true), accept(); }},
+                {[&] { return in_wait(1) || turn.saw("started beta"); },
+                 [&] {
+                     startedBeforeAcceptance = turn.saw("started beta");
+                     accept();
+                 }},
+                {[&] { return turn.saw("started beta"); }, [&] { hold(false); }},
+                {[&] { return in_wait(3) && turn.saw("paused beta"); }, [&] { key(Qt::Key_Escape); }},
+            });
+            ASSERT_TRUE(ran) << turn.lines.join(" / ").toStdString();
+            EXPECT_EQ(turn.count("press held from before the cue"), 1)
+                << turn.lines.join(" / ").toStdString();
+            EXPECT_EQ(startedBeforeAcceptance, acceptanceMs == 0);
+        }
+}
+
 }  // namespace

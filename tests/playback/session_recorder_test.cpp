@@ -100,10 +100,15 @@ TEST_F(SessionRecording, HoldModeKeepsTheModeAndTheClipTimeEachPressPlayed)
         {[&] { return in_wait(3); }, [&] { key(Qt::Key_Escape); }},
     }));
 
-    QList<SessionEvent> paused;
+    QList<SessionEvent> paused, letGo;
     for (const SessionEvent& e : read_session_events(file_bytes(folder + "2026-12-08_100000.csv")).events)
         if (e.kind == SessionEventKind::ClipPaused)
             paused << e;
+        else if (e.kind == SessionEventKind::LetGo)
+            letGo << e;
+    ASSERT_EQ(letGo.size(), 1) << "the press that played is let go once";
+    EXPECT_GE(letGo[0].heldMs.value_or(0), 1500);
+    EXPECT_LT(letGo[0].heldMs.value_or(0), 3000);
     ASSERT_EQ(paused.size(), 1);
     EXPECT_EQ(paused[0].clip, "alpha");
     EXPECT_GE(paused[0].playedMs.value_or(0), 1500);

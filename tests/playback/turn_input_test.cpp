@@ -26,7 +26,7 @@ namespace {
 
 struct Ignored : TurnObserver {
     QStringList seen;
-    void press_ignored(WaitPhase phase, int switchNumber) override
+    void press_ignored(WaitPhase phase, int switchNumber, int64_t) override
     {
         seen << QStringLiteral("ignored:%1").arg(int(phase));
         EXPECT_EQ(switchNumber, 1);

@@ -2,6 +2,11 @@
 
 #include "state/choice_pairs.h"
 #include "state/preferences.h"
+#include "state/csv_text.h"
+#include "state/session_choices.h"
+#include "state/sessions_file.h"
+
+#include <QTemporaryDir>
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -130,3 +135,85 @@ TEST(Preferences, EqualSharesRankTheMoreChosenFirstThenByName)
 }
 
 }  // namespace
+
+// A session of known choices, written and read back through the real files.
+TEST(SessionChoices, ASessionOfKnownChoicesRanksTheClipsAndShowsTheSideThroughTheFiles)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/";
+    const QDateTime start = QDateTime::fromString("2026-03-02T10:00:00", Qt::ISODate);
+    QFile events;
+    ASSERT_EQ(start_event_file(events, folder, start), "");
+    struct Offer {
+        const char *left, *right, *side;
+    };
+    // Ball is taken 3 of 3, Dog 1 of 3, Car 0 of 2; the left side 3 of 4.
+    const Offer offers[] = {
+        {"Ball", "Dog", "left"}, {"Dog", "Ball", "right"}, {"Ball", "Car", "left"}, {"Dog", "Car", "left"}};
+    SessionTally tally(5000);
+    QList<SessionEvent> written;
+    for (const Offer& offer : offers) {
+        SessionEvent event =
+            session_event(SessionEventKind::Choice, offer.side == QString("left") ? offer.left : offer.right);
+        event.leftClip = offer.left;
+        event.rightClip = offer.right;
+        event.side = offer.side;
+        event.switchName = "1";
+        event.fromCueMs = 1200;
+        written << event;
+    }
+    written << session_event(SessionEventKind::SessionEnd);
+    for (const SessionEvent& event : written) {
+        tally.add(event);
+        events.write(csv_line(session_event_fields(event)).toUtf8() + "\r\n");
+    }
+    events.close();
+    Session session = tally.figures();
+    session.start = start;
+    session.eventFile = QFileInfo(events.fileName()).fileName();
+    ASSERT_EQ(append_session(folder, session), "");
+
+    QFile sessionsFile(folder + SessionsFileName);
+    ASSERT_TRUE(sessionsFile.open(QIODevice::ReadOnly));
+    const SessionsRead sessions = read_sessions(sessionsFile.readAll());
+    ASSERT_EQ(sessions.sessions.size(), 1);
+    EXPECT_EQ(sessions.sessions[0].choices, 4);
+    EXPECT_EQ(sessions.sessions[0].leftChoices, 3);
+    EXPECT_EQ(sessions.sessions[0].rightChoices, 1);
+
+    const ChoicesRead read = read_choices(folder, sessions.sessions);
+    EXPECT_TRUE(read.problems.isEmpty());
+    const Preferences found = preferences(read.choices);
+    const QList<ClipPreference> ranking = {{"Ball", 3, 3}, {"Dog", 1, 3}, {"Car", 0, 2}};
+    EXPECT_EQ(found.ranking, ranking);
+    EXPECT_EQ(found.left_share(), 0.75);
+    EXPECT_FALSE(found.side_bias());
+}
+
+// Choice columns come after every column an older copy knows, so its header
+// is the start of ours, and an older event file still reads.
+TEST(SessionChoices, NewColumnsOnlyFollowTheOlderOnes)
+{
+    const QStringList olderSessionColumns = session_columns().mid(0, 25);
+    EXPECT_EQ(olderSessionColumns.last(), "ended");
+    EXPECT_EQ(session_event_columns().mid(0, RequiredEventColumns).last(), "played (ms)");
+
+    const QStringList olderEventColumns = session_event_columns().mid(0, RequiredEventColumns);
+    const SessionEventsRead read = read_session_events(csv_file_start(olderEventColumns)
+                                                       + "0,session start,,,,,,\r\n5,session end,,,,,,\r\n");
+    EXPECT_EQ(read.damage, "");
+    EXPECT_EQ(read.events.size(), 2);
+
+    // The switch column was first headed "chosen by".
+    QStringList firstSwitchColumns = session_event_columns();
+    firstSwitchColumns.last() = "chosen by";
+    EXPECT_EQ(read_session_events(csv_file_start(firstSwitchColumns) + "0,session end,,,,,,\r\n").damage, "");
+
+    QStringList olderLine =
+        session_fields(Session{QDateTime::fromString("2026-03-02T10:00:00", Qt::ISODate)});
+    olderLine = olderLine.mid(0, 25);
+    const SessionsRead sessions =
+        read_sessions(csv_file_start(olderSessionColumns) + csv_line(olderLine).toUtf8() + "\r\n");
+    ASSERT_EQ(sessions.sessions.size(), 1) << sessions.damage.join(" ").toStdString();
+    EXPECT_EQ(sessions.sessions[0].choices, 0);
+}

@@ -154,7 +154,7 @@ TEST(SessionsFile, ReadsBackWhatItWritesWithTheMarkTheHeaderAndALaterVersionsCol
                                  "switch timing,cues,responses,responses within goal,median response (s),"));
     EXPECT_TRUE(bytes.contains(
         "\r\n2026-11-02T09:30:05,754,space bar,random,normal,5,none,12,10,7,2.350,0.812,"
-        "9.004,3,4,9,1,2,0,verbal,\"calm, then \"\"tired\"\"\nafter lunch\",timed play,5,,\r\n"));
+        "9.004,3,4,9,1,2,0,verbal,\"calm, then \"\"tired\"\"\nafter lunch\",timed play,5,,,0,0,0\r\n"));
     const SessionsRead read = read_sessions(bytes);
     EXPECT_EQ(read.damage, QStringList());
     EXPECT_EQ(read.sessions, sessions);
@@ -302,8 +302,8 @@ TEST(SessionEvents, ReadBackAsWrittenAndAFileStoppedEarlyIsNamed)
     QByteArray bytes = csv_file_start(session_event_columns());
     for (const SessionEvent& event : events)
         bytes += csv_line(session_event_fields(event)).toUtf8() + "\r\n";
-    EXPECT_TRUE(bytes.contains("\r\n3300,response,\"dog, barking\",1780,40,wait before clip,,\r\n"));
-    EXPECT_TRUE(bytes.contains("\r\n7000,clip paused,\"dog, barking\",,,,,2040\r\n"));
+    EXPECT_TRUE(bytes.contains("\r\n3300,response,\"dog, barking\",1780,40,wait before clip,,,,,,\r\n"));
+    EXPECT_TRUE(bytes.contains("\r\n7000,clip paused,\"dog, barking\",,,,,2040,,,,\r\n"));
     const SessionEventsRead whole = read_session_events(bytes);
     EXPECT_EQ(whole.events, events);
     EXPECT_EQ(whole.damage, "");

@@ -486,6 +486,55 @@ TEST_F(SettingsFile, PlayModeFollowsTheTimingLinesOnlyWhenNotTheDefault)
     }
 }
 
+TEST_F(SettingsFile, ChoosingOneOfTwoIsStoredAfterTheDwellTimeAndLeavesAnOlderCopyAModeItKnows)
+{
+    GlobVars g = sample_settings();
+    const QByteArray eighteen = format_settings(g);
+    g.ChoiceMethod = ChooseByTwoSwitches;
+    g.ScanTime = DefaultScanTime;
+    EXPECT_EQ(format_settings(g), eighteen);
+    const QByteArray before = " 0 \r\n 0 \r\n 1 \r\n 0 \r\n 4 \r\n 1000 \r\n";
+    g.PlayMode = ChooseOneOfTwo;
+    g.ChoiceMethod = ChooseByScanning;
+    g.ScanTime = 1500;
+    const QByteArray choosing = format_settings(g);
+    EXPECT_EQ(choosing, eighteen + before + " 5 \r\n 2 \r\n 1500 \r\n") << "line 21 says press and let go";
+
+    GlobVars older;  // what a copy that knows only lines 1 to 24 makes of it
+    write_file(choosing.left(choosing.indexOf(" 5 \r\n 2 ")));
+    EXPECT_TRUE(load(older).message.isEmpty());
+    EXPECT_EQ(play_mode(older), (PlayModeChoice{PressAndLetGo, 0}));
+
+    struct Case {
+        QByteArray extra;
+        int16_t mode, method, scanTime;
+        const char* told;
+    };
+    const Case cases[] = {
+        {" 5 \r\n 2 \r\n 1500 \r\n", ChooseOneOfTwo, ChooseByScanning, 1500, nullptr},
+        {" 0 \r\n 3 \r\n", PressAndLetGo, ChooseByStepScanning, DefaultScanTime, nullptr},
+        {" 5 \r\n", ChooseOneOfTwo, ChooseByTwoSwitches, DefaultScanTime, nullptr},
+        {" 7 \r\n 2 \r\n", PressAndLetGo, ChooseByScanning, DefaultScanTime, "play mode"},
+        {" 5 \r\n 4 \r\n 8000 \r\n", ChooseOneOfTwo, ChooseByTwoSwitches, 8000, "how to choose"},
+        {" 5 \r\n 3 \r\n 100 \r\n", ChooseOneOfTwo, ChooseByStepScanning, DefaultScanTime, "scan time"},
+    };
+    for (const Case& c : cases) {
+        write_file(eighteen + before + c.extra);
+        GlobVars loaded;
+        const QString message = load(loaded).message;
+        EXPECT_EQ(loaded.PlayMode, c.mode) << c.extra.constData();
+        EXPECT_EQ(loaded.ChoiceMethod, c.method) << c.extra.constData();
+        EXPECT_EQ(loaded.ScanTime, c.scanTime) << c.extra.constData();
+        EXPECT_EQ(message.isEmpty(), !c.told) << c.extra.constData() << message.toStdString();
+        if (c.told)
+            EXPECT_TRUE(message.contains(c.told)) << message.toStdString();
+    }
+    write_file(choosing);
+    GlobVars loaded;
+    load(loaded);
+    EXPECT_EQ(format_settings(loaded), choosing) << "read back as written";
+}
+
 TEST_F(SettingsFile, DeviceKindAndDwellTimeFollowThePlayModeOnlyWhenNotTheDefault)
 {
     GlobVars g = sample_settings();

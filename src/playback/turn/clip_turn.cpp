@@ -88,9 +88,12 @@ WaitResult ClipTurn::wait_before_clip(PlayModeGate& gate)
     const int count = gate.presses_to_start();
     if (count > 1)
         p_.stage.show_progress(0, count);
+    // Where holding is the response, a switch held through the spoken name
+    // starts the clip; elsewhere every press must be a fresh one.
+    const WaitTakes takes = gate.follows_switch() ? WaitTakes::HeldSwitch : WaitTakes::FreshPress;
     WaitResult result{};
     for (;;) {
-        result = p_.waits.response(WaitPhase::BeforeClip);
+        result = p_.waits.response(WaitPhase::BeforeClip, takes);
         if (result.kind != WaitResult::Kind::Response)
             break;
         const bool starts = gate.press_starts_clip();
@@ -165,7 +168,7 @@ std::optional<TurnEnd> ClipTurn::play_clip(PlayModeGate& gate)
     // A clip that never showed a moving frame (it has none) was not told as
     // started, so it is not told as ended either.
     if (!failed && started)
-        p_.events.clip_ended(clip_);
+        p_.events.clip_ended(clip_, gate.played_ms(p_.clock.now_ms()));
     if (stills_)
         p_.stage.show_last_still();
     if (p_.waits.leaving())

@@ -74,16 +74,17 @@ void TurnWaits::poll(bool sleep)
     input_.after_yield();
 }
 
-WaitResult TurnWaits::response(WaitPhase phase)
+WaitResult TurnWaits::response(WaitPhase phase, WaitTakes takes)
 {
     input_.set_wait_phase(phase);
     const TurnFlags& flags = input_.flags();
     bool marked = false;
     poll(false);
+    const bool heldBefore = takes == WaitTakes::HeldSwitch && switch_held_now();
     // A switch already held must be let go first. Keys and mouse buttons read
     // as held only right after their event, so only a sampled switch's wait
     // sleeps (the sampling timer wakes it).
-    while (flags.SwitchPressed == 1) {
+    while (flags.SwitchPressed == 1 && !heldBefore) {
         if (!std::exchange(marked, true)) {
             stage_.show_cross();
             events_.cross_shown();
@@ -98,6 +99,8 @@ WaitResult TurnWaits::response(WaitPhase phase)
         stage_.hide_cross();
 
     input_.begin_response_wait();
+    if (heldBefore)
+        input_.take_held_press();
     if (g_.PromptInterval > 0)
         prompt_.start(int(g_.PromptInterval) * 1000);  // in int: 15 s is more than 16 bits of ms
     const int64_t cueMs = clock_.now_ms();
@@ -110,6 +113,10 @@ WaitResult TurnWaits::response(WaitPhase phase)
     input_.end_response_wait();
     prompt_.stop();
     const int64_t nowMs = clock_.now_ms();
+    if (flags.SwitchPressed && input_.response_held_from_before_cue()) {
+        events_.response_held_before_cue(phase, input_.response_switch(), input_.response_held_ms());
+        return {WaitResult::Kind::Response, input_.response_switch(), nowMs};
+    }
     if (flags.SwitchPressed) {
         events_.response_taken(phase, input_.response_switch(), nowMs - cueMs, input_.response_held_ms());
         return {WaitResult::Kind::Response, input_.response_switch(), nowMs};

@@ -33,9 +33,10 @@ public:
     // until something happens when `sleep`.
     void poll(bool sleep);
 
-    // A switch already held must be let go first (the cross asks for it);
-    // then the cue, and the wait for what the learner or the adult does.
-    WaitResult response(WaitPhase phase);
+    // A switch already held must be let go first (the cross asks for it),
+    // unless holding is what the wait takes; then the cue, and the wait for
+    // what the learner or the adult does.
+    WaitResult response(WaitPhase phase, WaitTakes takes = WaitTakes::FreshPress);
     // The playback wait's sleep, woken also when the mode's time is up; then
     // whether the play mode holds the clip now.
     WaitResult while_playing(const PlayModeGate& gate, const VideoPlayer& player);

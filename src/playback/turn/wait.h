@@ -12,6 +12,12 @@ enum class WaitPhase : int16_t {
     HeldClip = 3,  // a clip the play mode held waits for the press that plays it on
 };
 
+// What a wait takes as the learner's response.
+enum class WaitTakes {
+    FreshPress,  // a switch held as the wait begins must be let go first
+    HeldSwitch,  // holding is the response: a switch already held counts
+};
+
 struct WaitResult {
     enum class Kind {
         Response,  // the learner's press
