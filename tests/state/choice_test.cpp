@@ -158,7 +158,7 @@ TEST(SessionChoices, ASessionOfKnownChoicesRanksTheClipsAndShowsTheSideThroughTh
         event.leftClip = offer.left;
         event.rightClip = offer.right;
         event.side = offer.side;
-        event.chosenBy = "switch 1";
+        event.switchName = "1";
         event.fromCueMs = 1200;
         written << event;
     }
@@ -203,6 +203,12 @@ TEST(SessionChoices, NewColumnsOnlyFollowTheOlderOnes)
                                                        + "0,session start,,,,,,\r\n5,session end,,,,,,\r\n");
     EXPECT_EQ(read.damage, "");
     EXPECT_EQ(read.events.size(), 2);
+
+    // The switch column was first headed "chosen by".
+    QStringList firstSwitchColumns =
+        session_event_columns().mid(0, session_event_columns().indexOf("switch") + 1);
+    firstSwitchColumns.last() = "chosen by";
+    EXPECT_EQ(read_session_events(csv_file_start(firstSwitchColumns) + "0,session end,,,,,,\r\n").damage, "");
 
     QStringList olderLine =
         session_fields(Session{QDateTime::fromString("2026-03-02T10:00:00", Qt::ISODate)});
