@@ -2,8 +2,8 @@
 // Checks the rules of a turn on every event a run tells, as they come: a
 // response, skip or leave only in a wait of its phase, a clip start only
 // after the response before it, no cue while a clip plays (but the held
-// clip's), prompts only in a wait, one switch, and exactly one end of the
-// session with nothing after it. A broken rule fails the test that ran.
+// clip's), prompts only in a wait, a choice only after its press, switches 1 and 2, and exactly one end of
+// the session with nothing after it. A broken rule fails the test that ran.
 
 #include "playback/turn_observer.h"
 
@@ -29,19 +29,25 @@ public:
     void response_taken(WaitPhase phase, int switchNumber, int64_t msSinceCue, int64_t) override
     {
         see("press"), end_wait(phase);
-        rule(switchNumber == 1, "a press from a switch that is not there");
+        rule(switchNumber == 1 || switchNumber == 2, "a press from a switch that is not there");
         rule(msSinceCue >= 0, "a response before its cue");
         responded_ = phase;
     }
     void response_held_before_cue(WaitPhase phase, int switchNumber, int64_t) override
     {
         see("press held"), end_wait(phase);
-        rule(switchNumber == 1, "a press from a switch that is not there");
+        rule(switchNumber == 1 || switchNumber == 2, "a press from a switch that is not there");
         responded_ = phase;
     }
     void press_ignored(WaitPhase, int switchNumber, int64_t) override
     {
-        see("ignored"), rule(switchNumber == 1, "a press from a switch that is not there");
+        see("ignored"),
+            rule(switchNumber == 1 || switchNumber == 2, "a press from a switch that is not there");
+    }
+    void choice_made(const QString& left, const QString& right, ChoiceSide side, int, int64_t) override
+    {
+        see("chose " + (side == ChoiceSide::Left ? left : right));
+        rule(!waiting_ && responded_ == WaitPhase::BeforeClip, "a choice without the press that made it");
     }
     void clip_started(const QString& clip) override
     {
