@@ -19,6 +19,7 @@ bool PlaybackStage::load_choice(int side, const QString& label, const QString& f
     first_->hide();
     last_->hide();
     player_->set_visible(false);
+    playerBox_->hide();  // its black would cover the cards
     for (auto [image, path] :
          {std::pair(&choiceLabels_[side], label), std::pair(&choiceStills_[side], firstStill)})
         if (!image->load(path)) {

@@ -135,7 +135,10 @@ ProgramDriver::ProgramDriver(const PlaybackSettings& settings)
         + line(settings.currentClip) + line(settings.press) + line(settings.wipe) + line(settings.backdrop);
     for (int i = 0; i < 10; ++i)
         text += line(1);
-    if (settings.playMode != 1)
+    if (settings.playMode == 5)  // its own lines, after the device kind's
+        text += line(0) + line(0) + line(1) + line(0) + line(settings.device == 7 ? 4 : 3) + line(1000)
+            + line(5) + line(settings.choiceMethod) + line(settings.scanTime);
+    else if (settings.playMode != 1)
         text += line(0) + line(0) + line(settings.playMode) + line(settings.playModeNumber);
     QFile file(folder_ + QStringLiteral("aobj_se1.cfg"));
     if (file.open(QIODevice::WriteOnly))

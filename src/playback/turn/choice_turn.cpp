@@ -89,8 +89,15 @@ TurnEnd ChoiceTurn::play(const ClipPair& pair)
         if (result.kind != WaitResult::Kind::Response)
             return TurnEnd::Leave;
         action = scan_.press(result.switchNumber, std::nullopt, result.atMs);
-        if (action.kind == ChoiceAction::Restart)
+        // A press made just before the light moved, seen only after it (the
+        // spoken name holds the event loop), takes the side it was made on.
+        const int64_t pressedMs = result.atMs - p_.input.response_held_ms();
+        if (action.kind == ChoiceAction::Take && movedFrom_ && pressedMs < movedAtMs_)
+            action.side = *movedFrom_;
+        if (action.kind == ChoiceAction::Restart) {
             offerMs = result.atMs;  // a new offer: its time runs from here
+            movedFrom_.reset();
+        }
         if (action.kind == ChoiceAction::Move || action.kind == ChoiceAction::Restart) {
             show_lights();
             speak(*scan_.lit() == ChoiceSide::Left ? 0 : 1);
@@ -134,7 +141,12 @@ void ChoiceTurn::start_scan_timer()
 
 void ChoiceTurn::scan_time()
 {
+    const std::optional<ChoiceSide> before = scan_.lit();
     const bool moved = scan_.advance(p_.clock.now_ms());
+    if (moved) {
+        movedFrom_ = before;
+        movedAtMs_ = p_.clock.now_ms();
+    }
     show_lights();
     if (moved)
         speak(*scan_.lit() == ChoiceSide::Left ? 0 : 1);

@@ -36,6 +36,8 @@ private:
     ClipPair pair_;
     ChoiceScan scan_;
     QTimer scanTimer_;
+    std::optional<ChoiceSide> movedFrom_;  // the side lit before the scan's last move
+    int64_t movedAtMs_ = 0;
     QString leftOut_;
 };
 

@@ -94,6 +94,7 @@ TurnEnd ClipTurn::play_taken(const QString& clip)
             return left_out(clip + unreadable.mid(unreadable.lastIndexOf(clip) + clip.size()));
     } else {
         p_.stage.place_player_normal();
+        p_.stage.player_box().show();
         player.set_file_name(file(QStringLiteral(".mpg")));
         if (!p_.waits.yield())
             return TurnEnd::Leave;
