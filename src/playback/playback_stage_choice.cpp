@@ -9,7 +9,7 @@ namespace {
 // Told apart by colour as well as by place, in colours that differ for
 // every kind of colour sight; the learner's switches can be painted to match.
 const QColor SideColours[] = {QColor(255, 200, 0), QColor(0, 120, 255)};
-constexpr int PlainFrameWidth = 2;
+constexpr int PlainFrameWidth = 3;
 constexpr int FramedWidth = 5;
 }  // namespace
 
@@ -43,7 +43,7 @@ void PlaybackStage::show_choice(int side, CardLight light)
             : light == CardLight::Framed          ? FramedWidth
                                                   : PlainFrameWidth;
         painter.fillRect(card.card,
-                         light == CardLight::Plain ? SideColours[side].darker(180) : SideColours[side]);
+                         light == CardLight::Plain ? SideColours[side].darker(160) : SideColours[side]);
         painter.fillRect(card.card.adjusted(width, width, -width, -width), Qt::black);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(card.label, choiceLabels_[side]);

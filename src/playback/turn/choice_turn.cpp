@@ -110,8 +110,8 @@ TurnEnd ChoiceTurn::play(const ClipPair& pair)
     for (int i = 1; i <= p_.g.ClipCount; ++i)
         if (p_.g.ClipList[size_t(i)] == clip)
             p_.g.CurrentClip = int16_t(i);
-    p_.stage.show_choice(taken, PlaybackStage::CardLight::Lit);
-    p_.stage.show_choice(1 - taken, PlaybackStage::CardLight::Plain);
+    // The hand answers at once, as for any press: the cards stay as they are
+    // until the clip's first still covers them.
     const TurnEnd end =
         ClipTurn(p_, stills_ ? ClipTurn::FirstFrame::Stills : ClipTurn::FirstFrame::PlayerFrames)
             .play_taken(clip);
