@@ -376,6 +376,9 @@ bool cards_offered(const ProgramDriver& d, const QImage& shot)
 
 void choosing(int presses)
 {
+    // Longer than a name and its sound's end margin: a spoken name holds the
+    // event loop until it has ended, so a shorter scan waits for it.
+    constexpr int ScanMs = 3000;
     {
         ProgramDriver d({.device = 7, .size = 1, .playMode = 5, .choiceMethod = 1});
         if (!d.start_playback())
@@ -405,7 +408,7 @@ void choosing(int presses)
         std::printf("(f) choice (two switches) to hand on screen: %zu presses, median %.2f ms, max %.2f ms\n",
                     ms.size(), median(ms), ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()));
     }
-    ProgramDriver d({.device = 7, .size = 1, .playMode = 5, .choiceMethod = 2, .scanTime = 1000});
+    ProgramDriver d({.device = 7, .size = 1, .playMode = 5, .choiceMethod = 2, .scanTime = ScanMs});
     if (!d.start_playback())
         return (void)std::printf("(f) playback did not start\n");
     const QRect movie = d.movie_area().translated(d.area_origin());
@@ -415,7 +418,7 @@ void choosing(int presses)
     int lit = -1;
     std::vector<double> movedAt;
     // The scan's five moves, each seen as the wide frame changing side.
-    while (t.elapsed() < 20000 && movedAt.size() < 6) {
+    while (t.elapsed() < 8 * ScanMs && movedAt.size() < 6) {
         const int now = lit_side(d, d.grab_region(movie));
         if (now != lit && now >= 0) {
             movedAt.push_back(t.nsecsElapsed() / 1e6);
@@ -427,11 +430,12 @@ void choosing(int presses)
     const double scanCpu = 100 * (cpu_seconds(d.pid()) - cpuBefore) / (t.elapsed() / 1000.0);
     std::vector<double> off;
     for (size_t i = 1; i < movedAt.size(); ++i)
-        off.push_back(std::abs(movedAt[i] - movedAt[i - 1] - 1000));
+        off.push_back(std::abs(movedAt[i] - movedAt[i - 1] - ScanMs));
     std::printf(
-        "(f) scan every 1000 ms: %zu moves seen, interval off its time by median %.1f ms, max %.1f ms; CPU "
+        "(f) scan every %d ms: %zu moves seen, interval off its time by median %.1f ms, max %.1f ms; CPU "
         "while scanning (speech and the read-back's polling included) %.2f %%\n",
-        off.size(), median(off), off.empty() ? 0 : *std::max_element(off.begin(), off.end()), scanCpu);
+        ScanMs, off.size(), median(off), off.empty() ? 0 : *std::max_element(off.begin(), off.end()),
+        scanCpu);
     QThread::msleep(1500);
     std::printf("(f) CPU while the stopped scan waits: %.2f %% of a core\n",
                 cpu_percent_over(d.pid(), measureSeconds));
