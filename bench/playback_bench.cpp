@@ -389,7 +389,7 @@ void choosing(int presses)
         while (int(ms.size()) < presses && early < 3 * presses) {
             if (!d.wait_for_screen([&](const QImage& s) { return cards_offered(d, s); }, 15000))
                 break;
-            QThread::msleep(1500);  // both names heard: the wait has begun
+            QThread::msleep(2500);  // both names heard (each may hold 1 s past its end): the wait has begun
             const QImage rest = d.grab_region(hand);
             QElapsedTimer t;
             t.start();
