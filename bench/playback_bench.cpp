@@ -417,15 +417,14 @@ void choosing(int presses)
     const double cpuBefore = cpu_seconds(d.pid());
     int lit = -1;
     std::vector<double> movedAt;
-    // The scan's five moves, each seen as the wide frame changing side.
-    while (t.elapsed() < 8 * ScanMs && movedAt.size() < 6) {
+    // The scan's five moves, each seen as the wide frame changing side (a
+    // card redrawn shows neither for a moment: that is no change).
+    while (t.elapsed() < 7 * ScanMs && movedAt.size() < 6) {
         const int now = lit_side(d, d.grab_region(movie));
         if (now != lit && now >= 0) {
             movedAt.push_back(t.nsecsElapsed() / 1e6);
             lit = now;
         }
-        if (lit >= 0 && now < 0)
-            break;  // stopped after its rounds
     }
     const double scanCpu = 100 * (cpu_seconds(d.pid()) - cpuBefore) / (t.elapsed() / 1000.0);
     std::vector<double> off;
