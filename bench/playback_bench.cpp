@@ -5,6 +5,7 @@
 
 #include "program_driver.h"
 #include "media/picture_difference.h"
+#include "playback/stage_layout.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -351,6 +352,94 @@ void hold_mode(int samples)
         median(pressToPlayOn), median(pressToHand), median(handBackToPlayOn), cpuHeld);
 }
 
+// (f) Choosing one of two. Which side's frame is wide: 0 left, 1 right, -1 neither.
+int lit_side(const ProgramDriver& d, const QImage& area)
+{
+    int lit = -1;
+    const auto cards =
+        choice_cards(d.movie_area(), d.file(clip(1) + ".jpg").size(), d.file(clip(2) + ".jpg").size());
+    for (int side : {0, 1}) {
+        const QRect frame = cards[size_t(side)].card.translated(-d.movie_area().topLeft());
+        const QColor c = area.pixelColor(frame.x() + 5, frame.center().y());
+        if (side == 0 ? c.red() > 200 && c.blue() < 80 : c.blue() > 200 && c.red() < 80)
+            lit = side;
+    }
+    return lit;
+}
+
+bool cards_offered(const ProgramDriver& d, const QImage& shot)
+{
+    const QImage area = d.on_area(shot, d.movie_area());
+    const QColor left = area.pixelColor(2, 120), right = area.pixelColor(area.width() - 3, 120);
+    return left.red() > 200 && left.blue() < 80 && right.blue() > 200 && right.red() < 80;
+}
+
+void choosing(int presses)
+{
+    // Longer than a name and its sound's end margin: a spoken name holds the
+    // event loop until it has ended, so a shorter scan waits for it.
+    constexpr int ScanMs = 3000;
+    {
+        ProgramDriver d({.device = 7, .size = 1, .playMode = 5, .choiceMethod = 1});
+        if (!d.start_playback())
+            return (void)std::printf("(f) playback did not start\n");
+        const QRect hand = d.hand_area().translated(d.area_origin());
+        std::vector<double> ms;
+        int early = 0;
+        while (int(ms.size()) < presses && early < 3 * presses) {
+            if (!d.wait_for_screen([&](const QImage& s) { return cards_offered(d, s); }, 15000))
+                break;
+            QThread::msleep(2500);  // both names heard (each may hold 1 s past its end): the wait has begun
+            const QImage rest = d.grab_region(hand);
+            QElapsedTimer t;
+            t.start();
+            d.tap("space");
+            bool moved = false;
+            while (!moved && t.elapsed() < 2000)
+                moved = mean_abs_difference(d.grab_region(hand), rest) >= 0.3;
+            if (!moved) {
+                ++early;
+                continue;
+            }
+            ms.push_back(t.nsecsElapsed() / 1e6);
+            QThread::msleep(2000);  // the clip plays, then its last still waits
+            d.press_until([&] { d.tap("space"); }, [&](const QImage& s) { return cards_offered(d, s); });
+        }
+        std::printf("(f) choice (two switches) to hand on screen: %zu presses, median %.2f ms, max %.2f ms\n",
+                    ms.size(), median(ms), ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()));
+    }
+    ProgramDriver d({.device = 7, .size = 1, .playMode = 5, .choiceMethod = 2, .scanTime = ScanMs});
+    if (!d.start_playback())
+        return (void)std::printf("(f) playback did not start\n");
+    const QRect movie = d.movie_area().translated(d.area_origin());
+    QElapsedTimer t;
+    t.start();
+    const double cpuBefore = cpu_seconds(d.pid());
+    int lit = -1;
+    std::vector<double> movedAt;
+    // The scan's five moves, each seen as the wide frame changing side (a
+    // card redrawn shows neither for a moment: that is no change).
+    while (t.elapsed() < 7 * ScanMs && movedAt.size() < 6) {
+        const int now = lit_side(d, d.grab_region(movie));
+        if (now != lit && now >= 0) {
+            movedAt.push_back(t.nsecsElapsed() / 1e6);
+            lit = now;
+        }
+    }
+    const double scanCpu = 100 * (cpu_seconds(d.pid()) - cpuBefore) / (t.elapsed() / 1000.0);
+    std::vector<double> off;
+    for (size_t i = 1; i < movedAt.size(); ++i)
+        off.push_back(std::abs(movedAt[i] - movedAt[i - 1] - ScanMs));
+    std::printf(
+        "(f) scan every %d ms: %zu moves seen, interval off its time by median %.1f ms, max %.1f ms; CPU "
+        "while scanning (speech and the read-back's polling included) %.2f %%\n",
+        ScanMs, off.size(), median(off), off.empty() ? 0 : *std::max_element(off.begin(), off.end()),
+        scanCpu);
+    QThread::msleep(1500);
+    std::printf("(f) CPU while the stopped scan waits: %.2f %% of a core\n",
+                cpu_percent_over(d.pid(), measureSeconds));
+}
+
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "xcb");
@@ -359,7 +448,7 @@ int main(int argc, char** argv)
     std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each figure as soon as it is measured
     if (argc < 2) {
         std::fprintf(stderr,
-                     "usage: playback_bench <program folder> [seconds per CPU figure] [figures: abcde]\n");
+                     "usage: playback_bench <program folder> [seconds per CPU figure] [figures: abcdef]\n");
         return 2;
     }
     qputenv("FLICKERBOX_PROGRAM_DIR", argv[1]);
@@ -367,8 +456,8 @@ int main(int argc, char** argv)
         measureSeconds = std::max(1, atoi(argv[2]));
     if (!ProgramDriver::make_clips())
         return 1;
-    // Which figures: any of the letters a to e (all by default).
-    const QByteArray parts = argc > 3 ? QByteArray(argv[3]) : QByteArray("abcde");
+    // Which figures: any of the letters a to f (all by default).
+    const QByteArray parts = argc > 3 ? QByteArray(argv[3]) : QByteArray("abcdef");
     // Recording on and off in turn, so that the machine's load falls on both alike.
     if (parts.contains('a'))
         for (bool recording : {true, false, true, false})
@@ -394,5 +483,7 @@ int main(int argc, char** argv)
         calibrated_durations(press, wipe);
     if (parts.contains('e'))
         hold_mode(8);
+    if (parts.contains('f'))
+        choosing(6);
     return 0;
 }

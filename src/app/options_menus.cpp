@@ -69,6 +69,17 @@ constexpr std::array<GroupItem, 5> DwellTimeItems = {{{"dwell_500", 500},
                                                       {"dwell_2000", 2000},
                                                       {"dwell_3000", 3000}}};
 
+constexpr std::array<GroupItem, 3> ChoiceMethodItems = {{{"choose_two_switches", ChooseByTwoSwitches},
+                                                         {"choose_scanning", ChooseByScanning},
+                                                         {"choose_step_scanning", ChooseByStepScanning}}};
+
+constexpr std::array<GroupItem, 6> ScanTimeItems = {{{"scan_1000", 1000},
+                                                     {"scan_1500", 1500},
+                                                     {"scan_2000", 2000},
+                                                     {"scan_3000", 3000},
+                                                     {"scan_5000", 5000},
+                                                     {"scan_8000", 8000}}};
+
 // Item names in CategoryEnabled order; the items are matched by name because
 // the menu lists them in another order.
 constexpr std::array<const char*, CategoryCount> CategoryItems = {
@@ -111,6 +122,10 @@ OptionsMenus::OptionsMenus(QMenuBar& bar, GlobVars& g, Dialogs& dialogs, SwitchS
         connect_item(name, &OptionsMenus::choose_category);
     for (const PlayModeItem& it : PlayModeItems)
         connect_item(it.name, &OptionsMenus::choose_play_mode);
+    for (const GroupItem& it : ChoiceMethodItems)
+        connect_item(it.name, &OptionsMenus::choose_choice_method);
+    for (const GroupItem& it : ScanTimeItems)
+        connect_item(it.name, &OptionsMenus::choose_scan_time);
     connect_item("pointer_dwell", &OptionsMenus::choose_pointer_dwell);
     for (const GroupItem& it : DwellTimeItems)
         connect_item(it.name, &OptionsMenus::choose_dwell_time);
@@ -182,6 +197,14 @@ void OptionsMenus::mark_play_mode()
     const PlayModeChoice chosen = play_mode(g_);
     for (const PlayModeItem& it : PlayModeItems)
         item(it.name)->setChecked(it.choice == chosen);
+    // The way of choosing is marked only while it is the play mode, so that
+    // one play mode alone carries a mark; the scan time always shows.
+    const bool choosing = chosen.mode == ChooseOneOfTwo;
+    item("choose_one_of_two")->setChecked(choosing);
+    for (const GroupItem& it : ChoiceMethodItems)
+        item(it.name)->setChecked(choosing && g_.ChoiceMethod == it.value);
+    for (const GroupItem& it : ScanTimeItems)
+        item(it.name)->setChecked(g_.ScanTime == it.value);
 }
 
 void OptionsMenus::mark_available_adapters()
@@ -276,6 +299,28 @@ void OptionsMenus::choose_play_mode(QAction* action, bool)
             g_.PlayMode = it.choice.mode;
             g_.PlayModeNumber = it.choice.number;
         }
+    mark_play_mode();
+}
+
+void OptionsMenus::choose_choice_method(QAction* action, bool)
+{
+    for (const GroupItem& it : ChoiceMethodItems)
+        if (action->objectName() == QLatin1String(it.name))
+            g_.ChoiceMethod = it.value;
+    g_.PlayMode = ChooseOneOfTwo;
+    g_.PlayModeNumber = 0;
+    mark_play_mode();
+}
+
+void OptionsMenus::choose_scan_time(QAction* action, bool)
+{
+    for (const GroupItem& it : ScanTimeItems)
+        if (action->objectName() == QLatin1String(it.name))
+            g_.ScanTime = it.value;
+    // A scan time is only ever chosen for scanning.
+    g_.ChoiceMethod = ChooseByScanning;
+    g_.PlayMode = ChooseOneOfTwo;
+    g_.PlayModeNumber = 0;
     mark_play_mode();
 }
 

@@ -47,6 +47,8 @@ private:
     void choose_exclusive(QAction* action, bool);
     void choose_category(QAction* action, bool checkedNow);
     void choose_play_mode(QAction* action, bool);
+    void choose_choice_method(QAction* action, bool);
+    void choose_scan_time(QAction* action, bool);
     void choose_pointer_dwell(QAction* action, bool);
     void choose_dwell_time(QAction* action, bool);
     void keep_mark(QAction* action, bool);

@@ -10,6 +10,7 @@
 
 #include <QRect>
 #include <QString>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -66,6 +67,15 @@ public:
     void show_player_on_first_frame();
     void forget_first_frame();
 
+    // The offer of a choice: each side's label and first still as a card in
+    // the movie area (see choice_cards), framed in its side's colour, bold
+    // where the light is. Loading hides the stills and the player, so the
+    // cards show; false with the path of a picture that could not be read.
+    enum class CardLight { Plain, Framed, Lit };
+    [[nodiscard]] bool load_choice(int side, const QString& label, const QString& firstStill,
+                                   QString& unreadable);
+    void show_choice(int side, CardLight light);
+
     // The player at its normal place, or in the area the clip plays in.
     void place_player_normal();
     bool enlarges() const;  // the screen size plays the clip in a larger area
@@ -94,6 +104,7 @@ private:
     QRect progressArea_;  // empty when no sign is shown
     Picture progressUnder_;  // what the sign covers
     QImage firstFrame_;  // the first still as loaded
+    std::array<QImage, 2> choiceLabels_, choiceStills_;
     bool raiseOnFirstFrame_ = false;
     bool enlarged_ = false;
     QSize exitLinkSize_;

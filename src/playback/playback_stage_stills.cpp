@@ -22,6 +22,7 @@ bool PlaybackStage::stack_stills(const QString& first, const QString& last, QStr
         pictures_.Background.setUpdatesEnabled(true);
         pictures_.Background.repaint();  // now: the wipe and the sound that follow do not yield
     });
+    playerBox_->show();  // hidden while a choice was offered
     for (auto [box, path] : {std::pair(first_, first), std::pair(last_, last)})
         if (!box->picture().load(path)) {
             unreadable = path;

@@ -7,9 +7,11 @@
 #include "playback/calibration.h"
 #include "playback/exit_link.h"
 #include "playback/layout.h"
+#include "playback/turn/choice_turn.h"
 #include "playback/turn/clip_turn.h"
 #include "state/clip_list.h"
 #include "state/globvars.h"
+#include "state/play_mode.h"
 #include "switch/adapter_ports.h"
 
 #include <QApplication>
@@ -254,6 +256,10 @@ void PlaybackWindow::clip_loop()
 {
     const TurnParts parts{g_, stage_, waits_, input_, events_, leftOut_, services_.clock, services_.sound};
     const bool stills = os_version_name(services_.version) == QStringLiteral("Other");
+    if (g_.PlayMode == ChooseOneOfTwo) {
+        stopMessage_ = play_choices(parts, stills);
+        return leave();
+    }
     int unusableInARow = 0;
     TurnEnd end = TurnEnd::Next;
     while (!waits_.leaving()) {

@@ -163,6 +163,19 @@ void SessionRecorder::clip_left_out(const QString& clip, const QString& file, co
     record(event);
 }
 
+void SessionRecorder::choice_made(const QString& left, const QString& right, ChoiceSide side,
+                                  int switchNumber, int64_t msSinceOffer)
+{
+    const bool leftTaken = side == ChoiceSide::Left;
+    SessionEvent event = session_event(SessionEventKind::Choice, leftTaken ? left : right);
+    event.leftClip = left;
+    event.rightClip = right;
+    event.side = leftTaken ? QStringLiteral("left") : QStringLiteral("right");
+    event.chosenBy = QStringLiteral("switch %1").arg(switchNumber);
+    event.fromCueMs = msSinceOffer;
+    record(event);
+}
+
 void SessionRecorder::left()
 {
     record(session_event(SessionEventKind::SessionEnd));

@@ -41,6 +41,8 @@ public:
     void leave(WaitPhase phase) override;
     void left() override;
     void clip_left_out(const QString& clip, const QString& file, const QString& why) override;
+    void choice_made(const QString& left, const QString& right, ChoiceSide side, int switchNumber,
+                     int64_t msSinceOffer) override;
 
     // The session's figures; whole once the run has left.
     Session session() const;

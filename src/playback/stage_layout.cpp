@@ -98,3 +98,31 @@ StageLayout stage_layout(QSize screen, int16_t screenSize, int16_t backgroundKin
     }
     return layout;
 }
+
+std::array<ChoiceCard, 2> choice_cards(const QRect& movie, QSize leftLabel, QSize rightLabel)
+{
+    constexpr int Gap = 8;  // between the cards, so the two frames never read as one
+    constexpr int Inner = 4;  // between the frame and what it holds
+    const int cardWidth = (movie.width() - Gap) / 2;
+    const int inside = cardWidth - 2 * (ChoiceFrameWidth + Inner);
+    // As wide as the card allows, in the shape of the clip.
+    const QSize still(inside, inside * StillHeight / StillWidth);
+    std::array<ChoiceCard, 2> cards;
+    const QSize labels[] = {leftLabel, rightLabel};
+    for (int side = 0; side < 2; ++side) {
+        ChoiceCard& c = cards[side];
+        const QSize label = labels[side];
+        c.card = QRect(movie.x() + side * (cardWidth + Gap), movie.y(), cardWidth, movie.height());
+        const QRect within = c.card.adjusted(ChoiceFrameWidth + Inner, ChoiceFrameWidth + Inner,
+                                             -ChoiceFrameWidth - Inner, -ChoiceFrameWidth - Inner);
+        c.still = QRect(QPoint(within.x(), within.bottom() + 1 - still.height()), still);
+        const QSize room(within.width(), within.height() - still.height() - Inner);
+        const QSize shown = label.width() > room.width() || label.height() > room.height()
+            ? label.scaled(room, Qt::KeepAspectRatio)
+            : label;
+        c.label = QRect(QPoint(within.x() + (room.width() - shown.width()) / 2,
+                               within.y() + (room.height() - shown.height()) / 2),
+                        shown);
+    }
+    return cards;
+}

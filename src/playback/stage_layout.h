@@ -6,6 +6,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -35,3 +36,16 @@ struct StageLayout {
 // stands in the screen's top right corner.
 StageLayout stage_layout(QSize screen, int16_t screenSize, int16_t backgroundKind,
                          const std::vector<QSize>& labels, QSize exitLink = {});
+
+// One of the two clips a choice offers: a card in the movie area framed in
+// its side's colour, its label picture above its first still.
+struct ChoiceCard {
+    QRect card;  // the frame's outer edge
+    QRect label;  // the label picture, made smaller where it would not fit
+    QRect still;  // the first still, in the clip's shape
+};
+inline constexpr int ChoiceFrameWidth = 8;  // the lit card's frame; the others' lie inside it
+
+// The left and the right card side by side in the movie area, in the area's
+// own pixels, so they are the same on both backdrops and at every screen size.
+std::array<ChoiceCard, 2> choice_cards(const QRect& movie, QSize leftLabel, QSize rightLabel);

@@ -50,6 +50,11 @@ public:
     void replay() override { each(&TurnObserver::replay); }
     void leave(WaitPhase phase) override { each(&TurnObserver::leave, phase); }
     void left() override { each(&TurnObserver::left); }
+    void choice_made(const QString& left, const QString& right, ChoiceSide side, int switchNumber,
+                     int64_t msSinceOffer) override
+    {
+        each(&TurnObserver::choice_made, left, right, side, switchNumber, msSinceOffer);
+    }
     void clip_left_out(const QString& clip, const QString& file, const QString& why) override
     {
         each(&TurnObserver::clip_left_out, clip, file, why);

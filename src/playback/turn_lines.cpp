@@ -84,6 +84,17 @@ void TurnLines::clip_left_out(const QString& clip, const QString& file, const QS
     write_("left out " + clip.toUtf8() + ": " + named.toUtf8());
 }
 
+void TurnLines::choice_made(const QString& left, const QString& right, ChoiceSide side, int switchNumber,
+                            int64_t)
+{
+    const bool leftTaken = side == ChoiceSide::Left;
+    write_(QStringLiteral("chose %1 %2 of %3|%4 by switch %5")
+               .arg(leftTaken ? QStringLiteral("left") : QStringLiteral("right"), leftTaken ? left : right,
+                    left, right)
+               .arg(switchNumber)
+               .toUtf8());
+}
+
 TurnLines::Write append_to_file(const QString& path)
 {
     return [path](const QByteArray& line) {

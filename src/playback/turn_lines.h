@@ -2,7 +2,8 @@
 // The events of a run as one line of text each, for a record read by a
 // developer or by a test driving the program from outside: "wait 1",
 // "prompt", "cross", "press", "press 2 of 3", "ignored 0", "started <clip>", "ended <clip>", "paused <clip>",
-// "skip", "replay", "leave", "left <ms>", "left out <clip>: <file>". The time
+// "skip", "replay", "leave", "left <ms>", "left out <clip>: <file>",
+// "chose <left|right> <clip> of <left clip>|<right clip> by switch <n>". The time
 // of "left" is on the monotonic clock, which another process reads too.
 
 #include "playback/turn_observer.h"
@@ -35,6 +36,8 @@ public:
     void leave(WaitPhase phase) override;
     void left() override;
     void clip_left_out(const QString& clip, const QString& file, const QString& why) override;
+    void choice_made(const QString& left, const QString& right, ChoiceSide side, int switchNumber,
+                     int64_t msSinceOffer) override;
 
 private:
     Write write_;

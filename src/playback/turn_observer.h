@@ -9,6 +9,7 @@
 // switchNumber is the switch that made a press: 1, 2 or DwellSwitch.
 
 #include "playback/turn/wait.h"
+#include "state/preferences.h"
 
 #include <QString>
 #include <cstdint>
@@ -58,5 +59,11 @@ public:
     virtual void left() { }
     // The clip cannot be shown: this one of its files is missing or unreadable
     // (why empty), or the player could not play it (why says what it found).
+    // Choosing one of two: the learner took a side of the pair offered, by
+    // switchNumber, msSinceOffer after the offer's cue.
+    virtual void choice_made(const QString& /*left*/, const QString& /*right*/, ChoiceSide /*side*/,
+                             int /*switchNumber*/, int64_t /*msSinceOffer*/)
+    {
+    }
     virtual void clip_left_out(const QString& /*clip*/, const QString& /*file*/, const QString& /*why*/) { }
 };

@@ -147,7 +147,7 @@ TEST_F(OptionsMenusTest, StartUpMarksExactlyTheLoadedValues)
     start();
     EXPECT_EQ(checked_items(),
               with_fixed_marks({"dev7", "full_screen", "auditory_10", "random_sequence", "theater", "animals",
-                                "Clothing", "food", "vehicles", "presses_4", "dwell_1000"}));
+                                "Clothing", "food", "vehicles", "presses_4", "dwell_1000", "scan_2000"}));
     EXPECT_TRUE(switches.calls().empty()) << "no adapter is touched for the keyboard";
 }
 
@@ -178,6 +178,7 @@ TEST_F(OptionsMenusTest, ValuesOutsideTheTablesMarkNothingUntilAChoice)
     g.CategoryEnabled.fill(0);
     g.PlayMode = 0;
     g.DwellTime = 700;
+    g.ScanTime = 700;
     start();
     EXPECT_EQ(checked_items(), FixedMarks);
 
@@ -365,6 +366,44 @@ TEST_F(OptionsMenusTest, PlayModeItemsSetTheModeAndItsNumberAsOneGroup)
         std::set<std::string> marked = others;
         marked.insert(name);
         EXPECT_EQ(checked_items(), marked) << "after " << name;
+    }
+}
+
+TEST_F(OptionsMenusTest, ChooseOneOfTwoIsAPlayModeWithItsWayAndScanTime)
+{
+    g.ChoiceMethod = ChooseByStepScanning;
+    start();
+    std::set<std::string> others = checked_items();
+    others.erase("press_and_let_go");
+    others.erase("scan_2000");
+    EXPECT_FALSE(item("choose_step_scanning")->isChecked()) << "no way is marked while not choosing";
+
+    struct Step {
+        const char* item;
+        int16_t method;
+        int16_t scanTime;
+        std::set<std::string> marked;
+    };
+    const Step steps[] = {
+        {"choose_two_switches",
+         ChooseByTwoSwitches,
+         2000,
+         {"choose_one_of_two", "choose_two_switches", "scan_2000"}},
+        {"scan_5000", ChooseByScanning, 5000, {"choose_one_of_two", "choose_scanning", "scan_5000"}},
+        {"choose_step_scanning",
+         ChooseByStepScanning,
+         5000,
+         {"choose_one_of_two", "choose_step_scanning", "scan_5000"}},
+        {"timed_3", ChooseByStepScanning, 5000, {"timed_3", "scan_5000"}},
+    };
+    for (const Step& step : steps) {
+        choose(step.item);
+        EXPECT_EQ(g.PlayMode == ChooseOneOfTwo, step.marked.count("choose_one_of_two") == 1) << step.item;
+        EXPECT_EQ(g.ChoiceMethod, step.method) << step.item;
+        EXPECT_EQ(g.ScanTime, step.scanTime) << step.item;
+        std::set<std::string> marked = others;
+        marked.insert(step.marked.begin(), step.marked.end());
+        EXPECT_EQ(checked_items(), marked) << "after " << step.item;
     }
 }
 

@@ -135,11 +135,22 @@ ProgramDriver::ProgramDriver(const PlaybackSettings& settings)
         + line(settings.currentClip) + line(settings.press) + line(settings.wipe) + line(settings.backdrop);
     for (int i = 0; i < 10; ++i)
         text += line(1);
-    if (settings.playMode != 1 || settings.kind != 0 || settings.acceptanceMs != 0)
-        text +=
-            line(settings.acceptanceMs) + line(0) + line(settings.playMode) + line(settings.playModeNumber);
-    if (settings.kind != 0)
-        text += line(settings.kind) + line(settings.dwellMs);
+    // Each group of option lines is written when it or one after it is not
+    // the default, as the program writes them.
+    const bool choosing = settings.playMode == 5;
+    const bool kindChosen = settings.kind != 0 || choosing;
+    const bool modeChosen = settings.playMode != 1 || kindChosen;
+    if (settings.acceptanceMs != 0 || modeChosen)
+        text += line(settings.acceptanceMs) + line(0);
+    if (modeChosen)
+        text += line(choosing ? 1 : settings.playMode) + line(choosing ? 0 : settings.playModeNumber);
+    if (kindChosen)
+        text += line(settings.kind != 0         ? settings.kind
+                         : settings.device == 7 ? 4
+                                                : 3)
+            + line(settings.dwellMs);
+    if (choosing)
+        text += line(5) + line(settings.choiceMethod) + line(settings.scanTime);
     QFile file(folder_ + QStringLiteral("aobj_se1.cfg"));
     if (file.open(QIODevice::WriteOnly))
         file.write(text);

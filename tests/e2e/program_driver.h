@@ -20,12 +20,14 @@ struct PlaybackSettings {
     double press = 1;  // calibration counts: 1 keeps the animations short
     double wipe = 1;
     int backdrop = 1;  // 1 TV set, 2 theater
-    int playMode = 1;  // 1 press and let go, 2 hold, 3 timed, 4 several presses
+    int playMode = 1;  // 1 press and let go, 2 hold, 3 timed, 4 several presses, 5 choose one of two
     int playModeNumber = 0;  // seconds a press, or presses to start
     double clipSeconds = 1.2;  // of every clip
     int acceptanceMs = 0;  // switch timing: how long a press is held before it counts
     int kind = 0;  // the kind-of-device line: 0 not written, 5 pointer dwell
     int dwellMs = 1000;
+    int choiceMethod = 1;  // 1 two switches, 2 scanning, 3 step scanning
+    int scanTime = 2000;  // ms
 };
 
 class ProgramDriver {

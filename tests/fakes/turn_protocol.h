@@ -3,8 +3,8 @@
 // response, skip or leave only in a wait of its phase, a clip start only
 // after the response before it, no cue while a clip plays (but the held
 // clip's), prompts only in a wait, presses only from switch 1, 2 or dwell,
-// and exactly one end of the session with nothing after it. A broken rule
-// fails the test that ran.
+// a choice only after its press, and exactly one end of the session with
+// nothing after it. A broken rule fails the test that ran.
 
 #include "playback/turn_observer.h"
 
@@ -57,6 +57,11 @@ public:
     {
         see("ignored"),
             rule(switchNumber >= 1 && switchNumber <= 3, "a press from a switch that is not there");
+    }
+    void choice_made(const QString& left, const QString& right, ChoiceSide side, int, int64_t) override
+    {
+        see("chose " + (side == ChoiceSide::Left ? left : right));
+        rule(!waiting_ && responded_ == WaitPhase::BeforeClip, "a choice without the press that made it");
     }
     void clip_started(const QString& clip) override
     {

@@ -148,3 +148,44 @@ TEST_F(SessionRecording, ARecordsFolderThatCannotBeWrittenLeavesTheTurnAsItIsAnd
 }
 
 }  // namespace
+
+namespace {
+
+// The window runs choice turns in this mode; each choice is an event with
+// both clips, the side, the switch and the time from the offer, and the
+// session's line counts the sides.
+TEST_F(SessionRecording, AChoiceIsRecordedWithBothClipsItsSideAndItsTime)
+{
+    g.PlayMode = ChooseOneOfTwo;
+    const QString folder = dir.path() + "/records/";
+    SessionRecorder recorder(clock, g, folder, 5000, Start);
+    extraObservers = {&recorder};
+    const auto press = [this] { click(&window->pictures().Background); };
+    ASSERT_TRUE(run({
+        {[&] { return in_wait(1); },
+         [&] {
+             clock.now += 2300;
+             press();
+         }},
+        {[&] { return in_wait(2); }, press},
+        {[&] { return in_wait(1); }, [&] { key(Qt::Key_Escape); }},
+    }));
+    QList<SessionEvent> choices;
+    for (const SessionEvent& e : read_session_events(file_bytes(folder + "2026-12-08_100000.csv")).events)
+        if (e.kind == SessionEventKind::Choice)
+            choices << e;
+    ASSERT_EQ(choices.size(), 1);
+    EXPECT_EQ(choices[0].clip, "alpha");
+    EXPECT_EQ(choices[0].leftClip + "|" + choices[0].rightClip, "alpha|beta");
+    EXPECT_EQ(choices[0].side, "left");
+    EXPECT_EQ(choices[0].chosenBy, "switch 1");
+    EXPECT_EQ(choices[0].fromCueMs, 2300);
+    EXPECT_TRUE(turn.saw("started alpha"));
+    const SessionsRead sessions = read_sessions(file_bytes(folder + SessionsFileName));
+    ASSERT_EQ(sessions.sessions.size(), 1);
+    EXPECT_EQ(sessions.sessions[0].choices, 1);
+    EXPECT_EQ(sessions.sessions[0].leftChoices, 1);
+    EXPECT_EQ(sessions.sessions[0].rightChoices, 0);
+}
+
+}  // namespace

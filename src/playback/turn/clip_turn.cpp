@@ -81,6 +81,36 @@ TurnEnd ClipTurn::play(const QString& clip)
     return after_clip();
 }
 
+TurnEnd ClipTurn::play_taken(const QString& clip)
+{
+    clip_ = clip;
+    const auto endTurn = qScopeGuard([this] { p_.waits.stop_prompt(); });
+    VideoPlayer& player = p_.stage.player();
+    player.set_auto_start(stills_);
+    respond_with_hand();
+    if (stills_) {
+        QString unreadable;
+        if (!p_.stage.stack_stills(file(QStringLiteral("_first.jpg")), file(QStringLiteral("_last.jpg")),
+                                   unreadable))
+            return left_out(clip + unreadable.mid(unreadable.lastIndexOf(clip) + clip.size()));
+    } else {
+        p_.stage.place_player_normal();
+        p_.stage.player_box().show();
+        player.set_file_name(file(QStringLiteral(".mpg")));
+        if (!p_.waits.yield())
+            return TurnEnd::Leave;
+        if (!player.failure().isEmpty())
+            return player_failed();
+        player.play();
+        player.pause();
+    }
+    // The choice takes the place of the play mode: one press, the whole clip.
+    PlayModeGate gate({PressAndLetGo, 0});
+    if (const std::optional<TurnEnd> ended = play_clip(gate))
+        return *ended;
+    return after_clip();
+}
+
 WaitResult ClipTurn::wait_before_clip(PlayModeGate& gate)
 {
     // The phase stays through the hand between presses: a press then is one

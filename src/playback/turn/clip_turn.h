@@ -21,6 +21,9 @@ public:
     ClipTurn(const TurnParts& parts, FirstFrame firstFrame);
 
     TurnEnd play(const QString& clip);
+    // A clip the learner has just taken by a press elsewhere (a choice): the
+    // hand at once, then the clip, its last still and the wait after it.
+    TurnEnd play_taken(const QString& clip);
 
 private:
     QString file(const QString& suffix) const;
