@@ -6,9 +6,12 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -19,6 +22,22 @@ QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignL
     item->setTextAlignment(alignment);
     return item;
 }
+
+constexpr int ShareRole = Qt::UserRole;
+
+// The share as a bar behind its figure, so the ranking reads at a glance.
+class ShareBarDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const double share = index.data(ShareRole).toDouble();
+        const QRect area = option.rect.adjusted(3, 4, -3, -4);
+        painter->fillRect(QRect(area.topLeft(), QSize(qRound(area.width() * share), area.height())),
+                          QColor(150, 190, 235));
+        QStyledItemDelegate::paint(painter, option, index);
+    }
+};
 
 }  // namespace
 
@@ -43,7 +62,8 @@ PreferencesView::PreferencesView(QWidget* parent)
     ranking_->setHorizontalHeaderLabels(
         {QStringLiteral("Clip"), QStringLiteral("Chosen / offered"), QStringLiteral("Share chosen")});
     ranking_->verticalHeader()->hide();
-    ranking_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    ranking_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    ranking_->setItemDelegateForColumn(2, new ShareBarDelegate(ranking_));
     ranking_->setSelectionMode(QAbstractItemView::NoSelection);
     side_ = new QLabel(this);
     side_->setWordWrap(true);
@@ -123,9 +143,11 @@ void PreferencesView::refresh()
         ranking_->setItem(row, 0, cell(clip.clip));
         ranking_->setItem(row, 1, cell(preference_counts_text(clip), right));
         ranking_->setItem(row, 2, cell(percent_text(clip.share()), right));
+        ranking_->item(row, 2)->setData(ShareRole, clip.share());
     }
+    ranking_->resizeColumnToContents(0);
     ranking_->resizeColumnToContents(1);
-    ranking_->resizeColumnToContents(2);
+    ranking_->setColumnWidth(0, std::max(ranking_->columnWidth(0), 200));
     ranking_->setVisible(any);
     side_->setText(side_bias_text(preferences_));
     // The warning stands out, so the ranking is not read as preference.
