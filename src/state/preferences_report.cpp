@@ -30,11 +30,19 @@ QString side_bias_text(const Preferences& preferences)
     const std::optional<double> left = preferences.left_share();
     if (!left)
         return {};
-    QString text = QStringLiteral("The left side was taken in %1 of %2 %3 (%4).")
-                       .arg(preferences.leftChoices)
-                       .arg(preferences.choices)
-                       .arg(preferences.choices == 1 ? QStringLiteral("choice") : QStringLiteral("choices"),
-                            percent_text(*left));
+    // A flagged share is never rounded onto its limit, so 201 of 250 does not
+    // read "80 %" beside "more than 80 %".
+    int percent = qRound(100 * *left);
+    if (preferences.side_bias() && percent == qRound(100 * SideBiasLimit))
+        ++percent;
+    else if (preferences.side_bias() && percent == qRound(100 * (1 - SideBiasLimit)))
+        --percent;
+    const QString shown = QStringLiteral("%1 %").arg(percent);
+    QString text =
+        QStringLiteral("The left side was taken in %1 of %2 %3 (%4).")
+            .arg(preferences.leftChoices)
+            .arg(preferences.choices)
+            .arg(preferences.choices == 1 ? QStringLiteral("choice") : QStringLiteral("choices"), shown);
     if (preferences.side_bias())
         text += QStringLiteral(" That is %1 than %2 %: the learner may not be choosing, but taking one "
                                "side whatever it offers.")

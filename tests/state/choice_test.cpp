@@ -2,6 +2,7 @@
 
 #include "state/choice_pairs.h"
 #include "state/preferences.h"
+#include "state/preferences_report.h"
 #include "state/csv_text.h"
 #include "state/session_choices.h"
 #include "state/sessions_file.h"
@@ -132,6 +133,47 @@ TEST(Preferences, EqualSharesRankTheMoreChosenFirstThenByName)
     for (const auto& row : made.ranking)
         order << row.clip;
     EXPECT_EQ(order, (QStringList{"e", "b", "c", "a", "d"}));
+}
+
+TEST(PreferencesReport, TheSideSentenceSaysWhichWayItIsFlaggedAndDatesMayBeLeftOpen)
+{
+    using S = ChoiceSide;
+    const struct {
+        int left, right;
+        const char* text;
+    } rows[] = {
+        {0, 0, ""},
+        {1, 0,
+         "The left side was taken in 1 of 1 choice (100 %). That is more than 80 %: the learner may "
+         "not be choosing, but taking one side whatever it offers."},
+        {1, 4, "The left side was taken in 1 of 5 choices (20 %)."},
+        {201, 49,
+         "The left side was taken in 201 of 250 choices (81 %). That is more than 80 %: the "
+         "learner may not be choosing, but taking one side whatever it offers."},
+        {1, 5,
+         "The left side was taken in 1 of 6 choices (17 %). That is less than 20 %: the learner may "
+         "not be choosing, but taking one side whatever it offers."},
+    };
+    for (const auto& row : rows) {
+        QList<ChoiceMade> taken;
+        for (int i = 0; i < row.left + row.right; ++i)
+            taken.append({"a", "b", i < row.left ? S::Left : S::Right});
+        EXPECT_EQ(side_bias_text(preferences(taken)), row.text);
+    }
+
+    QList<Session> days;
+    for (int day : {1, 2, 3})
+        days << Session{QDateTime(QDate(2026, 3, day), QTime(23, 59))};
+    const auto kept = [&](QDate from, QDate to) {
+        QList<int> list;
+        for (const Session& s : sessions_between(days, from, to))
+            list << s.start.date().day();
+        return list;
+    };
+    EXPECT_EQ(kept({2026, 3, 2}, {2026, 3, 2}), (QList<int>{2})) << "both days included";
+    EXPECT_EQ(kept({}, {2026, 3, 2}), (QList<int>{1, 2}));
+    EXPECT_EQ(kept({2026, 3, 2}, {}), (QList<int>{2, 3}));
+    EXPECT_EQ(kept({2026, 3, 3}, {2026, 3, 1}), (QList<int>{}));
 }
 
 }  // namespace
