@@ -53,7 +53,7 @@ PreferencesView::PreferencesView(QWidget* parent)
     }
     auto* fromLabel = new QLabel(QStringLiteral("Fro&m"), this);
     fromLabel->setBuddy(from_);
-    auto* toLabel = new QLabel(QStringLiteral("&to"), this);
+    auto* toLabel = new QLabel(QStringLiteral("t&o"), this);
     toLabel->setBuddy(to_);
     auto* allDates = new QPushButton(QStringLiteral("&All dates"), this);
     summary_ = new QLabel(this);
@@ -86,8 +86,8 @@ PreferencesView::PreferencesView(QWidget* parent)
     layout->addWidget(problems_);
     layout->addStretch(0);  // keeps the sentences together when there is no ranking
 
-    connect(from_, &QDateEdit::dateChanged, this, &PreferencesView::refresh);
-    connect(to_, &QDateEdit::dateChanged, this, &PreferencesView::refresh);
+    connect(from_, &QDateEdit::dateChanged, this, &PreferencesView::changed);
+    connect(to_, &QDateEdit::dateChanged, this, &PreferencesView::changed);
     connect(allDates, &QPushButton::clicked, this, [this] { set_sessions(folder_, sessions_); });
 }
 
@@ -102,13 +102,41 @@ void PreferencesView::set_sessions(const QString& folder, const QList<Session>& 
     const QSignalBlocker blockTo(to_);
     from_->setDate(sessions.isEmpty() ? today : sessions.first().start.date());
     to_->setDate(sessions.isEmpty() ? today : sessions.last().start.date());
-    refresh();
+    changed();
 }
 
 void PreferencesView::set_selected(const QList<Session>& selected)
 {
     selected_ = selected;
-    refresh();
+    changed();
+}
+
+const Preferences& PreferencesView::preferences()
+{
+    if (stale_)
+        refresh();
+    return preferences_;
+}
+
+const QString& PreferencesView::scope()
+{
+    if (stale_)
+        refresh();
+    return scope_;
+}
+
+void PreferencesView::showEvent(QShowEvent* event)
+{
+    if (stale_)
+        refresh();
+    QWidget::showEvent(event);
+}
+
+void PreferencesView::changed()
+{
+    stale_ = true;
+    if (isVisible())
+        refresh();
 }
 
 const ChoicesRead& PreferencesView::choices_of(const Session& session)
@@ -122,6 +150,7 @@ const ChoicesRead& PreferencesView::choices_of(const Session& session)
 
 void PreferencesView::refresh()
 {
+    stale_ = false;
     QList<Session> shown =
         sessions_between(selected_.isEmpty() ? sessions_ : selected_, from_->date(), to_->date());
     QList<ChoiceMade> choices;

@@ -12,6 +12,7 @@
 
 class QDateEdit;
 class QLabel;
+class QShowEvent;
 class QTableWidget;
 
 class PreferencesView : public QWidget {
@@ -25,9 +26,10 @@ public:
     // Narrows the view to these sessions; none selected shows them all.
     void set_selected(const QList<Session>& selected);
 
-    // What the view shows now, for the printed page and the export.
-    const Preferences& preferences() const { return preferences_; }
-    const QString& scope() const { return scope_; }
+    // What the view shows, for the printed page and the export; brought up
+    // to date first when the view was hidden since the last change.
+    const Preferences& preferences();
+    const QString& scope();
 
     QDateEdit& from() const { return *from_; }
     QDateEdit& to() const { return *to_; }
@@ -35,7 +37,13 @@ public:
     QLabel& side() const { return *side_; }
     QLabel& summary() const { return *summary_; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // The event files are read only for a view on screen or a figure asked
+    // for, so the records window opens without reading them.
+    void changed();
     void refresh();
     const ChoicesRead& choices_of(const Session& session);
 
@@ -44,6 +52,7 @@ private:
     QList<Session> selected_;
     // Each event file is read once while the records stay as they are.
     QHash<QString, ChoicesRead> read_;
+    bool stale_ = true;
     Preferences preferences_;
     QString scope_;
     QDateEdit* from_;

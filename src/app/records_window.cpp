@@ -92,8 +92,8 @@ RecordsWindow::RecordsWindow(const QString& recordsFolder, const QString& learne
     chart_->setMinimumHeight(260);
     preferences_ = new PreferencesView(this);
     views_ = new QTabWidget(this);
-    views_->addTab(chart_, QStringLiteral("Response &times"));
-    views_->addTab(preferences_, QStringLiteral("Pre&ferences"));
+    views_->addTab(chart_, QStringLiteral("Response t&imes"));
+    views_->addTab(preferences_, QStringLiteral("Prefere&nces"));
     table_ = new QTableWidget(this);
     table_->setColumnCount(ColumnCount);
     table_->setHorizontalHeaderLabels(
@@ -339,7 +339,7 @@ void RecordsWindow::export_records()
                  .arg(QDir::toNativeSeparators(target), failed.join(u'\n')));
 }
 
-std::optional<PagePreferences> RecordsWindow::page_preferences() const
+std::optional<PagePreferences> RecordsWindow::page_preferences()
 {
     if (preferences_->preferences().choices == 0)
         return std::nullopt;

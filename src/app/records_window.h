@@ -79,7 +79,7 @@ private:
     Session& session_of_row(int row) { return sessions_[sessions_.size() - 1 - row]; }
     void tell(const QString& failure);
     // The preferences the page shows: those of the view, when it has choices.
-    std::optional<PagePreferences> page_preferences() const;
+    std::optional<PagePreferences> page_preferences();
 
     QString folder_;
     Dialogs& dialogs_;

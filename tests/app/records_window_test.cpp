@@ -278,6 +278,8 @@ TEST_F(Records, PreferencesFollowTheSelectedSessionsAndDatesIntoThePageAndTheExp
     write(sessions_file_bytes(sessions));
     RecordsWindow window(folder, "Anna", dialogs, questions);
     PreferencesView& view = window.preferences_view();
+    window.views().setCurrentWidget(&view);
+    window.show();
     const auto nov = [](int day) { return QLocale().toString(QDate(2026, 11, day), "d MMM yyyy"); };
     EXPECT_EQ(ranking_of(view), (QStringList{"Ball 4 / 6 67 %", "Car 2 / 5 40 %", "Dog 2 / 5 40 %"}))
         << "all sessions when none is selected";
@@ -331,7 +333,9 @@ TEST_F(Records, PreferencesFollowTheSelectedSessionsAndDatesIntoThePageAndTheExp
         EXPECT_EQ(view.side().text().contains("may not be choosing"), c.sideFlagged);
     }
 
-    // The page and the export take what the view shows: here the flagged second session.
+    // The page and the export take the view's figures, even while the chart
+    // hides it: here the flagged second session.
+    window.views().setCurrentIndex(0);
     window.table().clearSelection();
     view.from().setDate({2026, 11, 3});
     questions.pdf = dir.path() + "/page.pdf";
