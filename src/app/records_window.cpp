@@ -1,8 +1,8 @@
 #include "app/records_window.h"
 
+#include "app/preferences_view.h"
 #include "app/records_chart.h"
 #include "app/records_line.h"
-#include "app/preferences_view.h"
 #include "app/records_page.h"
 #include "app/records_questions.h"
 #include "media/dialogs.h"
