@@ -1,9 +1,10 @@
 // Response times recorded from real presses: the space bar pressed through
 // XTest at known delays after each cue is recorded within 50 ms of the delay,
 // and the session's line says the same. A note typed at the menu afterwards
-// keeps every key.
+// keeps every key. The records window's preferences follow the keys.
 
 #include "program_test.h"
+#include "state/csv_text.h"
 #include "state/session_event.h"
 #include "state/sessions_file.h"
 #include "support/wait_until.h"
@@ -156,3 +157,78 @@ TEST_F(SessionRecords, ASessionKilledMidWayGetsItsLineAtTheNextStart)
 }
 
 }  // namespace
+
+// The adult reads the preferences with keys: Alt+R opens the records, Alt+N
+// their Preferences, Alt+O the last day counted. Moved back a day, the view
+// holds only the session where the learner took the left side every time,
+// and the side sentence turns red; moved on again, it does not.
+TEST_F(SessionRecords, TheSideWarningFollowsTheDatesTheAdultSetsWithKeys)
+{
+    ProgramDriver d({.device = 7, .size = 1});
+    const QString records = d.folder() + RecordsFolderName;
+    const QStringList sides[] = {{"left", "left", "left", "left"}, {"right", "left", "right", "right"}};
+    QList<Session> sessions;
+    for (int day = 0; day < 2; ++day) {
+        const QDateTime start(QDate(2026, 11, 2 + day), QTime(9, 0));
+        QFile file;
+        ASSERT_EQ(start_event_file(file, records, start), "");
+        SessionTally tally(5000);
+        for (const QString& side : sides[day]) {
+            SessionEvent event = session_event(SessionEventKind::Choice, side == "left" ? "Ball" : "Dog");
+            event.leftClip = "Ball";
+            event.rightClip = "Dog";
+            event.side = side;
+            event.chosenBy = "switch 1";
+            tally.add(event);
+            file.write(csv_line(session_event_fields(event)).toUtf8() + "\r\n");
+        }
+        sessions << tally.figures();
+        sessions.last().start = start;
+        sessions.last().eventFile = QFileInfo(file.fileName()).fileName();
+    }
+    ASSERT_EQ(save_sessions(records, sessions), "");
+    ASSERT_TRUE(d.start());
+    const auto alt = [&](const char* key) {
+        d.key("Alt_L", true);
+        d.tap(key);
+        d.key("Alt_L", false);
+    };
+    alt("r");
+    ASSERT_TRUE(ProgramDriver::wait_for_window("Records"));
+    // The window takes keys a moment after it is mapped: Alt+N again until
+    // the chart's green goal line makes way for the preferences.
+    const auto chartShown = [](const QImage& shot) {
+        int green = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                green += c.green() > 120 && c.red() < 40 && c.blue() < 90;
+            }
+        return green > 100;
+    };
+    ASSERT_TRUE(d.wait_for_screen(chartShown, 5000));
+    for (int attempt = 0; attempt < 5 && chartShown(d.grab()); ++attempt) {
+        alt("n");
+        d.wait_for_screen([&](const QImage& shot) { return !chartShown(shot); }, 1000);
+    }
+    ASSERT_FALSE(chartShown(d.grab()));
+    // The warning's dark red, bold: hundreds of pixels; nothing else there is that red.
+    const auto warned = [](const QImage& shot) {
+        int red = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                red += c.red() > 130 && c.green() < 60 && c.blue() < 60;
+            }
+        return red > 200;
+    };
+    EXPECT_FALSE(warned(d.grab())) << "both days: the left side 5 of 8";
+    alt("o");
+    d.tap("Down");
+    EXPECT_TRUE(d.wait_for_screen(warned, 5000)) << "2 Nov alone: the left side 4 of 4";
+    d.grab(QStringLiteral("preferences_side_warning"));
+    d.tap("Up");
+    EXPECT_TRUE(d.wait_for_screen([&](const QImage& shot) { return !warned(shot); }, 5000))
+        << "both days: the left side 5 of 8";
+    d.tap("Escape");
+}
