@@ -8,8 +8,8 @@
 #include "app/preferences_view.h"
 #include "app/records_window.h"
 #include "fakes/fake_dialogs.h"
+#include "support/choice_records.h"
 #include "state/globvars.h"
-#include "state/csv_text.h"
 #include "state/sessions_file.h"
 
 #include <QChart>
@@ -233,29 +233,6 @@ TEST_F(Records, TheChartIsReadableWithOneSessionFiveOfOneDayAndForty)
     EXPECT_EQ(labels[1].text, QLocale().toString(QDate(2026, 9, 11), "d MMM"))
         << "no time on a day of one session";
     EXPECT_EQ(sessions_axis_title(term), "Session");
-}
-
-// A session of choices written as the choice turn writes it: its event file
-// and its line. Each offer is "left right side".
-Session choice_session(const QString& folder, const QDateTime& start, const QStringList& offers)
-{
-    QFile events;
-    EXPECT_EQ(start_event_file(events, folder, start), "");
-    SessionTally tally(5000);
-    for (const QString& offer : offers) {
-        const QStringList o = offer.split(' ');
-        SessionEvent event = session_event(SessionEventKind::Choice, o[2] == "left" ? o[0] : o[1]);
-        event.leftClip = o[0];
-        event.rightClip = o[1];
-        event.side = o[2];
-        event.chosenBy = "switch 1";
-        tally.add(event);
-        events.write(csv_line(session_event_fields(event)).toUtf8() + "\r\n");
-    }
-    Session session = tally.figures();
-    session.start = start;
-    session.eventFile = QFileInfo(events.fileName()).fileName();
-    return session;
 }
 
 QStringList ranking_of(const PreferencesView& view)

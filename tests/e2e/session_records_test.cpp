@@ -4,9 +4,9 @@
 // keeps every key. The records window's preferences follow the keys.
 
 #include "program_test.h"
-#include "state/csv_text.h"
 #include "state/session_event.h"
 #include "state/sessions_file.h"
+#include "support/choice_records.h"
 #include "support/wait_until.h"
 
 #include <QDir>
@@ -166,26 +166,11 @@ TEST_F(SessionRecords, TheSideWarningFollowsTheDatesTheAdultSetsWithKeys)
 {
     ProgramDriver d({.device = 7, .size = 1});
     const QString records = d.folder() + RecordsFolderName;
-    const QStringList sides[] = {{"left", "left", "left", "left"}, {"right", "left", "right", "right"}};
-    QList<Session> sessions;
-    for (int day = 0; day < 2; ++day) {
-        const QDateTime start(QDate(2026, 11, 2 + day), QTime(9, 0));
-        QFile file;
-        ASSERT_EQ(start_event_file(file, records, start), "");
-        SessionTally tally(5000);
-        for (const QString& side : sides[day]) {
-            SessionEvent event = session_event(SessionEventKind::Choice, side == "left" ? "Ball" : "Dog");
-            event.leftClip = "Ball";
-            event.rightClip = "Dog";
-            event.side = side;
-            event.chosenBy = "switch 1";
-            tally.add(event);
-            file.write(csv_line(session_event_fields(event)).toUtf8() + "\r\n");
-        }
-        sessions << tally.figures();
-        sessions.last().start = start;
-        sessions.last().eventFile = QFileInfo(file.fileName()).fileName();
-    }
+    const QList<Session> sessions = {
+        choice_session(records, QDateTime(QDate(2026, 11, 2), QTime(9, 0)),
+                       {"Ball Dog left", "Dog Ball left", "Ball Dog left", "Dog Ball left"}),
+        choice_session(records, QDateTime(QDate(2026, 11, 3), QTime(9, 0)),
+                       {"Ball Dog right", "Dog Ball left", "Ball Dog right", "Dog Ball right"})};
     ASSERT_EQ(save_sessions(records, sessions), "");
     ASSERT_TRUE(d.start());
     const auto alt = [&](const char* key) {

@@ -6,6 +6,7 @@
 #include "state/csv_text.h"
 #include "state/session_choices.h"
 #include "state/sessions_file.h"
+#include "support/choice_records.h"
 
 #include <QTemporaryDir>
 
@@ -161,9 +162,9 @@ TEST(PreferencesReport, TheSideSentenceSaysWhichWayItIsFlaggedAndDatesMayBeLeftO
         EXPECT_EQ(side_bias_text(preferences(taken)), row.text);
     }
 
-    QList<Session> days;
-    for (int day : {1, 2, 3})
-        days << Session{QDateTime(QDate(2026, 3, day), QTime(23, 59))};
+    QList<Session> days(3);
+    for (int day = 0; day < 3; ++day)
+        days[day].start = QDateTime(QDate(2026, 3, day + 1), QTime(23, 59));
     const auto kept = [&](QDate from, QDate to) {
         QList<int> list;
         for (const Session& s : sessions_between(days, from, to))
@@ -184,35 +185,9 @@ TEST(SessionChoices, ASessionOfKnownChoicesRanksTheClipsAndShowsTheSideThroughTh
     QTemporaryDir dir;
     const QString folder = dir.path() + "/";
     const QDateTime start = QDateTime::fromString("2026-03-02T10:00:00", Qt::ISODate);
-    QFile events;
-    ASSERT_EQ(start_event_file(events, folder, start), "");
-    struct Offer {
-        const char *left, *right, *side;
-    };
     // Ball is taken 3 of 3, Dog 1 of 3, Car 0 of 2; the left side 3 of 4.
-    const Offer offers[] = {
-        {"Ball", "Dog", "left"}, {"Dog", "Ball", "right"}, {"Ball", "Car", "left"}, {"Dog", "Car", "left"}};
-    SessionTally tally(5000);
-    QList<SessionEvent> written;
-    for (const Offer& offer : offers) {
-        SessionEvent event =
-            session_event(SessionEventKind::Choice, offer.side == QString("left") ? offer.left : offer.right);
-        event.leftClip = offer.left;
-        event.rightClip = offer.right;
-        event.side = offer.side;
-        event.chosenBy = "switch 1";
-        event.fromCueMs = 1200;
-        written << event;
-    }
-    written << session_event(SessionEventKind::SessionEnd);
-    for (const SessionEvent& event : written) {
-        tally.add(event);
-        events.write(csv_line(session_event_fields(event)).toUtf8() + "\r\n");
-    }
-    events.close();
-    Session session = tally.figures();
-    session.start = start;
-    session.eventFile = QFileInfo(events.fileName()).fileName();
+    const Session session =
+        choice_session(folder, start, {"Ball Dog left", "Dog Ball right", "Ball Car left", "Dog Car left"});
     ASSERT_EQ(append_session(folder, session), "");
 
     QFile sessionsFile(folder + SessionsFileName);
