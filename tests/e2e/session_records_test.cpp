@@ -180,33 +180,28 @@ TEST_F(SessionRecords, TheSideWarningFollowsTheDatesTheAdultSetsWithKeys)
     };
     alt("r");
     ASSERT_TRUE(ProgramDriver::wait_for_window("Records"));
-    // The window takes keys a moment after it is mapped: Alt+N again until
-    // the chart's green goal line makes way for the preferences.
-    const auto chartShown = [](const QImage& shot) {
-        int green = 0;
+    // Many pixels of the chart's green goal line, or of the side warning's dark red.
+    const auto many = [](const QImage& shot, auto colour) {
+        int count = 0;
         for (int y = 0; y < shot.height(); ++y)
-            for (int x = 0; x < shot.width(); ++x) {
-                const QColor c = shot.pixelColor(x, y);
-                green += c.green() > 120 && c.red() < 40 && c.blue() < 90;
-            }
-        return green > 100;
+            for (int x = 0; x < shot.width(); ++x)
+                count += colour(shot.pixelColor(x, y));
+        return count > 150;
     };
+    const auto chartShown = [&](const QImage& shot) {
+        return many(shot, [](QColor c) { return c.green() > 120 && c.red() < 40 && c.blue() < 90; });
+    };
+    const auto warned = [&](const QImage& shot) {
+        return many(shot, [](QColor c) { return c.red() > 130 && c.green() < 60 && c.blue() < 60; });
+    };
+    // The window takes keys a moment after it is mapped: Alt+N again until
+    // the goal line makes way for the preferences.
     ASSERT_TRUE(d.wait_for_screen(chartShown, 5000));
     for (int attempt = 0; attempt < 5 && chartShown(d.grab()); ++attempt) {
         alt("n");
         d.wait_for_screen([&](const QImage& shot) { return !chartShown(shot); }, 1000);
     }
     ASSERT_FALSE(chartShown(d.grab()));
-    // The warning's dark red, bold: hundreds of pixels; nothing else there is that red.
-    const auto warned = [](const QImage& shot) {
-        int red = 0;
-        for (int y = 0; y < shot.height(); ++y)
-            for (int x = 0; x < shot.width(); ++x) {
-                const QColor c = shot.pixelColor(x, y);
-                red += c.red() > 130 && c.green() < 60 && c.blue() < 60;
-            }
-        return red > 200;
-    };
     EXPECT_FALSE(warned(d.grab())) << "both days: the left side 5 of 8";
     alt("o");
     d.tap("Down");
