@@ -73,7 +73,7 @@ void generate(const QString& folder)
                 choice.leftClip = clip;
                 choice.rightClip = QStringLiteral("clip %1").arg(turn);
                 choice.side = QStringLiteral("left");
-                choice.chosenBy = QStringLiteral("switch 1");
+                choice.switchName = QStringLiteral("1");
                 choice.fromCueMs = fromCue;
                 add(choice);
             }

@@ -16,10 +16,18 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
 
 namespace {
+std::vector<TurnObserver*> with(std::vector<TurnObserver*> observers, TurnObserver* more)
+{
+    if (more)
+        observers.push_back(more);
+    return observers;
+}
+
 // How long after the last change of the window's place or size it covers the
 // screen again: soon enough that a cut backdrop is hardly seen, late enough
 // that a person dragging the window's edge is not fought on every step and a
@@ -33,7 +41,10 @@ PlaybackWindow::PlaybackWindow(GlobVars& g, Services services, ShowMenu showMenu
     , services_(std::move(services))
     , showMenu_(std::move(showMenu))
     , stage_(*this, g, services_)
-    , events_(services_.observers)
+    , dwell_(input_device(g).dwells
+                 ? std::make_unique<PointerDwell>(*this, stage_, input_, services_.clock, int(g.DwellTime))
+                 : nullptr)
+    , events_(with(services_.observers, dwell_.get()))
     , input_(g, services_.clock, services_.ports, events_)
     , waits_(this, g, stage_, input_, events_, services_.clock)
     , leftOut_(events_)
@@ -60,6 +71,8 @@ PlaybackWindow::PlaybackWindow(GlobVars& g, Services services, ShowMenu showMenu
     exitLink_->adjustSize();
     exitLink_->hide();
     stage_.set_exit_link_size(exitLink_->size());
+    // The pointer's motion comes as the window's own events, with no button held.
+    setMouseTracking(dwell_ != nullptr);
 
     // Everything is placed against the whole screen, so a window that another
     // program shrank, moved or took out of full screen covers it again. The
@@ -153,6 +166,13 @@ bool PlaybackWindow::eventFilter(QObject* watched, QEvent* event)
     default: break;
     }
 
+    if (dwell_) {
+        if (event->type() == QEvent::MouseMove)
+            dwell_->pointer_moved(
+                mapFromGlobal(static_cast<QMouseEvent*>(event)->globalPosition().toPoint()));
+        else if (event->type() == QEvent::Leave && widget == this)
+            dwell_->pointer_left();
+    }
     // The exit link handles its own presses; the player's picture reports its
     // own through the player's signals.
     if (widget == exitLink_ || stage_.player_box().isAncestorOf(widget))
@@ -160,9 +180,12 @@ bool PlaybackWindow::eventFilter(QObject* watched, QEvent* event)
     const auto target = widget == this ? TurnInput::MouseTarget::Form : TurnInput::MouseTarget::OverForm;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:  // a quick second press arrives only as this
-        input_.mouse_down(target, static_cast<const QMouseEvent*>(event)->timestamp());
+    case QEvent::MouseButtonDblClick: {  // a quick second press arrives only as this
+        const auto* mouse = static_cast<const QMouseEvent*>(event);
+        input_.mouse_down(target, mouse->timestamp(),
+                          mouse->button() == Qt::RightButton ? SecondSwitch : FirstSwitch);
         return true;
+    }
     case QEvent::MouseButtonRelease:
         input_.mouse_up(target, static_cast<const QMouseEvent*>(event)->timestamp());
         return true;
@@ -176,6 +199,8 @@ void PlaybackWindow::show_exit_link()
     exitLink_->move(stage_.layout().exitLink.topLeft());
     exitLink_->show();
     exitLink_->raise();
+    if (dwell_)
+        dwell_->set_excluded(exitLink_->geometry());
 }
 
 void PlaybackWindow::run()

@@ -7,6 +7,7 @@
 // turn is straight-line code with yields in src/playback/turn/.
 
 #include "playback/playback_stage.h"
+#include "playback/pointer_dwell.h"
 #include "playback/services.h"
 #include "playback/turn/left_out_clips.h"
 #include "playback/turn/turn_waits.h"
@@ -58,6 +59,7 @@ private:
     ExitLink* exitLink_;
     QTimer coverAgain_;
     std::unique_ptr<NativeWindowWatch> destroyWatch_;
+    std::unique_ptr<PointerDwell> dwell_;  // only for a learner who dwells
     TurnEvents events_;
     TurnInput input_;
     TurnWaits waits_;

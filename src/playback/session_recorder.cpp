@@ -1,12 +1,20 @@
 #include "playback/session_recorder.h"
 
 #include "media/monotonic_clock.h"
+#include "playback/input_device.h"
 #include "state/csv_text.h"
 #include "state/globvars.h"
 #include "state/sessions_file.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+namespace {
+QString switch_name(int switchNumber)
+{
+    return switchNumber == DwellSwitch ? QStringLiteral("dwell") : QString::number(switchNumber);
+}
+}  // namespace
 
 SessionRecorder::SessionRecorder(const MonotonicClock& clock, const GlobVars& g, const QString& recordsFolder,
                                  int64_t goalMs, const QDateTime& start)
@@ -61,35 +69,38 @@ void SessionRecorder::cross_shown()
     record(session_event(SessionEventKind::CrossShown, current_clip()));
 }
 
-void SessionRecorder::response_taken(WaitPhase phase, int /*switchNumber*/, int64_t msSinceCue,
-                                     int64_t heldMs)
+void SessionRecorder::response_taken(WaitPhase phase, int switchNumber, int64_t msSinceCue, int64_t heldMs)
 {
-    // The records have no column for the switch while there is one.
     SessionEvent event = session_event(SessionEventKind::Response, current_clip(), int(phase));
     event.fromCueMs = msSinceCue;
     event.heldMs = heldMs;
+    event.switchName = switch_name(switchNumber);
     record(event);
 }
 
-void SessionRecorder::response_held_before_cue(WaitPhase phase, int, int64_t heldMs)
+void SessionRecorder::response_held_before_cue(WaitPhase phase, int switchNumber, int64_t heldMs)
 {
     // No time from the cue: the response began before it, and a 0 would
     // pull the median down.
     SessionEvent event = session_event(SessionEventKind::Response, current_clip(), int(phase));
     event.heldMs = heldMs;
     event.detail = QStringLiteral("held from before the cue");
+    event.switchName = switch_name(switchNumber);
     record(event);
 }
 
-void SessionRecorder::press_ignored(WaitPhase phase, int, int64_t atMs)
+void SessionRecorder::press_ignored(WaitPhase phase, int switchNumber, int64_t atMs)
 {
-    record(session_event(SessionEventKind::PressIgnored, current_clip(), int(phase)), atMs);
+    SessionEvent event = session_event(SessionEventKind::PressIgnored, current_clip(), int(phase));
+    event.switchName = switch_name(switchNumber);
+    record(event, atMs);
 }
 
-void SessionRecorder::press_let_go(int, int64_t heldMs)
+void SessionRecorder::press_let_go(int switchNumber, int64_t heldMs)
 {
     SessionEvent event = session_event(SessionEventKind::LetGo, current_clip());
     event.heldMs = heldMs;
+    event.switchName = switch_name(switchNumber);
     record(event);
 }
 

@@ -21,13 +21,13 @@ constexpr int64_t LongestEventWaitMs = 10000;
 TurnInput::TurnInput(const GlobVars& g, const MonotonicClock& clock, PortIo& ports, TurnObserver& events,
                      KeyRepeatFilter repeats)
     : g_(g)
-    , device_(input_device(g.InputDevice))
+    , device_(input_device(g))
     , clock_(clock)
     , ports_(ports)
     , events_(events)
     , repeats_(std::move(repeats))
     , timing_(clock, g.AcceptanceTime, g.PostAcceptanceDelay)
-    , timed_(g.AcceptanceTime > 0 || g.PostAcceptanceDelay > 0)
+    , timed_(!device_.dwells && (g.AcceptanceTime > 0 || g.PostAcceptanceDelay > 0))
     , holdCounts_(g.AcceptanceTime > 0)
 {
 }
@@ -79,70 +79,105 @@ void TurnInput::before_yield()
 
 void TurnInput::after_yield()
 {
+    // The switch whose press counts now, 0 for none.
+    int pressed = flags_.SwitchPressed == 1 ? eventSwitch_ : 0;
+    SwitchLevels down;
     if (device_.sampled) {
-        const bool level = poll_switch(ports_, g_.InputDevice) == 1;
-        if (level && !adapterDown_)
-            press_began(clock_.now_ms());
-        if (!level && adapterDown_)
-            letGoMs_ = clock_.now_ms();
+        const SwitchLevels level = poll_switches(ports_, g_.InputDevice);
+        const int64_t nowMs = clock_.now_ms();
+        for (const int s : {FirstSwitch, SecondSwitch}) {
+            if (level.down(s) && !adapterDown_.down(s))
+                press_began(s, nowMs);
+            if (!level.down(s) && adapterDown_.down(s))
+                letGoMs_[size_t(s - 1)] = nowMs;
+        }
         adapterDown_ = level;
-        flags_.SwitchPressed = level ? 1 : 0;
+        down = level;
+        pressed = level.first ? FirstSwitch : level.second ? SecondSwitch : 0;
+    } else {
+        down.first = pressed == FirstSwitch;
+        down.second = pressed == SecondSwitch;
     }
     // Without timing a mouse or key press stays a one-poll event; only an
     // acceptance time needs to know it is still held.
     if (timed_) {
-        bool down = flags_.SwitchPressed == 1;
-        if (holdCounts_ && !device_.sampled)
-            down = down || (timedDown_ && switch_held());
+        if (holdCounts_ && !device_.sampled) {
+            down.first = down.first || (timedDown_.first && held(FirstSwitch));
+            down.second = down.second || (timedDown_.second && held(SecondSwitch));
+        }
         timedDown_ = down;
-        flags_.SwitchPressed = timing_.filter(down);
+        const SwitchLevels accepted = timing_.filter(down);
+        pressed = accepted.first ? FirstSwitch : accepted.second ? SecondSwitch : 0;
     }
+    flags_.SwitchPressed = pressed != 0 ? 1 : 0;
 
-    if (!press_)
-        return;
-    if (flags_.SwitchPressed == 1 && awaiting_ && !press_->taken)
-        take_press();
-    if (switch_held())
-        return;
-    if (!press_->taken) {
-        events_.press_ignored(press_->phase, press_->switchNumber, press_->beganMs);
-        press_.reset();
-    } else if (ms_until_let_go_confirmed() == 0) {
-        // A key let go may be the first half of a repeat: the response is
-        // told as let go only once it is known.
-        events_.press_let_go(press_->switchNumber, std::max<int64_t>(letGoMs_ - press_->beganMs, 0));
-        press_.reset();
+    for (int s = FirstSwitch; s <= DwellSwitch; ++s) {
+        std::optional<Press>& press = presses_[size_t(s - 1)];
+        if (!press)
+            continue;
+        if (pressed == s && awaiting_ && !press->taken)
+            take_press(s);
+        if (held(s))
+            continue;
+        if (!press->taken) {
+            events_.press_ignored(press->phase, s, press->beganMs);
+            press.reset();
+        } else if (s == DwellSwitch) {
+            press.reset();  // nothing was held, so nothing is let go
+        } else if (ms_until_let_go_confirmed() == 0) {
+            // A key let go may be the first half of a repeat: the response is
+            // told as let go only once it is known.
+            events_.press_let_go(s, std::max<int64_t>(letGoMs_[size_t(s - 1)] - press->beganMs, 0));
+            press.reset();
+        }
     }
 }
 
-void TurnInput::take_press()
+void TurnInput::take_press(int switchNumber)
 {
-    press_->taken = true;
-    takenHeldMs_ = clock_.now_ms() - press_->beganMs;
-    takenSwitch_ = press_->switchNumber;
-    takenFromBefore_ = press_->fromBeforeCue;
+    Press& press = *presses_[size_t(switchNumber - 1)];
+    press.taken = true;
+    takenHeldMs_ = clock_.now_ms() - press.beganMs;
+    takenSwitch_ = switchNumber;
+    takenFromBefore_ = press.fromBeforeCue;
 }
 
 void TurnInput::take_held_press()
 {
-    press_ = Press{lastDownMs_, flags_.phase, device_.switchNumber, false, true};
+    const int s = held(FirstSwitch) ? FirstSwitch : held(SecondSwitch) ? SecondSwitch : 0;
+    if (s == 0)
+        return;
+    presses_[size_t(s - 1)] = Press{lastDownMs_[size_t(s - 1)], flags_.phase, false, true};
     if (holdCounts_) {
         // The acceptance time runs from the cue: the timing sees the switch
         // go down now and keeps seeing it held.
-        timing_.filter(false);
-        timedDown_ = true;
+        timing_.filter(SwitchLevels{});
+        timedDown_ = SwitchLevels{s == FirstSwitch, s == SecondSwitch};
         return;
     }
     flags_.SwitchPressed = 1;
-    take_press();
+    eventSwitch_ = s;
+    take_press(s);
 }
 
 bool TurnInput::switch_held() const
 {
+    return held(FirstSwitch) || held(SecondSwitch);
+}
+
+bool TurnInput::held(int switchNumber) const
+{
+    // Any key or button but the second switch's holds switch 1, as when
+    // there was one switch; a dwell is never held.
+    if (switchNumber == DwellSwitch)
+        return false;
+    const bool second = switchNumber == SecondSwitch;
     switch (device_.reads) {
-    case InputDevice::Reads::Adapter: return adapterDown_;
-    case InputDevice::Reads::MouseButton: return flags_.MouseReleased == 0;
-    case InputDevice::Reads::Keys: return flags_.KeyReleased == 0;
+    case InputDevice::Reads::Adapter: return adapterDown_.down(switchNumber);
+    case InputDevice::Reads::MouseButton:
+        return flags_.MouseReleased == 0 && (mouseSwitch_ == SecondSwitch) == second;
+    case InputDevice::Reads::Keys: return flags_.KeyReleased == 0 && (keySwitch_ == SecondSwitch) == second;
+    case InputDevice::Reads::PointerDwell:
     case InputDevice::Reads::Nothing: break;
     }
     return false;
@@ -166,17 +201,18 @@ int64_t TurnInput::event_ms(quint64 timestamp) const
     return waited >= 0 && waited <= LongestEventWaitMs ? nowMs - waited : nowMs;
 }
 
-void TurnInput::press_began(int64_t atMs)
+void TurnInput::press_began(int switchNumber, int64_t atMs)
 {
-    lastDownMs_ = atMs;
+    const size_t i = size_t(switchNumber - 1);
+    lastDownMs_[i] = atMs;
     // Outside a wait's response step a press can never become the response:
     // told at once, with the time it was made.
     if (!awaiting_) {
-        events_.press_ignored(flags_.phase, device_.switchNumber, atMs);
-        press_.reset();
+        events_.press_ignored(flags_.phase, switchNumber, atMs);
+        presses_[i].reset();
         return;
     }
-    press_ = Press{atMs, flags_.phase, device_.switchNumber};
+    presses_[i] = Press{atMs, flags_.phase};
 }
 
 bool TurnInput::key_press(const QKeyEvent& key)
@@ -194,7 +230,7 @@ void TurnInput::key_release(const QKeyEvent& key)
     repeats_.note_release(key);
     if (!key.isAutoRepeat()) {
         flags_.KeyReleased = 1;
-        letGoMs_ = event_ms(key.timestamp());
+        letGoMs_[size_t(keySwitch_ == SecondSwitch ? 1 : 0)] = event_ms(key.timestamp());
         keyLetGo_.start();
     }
 }
@@ -205,14 +241,17 @@ bool TurnInput::key_down(int virtualKey)
         return false;
     flags_.KeyReleased = 0;
     flags_.LeaveRequested = 0;
+    keySwitch_ = virtualKey == VkReturn ? SecondSwitch : FirstSwitch;
     switch (virtualKey) {
     case VkEscape: flags_.LeaveRequested = 1; return true;
     case VkSpace:
     case '2':
+    case VkReturn:
         if (device_.reads != InputDevice::Reads::Keys)
             return false;
-        press_began(keyDownMs_);
+        press_began(keySwitch_, keyDownMs_);
         flags_.SwitchPressed = 1;
+        eventSwitch_ = keySwitch_;
         return true;
     case 'A':
     case '0':
@@ -230,22 +269,23 @@ bool TurnInput::key_down(int virtualKey)
     }
 }
 
-void TurnInput::mouse_down(MouseTarget target, quint64 timestamp)
+void TurnInput::mouse_down(MouseTarget target, quint64 timestamp, int switchNumber)
 {
     if (target != MouseTarget::Player)
         formPressed_ = target == MouseTarget::Form;
     if (flags_.MouseReleased == 0)
         return;
     flags_.MouseReleased = 0;
+    mouseSwitch_ = switchNumber;
     if (device_.reads == InputDevice::Reads::MouseButton)
-        press_began(event_ms(timestamp));
+        press_began(switchNumber, event_ms(timestamp));
     test_for_click();
 }
 
 void TurnInput::mouse_up(MouseTarget target, quint64 timestamp)
 {
     flags_.MouseReleased = 1;
-    letGoMs_ = event_ms(timestamp);
+    letGoMs_[size_t(mouseSwitch_ == SecondSwitch ? 1 : 0)] = event_ms(timestamp);
     if (target == MouseTarget::Form && std::exchange(formPressed_, false))
         test_for_click();  // the form's click event: no latch
 }
@@ -260,7 +300,17 @@ void TurnInput::exit_link_double_click()
     flags_.LeaveRequested = 1;
 }
 
+void TurnInput::dwell_completed()
+{
+    if (device_.reads != InputDevice::Reads::PointerDwell)
+        return;
+    press_began(DwellSwitch, clock_.now_ms());
+    flags_.SwitchPressed = 1;
+    eventSwitch_ = DwellSwitch;
+}
+
 void TurnInput::test_for_click()
 {
     flags_.SwitchPressed = device_.reads == InputDevice::Reads::MouseButton ? 1 : 0;
+    eventSwitch_ = mouseSwitch_ == SecondSwitch ? SecondSwitch : FirstSwitch;
 }

@@ -9,6 +9,8 @@
 #include "playback/turn/wait.h"
 #include "switch/switch_timing.h"
 
+#include <array>
+
 #include <QElapsedTimer>
 #include <cstdint>
 #include <optional>
@@ -52,12 +54,12 @@ public:
     void before_yield();
     void after_yield();
     // Where holding is the response, at the start of a wait's response step:
-    // the switch held now is taken as a press from when it went down, after
-    // the acceptance time where one is set.
+    // the switch held now (switch 1 if both are) is taken as a press from
+    // when it went down, after the acceptance time where one is set.
     void take_held_press();
     bool response_held_from_before_cue() const { return takenFromBefore_; }
-    // Whether the learner's switch is down now (an adapter: at the last
-    // sample), whether or not its press counted.
+    // Whether either of the learner's switches is down now (an adapter: at
+    // the last sample), whether or not its press counted.
     bool switch_held() const;
     // How long until a key let go is known to be let go and not the first
     // half of a repeat; 0 when no let-go waits to be confirmed.
@@ -74,18 +76,23 @@ public:
     void key_release(const QKeyEvent& key);
     // A press and a release both on the form itself is also the form's click.
     enum class MouseTarget { Form, OverForm, Player };
-    // timestamp: the window system's, 0 when unknown.
-    void mouse_down(MouseTarget target, quint64 timestamp = 0);
+    // timestamp: the window system's, 0 when unknown; switchNumber: the left
+    // button is switch 1, the right switch 2.
+    void mouse_down(MouseTarget target, quint64 timestamp = 0, int switchNumber = FirstSwitch);
     void mouse_up(MouseTarget target, quint64 timestamp = 0);
     void player_focus();
     void exit_link_double_click();
+    // The pointer rested on the target for the dwell time: a press that is
+    // let go at once.
+    void dwell_completed();
 
 private:
     bool key_down(int virtualKey);
     void test_for_click();
     // atMs: when the press was made, on the run's clock.
-    void press_began(int64_t atMs);
-    void take_press();
+    void press_began(int switchNumber, int64_t atMs);
+    void take_press(int switchNumber);
+    bool held(int switchNumber) const;
     // An input event's time on the run's clock.
     int64_t event_ms(quint64 timestamp) const;
 
@@ -95,30 +102,34 @@ private:
     PortIo& ports_;
     TurnObserver& events_;
     KeyRepeatFilter repeats_;
-    SwitchTiming timing_;
+    SwitchPairTiming timing_;
     bool timed_;
     bool holdCounts_;
     TurnFlags flags_;
-    bool timedDown_ = false;  // the switch as the timing last saw it
-    bool adapterDown_ = false;  // the adapter's level at the last sample
+    SwitchLevels timedDown_;  // the switches as the timing last saw them
+    SwitchLevels adapterDown_;  // the adapter's levels at the last sample
+    int keySwitch_ = 0;  // the switch of the key last pressed
+    int mouseSwitch_ = 0;  // the switch of the button last pressed
+    int eventSwitch_ = FirstSwitch;  // the switch of the key, button or dwell that set SwitchPressed
     bool formPressed_ = false;  // a button went down on the form itself
     bool awaiting_ = false;
 
-    // The learner's press under way in a response step, from its start to
-    // the sample after its end.
+    // The learner's presses under way in a response step, one for each
+    // switch and one for dwell, from its start to the sample after its end.
     struct Press {
         int64_t beganMs;
         WaitPhase phase;
-        int switchNumber;
         bool taken = false;
         bool fromBeforeCue = false;
     };
-    std::optional<Press> press_;
+    std::array<std::optional<Press>, DwellSwitch> presses_;
     int64_t takenHeldMs_ = 0;
     int takenSwitch_ = 0;
     bool takenFromBefore_ = false;
-    int64_t lastDownMs_ = 0;  // when the learner's switch last went down
-    int64_t letGoMs_ = 0;  // when it was last let go
+    // When each switch (and dwell) last went down, and each switch was last
+    // let go.
+    std::array<int64_t, DwellSwitch> lastDownMs_{};
+    std::array<int64_t, 2> letGoMs_{};
     int64_t keyDownMs_ = 0;  // when the key being handled went down
     QElapsedTimer keyLetGo_;  // since the learner's key was last let go
 };

@@ -6,7 +6,7 @@
 // phase is the wait under way (see WaitPhase): BeforeClip (1) from the cue to
 // the press that plays the clip, AfterClip (2) on the last still, HeldClip (3)
 // while a clip the play mode held waits to be played on, None (0) elsewhere.
-// switchNumber is the switch that made a press: 1 while there is one switch.
+// switchNumber is the switch that made a press: 1, 2 or DwellSwitch.
 
 #include "playback/turn/wait.h"
 

@@ -4,10 +4,12 @@
 
 int virtual_key_code(const QKeyEvent& key)
 {
+    const int k = key.key();
+    if (k == Qt::Key_Return || k == Qt::Key_Enter)
+        return VkReturn;
     // The keypad's digits arrive as the digit keys with the keypad modifier.
     if (key.modifiers() & Qt::KeypadModifier)
         return 0;
-    const int k = key.key();
     if (k == Qt::Key_Escape)
         return VkEscape;
     if (k == Qt::Key_Space)

@@ -1,6 +1,7 @@
 #include "state/session.h"
 
 #include "state/globvars.h"
+#include "state/input_device.h"
 #include "state/play_mode.h"
 
 #include <algorithm>
@@ -33,7 +34,8 @@ SessionOptions session_options(const GlobVars& g)
     else if (g.InputDevice == 5)
         options.device = QStringLiteral("adapter in the joystick port");
     else if (g.InputDevice == 6)
-        options.device = QStringLiteral("mouse");
+        options.device = input_kind(g) == InputKind::PointerDwell ? QStringLiteral("pointer dwell")
+                                                                  : QStringLiteral("mouse");
     else
         options.device = QStringLiteral("space bar");
     options.order = g.SequenceOrder == 1 ? QStringLiteral("random")

@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr int SwitchColumn = 11;
+
 constexpr std::array EventNames{"session start", "cue",           "prompt",        "cross shown",
                                 "response",      "press ignored", "clip start",    "clip end",
                                 "skip",          "replay",        "clip left out", "leave",
@@ -55,7 +57,8 @@ QStringList session_event_columns()
             QStringLiteral("detail"), QStringLiteral("played (ms)"),
             // Choosing one of two
             QStringLiteral("left clip"), QStringLiteral("right clip"), QStringLiteral("side"),
-            QStringLiteral("chosen by")};
+            // Every press and choice
+            QStringLiteral("switch")};
 }
 
 QStringList session_event_fields(const SessionEvent& event)
@@ -71,7 +74,7 @@ QStringList session_event_fields(const SessionEvent& event)
             event.leftClip,
             event.rightClip,
             event.side,
-            event.chosenBy};
+            event.switchName};
 }
 
 std::optional<SessionEvent> session_event_from(const QStringList& fields)
@@ -102,7 +105,7 @@ std::optional<SessionEvent> session_event_from(const QStringList& fields)
     event.leftClip = fields.value(8);
     event.rightClip = fields.value(9);
     event.side = fields.value(10);
-    event.chosenBy = fields.value(11);
+    event.switchName = fields.value(11);
     if (event.kind == SessionEventKind::Choice && event.side != QLatin1String("left")
         && event.side != QLatin1String("right"))
         return std::nullopt;
@@ -131,7 +134,10 @@ SessionEventsRead read_session_events(const QByteArray& bytes)
             read.damage = QStringLiteral("Line %1 of the event file cannot be read.").arg(row + 1);
     }
     const QStringList ours = session_event_columns();
-    const auto header_is_ours = [&ours](const QStringList& row) {
+    const auto header_is_ours = [&ours](QStringList row) {
+        // The switch column was first written as "chosen by", for choices only.
+        if (row.size() > SwitchColumn && row[SwitchColumn] == QLatin1String("chosen by"))
+            row[SwitchColumn] = ours[SwitchColumn];
         const qsizetype common = std::min(row.size(), ours.size());
         return common >= RequiredEventColumns && row.mid(0, common) == ours.mid(0, common);
     };

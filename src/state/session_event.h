@@ -43,12 +43,14 @@ struct SessionEvent {
     QString detail;  // what a left-out clip lacked
     // A pause or a clip's end: the clip time the press before it played.
     std::optional<int64_t> playedMs;
-    // A choice: the clips offered on each side, the side taken and what took
-    // it ("switch 1", "switch 2", "dwell"); fromCueMs is the time since the offer.
+    // A choice: the clips offered on each side and the side taken;
+    // fromCueMs is the time since the offer.
     QString leftClip;
     QString rightClip;
     QString side;  // "left" or "right"
-    QString chosenBy;
+    // Responses, ignored presses, let-go rows and choices: the switch that
+    // made them, "1" or "2", or "dwell".
+    QString switchName;
 
     bool operator==(const SessionEvent&) const = default;
 };

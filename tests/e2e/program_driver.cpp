@@ -135,8 +135,10 @@ ProgramDriver::ProgramDriver(const PlaybackSettings& settings)
         + line(settings.currentClip) + line(settings.press) + line(settings.wipe) + line(settings.backdrop);
     for (int i = 0; i < 10; ++i)
         text += line(1);
-    if (settings.playMode != 1)
+    if (settings.playMode != 1 || settings.kind != 0)
         text += line(0) + line(0) + line(settings.playMode) + line(settings.playModeNumber);
+    if (settings.kind != 0)
+        text += line(settings.kind) + line(settings.dwellMs);
     QFile file(folder_ + QStringLiteral("aobj_se1.cfg"));
     if (file.open(QIODevice::WriteOnly))
         file.write(text);
@@ -245,12 +247,12 @@ void ProgramDriver::move_to(QPoint screenPoint)
     XSync(display(), False);
 }
 
-void ProgramDriver::click(QPoint screenPoint, int count)
+void ProgramDriver::click(QPoint screenPoint, int count, unsigned button)
 {
     move_to(screenPoint);
     for (int i = 0; i < count; ++i) {
-        XTestFakeButtonEvent(display(), 1, True, CurrentTime);
-        XTestFakeButtonEvent(display(), 1, False, CurrentTime);
+        XTestFakeButtonEvent(display(), button, True, CurrentTime);
+        XTestFakeButtonEvent(display(), button, False, CurrentTime);
         XSync(display(), False);
         if (i + 1 < count)
             QThread::msleep(60);  // well inside the double-click time

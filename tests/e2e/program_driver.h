@@ -23,6 +23,8 @@ struct PlaybackSettings {
     int playMode = 1;  // 1 press and let go, 2 hold, 3 timed, 4 several presses
     int playModeNumber = 0;  // seconds a press, or presses to start
     double clipSeconds = 1.2;  // of every clip
+    int kind = 0;  // the kind-of-device line: 0 not written, 5 pointer dwell
+    int dwellMs = 1000;
 };
 
 class ProgramDriver {
@@ -67,7 +69,7 @@ public:
     // Input, as real X events.
     void key(const char* keysym, bool down);
     void tap(const char* keysym);
-    void click(QPoint screenPoint, int count = 1);
+    void click(QPoint screenPoint, int count = 1, unsigned button = 1);  // 3 the right button
     void move_to(QPoint screenPoint);
 
     // The screen, and parts of it on the 640 x 480 drawing area.

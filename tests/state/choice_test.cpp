@@ -221,6 +221,11 @@ TEST(SessionChoices, NewColumnsOnlyFollowTheOlderOnes)
     EXPECT_EQ(read.damage, "");
     EXPECT_EQ(read.events.size(), 2);
 
+    // The switch column was first headed "chosen by".
+    QStringList firstSwitchColumns = session_event_columns();
+    firstSwitchColumns.last() = "chosen by";
+    EXPECT_EQ(read_session_events(csv_file_start(firstSwitchColumns) + "0,session end,,,,,,\r\n").damage, "");
+
     QStringList olderLine =
         session_fields(Session{QDateTime::fromString("2026-03-02T10:00:00", Qt::ISODate)});
     olderLine = olderLine.mid(0, 25);

@@ -23,7 +23,7 @@ inline Session choice_session(const QString& folder, const QDateTime& start, con
         event.leftClip = o[0];
         event.rightClip = o[1];
         event.side = o[2];
-        event.chosenBy = QStringLiteral("switch 1");
+        event.switchName = QStringLiteral("1");
         event.fromCueMs = 1200;
         tally.add(event);
         file.write(csv_line(session_event_fields(event)).toUtf8() + "\r\n");
