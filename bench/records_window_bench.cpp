@@ -1,9 +1,12 @@
 // Opening the records window on 1,000 generated sessions (each with its event
-// file): from the start of the window's making to its first painting, the
-// median of five openings. Prints figures; asserts nothing.
+// file, every other one with choices): from the start of the window's making
+// to its first painting, and then showing the preferences, which reads the
+// event files of the choices; the median of five openings. Prints figures;
+// asserts nothing.
 //   build/bench/records_window_bench            (any Qt platform; offscreen works)
 
 #include "app/records_questions.h"
+#include "app/preferences_view.h"
 #include "app/records_window.h"
 #include "media/dialogs.h"
 #include "state/csv_text.h"
@@ -14,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -64,6 +68,15 @@ void generate(const QString& folder)
             response.fromCueMs = fromCue;
             response.heldMs = 120;
             add(response);
+            if (i % 2 == 1) {
+                SessionEvent choice = session_event(SessionEventKind::Choice, clip);
+                choice.leftClip = clip;
+                choice.rightClip = QStringLiteral("clip %1").arg(turn);
+                choice.side = QStringLiteral("left");
+                choice.switchName = QStringLiteral("1");
+                choice.fromCueMs = fromCue;
+                add(choice);
+            }
             add(session_event(SessionEventKind::ClipStart, clip));
             ms += 6000;
             add(session_event(SessionEventKind::ClipEnd, clip));
@@ -94,6 +107,7 @@ int main(int argc, char** argv)
     NoDialogs dialogs;
     NoQuestions questions;
     std::vector<double> ms;
+    std::vector<double> preferencesMs;
     for (int i = 0; i < Openings; ++i) {
         QElapsedTimer t;
         t.start();
@@ -103,10 +117,17 @@ int main(int argc, char** argv)
         QCoreApplication::processEvents();
         window.grab();  // the first painting, chart included
         ms.push_back(t.nsecsElapsed() / 1e6);
+        t.restart();
+        window.views().setCurrentWidget(&window.preferences_view());
+        window.preferences_view().grab();
+        preferencesMs.push_back(t.nsecsElapsed() / 1e6);
     }
+    std::sort(preferencesMs.begin(), preferencesMs.end());
     std::sort(ms.begin(), ms.end());
     std::printf(
         "records window with %d sessions on %s: median %.0f ms, slowest %.0f ms to the first painting\n",
         SessionCount, qPrintable(QGuiApplication::platformName()), ms[ms.size() / 2], ms.back());
+    std::printf("preferences of %d sessions with choices: median %.0f ms, slowest %.0f ms to show them\n",
+                SessionCount / 2, preferencesMs[preferencesMs.size() / 2], preferencesMs.back());
     return 0;
 }

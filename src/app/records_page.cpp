@@ -1,6 +1,7 @@
 #include "app/records_page.h"
 
 #include "app/records_chart.h"
+#include "state/preferences_report.h"
 #include "state/records_summary.h"
 
 #include <QChart>
@@ -18,6 +19,7 @@ namespace {
 constexpr double PageWidth = 510;
 constexpr int TableRows = 15;
 constexpr double TotalsHeight = 40;
+constexpr int PreferenceRows = 5;
 
 QFont font_of(double pixels, bool bold = false)
 {
@@ -177,10 +179,69 @@ double draw_table(QPainter& painter, double top, double bottom, const QList<Sess
     return y + 4 + legendHeight;
 }
 
+// A block of wrapped text; returns its height.
+double draw_wrapped(QPainter& painter, double top, const QString& text, bool draw = true)
+{
+    const QRectF area(0, top, PageWidth, 200);
+    const double height = painter.boundingRect(area, Qt::AlignLeft | Qt::TextWordWrap, text).height();
+    if (draw)
+        painter.drawText(area, Qt::AlignLeft | Qt::TextWordWrap, text);
+    return height;
+}
+
+// The most chosen clips and the side taken; returns the height, drawing only
+// when `draw`, so the page can keep room for it before the sessions' table.
+double draw_preferences(QPainter& painter, double top, const PagePreferences& page, bool draw)
+{
+    const Preferences& made = page.preferences;
+    double y = top;
+    painter.setFont(font_of(11, true));
+    if (draw)
+        painter.drawText(QRectF(0, y, PageWidth, 16), Qt::AlignLeft, QStringLiteral("Preferences"));
+    y += 18;
+    painter.setFont(font_of(8));
+    y += draw_wrapped(painter, y, page.scope, draw) + 2;
+    const qsizetype shown = std::min<qsizetype>(PreferenceRows, made.ranking.size());
+    const double countsX = PageWidth - 150;
+    const double shareX = PageWidth - 60;
+    for (qsizetype row = -1; row < shown; ++row) {
+        painter.setFont(font_of(8, row < 0));
+        const QStringList cells = row < 0
+            ? QStringList{QStringLiteral("Most chosen clips"), QStringLiteral("Chosen / offered"),
+                          QStringLiteral("Share")}
+            : QStringList{QStringLiteral("%1. %2").arg(row + 1).arg(made.ranking[row].clip),
+                          preference_counts_text(made.ranking[row]), percent_text(made.ranking[row].share())};
+        if (draw) {
+            painter.drawText(QRectF(CellPadding, y, countsX - 2 * CellPadding, LineHeight),
+                             Qt::AlignVCenter | Qt::AlignLeft,
+                             painter.fontMetrics().elidedText(cells[0], Qt::ElideRight, int(countsX - 10)));
+            painter.drawText(QRectF(countsX, y, shareX - countsX - 10, LineHeight),
+                             Qt::AlignVCenter | Qt::AlignRight, cells[1]);
+            painter.drawText(QRectF(shareX, y, PageWidth - shareX - CellPadding, LineHeight),
+                             Qt::AlignVCenter | Qt::AlignRight, cells[2]);
+            painter.drawLine(QPointF(0, y + LineHeight), QPointF(PageWidth, y + LineHeight));
+        }
+        y += LineHeight;
+    }
+    painter.setFont(font_of(8));
+    if (made.ranking.size() > shown) {
+        const qsizetype more = made.ranking.size() - shown;
+        const QString text =
+            (more == 1 ? QStringLiteral("1 more clip is") : QStringLiteral("%1 more clips are").arg(more))
+            + QStringLiteral(" in the records window.");
+        if (draw)
+            painter.drawText(QRectF(0, y + 2, PageWidth, LineHeight), Qt::AlignLeft, text);
+        y += LineHeight + 2;
+    }
+    painter.setFont(font_of(9, made.side_bias()));
+    y += 4 + draw_wrapped(painter, y + 4, side_bias_text(made), draw);
+    return y - top;
+}
+
 }  // namespace
 
 void paint_records_page(QPagedPaintDevice& device, const QString& title, const QList<Session>& sessions,
-                        double goalSeconds)
+                        double goalSeconds, const std::optional<PagePreferences>& preferences)
 {
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
@@ -209,7 +270,13 @@ void paint_records_page(QPagedPaintDevice& device, const QString& title, const Q
     // The totals keep their place at the foot of the page, under the table.
     const double pageHeight = painter.viewport().height() / scale;
     const double totalsTop = pageHeight - TotalsHeight;
-    draw_table(painter, 392, totalsTop - 6, sessions);
+    double tableBottom = totalsTop - 6;
+    if (preferences) {
+        const double height = draw_preferences(painter, 0, *preferences, false);
+        tableBottom -= height + 10;
+        draw_preferences(painter, tableBottom + 10, *preferences, true);
+    }
+    draw_table(painter, 392, tableBottom, sessions);
 
     painter.setFont(font_of(9));
     painter.drawText(QRectF(0, totalsTop, PageWidth, TotalsHeight), Qt::AlignLeft | Qt::TextWordWrap,

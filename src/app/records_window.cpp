@@ -1,10 +1,12 @@
 #include "app/records_window.h"
 
+#include "app/preferences_view.h"
 #include "app/records_chart.h"
 #include "app/records_line.h"
 #include "app/records_page.h"
 #include "app/records_questions.h"
 #include "media/dialogs.h"
+#include "state/preferences_report.h"
 #include "state/records_summary.h"
 #include "state/sessions_file.h"
 
@@ -20,7 +22,9 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QStyledItemDelegate>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -86,6 +90,10 @@ RecordsWindow::RecordsWindow(const QString& recordsFolder, const QString& learne
     chart_ = new QChartView(this);
     chart_->setRenderHint(QPainter::Antialiasing);
     chart_->setMinimumHeight(260);
+    preferences_ = new PreferencesView(this);
+    views_ = new QTabWidget(this);
+    views_->addTab(chart_, QStringLiteral("Response t&imes"));
+    views_->addTab(preferences_, QStringLiteral("Prefere&nces"));
     table_ = new QTableWidget(this);
     table_->setColumnCount(ColumnCount);
     table_->setHorizontalHeaderLabels(
@@ -96,7 +104,8 @@ RecordsWindow::RecordsWindow(const QString& recordsFolder, const QString& learne
          QStringLiteral("Prompt level"), QStringLiteral("Note")});
     table_->setItemDelegateForColumn(Level, new PromptLevelDelegate(table_));
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several rows narrow the preferences to those sessions.
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
     eventFile_ = new QLabel(this);
@@ -117,7 +126,7 @@ RecordsWindow::RecordsWindow(const QString& recordsFolder, const QString& learne
     optionsRow->addWidget(goalLabel);
     optionsRow->addWidget(goal_);
     layout->addLayout(optionsRow);
-    layout->addWidget(chart_, 2);
+    layout->addWidget(views_, 2);
     layout->addWidget(table_, 3);
     layout->addWidget(eventFile_);
     auto* buttons = new QHBoxLayout;
@@ -131,7 +140,7 @@ RecordsWindow::RecordsWindow(const QString& recordsFolder, const QString& learne
     connect(recording_, &QCheckBox::toggled, this, &RecordsWindow::keep_options);
     connect(goal_, &QDoubleSpinBox::editingFinished, this, &RecordsWindow::keep_options);
     connect(table_, &QTableWidget::itemChanged, this, &RecordsWindow::keep_edit);
-    connect(table_, &QTableWidget::itemSelectionChanged, this, &RecordsWindow::show_event_file);
+    connect(table_, &QTableWidget::itemSelectionChanged, this, &RecordsWindow::follow_selection);
     connect(delete_, &QPushButton::clicked, this, &RecordsWindow::delete_session);
     connect(exportButton, &QPushButton::clicked, this, &RecordsWindow::export_records);
     connect(printButton, &QPushButton::clicked, this, &RecordsWindow::print_page);
@@ -165,9 +174,10 @@ void RecordsWindow::load()
     table_->setEditTriggers(damageFound_.isEmpty() ? QAbstractItemView::DoubleClicked
                                     | QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked
                                                    : QAbstractItemView::NoEditTriggers);
-    delete_->setEnabled(damageFound_.isEmpty() && !sessions_.isEmpty());
     fill_table();
     show_chart();
+    preferences_->set_sessions(folder_, sessions_);
+    follow_selection();
 }
 
 void RecordsWindow::fill_table()
@@ -195,10 +205,6 @@ void RecordsWindow::fill_table()
     table_->resizeColumnsToContents();
     table_->setUpdatesEnabled(true);
     filling_ = false;
-    if (table_->rowCount() > 0)
-        table_->selectRow(0);
-    else
-        eventFile_->setText(QStringLiteral("No session has been recorded yet."));
 }
 
 void RecordsWindow::show_chart()
@@ -208,12 +214,31 @@ void RecordsWindow::show_chart()
     delete old;
 }
 
-void RecordsWindow::show_event_file()
+QList<int> RecordsWindow::selected_rows() const
 {
-    const QList<QTableWidgetItem*> selected = table_->selectedItems();
-    if (selected.isEmpty())
-        return;
-    const QString name = event_file_of(session_of_row(selected.first()->row()));
+    QList<int> rows;
+    for (const QModelIndex& index : table_->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void RecordsWindow::follow_selection()
+{
+    const QList<int> rows = selected_rows();
+    delete_->setEnabled(damageFound_.isEmpty() && rows.size() == 1);
+    QList<Session> selected;
+    for (auto row = rows.crbegin(); row != rows.crend(); ++row)
+        selected << session_of_row(*row);
+    preferences_->set_selected(selected);
+    if (sessions_.isEmpty())
+        return eventFile_->setText(QStringLiteral("No session has been recorded yet."));
+    if (rows.size() != 1)
+        return eventFile_->setText(
+            rows.isEmpty() ? QStringLiteral("Select a session to see its event file, or several to see the "
+                                            "preferences of those sessions alone.")
+                           : QStringLiteral("%1 sessions selected.").arg(rows.size()));
+    const QString name = event_file_of(selected.first());
     QFile file(folder_ + name);
     if (!file.open(QIODevice::ReadOnly))
         return eventFile_->setText(QStringLiteral("The event file %1 is missing.").arg(name));
@@ -252,10 +277,10 @@ void RecordsWindow::keep_options()
 
 void RecordsWindow::delete_session()
 {
-    const QList<QTableWidgetItem*> selected = table_->selectedItems();
-    if (selected.isEmpty() || !damageFound_.isEmpty())
+    const QList<int> rows = selected_rows();
+    if (rows.size() != 1 || !damageFound_.isEmpty())
         return;
-    const Session chosen = session_of_row(selected.first()->row());
+    const Session chosen = session_of_row(rows.first());
     if (!questions_.confirm(
             QStringLiteral("Delete the session of %1? Its line in sessions.csv and its event file "
                            "are deleted; this cannot be undone.")
@@ -290,14 +315,35 @@ void RecordsWindow::export_records()
         if (!QFile::copy(folder_ + name, copy))
             failed << name;
     }
+    // The preferences as the view shows them, since they are figures made
+    // from the event files, not a file of the records.
+    const Preferences& shown = preferences_->preferences();
+    QString preferencesSaved;
+    if (shown.choices > 0) {
+        QSaveFile file(QDir(target).filePath(QLatin1String(PreferencesFileName)));
+        if (file.open(QIODevice::WriteOnly) && file.write(preferences_csv(shown, preferences_->scope())) >= 0
+            && file.commit())
+            preferencesSaved =
+                QStringLiteral(" The preferences shown are in %1.").arg(QLatin1String(PreferencesFileName));
+        else
+            failed << QLatin1String(PreferencesFileName);
+    }
     if (failed.isEmpty())
         dialogs_.message(QStringLiteral("Flickerbox II"), Dialogs::Icon::Information,
                          QStringLiteral("%1 files were copied into %2.")
-                             .arg(files.size())
-                             .arg(QDir::toNativeSeparators(target)));
+                                 .arg(files.size())
+                                 .arg(QDir::toNativeSeparators(target))
+                             + preferencesSaved);
     else
         tell(QStringLiteral("These could not be copied into %1:\n%2")
                  .arg(QDir::toNativeSeparators(target), failed.join(u'\n')));
+}
+
+std::optional<PagePreferences> RecordsWindow::page_preferences()
+{
+    if (preferences_->preferences().choices == 0)
+        return std::nullopt;
+    return PagePreferences{preferences_->preferences(), preferences_->scope()};
 }
 
 void RecordsWindow::print_page()
@@ -305,7 +351,7 @@ void RecordsWindow::print_page()
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(windowTitle());
     if (questions_.print_setup(printer))
-        paint_records_page(printer, windowTitle(), sessions_, goal_->value());
+        paint_records_page(printer, windowTitle(), sessions_, goal_->value(), page_preferences());
 }
 
 void RecordsWindow::save_pdf()
@@ -316,7 +362,7 @@ void RecordsWindow::save_pdf()
     {
         QPdfWriter writer(path);
         writer.setTitle(windowTitle());
-        paint_records_page(writer, windowTitle(), sessions_, goal_->value());
+        paint_records_page(writer, windowTitle(), sessions_, goal_->value(), page_preferences());
     }
     if (QFileInfo(path).size() == 0)
         tell(QStringLiteral("The page could not be saved as %1.").arg(QDir::toNativeSeparators(path)));

@@ -1,11 +1,13 @@
 #pragma once
 // The records window of the current learner, opened from the menu window:
 // the sessions newest first with their prompt level and note (both editable),
-// the chart of median response times against the goal, whether sessions are
+// the chart of median response times against the goal, the preferences shown
+// by the choices of the sessions selected (all when none is), whether sessions are
 // recorded, and deleting, exporting, printing and saving as PDF. A damaged
 // sessions.csv is shown as far as it can be read and named, and rewritten
 // only when the adult asks for the repair.
 
+#include "app/records_page.h"
 #include "state/records_options.h"
 #include "state/session.h"
 
@@ -16,9 +18,11 @@ class QChartView;
 class QCheckBox;
 class QDoubleSpinBox;
 class QLabel;
+class PreferencesView;
 class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;
+class QTabWidget;
 class RecordsQuestions;
 
 class RecordsWindow : public QDialog {
@@ -47,6 +51,8 @@ public:
 
     QTableWidget& table() const { return *table_; }
     QChartView& chart_view() const { return *chart_; }
+    QTabWidget& views() const { return *views_; }
+    PreferencesView& preferences_view() const { return *preferences_; }
     QLabel& damage() const { return *damage_; }
     QLabel& event_file_state() const { return *eventFile_; }
     QCheckBox& recording() const { return *recording_; }
@@ -55,6 +61,7 @@ public:
     const QList<Session>& sessions() const { return sessions_; }
 
     void delete_session();
+    // Copies the records' files, and the preferences shown as preferences.csv.
     void export_records();
     void print_page();
     void save_pdf();
@@ -64,12 +71,15 @@ private:
     void load();
     void fill_table();
     void show_chart();
-    void show_event_file();
+    void follow_selection();
+    QList<int> selected_rows() const;
     void keep_edit(QTableWidgetItem* item);
     void keep_options();
     // The session a table row shows; rows are newest first.
     Session& session_of_row(int row) { return sessions_[sessions_.size() - 1 - row]; }
     void tell(const QString& failure);
+    // The preferences the page shows: those of the view, when it has choices.
+    std::optional<PagePreferences> page_preferences();
 
     QString folder_;
     Dialogs& dialogs_;
@@ -82,6 +92,8 @@ private:
     QCheckBox* recording_;
     QDoubleSpinBox* goal_;
     QChartView* chart_;
+    PreferencesView* preferences_;
+    QTabWidget* views_;
     QTableWidget* table_;
     QLabel* eventFile_;
     QPushButton* delete_;

@@ -5,13 +5,16 @@
 #include "app/records_line.h"
 #include "app/records_questions.h"
 #include "app/records_chart.h"
+#include "app/preferences_view.h"
 #include "app/records_window.h"
 #include "fakes/fake_dialogs.h"
+#include "support/choice_records.h"
 #include "state/globvars.h"
 #include "state/sessions_file.h"
 
 #include <QChart>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QGraphicsScene>
 #include <QLocale>
 #include <QPainter>
@@ -19,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -26,9 +30,10 @@ namespace {
 
 struct FakeRecordsQuestions : RecordsQuestions {
     QString pdf;
+    QString exportTo;
     bool yes = true;
     QStringList asked;
-    QString export_folder() override { return {}; }
+    QString export_folder() override { return exportTo; }
     QString pdf_file(const QString&) override { return pdf; }
     bool print_setup(QPrinter&) override { return false; }
     bool confirm(const QString& text) override
@@ -228,6 +233,103 @@ TEST_F(Records, TheChartIsReadableWithOneSessionFiveOfOneDayAndForty)
     EXPECT_EQ(labels[1].text, QLocale().toString(QDate(2026, 9, 11), "d MMM"))
         << "no time on a day of one session";
     EXPECT_EQ(sessions_axis_title(term), "Session");
+}
+
+QStringList ranking_of(const PreferencesView& view)
+{
+    QStringList rows;
+    for (int row = 0; row < view.ranking().rowCount(); ++row)
+        rows << view.ranking().item(row, 0)->text() + ' ' + view.ranking().item(row, 1)->text() + ' '
+                + view.ranking().item(row, 2)->text();
+    return rows;
+}
+
+TEST_F(Records, PreferencesFollowTheSelectedSessionsAndDatesIntoThePageAndTheExport)
+{
+    sessions = {choice_session(folder, QDateTime(QDate(2026, 11, 2), QTime(9, 0)),
+                               {"Ball Dog left", "Dog Ball right", "Car Ball right", "Dog Car left"}),
+                choice_session(folder, QDateTime(QDate(2026, 11, 3), QTime(9, 0)),
+                               {"Ball Car left", "Car Dog left", "Dog Ball left", "Car Ball left"}),
+                sessions.first()};
+    sessions.last().start = QDateTime(QDate(2026, 11, 4), QTime(9, 0));
+    write(sessions_file_bytes(sessions));
+    RecordsWindow window(folder, "Anna", dialogs, questions);
+    PreferencesView& view = window.preferences_view();
+    window.views().setCurrentWidget(&view);
+    window.show();
+    const auto nov = [](int day) { return QLocale().toString(QDate(2026, 11, day), "d MMM yyyy"); };
+    EXPECT_EQ(ranking_of(view), (QStringList{"Ball 4 / 6 67 %", "Car 2 / 5 40 %", "Dog 2 / 5 40 %"}))
+        << "all sessions when none is selected";
+    EXPECT_EQ(view.side().text(), "The left side was taken in 6 of 8 choices (75 %).");
+
+    const struct {
+        QList<int> rows;  // newest first
+        QDate from, to;
+        QStringList ranking;
+        bool sideFlagged;
+        QString summary;
+    } cases[] = {
+        {{2},
+         {2026, 11, 1},
+         {2026, 11, 4},
+         {"Ball 3 / 3 100 %", "Dog 1 / 3 33 %", "Car 0 / 2 0 %"},
+         false,
+         "4 choices in 1 session on " + nov(2) + "."},
+        {{},
+         {2026, 11, 3},
+         {2026, 11, 4},
+         {"Car 2 / 3 67 %", "Dog 1 / 2 50 %", "Ball 1 / 3 33 %"},
+         true,
+         QString("4 choices in 1 of the 2 sessions from %1 to %2.").arg(nov(3), nov(4))},
+        {{0},
+         {2026, 11, 1},
+         {2026, 11, 4},
+         {},
+         false,
+         "The 1 session shown holds no choices. Choices are recorded when the learner plays in \"Choose "
+         "One of Two\"."},
+        {{1, 2},
+         {2026, 11, 5},
+         {2026, 11, 9},
+         {},
+         false,
+         "No session is in these dates. Choices are recorded when the learner plays in \"Choose One of "
+         "Two\"."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.summary.toStdString());
+        window.table().clearSelection();
+        for (int row : c.rows)
+            window.table().selectionModel()->select(window.table().model()->index(row, 0),
+                                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        view.from().setDate(c.from);
+        view.to().setDate(c.to);
+        EXPECT_EQ(ranking_of(view), c.ranking);
+        EXPECT_EQ(view.summary().text(), c.summary);
+        EXPECT_EQ(view.ranking().isVisibleTo(&view), !c.ranking.isEmpty());
+        EXPECT_EQ(view.side().text().contains("may not be choosing"), c.sideFlagged);
+    }
+
+    // The page and the export take the view's figures, even while the chart
+    // hides it: here the flagged second session.
+    window.views().setCurrentIndex(0);
+    window.table().clearSelection();
+    view.from().setDate({2026, 11, 3});
+    questions.pdf = dir.path() + "/page.pdf";
+    window.save_pdf();
+    EXPECT_GT(QFileInfo(questions.pdf).size(), 0);
+    questions.exportTo = dir.path() + "/out";
+    window.export_records();
+    const QStringList copied = QDir(questions.exportTo).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_EQ(copied.size(), 1);
+    QFile csv(questions.exportTo + '/' + copied.first() + "/preferences.csv");
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(
+        csv.readAll(),
+        "\xEF\xBB\xBF"
+        "clip,chosen,offered,share chosen (%)\r\n"
+        "Car,2,3,67\r\nDog,1,2,50\r\nBall,1,3,33\r\n(the left side),4,4,100\r\n"
+            + QString("4 choices in 1 of the 2 sessions from %1 to %2.\r\n").arg(nov(3), nov(4)).toUtf8());
 }
 
 }  // namespace

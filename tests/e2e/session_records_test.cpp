@@ -1,11 +1,12 @@
 // Response times recorded from real presses: the space bar pressed through
 // XTest at known delays after each cue is recorded within 50 ms of the delay,
 // and the session's line says the same. A note typed at the menu afterwards
-// keeps every key.
+// keeps every key. The records window's preferences follow the keys.
 
 #include "program_test.h"
 #include "state/session_event.h"
 #include "state/sessions_file.h"
+#include "support/choice_records.h"
 #include "support/wait_until.h"
 
 #include <QDir>
@@ -287,3 +288,58 @@ TEST_F(SessionRecords, ASessionKilledMidWayGetsItsLineAtTheNextStart)
 }
 
 }  // namespace
+
+// The adult reads the preferences with keys: Alt+R opens the records, Alt+N
+// their Preferences, Alt+O the last day counted. Moved back a day, the view
+// holds only the session where the learner took the left side every time,
+// and the side sentence turns red; moved on again, it does not.
+TEST_F(SessionRecords, TheSideWarningFollowsTheDatesTheAdultSetsWithKeys)
+{
+    ProgramDriver d({.device = 7, .size = 1});
+    const QString records = d.folder() + RecordsFolderName;
+    const QList<Session> sessions = {
+        choice_session(records, QDateTime(QDate(2026, 11, 2), QTime(9, 0)),
+                       {"Ball Dog left", "Dog Ball left", "Ball Dog left", "Dog Ball left"}),
+        choice_session(records, QDateTime(QDate(2026, 11, 3), QTime(9, 0)),
+                       {"Ball Dog right", "Dog Ball left", "Ball Dog right", "Dog Ball right"})};
+    ASSERT_EQ(save_sessions(records, sessions), "");
+    ASSERT_TRUE(d.start());
+    const auto alt = [&](const char* key) {
+        d.key("Alt_L", true);
+        d.tap(key);
+        d.key("Alt_L", false);
+    };
+    alt("r");
+    ASSERT_TRUE(ProgramDriver::wait_for_window("Records"));
+    // Many pixels of the chart's green goal line, or of the side warning's dark red.
+    const auto many = [](const QImage& shot, auto colour) {
+        int count = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                count += colour(shot.pixelColor(x, y));
+        return count > 150;
+    };
+    const auto chartShown = [&](const QImage& shot) {
+        return many(shot, [](QColor c) { return c.green() > 120 && c.red() < 40 && c.blue() < 90; });
+    };
+    const auto warned = [&](const QImage& shot) {
+        return many(shot, [](QColor c) { return c.red() > 130 && c.green() < 60 && c.blue() < 60; });
+    };
+    // The window takes keys a moment after it is mapped: Alt+N again until
+    // the goal line makes way for the preferences.
+    ASSERT_TRUE(d.wait_for_screen(chartShown, 5000));
+    for (int attempt = 0; attempt < 5 && chartShown(d.grab()); ++attempt) {
+        alt("n");
+        d.wait_for_screen([&](const QImage& shot) { return !chartShown(shot); }, 1000);
+    }
+    ASSERT_FALSE(chartShown(d.grab()));
+    EXPECT_FALSE(warned(d.grab())) << "both days: the left side 5 of 8";
+    alt("o");
+    d.tap("Down");
+    EXPECT_TRUE(d.wait_for_screen(warned, 5000)) << "2 Nov alone: the left side 4 of 4";
+    d.grab(QStringLiteral("preferences_side_warning"));
+    d.tap("Up");
+    EXPECT_TRUE(d.wait_for_screen([&](const QImage& shot) { return !warned(shot); }, 5000))
+        << "both days: the left side 5 of 8";
+    d.tap("Escape");
+}

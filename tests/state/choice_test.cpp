@@ -2,9 +2,11 @@
 
 #include "state/choice_pairs.h"
 #include "state/preferences.h"
+#include "state/preferences_report.h"
 #include "state/csv_text.h"
 #include "state/session_choices.h"
 #include "state/sessions_file.h"
+#include "support/choice_records.h"
 
 #include <QTemporaryDir>
 
@@ -134,6 +136,47 @@ TEST(Preferences, EqualSharesRankTheMoreChosenFirstThenByName)
     EXPECT_EQ(order, (QStringList{"e", "b", "c", "a", "d"}));
 }
 
+TEST(PreferencesReport, TheSideSentenceSaysWhichWayItIsFlaggedAndDatesMayBeLeftOpen)
+{
+    using S = ChoiceSide;
+    const struct {
+        int left, right;
+        const char* text;
+    } rows[] = {
+        {0, 0, ""},
+        {1, 0,
+         "The left side was taken in 1 of 1 choice (100 %). That is more than 80 %: the learner may "
+         "not be choosing, but taking one side whatever it offers."},
+        {1, 4, "The left side was taken in 1 of 5 choices (20 %)."},
+        {201, 49,
+         "The left side was taken in 201 of 250 choices (81 %). That is more than 80 %: the "
+         "learner may not be choosing, but taking one side whatever it offers."},
+        {1, 5,
+         "The left side was taken in 1 of 6 choices (17 %). That is less than 20 %: the learner may "
+         "not be choosing, but taking one side whatever it offers."},
+    };
+    for (const auto& row : rows) {
+        QList<ChoiceMade> taken;
+        for (int i = 0; i < row.left + row.right; ++i)
+            taken.append({"a", "b", i < row.left ? S::Left : S::Right});
+        EXPECT_EQ(side_bias_text(preferences(taken)), row.text);
+    }
+
+    QList<Session> days(3);
+    for (int day = 0; day < 3; ++day)
+        days[day].start = QDateTime(QDate(2026, 3, day + 1), QTime(23, 59));
+    const auto kept = [&](QDate from, QDate to) {
+        QList<int> list;
+        for (const Session& s : sessions_between(days, from, to))
+            list << s.start.date().day();
+        return list;
+    };
+    EXPECT_EQ(kept({2026, 3, 2}, {2026, 3, 2}), (QList<int>{2})) << "both days included";
+    EXPECT_EQ(kept({}, {2026, 3, 2}), (QList<int>{1, 2}));
+    EXPECT_EQ(kept({2026, 3, 2}, {}), (QList<int>{2, 3}));
+    EXPECT_EQ(kept({2026, 3, 3}, {2026, 3, 1}), (QList<int>{}));
+}
+
 }  // namespace
 
 // A session of known choices, written and read back through the real files.
@@ -142,35 +185,9 @@ TEST(SessionChoices, ASessionOfKnownChoicesRanksTheClipsAndShowsTheSideThroughTh
     QTemporaryDir dir;
     const QString folder = dir.path() + "/";
     const QDateTime start = QDateTime::fromString("2026-03-02T10:00:00", Qt::ISODate);
-    QFile events;
-    ASSERT_EQ(start_event_file(events, folder, start), "");
-    struct Offer {
-        const char *left, *right, *side;
-    };
     // Ball is taken 3 of 3, Dog 1 of 3, Car 0 of 2; the left side 3 of 4.
-    const Offer offers[] = {
-        {"Ball", "Dog", "left"}, {"Dog", "Ball", "right"}, {"Ball", "Car", "left"}, {"Dog", "Car", "left"}};
-    SessionTally tally(5000);
-    QList<SessionEvent> written;
-    for (const Offer& offer : offers) {
-        SessionEvent event =
-            session_event(SessionEventKind::Choice, offer.side == QString("left") ? offer.left : offer.right);
-        event.leftClip = offer.left;
-        event.rightClip = offer.right;
-        event.side = offer.side;
-        event.switchName = "1";
-        event.fromCueMs = 1200;
-        written << event;
-    }
-    written << session_event(SessionEventKind::SessionEnd);
-    for (const SessionEvent& event : written) {
-        tally.add(event);
-        events.write(csv_line(session_event_fields(event)).toUtf8() + "\r\n");
-    }
-    events.close();
-    Session session = tally.figures();
-    session.start = start;
-    session.eventFile = QFileInfo(events.fileName()).fileName();
+    const Session session =
+        choice_session(folder, start, {"Ball Dog left", "Dog Ball right", "Ball Car left", "Dog Car left"});
     ASSERT_EQ(append_session(folder, session), "");
 
     QFile sessionsFile(folder + SessionsFileName);
