@@ -84,7 +84,8 @@ void PointerDwell::wait_began(WaitPhase)
     // on it begins its dwell without having to move.
     const StageLayout layout = stage_.layout();
     const int margin = int(dwell_wobble_distance(screen_size(window_)));
-    const QRect picture = layout.movie.translated(layout.area.topLeft() - window_.geometry().topLeft());
+    const QRect picture =
+        layout.view(layout.movie).translated(layout.area.topLeft() - window_.geometry().topLeft());
     detector_.set_target(picture.adjusted(-margin, -margin, margin, margin));
     const QPoint pos = window_.mapFromGlobal(QCursor::pos());
     if (window_.rect().contains(pos))
