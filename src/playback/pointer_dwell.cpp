@@ -94,7 +94,9 @@ void PointerDwell::wait_began(WaitPhase)
 
 void PointerDwell::pointer_moved(const QPoint& pos)
 {
-    if (active_)
+    // One motion reaches the window once for each widget it passes through
+    // on its way up; only the first says anything new.
+    if (active_ && !(detector_.pointer_known() && pos == detector_.pointer()))
         follow(pos);
 }
 
@@ -102,7 +104,8 @@ void PointerDwell::pointer_left()
 {
     detector_.pointer_left();
     wake_.stop();
-    mark_->hide();
+    if (mark_->isVisible())
+        mark_->hide();
 }
 
 void PointerDwell::follow(const QPoint& pos)
@@ -132,8 +135,10 @@ void PointerDwell::update_mark()
 {
     const std::optional<int64_t> due = detector_.due_ms();
     if (!due) {
-        wake_.stop();
-        mark_->hide();
+        if (wake_.isActive())
+            wake_.stop();
+        if (mark_->isVisible())
+            mark_->hide();
         return;
     }
     const int64_t now = clock_.now_ms();

@@ -45,6 +45,7 @@ public:
     std::optional<int64_t> due_ms() const;
     // The pointer's last position, where the progress mark is drawn.
     QPoint pointer() const { return pointer_; }
+    bool pointer_known() const { return pointerKnown_; }
 
 private:
     bool counts_at(const QPoint& pos) const;
