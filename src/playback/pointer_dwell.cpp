@@ -96,8 +96,12 @@ void PointerDwell::pointer_moved(const QPoint& pos)
 {
     // One motion reaches the window once for each widget it passes through
     // on its way up; only the first says anything new.
-    if (active_ && !(detector_.pointer_known() && pos == detector_.pointer()))
+    if (detector_.pointer_known() && pos == detector_.pointer())
+        return;
+    if (active_)
         follow(pos);
+    else
+        detector_.pointer_passing(pos);
 }
 
 void PointerDwell::pointer_left()
