@@ -75,11 +75,33 @@ const char* recording_text(bool recording)
     return recording ? "recording on" : "recording off";
 }
 
-// (a) From the key event leaving this process to the hand's first moved frame
-// on screen, over presses in the first wait of successive turns.
-void press_to_hand(int presses, bool recording)
+// How a bench press is made: switch 1 or 2 of the space bar's or the mouse's device.
+struct BenchSwitch {
+    const char* name;
+    int device;
+    std::function<void(ProgramDriver&)> press;
+};
+
+const BenchSwitch& space_bar()
 {
-    ProgramDriver d({.device = 7, .size = 1});
+    static const BenchSwitch s{"space bar", 7, [](ProgramDriver& d) { d.tap("space"); }};
+    return s;
+}
+
+std::vector<BenchSwitch> other_switches()
+{
+    const auto on_picture = [](ProgramDriver& d) { return d.movie_area().center() + d.area_origin(); };
+    // The space bar is measured on its own, with recording on and off.
+    return {{"left button", 6, [=](ProgramDriver& d) { d.click(on_picture(d)); }},
+            {"Enter (switch 2)", 7, [](ProgramDriver& d) { d.tap("Return"); }},
+            {"right button (switch 2)", 6, [=](ProgramDriver& d) { d.click(on_picture(d), 1, 3); }}};
+}
+
+// (a) From the key or button event leaving this process to the hand's first
+// moved frame on screen, over presses in the first wait of successive turns.
+void press_to_hand(int presses, bool recording, const BenchSwitch& by = space_bar())
+{
+    ProgramDriver d({.device = by.device, .size = 1});
     record_sessions(d, recording);
     if (!d.start_playback())
         return (void)std::printf("press to hand: playback did not start\n");
@@ -91,9 +113,12 @@ void press_to_hand(int presses, bool recording)
         if (!wait_for_first_still(d, current))
             continue;
         const QImage rest = d.grab_region(hand);
+        // The pointer is moved to the picture before the clock starts.
+        if (by.device == 6)
+            d.move_to(d.movie_area().center() + d.area_origin());
         QElapsedTimer t;
         t.start();
-        d.tap("space");
+        by.press(d);
         bool moved = false;
         while (!moved && t.elapsed() < 2000)
             moved = mean_abs_difference(d.grab_region(hand), rest) >= 0.3;
@@ -109,12 +134,12 @@ void press_to_hand(int presses, bool recording)
             break;
         }
         current = next_clip(current);
-        d.press_until([&] { d.tap("space"); },
+        d.press_until([&] { by.press(d); },
                       [&](const QImage& s) { return d.shows_still(s, clip(current), "_first"); });
     }
-    std::printf("(a) press to hand on screen, %s: %zu presses, median %.2f ms, max %.2f ms (%d early presses "
-                "left out)\n",
-                recording_text(recording), ms.size(), median(ms),
+    std::printf("(a) press to hand on screen, %s, %s: %zu presses, median %.2f ms, max %.2f ms (%d early "
+                "presses left out)\n",
+                by.name, recording_text(recording), ms.size(), median(ms),
                 ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()), early);
 }
 
@@ -283,6 +308,86 @@ void calibrated_durations(double press, double wipe)
                 wipe, pressSeconds, wipeSeconds);
 }
 
+// Where a resting pointer takes no dwell: the drawing area's lower left,
+// clear of the picture's margin and of the exit link.
+QPoint beside_the_picture(const ProgramDriver& d)
+{
+    return d.area_origin() + QPoint(20, 470);
+}
+
+// (f) CPU while waiting with the pointer beside the picture, resting and
+// then moving slowly there (two pixels every 40 ms, to and fro), for a
+// learner who dwells and, to compare, one who clicks.
+void cpu_with_pointer(bool dwelling)
+{
+    ProgramDriver d({.device = 6, .size = 1, .kind = dwelling ? 5 : 0});
+    if (!d.start_playback())
+        return (void)std::printf("(g) playback did not start\n");
+    d.move_to(beside_the_picture(d));
+    if (!wait_for_first_still(d, 1))
+        return (void)std::printf("(g) no first still\n");
+    const double resting = cpu_percent_over(d.pid(), measureSeconds);
+    const double before = cpu_seconds(d.pid());
+    QElapsedTimer moving;
+    moving.start();
+    for (int step = 0; moving.elapsed() < measureSeconds * 1000; ++step) {
+        const int x = step % 100 < 50 ? step % 50 : 50 - step % 50;
+        d.move_to(beside_the_picture(d) + QPoint(2 * x, 0));
+        QThread::msleep(40);
+    }
+    const double moved = 100 * (cpu_seconds(d.pid()) - before) / (moving.elapsed() / 1000.0);
+    std::printf(
+        "(g) CPU while waiting, %s, pointer beside the picture: resting %.2f %%, moving slowly %.2f %% "
+        "of a core\n",
+        dwelling ? "pointer dwell" : "mouse click", resting, moved);
+}
+
+// (f) From the pointer's move onto the picture to the hand's first moved
+// frame, less the dwell time.
+void dwell_to_hand(int samples)
+{
+    constexpr int DwellMs = 1000;
+    ProgramDriver d({.device = 6, .size = 1, .kind = 5, .dwellMs = DwellMs});
+    if (!d.start_playback())
+        return (void)std::printf("(g) playback did not start\n");
+    const QPoint picture = d.movie_area().center() + d.area_origin();
+    const QRect hand = d.hand_area().translated(d.area_origin());
+    std::vector<double> late;
+    int current = 1;
+    for (int attempt = 0; int(late.size()) < samples && attempt < 2 * samples; ++attempt) {
+        d.move_to(beside_the_picture(d));
+        if (!wait_for_first_still(d, current)) {
+            std::printf("(g) the first still of clip %d did not come\n", current);
+            break;
+        }
+        const QImage rest = d.grab_region(hand);
+        QElapsedTimer t;
+        d.move_to(picture);
+        t.start();
+        bool moved = false;
+        while (!moved && t.elapsed() < DwellMs + 2000)
+            moved = mean_abs_difference(d.grab_region(hand), rest) >= 0.3;
+        // Not moved: the pointer came before the wait began, whose dwell then
+        // starts with it.
+        if (!moved)
+            continue;
+        late.push_back(t.nsecsElapsed() / 1e6 - DwellMs);
+        if (!wait_for_last_still(d, current))
+            break;
+        // Away and back: the dwell on the last still moves on to the next clip.
+        current = next_clip(current);
+        d.move_to(beside_the_picture(d));
+        QThread::msleep(100);
+        d.move_to(picture);
+        d.wait_for_screen([&](const QImage& s) { return d.shows_still(s, clip(current), "_first"); }, 10000);
+    }
+    std::printf(
+        "(g) dwell of %d ms, pointer onto the picture to the hand on screen, less the dwell time: %zu "
+        "dwells, median %.1f ms, min %.1f ms, max %.1f ms\n",
+        DwellMs, late.size(), median(late), late.empty() ? 0 : *std::min_element(late.begin(), late.end()),
+        late.empty() ? 0 : *std::max_element(late.begin(), late.end()));
+}
+
 }  // namespace
 
 // (e) Press and hold: from letting the space bar go to the last frame that
@@ -448,7 +553,7 @@ int main(int argc, char** argv)
     std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each figure as soon as it is measured
     if (argc < 2) {
         std::fprintf(stderr,
-                     "usage: playback_bench <program folder> [seconds per CPU figure] [figures: abcdef]\n");
+                     "usage: playback_bench <program folder> [seconds per CPU figure] [figures: abcdefg]\n");
         return 2;
     }
     qputenv("FLICKERBOX_PROGRAM_DIR", argv[1]);
@@ -457,11 +562,14 @@ int main(int argc, char** argv)
     if (!ProgramDriver::make_clips())
         return 1;
     // Which figures: any of the letters a to f (all by default).
-    const QByteArray parts = argc > 3 ? QByteArray(argv[3]) : QByteArray("abcdef");
+    const QByteArray parts = argc > 3 ? QByteArray(argv[3]) : QByteArray("abcdefg");
     // Recording on and off in turn, so that the machine's load falls on both alike.
-    if (parts.contains('a'))
+    if (parts.contains('a')) {
         for (bool recording : {true, false, true, false})
             press_to_hand(10, recording);
+        for (const BenchSwitch& by : other_switches())
+            press_to_hand(10, true, by);
+    }
     if (parts.contains('c'))
         for (int size : {1, 2, 3})
             hand_to_clip(size);
@@ -485,5 +593,10 @@ int main(int argc, char** argv)
         hold_mode(8);
     if (parts.contains('f'))
         choosing(6);
+    if (parts.contains('g')) {
+        for (bool dwelling : {true, false, true, false})
+            cpu_with_pointer(dwelling);
+        dwell_to_hand(10);
+    }
     return 0;
 }

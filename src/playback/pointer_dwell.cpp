@@ -84,7 +84,8 @@ void PointerDwell::wait_began(WaitPhase)
     // on it begins its dwell without having to move.
     const StageLayout layout = stage_.layout();
     const int margin = int(dwell_wobble_distance(screen_size(window_)));
-    const QRect picture = layout.movie.translated(layout.area.topLeft() - window_.geometry().topLeft());
+    const QRect picture =
+        layout.view(layout.movie).translated(layout.area.topLeft() - window_.geometry().topLeft());
     detector_.set_target(picture.adjusted(-margin, -margin, margin, margin));
     const QPoint pos = window_.mapFromGlobal(QCursor::pos());
     if (window_.rect().contains(pos))
@@ -93,15 +94,22 @@ void PointerDwell::wait_began(WaitPhase)
 
 void PointerDwell::pointer_moved(const QPoint& pos)
 {
+    // One motion reaches the window once for each widget it passes through
+    // on its way up; only the first says anything new.
+    if (detector_.pointer_known() && pos == detector_.pointer())
+        return;
     if (active_)
         follow(pos);
+    else
+        detector_.pointer_passing(pos);
 }
 
 void PointerDwell::pointer_left()
 {
     detector_.pointer_left();
     wake_.stop();
-    mark_->hide();
+    if (mark_->isVisible())
+        mark_->hide();
 }
 
 void PointerDwell::follow(const QPoint& pos)
@@ -131,8 +139,10 @@ void PointerDwell::update_mark()
 {
     const std::optional<int64_t> due = detector_.due_ms();
     if (!due) {
-        wake_.stop();
-        mark_->hide();
+        if (wake_.isActive())
+            wake_.stop();
+        if (mark_->isVisible())
+            mark_->hide();
         return;
     }
     const int64_t now = clock_.now_ms();

@@ -68,6 +68,15 @@ void DwellDetector::pointer_left()
     fresh_ = true;
 }
 
+void DwellDetector::pointer_passing(const QPoint& pos)
+{
+    pointer_ = pos;
+    pointerKnown_ = true;
+    started_.reset();
+    if (!counts_at(pos) || beyond_wobble(pos, spent_))
+        fresh_ = true;
+}
+
 bool DwellDetector::tick(int64_t nowMs)
 {
     return started_ && complete(nowMs);

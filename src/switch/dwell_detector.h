@@ -32,6 +32,10 @@ public:
     bool pointer_at(const QPoint& pos, int64_t nowMs);
     // The pointer left the window: as if it left the target.
     void pointer_left();
+    // The pointer is at pos while no dwell may be taken (a clip plays):
+    // leaving the target, or moving beyond the wobble, still makes the next
+    // dwell fresh.
+    void pointer_passing(const QPoint& pos);
     // Time has passed with the pointer still. True when a dwell completes.
     bool tick(int64_t nowMs);
     // Stops a dwell under way; the next needs the pointer to leave or move
@@ -45,6 +49,7 @@ public:
     std::optional<int64_t> due_ms() const;
     // The pointer's last position, where the progress mark is drawn.
     QPoint pointer() const { return pointer_; }
+    bool pointer_known() const { return pointerKnown_; }
 
 private:
     bool counts_at(const QPoint& pos) const;

@@ -104,7 +104,10 @@ TEST_F(SecondSwitchAndDwell, RestingOnThePictureIsAPress)
         // At the drawing area's lower left, clear of the picture's margin and the exit link.
         const QPoint beside = d.area_origin() + QPoint(20, 470);
         d.move_to(beside);
-        ASSERT_TRUE(d.wait_for_screen(still(d, 2, "_first"), 20000));
+        // The backdrop comes last, as the wait begins.
+        ASSERT_TRUE(d.wait_for_screen(
+            [&](const QImage& shot) { return still(d, 2, "_first")(shot) && d.shows_backdrop(shot); },
+            20000));
         EXPECT_TRUE(nothing_plays(d, 2, "_first", 5000)) << "a rest beside the picture played the clip";
 
         QElapsedTimer dwell;

@@ -3,13 +3,17 @@
 //
 // Row syntax: "(" and ")" are the polling step's clear before the yield and
 // its sample after it; between them come the events the yield delivered.
-// Keys: "down X" / "up X" (X: Space, Esc, A, R, 0..9, KP2 for the keypad,
-// Shift+0..2; "@t" gives the timestamp, "*" the repeat flag). Mouse:
-// "press form|over|player", "release ...", "focus", "exitlink" (its double
-// click). Adapter: "switch 1|0", "unplug", "replug". Run: "phase N", "wait"
-// (the response step begins), "end" (it ends), "+N" moves the clock N ms.
-// Expected: S K M skip replay leave as "S=1", events as "ignored:N", the
-// hold of the response taken as "held=N", and the switch down now as "down=1".
+// Keys: "down X" / "up X" (X: Space, Enter, Esc, A, R, 0..9, KP2 for the
+// keypad, Shift+0..2; "@t" gives the timestamp, "*" the repeat flag). Mouse:
+// "press form|over|player" (the left button), "press2 ..." (the right),
+// "release ...", "focus", "exitlink" (its double click). Adapter: "switch
+// 0|1|2|12" (the switches closed), "unplug", "replug". Dwell: "dwell" (one
+// completed). Run: "phase N", "wait" (the response step begins), "heldpress"
+// (a held switch taken at the cue), "end" (it ends), "+N" moves the clock N ms.
+// Expected: S K M skip replay leave as "S=1", events as "ignored:N" (switch
+// 1) or "ignored:N/S", the hold of the response taken as "held=N", its switch
+// as "sw=N", "before=1" when held from before the cue, the switch down now as
+// "down=1", and the last let-go told as "letgo=S" after "letheld=N" ms.
 
 #include "playback/turn_input.h"
 #include "playback/turn_observer.h"
@@ -26,10 +30,17 @@ namespace {
 
 struct Ignored : TurnObserver {
     QStringList seen;
+    int letGoSwitch = 0;
+    int64_t letGoHeldMs = 0;
     void press_ignored(WaitPhase phase, int switchNumber, int64_t) override
     {
-        seen << QStringLiteral("ignored:%1").arg(int(phase));
-        EXPECT_EQ(switchNumber, 1);
+        seen << (switchNumber == 1 ? QStringLiteral("ignored:%1").arg(int(phase))
+                                   : QStringLiteral("ignored:%1/%2").arg(int(phase)).arg(switchNumber));
+    }
+    void press_let_go(int switchNumber, int64_t heldMs) override
+    {
+        letGoSwitch = switchNumber;
+        letGoHeldMs = heldMs;
     }
 };
 
@@ -45,6 +56,7 @@ struct Table {
     int16_t acceptanceMs = 0;
     int16_t postAcceptanceMs = 0;
     bool repeatsInPairs = true;
+    bool dwell = false;  // pointer dwell on the mouse's device number
 };
 
 std::unique_ptr<QKeyEvent> key_event(QEvent::Type type, QString name)
@@ -63,6 +75,8 @@ std::unique_ptr<QKeyEvent> key_event(QEvent::Type type, QString name)
         {"Shift+0", Qt::Key_ParenRight}, {"Shift+1", Qt::Key_Exclam}, {"Shift+2", Qt::Key_At}};
     if (name == "Space")
         key = Qt::Key_Space;
+    else if (name == "Enter")
+        key = Qt::Key_Return;
     else if (name == "Esc")
         key = Qt::Key_Escape;
     else if (name.startsWith("KP")) {
@@ -91,6 +105,7 @@ void play(const Table& table)
     g.InputDevice = table.device;
     g.AcceptanceTime = table.acceptanceMs;
     g.PostAcceptanceDelay = table.postAcceptanceMs;
+    g.PointerDwell = table.dwell ? 1 : 0;
     FakeClock clock;
     FakeAdapterPorts adapter;
     if (is_adapter_device(table.device))
@@ -120,6 +135,10 @@ void play(const Table& table)
                 input.player_focus();
             else if (w == "exitlink")
                 input.exit_link_double_click();
+            else if (w == "dwell")
+                input.dwell_completed();
+            else if (w == "heldpress")
+                input.take_held_press();
             else if (w == "unplug" || w == "replug")
                 adapter.unplugged = w == "unplug";
             else {
@@ -130,12 +149,12 @@ void play(const Table& table)
                     input.key_press(*key_event(QEvent::KeyPress, arg));
                 else if (w == "up")
                     input.key_release(*key_event(QEvent::KeyRelease, arg));
-                else if (w == "press")
-                    input.mouse_down(target(arg));
+                else if (w == "press" || w == "press2")
+                    input.mouse_down(target(arg), 0, w == "press" ? 1 : 2);
                 else if (w == "release")
                     input.mouse_up(target(arg));
                 else if (w == "switch")
-                    adapter.hold(table.device, arg == "1");
+                    adapter.hold(table.device, arg.contains(u'1'), arg.contains(u'2'));
                 else
                     FAIL() << "unknown word " << w.toStdString() << " in " << where.toStdString();
             }
@@ -149,7 +168,11 @@ void play(const Table& table)
                                       {"replay", f.ReplayRequested},
                                       {"leave", f.LeaveRequested},
                                       {"held", int(input.response_held_ms())},
-                                      {"down", input.switch_held()}};
+                                      {"down", input.switch_held()},
+                                      {"sw", input.response_switch()},
+                                      {"before", input.response_held_from_before_cue()},
+                                      {"letgo", events.letGoSwitch},
+                                      {"letheld", int(events.letGoHeldMs)}};
         QStringList expectedEvents;
         for (const QString& item : QString(row.expected).split(u' ', Qt::SkipEmptyParts)) {
             if (item.startsWith("ignored:")) {
@@ -311,6 +334,46 @@ TEST(TurnInput, HeldClipTakesSkipAndReplayAndKnowsWhenTheSwitchIsLetGo)
         {"switch 0", "down=1"},
         {"( )", "down=0"},
     }});
+}
+
+// Each device's second switch, and dwell, as a switch of its own.
+TEST(TurnInput, SecondSwitchAndDwell)
+{
+    play({"Enter", 7, {
+        {"phase 1 wait ( down Enter )", "S=1 sw=2 down=1"},
+        {"( down Space )", "S=0"},  // another key while one is held is no press
+        {"end phase 0 ( up Enter down Space )", "ignored:0"},
+    }});
+    play({"right button, its own let-go", 6, {
+        {"phase 1 wait ( press2 over )", "S=1 sw=2 down=1"},
+        {"+250 ( release over )", "down=0 letgo=2 letheld=250"},
+        {"( press over )", "S=1 sw=1"},
+    }});
+    play({"right button held from before the cue", 6, {
+        {"phase 1 ( press2 over )", "ignored:1/2 down=1"},
+        {"wait heldpress", "S=1 sw=2 before=1"},
+    }});
+    for (int16_t device : {1, 5})  // the serial adapter's CTS line, the second joystick button
+        play({"adapter", device, {
+            {"phase 1 wait ( switch 2 )", "S=1 sw=2 down=1"},
+            {"end phase 0 +100 ( switch 12 )", "ignored:0"},
+            {"+50 ( switch 1 )", "letgo=2 letheld=150 down=1"},
+            {"( switch 0 )", "down=0"},
+        }});
+    play({"adapter: each switch timed on its own", 1, {
+        {"phase 1 wait ( switch 1 )", "S=0"},
+        {"+60 ( switch 12 )", "S=0"},
+        {"+40 ( switch 12 )", "S=1 sw=1 held=100"},
+        {"end phase 2 wait +60 ( switch 2 )", "S=1 sw=2 held=100"},
+    }, 100});
+    Table dwell{"dwell", 6, {
+        {"phase 1 wait ( press form release form down Space up Space )", "S=0"},
+        {"( dwell )", "S=1 sw=3 down=0"},
+        {"( )", "S=0 letgo=0"},  // nothing was held, so nothing is let go
+        {"end phase 2 ( dwell )", "ignored:2/3"},
+    }, 300};  // the acceptance time is the dwell's own: no other
+    dwell.dwell = true;
+    play(dwell);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 namespace {
 
 struct Step {
-    enum { Move, Tick, Leave, HoldOff } what;
+    enum { Move, Tick, Leave, HoldOff, Passing } what;
     int64_t t;
     QPoint pos = {};
     bool fires = false;
@@ -67,6 +67,21 @@ TEST(DwellDetector, CompletesOnlyForAFreshRestOnTheTarget)
           tick(4000),
           move(4100, 300, 200),
           tick(5100, true)}},
+        {"away and back while a clip plays",
+         {move(0, 200, 200),
+          tick(1000, true),
+          {Step::Passing, 1500, {50, 50}},
+          {Step::Passing, 1600, {200, 200}},
+          tick(3000),
+          move(3000, 200, 200),
+          tick(3999),
+          tick(4000, true)}},
+        {"no dwell while a clip plays, nor a fresh one without leaving",
+         {move(0, 200, 200),
+          tick(1000, true),
+          {Step::Passing, 1500, {210, 200}},
+          move(3000, 210, 200),
+          tick(5000)}},
     };
     for (const Case& c : cases) {
         DwellDetector dwell(1000, 40);
@@ -79,6 +94,7 @@ TEST(DwellDetector, CompletesOnlyForAFreshRestOnTheTarget)
             case Step::Tick: fired = dwell.tick(step.t); break;
             case Step::Leave: dwell.pointer_left(); break;
             case Step::HoldOff: dwell.hold_off(); break;
+            case Step::Passing: dwell.pointer_passing(step.pos); break;
             }
             EXPECT_EQ(fired, step.fires) << c.name << " at " << step.t << " ms";
         }
