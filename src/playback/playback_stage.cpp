@@ -97,6 +97,7 @@ void PlaybackStage::lay_out_again()
 
 void PlaybackStage::draw_backdrop()
 {
+    offering_ = false;
     (void)::draw_backdrop(pictures_, g_);  // its files were checked before the run began
 }
 
@@ -159,6 +160,7 @@ void PlaybackStage::blank_labels()
 
 void PlaybackStage::clear_after_skip()
 {
+    offering_ = false;
     remove_progress();
     if (g_.ScreenSize == 1)
         blank_labels();

@@ -75,6 +75,10 @@ public:
     [[nodiscard]] bool load_choice(int side, const QString& label, const QString& firstStill,
                                    QString& unreadable);
     void show_choice(int side, CardLight light);
+    // Where a pointer's dwell is a press, in the stage's coordinates: each
+    // card while a choice is offered (a dwell takes the card it rests on),
+    // otherwise the movie area alone.
+    std::vector<QRect> dwell_targets() const;
 
     // The player at its normal place, or in the area the clip plays in.
     void place_player_normal();
@@ -107,5 +111,6 @@ private:
     std::array<QImage, 2> choiceLabels_, choiceStills_;
     bool raiseOnFirstFrame_ = false;
     bool enlarged_ = false;
+    bool offering_ = false;  // the cards of a choice are on show
     QSize exitLinkSize_;
 };

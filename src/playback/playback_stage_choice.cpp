@@ -20,6 +20,7 @@ bool PlaybackStage::load_choice(int side, const QString& label, const QString& f
     last_->hide();
     player_->set_visible(false);
     playerBox_->hide();  // its black would cover the cards
+    offering_ = true;
     for (auto [image, path] :
          {std::pair(&choiceLabels_[side], label), std::pair(&choiceStills_[side], firstStill)})
         if (!image->load(path)) {
@@ -50,4 +51,14 @@ void PlaybackStage::show_choice(int side, CardLight light)
         painter.drawImage(card.still, choiceStills_[side]);
     });
     pictures_.Background.repaint();  // now, before a spoken name holds the event loop
+}
+
+std::vector<QRect> PlaybackStage::dwell_targets() const
+{
+    const StageLayout now = layout();
+    if (!offering_)
+        return {now.movie};
+    const std::array<ChoiceCard, 2> cards =
+        choice_cards(now.movie, choiceLabels_[0].size(), choiceLabels_[1].size());
+    return {cards[0].card, cards[1].card};
 }

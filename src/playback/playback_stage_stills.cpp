@@ -15,6 +15,7 @@
 
 bool PlaybackStage::stack_stills(const QString& first, const QString& last, QString& unreadable)
 {
+    offering_ = false;
     // Held back from the screen until the first still is in front: the new
     // last still must not be seen before its time.
     pictures_.Background.setUpdatesEnabled(false);
@@ -81,6 +82,7 @@ void PlaybackStage::forget_first_frame()
 
 void PlaybackStage::place_player_normal()
 {
+    offering_ = false;
     const StageLayout now = layout();
     place_player(now.view(now.movie));
 }

@@ -80,13 +80,17 @@ void PointerDwell::set_excluded(const QRect& excluded)
 void PointerDwell::wait_began(WaitPhase)
 {
     active_ = true;
-    // The target is where the picture stands now; a pointer already resting
-    // on it begins its dwell without having to move.
+    // The targets are where the picture, or a choice's cards, stand now; a
+    // pointer already resting on one begins its dwell without having to move.
     const StageLayout layout = stage_.layout();
     const int margin = int(dwell_wobble_distance(screen_size(window_)));
-    const QRect picture =
-        layout.view(layout.movie).translated(layout.area.topLeft() - window_.geometry().topLeft());
-    detector_.set_target(picture.adjusted(-margin, -margin, margin, margin));
+    targets_.clear();
+    for (const QRect& target : stage_.dwell_targets())
+        targets_.push_back(layout.view(target)
+                               .translated(layout.area.topLeft() - window_.geometry().topLeft())
+                               .adjusted(-margin, -margin, margin, margin));
+    target_ = 0;
+    detector_.set_target(targets_.front());
     const QPoint pos = window_.mapFromGlobal(QCursor::pos());
     if (window_.rect().contains(pos))
         follow(pos);
@@ -114,13 +118,31 @@ void PointerDwell::pointer_left()
 
 void PointerDwell::follow(const QPoint& pos)
 {
+    aim_at(pos);
     if (detector_.pointer_at(pos, clock_.now_ms())) {
         mark_->hide();
         wake_.stop();
-        input_.dwell_completed();
+        input_.dwell_completed(target_);
         return;
     }
     update_mark();
+}
+
+void PointerDwell::aim_at(const QPoint& pos)
+{
+    // Where margins overlap, between two cards, the nearer card's middle wins.
+    std::optional<size_t> nearest;
+    for (size_t i = 0; i < targets_.size(); ++i)
+        if (targets_[i].contains(pos)
+            && (!nearest
+                || std::abs(pos.x() - targets_[i].center().x())
+                    < std::abs(pos.x() - targets_[*nearest].center().x())))
+            nearest = i;
+    // Onto another card: a dwell there starts afresh.
+    if (nearest && int(*nearest) != target_) {
+        target_ = int(*nearest);
+        detector_.set_target(targets_[*nearest]);
+    }
 }
 
 void PointerDwell::wake()
@@ -129,7 +151,7 @@ void PointerDwell::wake()
         return;
     if (detector_.tick(clock_.now_ms())) {
         mark_->hide();
-        input_.dwell_completed();
+        input_.dwell_completed(target_);
         return;
     }
     update_mark();

@@ -1,10 +1,10 @@
 #pragma once
 // Pointer dwell in a playback run: the window hands in the pointer's motion
 // from its own events, and while a response wait is under way a rest on the
-// picture (with a margin) for the dwell time is the learner's press. One
-// single-shot timer wakes it at the dwell's due time, or at the mark's next
-// frame while a dwell fills: a still pointer, or one resting outside the
-// target, costs nothing.
+// picture, or on one of the cards of a choice (with a margin), for the dwell
+// time is the learner's press. One single-shot timer wakes it at the dwell's
+// due time, or at the mark's next frame while a dwell fills: a still pointer,
+// or one resting outside the target, costs nothing.
 
 #include "playback/turn_observer.h"
 #include "switch/dwell_detector.h"
@@ -12,6 +12,8 @@
 #include <QPoint>
 #include <QTimer>
 #include <QWidget>
+#include <optional>
+#include <vector>
 
 class MonotonicClock;
 class PlaybackStage;
@@ -38,6 +40,8 @@ public:
 
 private:
     void follow(const QPoint& pos);
+    // Takes as target the one pos is on, where there are several.
+    void aim_at(const QPoint& pos);
     void wake();
     void stop();
     void update_mark();
@@ -50,4 +54,6 @@ private:
     QTimer wake_;
     QWidget* mark_;
     bool active_ = false;  // a response wait is under way
+    std::vector<QRect> targets_;  // in the window, with their margins
+    int target_ = 0;  // the one a dwell now counts on
 };

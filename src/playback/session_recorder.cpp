@@ -171,7 +171,7 @@ void SessionRecorder::choice_made(const QString& left, const QString& right, Cho
     event.leftClip = left;
     event.rightClip = right;
     event.side = leftTaken ? QStringLiteral("left") : QStringLiteral("right");
-    event.chosenBy = QStringLiteral("switch %1").arg(switchNumber);
+    event.switchName = switch_name(switchNumber);
     event.fromCueMs = msSinceOffer;
     record(event);
 }

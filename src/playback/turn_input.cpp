@@ -300,10 +300,11 @@ void TurnInput::exit_link_double_click()
     flags_.LeaveRequested = 1;
 }
 
-void TurnInput::dwell_completed()
+void TurnInput::dwell_completed(int target)
 {
     if (device_.reads != InputDevice::Reads::PointerDwell)
         return;
+    dwellTarget_ = target;
     press_began(DwellSwitch, clock_.now_ms());
     flags_.SwitchPressed = 1;
     eventSwitch_ = DwellSwitch;

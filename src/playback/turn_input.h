@@ -84,7 +84,10 @@ public:
     void exit_link_double_click();
     // The pointer rested on the target for the dwell time: a press that is
     // let go at once.
-    void dwell_completed();
+    // target: which of the stage's dwell targets it rested on (a choice's side).
+    void dwell_completed(int target = 0);
+    // The target of the last dwell completed.
+    int dwell_target() const { return dwellTarget_; }
 
 private:
     bool key_down(int virtualKey);
@@ -125,6 +128,7 @@ private:
     std::array<std::optional<Press>, DwellSwitch> presses_;
     int64_t takenHeldMs_ = 0;
     int takenSwitch_ = 0;
+    int dwellTarget_ = 0;
     bool takenFromBefore_ = false;
     // When each switch (and dwell) last went down, and each switch was last
     // let go.

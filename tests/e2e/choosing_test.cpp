@@ -1,7 +1,7 @@
 // Choosing one of two in the real program on a real X server, with real key
 // presses and the screen read back: the offer at every screen size on both
-// backdrops, a scan taken while its second side is lit, two switches and
-// step scanning. With FLICKERBOX_SHOT_DIR set, the offers are saved.
+// backdrops, a scan taken while its second side is lit, two switches, step
+// scanning and a dwell of the pointer on a card. With FLICKERBOX_SHOT_DIR set, the offers are saved.
 
 #include "program_test.h"
 #include "media/picture_difference.h"
@@ -11,6 +11,7 @@
 #include "support/wait_until.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -64,7 +65,9 @@ public:
         return side == 0 ? c.red() > 200 && c.blue() < 80 : c.blue() > 200 && c.red() < 80;
     }
 
-    static QList<SessionEvent> choices(const ProgramDriver& d)
+    static QList<SessionEvent> choices(const ProgramDriver& d) { return events(d, SessionEventKind::Choice); }
+
+    static QList<SessionEvent> events(const ProgramDriver& d, SessionEventKind kind)
     {
         const QString records = d.folder() + RecordsFolderName;
         QList<SessionEvent> found;
@@ -72,7 +75,7 @@ public:
             QFile file(records + name);
             if (file.open(QIODevice::ReadOnly))
                 for (const SessionEvent& e : read_session_events(file.readAll()).events)
-                    if (e.kind == SessionEventKind::Choice)
+                    if (e.kind == kind)
                         found << e;
         }
         return found;
@@ -120,10 +123,18 @@ TEST_F(Choice, AScanTakesTheRightWhilePressedWithTheRightLit)
     EXPECT_TRUE(d->wait_for_screen([&](const QImage& s) { return d->shows_menu(s); }, 10000));
 }
 
-// Enter as the second switch comes with the keyboard's second switch: until
-// then these cases cannot be made with real keys.
-bool enter_taken(ProgramDriver& d)
+// Once the names have been heard the cue-th wait has begun: a press before
+// it is no choice.
+bool cued(const ProgramDriver& d, int cue)
 {
+    return wait_until([&] { return Choice::events(d, SessionEventKind::Cue).size() >= cue; }, 8000);
+}
+
+// Enter is the keyboard's second switch.
+bool enter_taken(ProgramDriver& d, int cue)
+{
+    if (!cued(d, cue))
+        return false;
     d.tap("Return");
     return wait_until([&] { return !Choice::choices(d).isEmpty(); }, 4000);
 }
@@ -132,14 +143,13 @@ TEST_F(Choice, TwoSwitchesSpaceTakesTheLeftAndEnterTheRight)
 {
     auto d = start(1);
     ASSERT_TRUE(d->wait_for_screen([&](const QImage& s) { return offered(*d, s); }, 15000));
-    ASSERT_TRUE(enter_taken(*d));
+    ASSERT_TRUE(enter_taken(*d, 1));
     EXPECT_TRUE(plays(*d, 2));
     EXPECT_EQ(choices(*d).first().side, "right");
-    EXPECT_EQ(choices(*d).first().chosenBy, "switch 2");
+    EXPECT_EQ(choices(*d).first().switchName, "2");
+    ASSERT_TRUE(cued(*d, 2));  // the wait after the clip
     d->tap("space");  // on to the next pair
-    ASSERT_TRUE(
-        d->wait_for_screen([&](const QImage& s) { return !d->shows_still(s, clip(2), "_last"); }, 10000));
-    QThread::msleep(1500);  // the names are heard before a press counts
+    ASSERT_TRUE(cued(*d, 3));
     d->tap("space");
     ASSERT_TRUE(wait_until([&] { return choices(*d).size() == 2; }, 8000));
     EXPECT_EQ(choices(*d).last().side, "left");
@@ -149,15 +159,40 @@ TEST_F(Choice, StepScanningSpaceMovesAndEnterTakes)
 {
     auto d = start(3);
     ASSERT_TRUE(d->wait_for_screen([&](const QImage& s) { return offered(*d, s) && lit(*d, s, 0); }, 15000));
+    ASSERT_TRUE(cued(*d, 1));
     d->tap("space");
     ASSERT_TRUE(d->wait_for_screen([&](const QImage& s) { return lit(*d, s, 1); }, 3000))
         << "space did not move the light";
     d->grab(QStringLiteral("choice_step_right_lit"));
     QThread::msleep(1500);  // no timing: the light stays
     EXPECT_TRUE(lit(*d, d->grab(), 1));
-    ASSERT_TRUE(enter_taken(*d));
+    ASSERT_TRUE(enter_taken(*d, 2));  // the move's press began a wait of its own
     EXPECT_TRUE(plays(*d, 2));
     EXPECT_EQ(choices(*d).first().side, "right");
+}
+
+// Resting on the left card for a while and then on the right takes the
+// right, a whole dwell after the pointer came onto it.
+TEST_F(Choice, ADwellTakesTheCardThePointerRestsOn)
+{
+    ProgramDriver d({.device = 6, .playMode = 5, .kind = 5, .dwellMs = 1000});
+    ASSERT_TRUE(d.start_playback());
+    d.move_to(d.area_origin() + QPoint(20, 470));  // clear of both cards
+    ASSERT_TRUE(d.wait_for_screen([&](const QImage& s) { return offered(d, s); }, 15000));
+    QThread::msleep(1500);  // the names are heard before a dwell counts
+    d.move_to(d.area_origin() + card(d, 0).card.center());
+    QThread::msleep(600);
+    QElapsedTimer onTheRight;
+    d.move_to(d.area_origin() + card(d, 1).card.center());
+    onTheRight.start();
+    ASSERT_TRUE(d.wait_for_screen([&](const QImage& s) { return !d.hand_at_rest(s); }, 5000))
+        << "the dwell was not taken";
+    EXPECT_GE(onTheRight.elapsed(), 950) << "the dwell on the left went on over the right";
+    EXPECT_TRUE(plays(d, 2));
+    ASSERT_TRUE(wait_until([&] { return !choices(d).isEmpty(); }, 5000));
+    EXPECT_EQ(choices(d).first().side, "right");
+    EXPECT_EQ(choices(d).first().switchName, "dwell");
+    d.tap("Escape");
 }
 
 }  // namespace

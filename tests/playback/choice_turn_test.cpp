@@ -18,7 +18,8 @@ struct Row {
     // "<when>:<what>": when is a wait phase, or the clip whose name was last
     // heard in the first wait since the step before, or later (a tenth of a
     // second after the step before); what is press (switch 1), press2 (switch 2),
-    // tick (the scan's time passes), a, r or esc.
+    // dwell0 or dwell1 (a dwell on the left or the right card), tick (the
+    // scan's time passes), a, r or esc.
     const char* script;
     TurnEnd end;
     const char* events;
@@ -83,6 +84,8 @@ protected:
             steps.removeFirst();
             if (what == "tick")
                 clock.now += g.ScanTime;
+            else if (what.startsWith("dwell"))
+                input.dwell_completed(what.back().digitValue());
             else
                 key(input,
                     what == "press"        ? Qt::Key_Space
@@ -137,6 +140,23 @@ TEST_F(ChoiceTurnRows, TheSecondSwitchTakesTheRightOrTheLitSide)
          "wait 1, press, chose right beta of alpha|beta by switch 2, started beta, ended beta, wait 2, press"},
         {"step: move, take",    M::StepScanning, "1:press beta:press2 2:press", TurnEnd::Next,
          "wait 1, press, wait 1, press, chose right beta of alpha|beta by switch 2, started beta, ended beta, wait 2, press"},
+    };
+    for (const Row& row : rows)
+        play(row);
+}
+// A dwell takes the card it rests on, whatever the way of choosing.
+TEST_F(ChoiceTurnRows, ADwellTakesItsCard)
+{
+    g.InputDevice = 6;
+    g.PointerDwell = 1;
+    using M = ChoiceMethod;
+    const Row rows[] = {
+        {"two switches", M::TwoSwitches, "1:dwell1 2:esc", TurnEnd::Leave,
+         "wait 1, press, chose right beta of alpha|beta by switch 3, started beta, ended beta, wait 2, leave"},
+        {"scan, left lit", M::Scanning, "1:dwell1 2:esc", TurnEnd::Leave,
+         "wait 1, press, chose right beta of alpha|beta by switch 3, started beta, ended beta, wait 2, leave"},
+        {"step", M::StepScanning, "1:dwell0 2:esc", TurnEnd::Leave,
+         "wait 1, press, chose left alpha of alpha|beta by switch 3, started alpha, ended alpha, wait 2, leave"},
     };
     for (const Row& row : rows)
         play(row);

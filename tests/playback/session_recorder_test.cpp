@@ -178,7 +178,7 @@ TEST_F(SessionRecording, AChoiceIsRecordedWithBothClipsItsSideAndItsTime)
     EXPECT_EQ(choices[0].clip, "alpha");
     EXPECT_EQ(choices[0].leftClip + "|" + choices[0].rightClip, "alpha|beta");
     EXPECT_EQ(choices[0].side, "left");
-    EXPECT_EQ(choices[0].chosenBy, "switch 1");
+    EXPECT_EQ(choices[0].switchName, "1");
     EXPECT_EQ(choices[0].fromCueMs, 2300);
     EXPECT_TRUE(turn.saw("started alpha"));
     const SessionsRead sessions = read_sessions(file_bytes(folder + SessionsFileName));

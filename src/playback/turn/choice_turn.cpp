@@ -2,6 +2,7 @@
 
 #include "media/monotonic_clock.h"
 #include "media/sound.h"
+#include "playback/input_device.h"
 #include "playback/turn/clip_turn.h"
 #include "playback/turn/left_out_clips.h"
 #include "playback/turn/turn_waits.h"
@@ -88,7 +89,10 @@ TurnEnd ChoiceTurn::play(const ClipPair& pair)
         }
         if (result.kind != WaitResult::Kind::Response)
             return TurnEnd::Leave;
-        action = scan_.press(result.switchNumber, std::nullopt, result.atMs);
+        const std::optional<ChoiceSide> dwelledOn = result.switchNumber == DwellSwitch
+            ? std::optional(side_of(p_.input.dwell_target()))
+            : std::nullopt;
+        action = scan_.press(result.switchNumber, dwelledOn, result.atMs);
         // A press made just before the light moved, seen only after it (the
         // spoken name holds the event loop), takes the side it was made on.
         const int64_t pressedMs = result.atMs - p_.input.response_held_ms();
