@@ -16,7 +16,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int MarkerSize = 100;
 const QColor MarkerColour(0, 0, 255);
 }  // namespace
 

@@ -79,6 +79,9 @@ public:
     // card while a choice is offered (a dwell takes the card it rests on),
     // otherwise the movie area alone.
     std::vector<QRect> dwell_targets() const;
+    // The hand moves to rest over the card taken, so that its press is seen
+    // on the side chosen; the next backdrop puts it back in its place.
+    void move_hand_over_card(int side);
 
     // The player at its normal place, or in the area the clip plays in.
     void place_player_normal();
@@ -88,6 +91,8 @@ public:
     void restore_normal_layout();
 
 private:
+    static constexpr int MarkerSize = 100;  // the square the pressed finger touches
+
     double bounded_count(double calibration, int delays) const;
     QSize screen() const;
     // The first frame in `box` at `place`, fitted as the player fits the clip.

@@ -1,9 +1,13 @@
 // The stage's offer of a choice: two cards side by side in the movie area.
 #include "playback/playback_stage.h"
 
+#include "media/blit.h"
+#include "media/playback_layout.h"
 #include "media/video_player.h"
+#include "state/globvars.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 // Told apart by colour as well as by place, in colours that differ for
@@ -61,4 +65,23 @@ std::vector<QRect> PlaybackStage::dwell_targets() const
     const std::array<ChoiceCard, 2> cards =
         choice_cards(now.movie, choiceLabels_[0].size(), choiceLabels_[1].size());
     return {cards[0].card, cards[1].card};
+}
+
+void PlaybackStage::move_hand_over_card(int side)
+{
+    const QRect card =
+        choice_cards(layout().movie, choiceLabels_[0].size(), choiceLabels_[1].size())[size_t(side)].card;
+    BlitRect& hand = pictures_.HandRect;
+    // At rest the finger stands over the middle of the marker square; it
+    // comes to stand over the middle of the card.
+    const int finger = g_.MarkerLeft + MarkerSize / 2 - hand.x;
+    const int x = std::clamp(card.center().x() - finger, 0, AreaWidth - HandWidth);
+    Picture& background = pictures_.Background.picture();
+    // The hand's box is black around it, as the space above the TV set and
+    // the stage is.
+    fill_box(background, QRect(hand.x, hand.y, hand.width, hand.height), qRgb(0, 0, 0));
+    hand.x = int16_t(x);
+    pictures_.HandMaskRect.x = hand.x;
+    copy_rect(hand, pictures_.PB1, background);
+    pictures_.Background.update();
 }

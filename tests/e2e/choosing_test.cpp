@@ -144,6 +144,9 @@ TEST_F(Choice, TwoSwitchesSpaceTakesTheLeftAndEnterTheRight)
     auto d = start(1);
     ASSERT_TRUE(d->wait_for_screen([&](const QImage& s) { return offered(*d, s); }, 15000));
     ASSERT_TRUE(enter_taken(*d, 1));
+    // The hand presses over the card taken, on the right.
+    EXPECT_TRUE(d->wait_for_screen([&](const QImage& s) { return !d->hand_at_rest(s); }, 3000));
+    d->grab(QStringLiteral("choice_hand_right"));
     EXPECT_TRUE(plays(*d, 2));
     EXPECT_EQ(choices(*d).first().side, "right");
     EXPECT_EQ(choices(*d).first().switchName, "2");

@@ -114,8 +114,9 @@ TurnEnd ChoiceTurn::play(const ClipPair& pair)
     for (int i = 1; i <= p_.g.ClipCount; ++i)
         if (p_.g.ClipList[size_t(i)] == clip)
             p_.g.CurrentClip = int16_t(i);
-    // The hand answers at once, as for any press: the cards stay as they are
-    // until the clip's first still covers them.
+    // The hand answers at once, as for any press, over the card taken: the
+    // cards stay as they are until the clip's first still covers them.
+    p_.stage.move_hand_over_card(taken);
     const TurnEnd end =
         ClipTurn(p_, stills_ ? ClipTurn::FirstFrame::Stills : ClipTurn::FirstFrame::PlayerFrames)
             .play_taken(clip);
