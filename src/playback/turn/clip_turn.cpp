@@ -28,6 +28,15 @@ QString ClipTurn::file(const QString& suffix) const
     return clip_file_path(p_.g, clip_ + suffix);
 }
 
+std::optional<TurnEnd> ClipTurn::stack_stills()
+{
+    QString unreadable;
+    if (p_.stage.stack_stills(file(QStringLiteral("_first.jpg")), file(QStringLiteral("_last.jpg")),
+                              unreadable))
+        return std::nullopt;
+    return left_out(clip_ + unreadable.mid(unreadable.lastIndexOf(clip_) + clip_.size()));
+}
+
 TurnEnd ClipTurn::play(const QString& clip)
 {
     clip_ = clip;
@@ -39,10 +48,8 @@ TurnEnd ClipTurn::play(const QString& clip)
     if (!p_.waits.yield())
         return TurnEnd::Leave;
     if (stills_) {
-        QString unreadable;
-        if (!p_.stage.stack_stills(file(QStringLiteral("_first.jpg")), file(QStringLiteral("_last.jpg")),
-                                   unreadable))
-            return left_out(clip + unreadable.mid(unreadable.lastIndexOf(clip) + clip.size()));
+        if (const std::optional<TurnEnd> ended = stack_stills())
+            return *ended;
     } else {
         p_.stage.place_player_normal();
         player.set_visible(false);
@@ -89,10 +96,8 @@ TurnEnd ClipTurn::play_taken(const QString& clip)
     player.set_auto_start(stills_);
     respond_with_hand();
     if (stills_) {
-        QString unreadable;
-        if (!p_.stage.stack_stills(file(QStringLiteral("_first.jpg")), file(QStringLiteral("_last.jpg")),
-                                   unreadable))
-            return left_out(clip + unreadable.mid(unreadable.lastIndexOf(clip) + clip.size()));
+        if (const std::optional<TurnEnd> ended = stack_stills())
+            return *ended;
     } else {
         p_.stage.place_player_normal();
         p_.stage.player_box().show();

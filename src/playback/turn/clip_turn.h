@@ -38,6 +38,8 @@ private:
     std::optional<TurnEnd> hold_until_played_on(PlayModeGate& gate);
     TurnEnd after_clip();
     TurnEnd left_out(const QString& file, const QString& why = {});
+    // The clip's stills in the movie area; a still that cannot be read leaves the clip out.
+    std::optional<TurnEnd> stack_stills();
     // The player could not show the clip: it is left out, the turn ends early.
     TurnEnd player_failed();
     // The turn ends as after a skip, in the normal layout.
