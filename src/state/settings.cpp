@@ -141,13 +141,21 @@ bool apply_input_kind(GlobVars& g, const Values& values)
     return !kindValue || dwell || kind == int16_t(device_kind(g.InputDevice));
 }
 
+// A line's number where it is usable, else the default; false when the line
+// is there but unusable (typed by hand), so that the adult is told.
+template <typename Usable>
+bool number_or_default(const std::optional<double>& value, Usable usable, int16_t fallback, int16_t& into)
+{
+    const auto number = as_integer(value);
+    const bool fits = number && usable(*number);
+    into = fits ? *number : fallback;
+    return fits || !value;
+}
+
 bool apply_dwell_time(GlobVars& g, const Values& values)
 {
-    const std::optional<double>& value = values[SettingsLines + TimingLines + PlayModeLines + 1];
-    const auto ms = as_integer(value);
-    const bool usable = ms && usable_dwell_time(*ms);
-    g.DwellTime = usable ? *ms : DefaultDwellTime;
-    return usable || !value;
+    return number_or_default(values[SettingsLines + TimingLines + PlayModeLines + 1], usable_dwell_time,
+                             DefaultDwellTime, g.DwellTime);
 }
 
 // Line 25 chooses one of two over the mode of line 21; 0 or absent leaves it.
@@ -162,17 +170,10 @@ bool apply_choice(GlobVars& g, const Values& values, QStringList& reset)
     }
     if (!modeUsable)
         reset << QStringLiteral("play mode");
-    const std::optional<double>& methodValue = values[FirstChoiceLine + 1];
-    const auto method = as_integer(methodValue);
-    const bool methodUsable = method && usable_choice_method(*method);
-    g.ChoiceMethod = methodUsable ? *method : ChooseByTwoSwitches;
-    if (!methodUsable && methodValue)
+    if (!number_or_default(values[FirstChoiceLine + 1], usable_choice_method, ChooseByTwoSwitches,
+                           g.ChoiceMethod))
         reset << QStringLiteral("how to choose");
-    const std::optional<double>& timeValue = values[FirstChoiceLine + 2];
-    const auto ms = as_integer(timeValue);
-    const bool timeUsable = ms && usable_scan_time(*ms);
-    g.ScanTime = timeUsable ? *ms : DefaultScanTime;
-    if (!timeUsable && timeValue)
+    if (!number_or_default(values[FirstChoiceLine + 2], usable_scan_time, DefaultScanTime, g.ScanTime))
         reset << QStringLiteral("scan time");
     return modeUsable;
 }

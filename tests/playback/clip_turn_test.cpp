@@ -32,17 +32,12 @@ protected:
         g.CurrentClip = 1;
         observers = {&turn, &protocol};
         protocol.reset();
-        const Services services = FakeServices::services();
-        QWidget host;
-        host.resize(1024, 768);
-        TurnEvents events(services.observers);
-        PlaybackStage stage(host, g, services);
-        TurnInput input(g, clock, ports, events);
-        TurnWaits waits(&host, g, stage, input, events, clock);
-        LeftOutClips leftOut(events);
-        stage.clear();
-        stage.draw_backdrop();
-        input.start_run();
+        BareStage bare(g, *this);
+        TurnEvents& events = bare.events;
+        PlaybackStage& stage = bare.stage;
+        TurnInput& input = bare.input;
+        TurnWaits& waits = bare.waits;
+        LeftOutClips& leftOut = bare.leftOut;
 
         QStringList script = QString(row.script).split(u' ', Qt::SkipEmptyParts);
         const auto act = [&](const QString& what) {

@@ -6,7 +6,12 @@
 #include "fakes/fake_services.h"
 #include "fakes/turn_protocol.h"
 #include "fakes/turn_record.h"
+#include "playback/playback_stage.h"
 #include "playback/playback_window.h"
+#include "playback/turn/left_out_clips.h"
+#include "playback/turn/turn_waits.h"
+#include "playback/turn_events.h"
+#include "playback/turn_input.h"
 #include "state/globvars.h"
 
 #include <QPointer>
@@ -64,6 +69,32 @@ protected:
     std::function<std::unique_ptr<VideoPlayer>(QWidget* container)> make_player;
     bool left = false;
     QString leaveMessage;
+};
+
+// A turn's parts on a bare widget, with no window: the stage, the input and
+// the waits on the fakes, the backdrop drawn and the run begun.
+struct BareStage {
+    BareStage(GlobVars& g, FakeServices& fakes)
+        : services(fakes.services())
+        , events(services.observers)
+        , stage(host, g, services)
+        , input(g, fakes.clock, fakes.ports, events)
+        , waits(&host, g, stage, input, events, fakes.clock)
+        , leftOut(events)
+    {
+        host.resize(1024, 768);
+        stage.clear();
+        stage.draw_backdrop();
+        input.start_run();
+    }
+
+    Services services;
+    QWidget host;
+    TurnEvents events;
+    PlaybackStage stage;
+    TurnInput input;
+    TurnWaits waits;
+    LeftOutClips leftOut;
 };
 
 // Colours of the generated stills and labels, by clip.
