@@ -1,9 +1,15 @@
 #include "media/media_fixtures.h"
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 namespace {
 
@@ -27,11 +33,40 @@ bool run_tool(const QString& program, const QStringList& args)
     return succeeded(process);
 }
 
+// Each test runs in a process of its own, and most of them would encode the
+// same media again (seconds of CPU each, minutes over a suite); the build keeps
+// what one process made for the others, by its recipe.
+bool made_once(const QString& path, const QString& recipe, const std::function<bool()>& make)
+{
+    const QString cacheDir = QStringLiteral(FLICKERBOX_TEST_MEDIA_CACHE);
+    const QString cached = cacheDir + u'/'
+        + QString::fromLatin1(QCryptographicHash::hash(recipe.toUtf8(), QCryptographicHash::Sha1).toHex())
+        + u'.' + QFileInfo(path).suffix();
+    QFile::remove(path);
+    if (QFile::copy(cached, path))
+        return true;
+    if (!make())
+        return false;
+    // Copied under a name of this process's own and renamed, so a process
+    // running beside this one finds the whole file or none.
+    const QString part = cached + u'.' + QString::number(QCoreApplication::applicationPid());
+    if (QDir().mkpath(cacheDir) && QFile::copy(path, part))
+        std::rename(QFile::encodeName(part).constData(), QFile::encodeName(cached).constData());
+    QFile::remove(part);
+    return true;
+}
+
 }  // namespace
 
 bool run_ffmpeg(const QStringList& args)
 {
-    return run_tool(QStringLiteral("ffmpeg"), quiet_ffmpeg(args));
+    // The output's folder differs from process to process: the recipe names it alike.
+    const QString output = args.last();
+    const QString folder = QFileInfo(output).absolutePath();
+    QStringList recipe = args;
+    recipe.replaceInStrings(folder, QStringLiteral("<folder>"));
+    return made_once(output, QStringLiteral("ffmpeg ") + recipe.join(u'\x1f'),
+                     [&] { return run_tool(QStringLiteral("ffmpeg"), quiet_ffmpeg(args)); });
 }
 
 bool make_tone_wav(const QString& path, double seconds)
@@ -58,18 +93,20 @@ bool make_numbered_clip(const QString& path, double seconds, ClipEncoder encoder
         return run_ffmpeg(input
                           + QStringList{"-c:v", "mpeg1video", "-q:v", "2", "-g", "12", "-pix_fmt", "yuv420p",
                                         "-f", "mpeg", path});
-    const QString elementary = path + QStringLiteral(".m1v");
-    QProcess frames, mpeg2enc;
-    frames.setStandardOutputProcess(&mpeg2enc);
-    frames.start(QStringLiteral("ffmpeg"),
-                 quiet_ffmpeg(input + QStringList{"-pix_fmt", "yuv420p", "-f", "yuv4mpegpipe", "-"}));
-    mpeg2enc.start(QStringLiteral("mpeg2enc"),
-                   {"-v", "0", "-f", "0", "-g", "12", "-G", "12", "-o", elementary});
-    const bool encoded = succeeded(frames) && succeeded(mpeg2enc);
-    const bool multiplexed =
-        encoded && run_tool(QStringLiteral("mplex"), {"-v", "0", "-f", "0", "-o", path, elementary});
-    QFile::remove(elementary);
-    return multiplexed;
+    return made_once(path, QStringLiteral("mjpegtools ") + source, [&] {
+        const QString elementary = path + QStringLiteral(".m1v");
+        QProcess frames, mpeg2enc;
+        frames.setStandardOutputProcess(&mpeg2enc);
+        frames.start(QStringLiteral("ffmpeg"),
+                     quiet_ffmpeg(input + QStringList{"-pix_fmt", "yuv420p", "-f", "yuv4mpegpipe", "-"}));
+        mpeg2enc.start(QStringLiteral("mpeg2enc"),
+                       {"-v", "0", "-f", "0", "-g", "12", "-G", "12", "-o", elementary});
+        const bool encoded = succeeded(frames) && succeeded(mpeg2enc);
+        const bool multiplexed =
+            encoded && run_tool(QStringLiteral("mplex"), {"-v", "0", "-f", "0", "-o", path, elementary});
+        QFile::remove(elementary);
+        return multiplexed;
+    });
 }
 
 int frame_number(const QImage& frame)
