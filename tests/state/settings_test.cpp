@@ -2,6 +2,7 @@
 #include "state/input_device.h"
 #include "state/play_mode.h"
 #include "state/settings.h"
+#include "support/test_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,18 +40,8 @@ protected:
     QString folder() const { return dir.path() + '/'; }
     QString path() const { return folder() + SettingsFileName; }
 
-    void write_file(const QByteArray& content) const
-    {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-
-    QByteArray read_file() const
-    {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void write_file(const QByteArray& content) const { write_test_file(path(), content); }
+    QByteArray read_file() const { return read_test_file(path()); }
 
     // A sound file of sample_settings() with line `line` (0-based) replaced.
     QByteArray with_line(int line, const QByteArray& text) const
@@ -140,14 +131,28 @@ TEST(DisplayNumber, ParsesOnlyWholeNumbers)
         EXPECT_FALSE(parse_number(bad).has_value()) << bad;
 }
 
-TEST_F(SettingsFile, SavesTheExactBytesOfAKnownRecord)
+TEST_F(SettingsFile, SavesTheExactBytesOfAKnownRecordAndANonFiniteCalibrationAsNotCalibrated)
 {
-    GlobVars g = sample_settings();
-    g.ProgramFolder = folder();
-    ASSERT_EQ(SaveSettings(g), "");
-    EXPECT_EQ(read_file(),
-              QByteArray(" 7 \r\n 3 \r\n 15 \r\n 1 \r\n-3 \r\n 1234 \r\n 56789 \r\n 2 \r\n"
-                         " 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n"));
+    constexpr double Infinity = std::numeric_limits<double>::infinity();
+    const struct {
+        const char* name;
+        double press, wipe;
+        QByteArray calibrationLines;
+    } rows[] = {
+        {"a known record", 1234, 56789, " 1234 \r\n 56789 \r\n"},
+        {"infinity and not-a-number", Infinity, std::numeric_limits<double>::quiet_NaN(), " 0 \r\n 0 \r\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        GlobVars g = sample_settings();
+        g.ProgramFolder = folder();
+        g.PressCalibration = row.press;
+        g.WipeCalibration = row.wipe;
+        ASSERT_EQ(SaveSettings(g), "");
+        EXPECT_EQ(read_file(),
+                  " 7 \r\n 3 \r\n 15 \r\n 1 \r\n-3 \r\n" + row.calibrationLines
+                      + " 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n");
+    }
 }
 
 TEST_F(SettingsFile, SaveThenLoadReproducesEveryField)
@@ -190,22 +195,25 @@ TEST_F(SettingsFile, ReadsValuesWhateverTheBlanksAndLineEnds)
 
 TEST_F(SettingsFile, IntegerFieldsRoundHalfToEven)
 {
-    GlobVars g;
-    write_file(with_line(4, "2.5"));
-    load(g);
-    EXPECT_EQ(g.CurrentClip, 2);
-    write_file(with_line(4, "3.5"));
-    load(g);
-    EXPECT_EQ(g.CurrentClip, 4);
-    write_file(with_line(4, "-0.6"));
-    load(g);
-    EXPECT_EQ(g.CurrentClip, -1);
-    write_file(with_line(4, "32767.4"));
-    EXPECT_EQ(load(g).message, "");
-    EXPECT_EQ(g.CurrentClip, 32767);
-    write_file(with_line(9, "0.6"));  // a category flag that rounds to 1
-    EXPECT_EQ(load(g).message, "");
-    EXPECT_EQ(g.CategoryEnabled[1], 1);
+    const struct {
+        const char* name;
+        int line;
+        QByteArray text;
+        int16_t loaded;
+    } rows[] = {
+        {"half down to even", 4, "2.5", 2},
+        {"half up to even", 4, "3.5", 4},
+        {"negative away from zero", 4, "-0.6", -1},
+        {"just below the largest", 4, "32767.4", 32767},
+        {"a category flag that rounds to 1", 9, "0.6", 1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        write_file(with_line(row.line, row.text));
+        GlobVars g;
+        EXPECT_EQ(load(g).message, "");
+        EXPECT_EQ(persisted_integer(g, row.line), row.loaded);
+    }
 }
 
 TEST_F(SettingsFile, KeepsValuesTheProgramGivesAMeaningTo)
@@ -338,17 +346,6 @@ TEST_F(SettingsFile, UnusableCalibrationResetsBothValues)
     load(g);
     EXPECT_EQ(g.PressCalibration, 0);
     EXPECT_EQ(g.WipeCalibration, 0);
-}
-
-TEST_F(SettingsFile, NonFiniteCalibrationIsSavedAsNotCalibrated)
-{
-    GlobVars g = sample_settings();
-    g.ProgramFolder = folder();
-    g.PressCalibration = std::numeric_limits<double>::infinity();
-    g.WipeCalibration = std::numeric_limits<double>::quiet_NaN();
-    ASSERT_EQ(SaveSettings(g), "");
-    EXPECT_EQ(read_file().split('\n')[5], " 0 \r");
-    EXPECT_EQ(read_file().split('\n')[6], " 0 \r");
 }
 
 TEST_F(SettingsFile, InterruptedSaveLeavesTheOldFileIntact)
