@@ -38,8 +38,10 @@ TEST_F(ListingTest, EachCategoryIsABlockHeadedByItsNameUnderTheTitle)
     } rows[] = {
         // clang-format off
         {"a worked layout of two categories",
-         "dog,animals,\"Dog barks\",,\r\ncat,animals,\"Cat, asleep\",x,y\r\nmixer,appliances,Mixer runs,,\r\n",
-         {" ", " ", "Animals", Rule32, "Dog barks", "Cat, asleep", " ", " ", "Appliances", Rule32, "Mixer runs"}},
+         "dog,animals,\"Dog barks\",,\r\ncat,animals,\"Cat, asleep\",x,y\r\n"
+         "mixer,appliances,Mixer runs,,\r\n",
+         {" ", " ", "Animals", Rule32, "Dog barks", "Cat, asleep",
+          " ", " ", "Appliances", Rule32, "Mixer runs"}},
         {"an empty file shows only the title block", "", {}},
         // An empty key before any other gets no block; every later change of key
         // starts one, headed by the key itself when it is not one of the ten.

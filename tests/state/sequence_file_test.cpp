@@ -29,13 +29,16 @@ TEST(SequenceParse, FieldsAreTakenFiveAtATimeAndAShortLastRecordIsLeftOut)
     } rows[] = {
         // clang-format off
         {"five fields per record", "dog,animals,Dog barking,x,y\r\ntoaster,appliances,Toaster,,\r\n",
-         {fields("dog", "animals", "Dog barking", "x", "y"), fields("toaster", "appliances", "Toaster", "", "")}},
+         {fields("dog", "animals", "Dog barking", "x", "y"),
+          fields("toaster", "appliances", "Toaster", "", "")}},
         // An unclosed quote ends at its line end instead of swallowing the rest of the file.
         {"quoted fields keep commas and drop what follows the quote",
-         "\"cat\",\"animals\",\"Cat, sleeping\",\"a\" junk ,5\r\n  \"  spaced  \"  ,food,t,4,5\r\n\"unclosed,food\r\nA,4,5,6\r\n",
+         "\"cat\",\"animals\",\"Cat, sleeping\",\"a\" junk ,5\r\n  \"  spaced  \"  ,food,t,4,5\r\n"
+         "\"unclosed,food\r\nA,4,5,6\r\n",
          {fields("cat", "animals", "Cat, sleeping", "a", "5"), fields("  spaced  ", "food", "t", "4", "5"),
           fields("unclosed,food", "A", "4", "5", "6")}},
-        {"a doubled quote that ends the line closes nothing", "\"a\"\"\r\nb,c,d,e\r\n", {fields("a\"", "b", "c", "d", "e")}},
+        {"a doubled quote that ends the line closes nothing", "\"a\"\"\r\nb,c,d,e\r\n",
+         {fields("a\"", "b", "c", "d", "e")}},
         {"unquoted fields drop surrounding blanks", "   dog ,\tanimals\t,  Big \"dog\" ,4 , 5  \r\n",
          {fields("dog", "animals", "Big \"dog\"", "4", "5")}},
         {"a bare line feed ends a line too", "a,food,A,4,5\nb,food,B,4,5\n", {a, b}},

@@ -14,7 +14,7 @@ TEST(DecodeText, Utf8WhenValidAndNonAsciiElseLatin1AndAByteOrderMarkIsSkipped)
         // clang-format off
         {"UTF-8", "Caf\xC3\xA9 au lait", "Caf\u00e9 au lait"},
         {"Latin-1", "Caf\xE9 au lait", "Caf\u00e9 au lait"},
-        {"one stray 8-bit byte among UTF-8 makes the whole file 8-bit", "\xC3\xA9t\xE9", "\u00c3\u00a9t\u00e9"},
+        {"one stray 8-bit byte among UTF-8 makes it all 8-bit", "\xC3\xA9t\xE9", "\u00c3\u00a9t\u00e9"},
         {"a sequence cut short at the end is no UTF-8", "Caf\xC3", "Caf\u00c3"},
         {"plain ASCII", "plain", "plain"},
         {"empty", "", ""},
