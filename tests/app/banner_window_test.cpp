@@ -188,42 +188,36 @@ TEST_F(BannerTest, ListingAndGuideReplaceThePictureUntilTheNextActivation)
     EXPECT_TRUE(picture->isVisible());
 }
 
-TEST_F(BannerTest, ExitAndEscSaveTheSettingsBeforeHandingOver)
+TEST_F(BannerTest, ExitEscAndClosingTheWindowSaveTheSettingsBeforeHandingOver)
 {
-    for (bool useEsc : {false, true}) {
+    enum Way { ExitButton, Esc, Closing };
+    for (const Way way : {ExitButton, Esc, Closing}) {
+        SCOPED_TRACE(way);
         QFile::remove(g.ProgramFolder + SettingsFileName);
-        g.PromptInterval = useEsc ? 5 : 7;
+        g.PromptInterval = 5 + way;
         Banner banner(g, services());
         QSignalSpy ending(&banner, &Banner::program_ending);
         banner.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
-        if (useEsc) {
+        if (way == Esc) {
             // A held Esc (say, the press that left playback) repeats: only a new press counts.
             QTest::simulateEvent(&banner, true, Qt::Key_Escape, Qt::NoModifier, QString(), true);
             EXPECT_EQ(ending.count(), 0);
             QTest::keyClick(&banner, Qt::Key_Escape);
-        } else {
+        } else if (way == ExitButton) {
             child<QPushButton>(banner, "ExitButton")->click();
+        } else {
+            banner.close();
+            ASSERT_TRUE(ending.wait(2000));
         }
-        EXPECT_EQ(ending.count(), 1) << "Esc: " << useEsc;
+        EXPECT_EQ(ending.count(), 1);
         EXPECT_FALSE(banner.isVisible());
-        EXPECT_EQ(settings_file(), format_settings(g)) << "Esc: " << useEsc;
+        EXPECT_EQ(settings_file(), format_settings(g));
 
         banner.end_program();  // a second request does not end twice
         EXPECT_EQ(ending.count(), 1);
     }
     EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST_F(BannerTest, ClosingTheWindowSavesLikeExit)
-{
-    Banner banner(g, services());
-    QSignalSpy ending(&banner, &Banner::program_ending);
-    banner.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&banner));
-    banner.close();
-    ASSERT_TRUE(ending.wait(2000));
-    EXPECT_EQ(settings_file(), format_settings(g));
 }
 
 TEST_F(BannerTest, FailedSaveIsToldBeforeTheCredits)
