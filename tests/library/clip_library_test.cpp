@@ -174,9 +174,9 @@ TEST(ClipLibrary, BadInputGetsAPlainMessageAndChangesNothing)
         {"empty title", {video, "  ", "food", {}, {}, {}}, "title"},
         {"punctuation title", {video, "?!...", "food", {}, {}, {}}, "title"},
         {"unknown category", {video, "Dog", "Animals", {}, {}, {}}, "not one of the categories"},
-        {"label not a picture",
-         {video, "Dog", "animals", work.filePath("notes.mp4"), {}, {}},
-         "not a picture"},
+        // clang-format off
+        {"label not a picture", {video, "Dog", "animals", work.filePath("notes.mp4"), {}, {}}, "not a picture"},
+        // clang-format on
         {"voice not a sound", {video, "Dog", "animals", {}, work.filePath("notes.mp4"), {}}, "recording"},
         {"trim past the end", {video, "Dog", "animals", {}, {}, {5, 6}}, "The clip cannot start at 0:05"},
     };
