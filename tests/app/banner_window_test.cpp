@@ -7,6 +7,7 @@
 #include "state/settings.h"
 #include "fakes/fake_idle_inhibitor.h"
 #include "fakes/fake_services.h"
+#include "support/test_file.h"
 
 #include <QApplication>
 #include <QFile>
@@ -45,15 +46,9 @@ protected:
     }
     void write_file(const QString& name, const QByteArray& content)
     {
-        QFile file(g.DataFolder + name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        write_test_file(g.DataFolder + name, content);
     }
-    QByteArray settings_file()
-    {
-        QFile file(g.ProgramFolder + SettingsFileName);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray settings_file() { return read_test_file(g.ProgramFolder + SettingsFileName); }
     template <typename T>
     T* child(Banner& banner, const char* name)
     {
@@ -193,42 +188,36 @@ TEST_F(BannerTest, ListingAndGuideReplaceThePictureUntilTheNextActivation)
     EXPECT_TRUE(picture->isVisible());
 }
 
-TEST_F(BannerTest, ExitAndEscSaveTheSettingsBeforeHandingOver)
+TEST_F(BannerTest, ExitEscAndClosingTheWindowSaveTheSettingsBeforeHandingOver)
 {
-    for (bool useEsc : {false, true}) {
+    enum Way { ExitButton, Esc, Closing };
+    for (const Way way : {ExitButton, Esc, Closing}) {
+        SCOPED_TRACE(way);
         QFile::remove(g.ProgramFolder + SettingsFileName);
-        g.PromptInterval = useEsc ? 5 : 7;
+        g.PromptInterval = 5 + way;
         Banner banner(g, services());
         QSignalSpy ending(&banner, &Banner::program_ending);
         banner.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
-        if (useEsc) {
+        if (way == Esc) {
             // A held Esc (say, the press that left playback) repeats: only a new press counts.
             QTest::simulateEvent(&banner, true, Qt::Key_Escape, Qt::NoModifier, QString(), true);
             EXPECT_EQ(ending.count(), 0);
             QTest::keyClick(&banner, Qt::Key_Escape);
-        } else {
+        } else if (way == ExitButton) {
             child<QPushButton>(banner, "ExitButton")->click();
+        } else {
+            banner.close();
+            ASSERT_TRUE(ending.wait(2000));
         }
-        EXPECT_EQ(ending.count(), 1) << "Esc: " << useEsc;
+        EXPECT_EQ(ending.count(), 1);
         EXPECT_FALSE(banner.isVisible());
-        EXPECT_EQ(settings_file(), format_settings(g)) << "Esc: " << useEsc;
+        EXPECT_EQ(settings_file(), format_settings(g));
 
         banner.end_program();  // a second request does not end twice
         EXPECT_EQ(ending.count(), 1);
     }
     EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST_F(BannerTest, ClosingTheWindowSavesLikeExit)
-{
-    Banner banner(g, services());
-    QSignalSpy ending(&banner, &Banner::program_ending);
-    banner.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&banner));
-    banner.close();
-    ASSERT_TRUE(ending.wait(2000));
-    EXPECT_EQ(settings_file(), format_settings(g));
 }
 
 TEST_F(BannerTest, FailedSaveIsToldBeforeTheCredits)
@@ -245,20 +234,39 @@ TEST_F(BannerTest, FailedSaveIsToldBeforeTheCredits)
         << dialogs.messages[0].text.toStdString();
 }
 
-TEST_F(BannerTest, PlayMoviesWithoutASequenceFileStaysInTheMenu)
+// Each row: the clip list in the folder, and what the message says.
+TEST_F(BannerTest, PlayMoviesWithNothingToPlaySaysWhyAndStaysInTheMenu)
 {
-    Banner banner(g, services());
-    banner.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
-    menu_action(*banner.menuBar(), "show_users_guide")->trigger();
-    child<QPushButton>(banner, "StartButton")->click();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.contains("aobj_sqc.seq"));
-    EXPECT_TRUE(banner.isVisible());
-    EXPECT_EQ(playback_window(), nullptr);
-    // The guide made way for the start; the menu must not be left blank.
-    EXPECT_FALSE(child<QListWidget>(banner, "List1")->isVisible());
-    EXPECT_TRUE(child<QLabel>(banner, "banimage")->isVisible());
+    const struct {
+        const char* name;
+        QByteArray alphabetical;  // the clip list of alphabetical order, or none
+        const char* says;
+    } rows[] = {
+        {"no clip list", "", "aobj_sqc.seq"},
+        {"no clip of the categories chosen", "yak,food,Yak,,\r\n", "no clips to play"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (!row.alphabetical.isEmpty()) {
+            write_file("aobj_sqa.seq", row.alphabetical);
+            g.SequenceOrder = 3;
+            g.CategoryEnabled.fill(0);
+            g.CategoryEnabled[0] = 1;
+        }
+        dialogs.messages.clear();
+        Banner banner(g, services());
+        banner.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
+        menu_action(*banner.menuBar(), "show_users_guide")->trigger();
+        child<QPushButton>(banner, "StartButton")->click();
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_TRUE(dialogs.messages[0].text.contains(row.says)) << dialogs.messages[0].text.toStdString();
+        EXPECT_TRUE(banner.isVisible());
+        EXPECT_EQ(playback_window(), nullptr);
+        // The guide made way for the start; the menu must not be left blank.
+        EXPECT_FALSE(child<QListWidget>(banner, "List1")->isVisible());
+        EXPECT_TRUE(child<QLabel>(banner, "banimage")->isVisible());
+    }
 }
 
 TEST_F(BannerTest, PlayMoviesHandsOverAndComesBackWithWhatStoppedTheRun)
@@ -293,22 +301,6 @@ TEST_F(BannerTest, PlayMoviesHandsOverAndComesBackWithWhatStoppedTheRun)
     QTRY_COMPARE_WITH_TIMEOUT(dialogs.messages.size(), size_t(1), 2000);
     EXPECT_TRUE(dialogs.messages[0].text.contains(g.DataFolder + "aobj_tv.jpg"))
         << dialogs.messages[0].text.toStdString();
-}
-
-TEST_F(BannerTest, PlayMoviesWithNoQualifyingClipSaysSoAndStays)
-{
-    write_file("aobj_sqa.seq", "yak,food,Yak,,\r\n");
-    g.SequenceOrder = 3;
-    g.CategoryEnabled.fill(0);
-    g.CategoryEnabled[0] = 1;
-    Banner banner(g, services());
-    banner.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&banner));
-    child<QPushButton>(banner, "StartButton")->click();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.contains("no clips to play"));
-    EXPECT_TRUE(banner.isVisible());
-    EXPECT_EQ(playback_window(), nullptr);
 }
 
 // A clip list saved as "Unicode" plays and lists as the text it is; one that

@@ -9,6 +9,7 @@
 #include "fakes/fake_services.h"
 #include "state/learner_lock.h"
 #include "state/settings.h"
+#include "support/test_file.h"
 #include "support/wait_until.h"
 
 #include <QFile>
@@ -114,9 +115,7 @@ TEST_F(LearnerControlTest, RemovingAsksOnceNamingWhatGoes)
     questions.names = {"Anna"};
     control().new_learner();
     const Learner anna = *learners.current();
-    QFile clip(anna.folder + "dog.mpg");
-    ASSERT_TRUE(clip.open(QIODevice::WriteOnly));
-    clip.close();
+    write_test_file(anna.folder + "dog.mpg", "");
 
     control().remove_learner();
     ASSERT_EQ(questions.removals.size(), 1);
@@ -163,11 +162,9 @@ TEST_F(LearnerControlTest, ALearnerTakenOverElsewhereIsToldOnceAtTheMenu)
     questions.names = {"Anna"};
     control().new_learner();
     const Learner anna = learners.list()[0];
-    QFile lock(anna.folder + LearnerLockFile);
-    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-    lock.write("laptop-2\n77\n2026-12-08T09:12:00Z\nc0ffee\n"
-               + QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toLatin1() + "\n");
-    lock.close();
+    write_test_file(anna.folder + LearnerLockFile,
+                    "laptop-2\n77\n2026-12-08T09:12:00Z\nc0ffee\n"
+                        + QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toLatin1() + "\n");
 
     const auto refresh = [this] {
         control().refresh_lock();

@@ -9,6 +9,7 @@
 #include "app/records_window.h"
 #include "fakes/fake_dialogs.h"
 #include "support/choice_records.h"
+#include "support/test_file.h"
 #include "state/globvars.h"
 #include "state/sessions_file.h"
 
@@ -59,17 +60,8 @@ protected:
             sessions << s;
         }
     }
-    QByteArray bytes() const
-    {
-        QFile file(folder + SessionsFileName);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void write(const QByteArray& bytes)
-    {
-        QFile file(folder + SessionsFileName);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    QByteArray bytes() const { return read_test_file(folder + SessionsFileName); }
+    void write(const QByteArray& bytes) { write_test_file(folder + SessionsFileName, bytes); }
     QTemporaryDir dir;
     QString folder;
     QList<Session> sessions;
@@ -258,6 +250,7 @@ TEST_F(Records, PreferencesFollowTheSelectedSessionsAndDatesIntoThePageAndTheExp
     window.views().setCurrentWidget(&view);
     window.show();
     const auto nov = [](int day) { return QLocale().toString(QDate(2026, 11, day), "d MMM yyyy"); };
+    const QString NoChoices = "Choices are recorded when the learner plays in \"Choose One of Two\".";
     EXPECT_EQ(ranking_of(view), (QStringList{"Ball 4 / 6 67 %", "Car 2 / 5 40 %", "Dog 2 / 5 40 %"}))
         << "all sessions when none is selected";
     EXPECT_EQ(view.side().text(), "The left side was taken in 6 of 8 choices (75 %).");
@@ -269,32 +262,14 @@ TEST_F(Records, PreferencesFollowTheSelectedSessionsAndDatesIntoThePageAndTheExp
         bool sideFlagged;
         QString summary;
     } cases[] = {
-        {{2},
-         {2026, 11, 1},
-         {2026, 11, 4},
-         {"Ball 3 / 3 100 %", "Dog 1 / 3 33 %", "Car 0 / 2 0 %"},
-         false,
+        // clang-format off
+        {{2}, {2026, 11, 1}, {2026, 11, 4}, {"Ball 3 / 3 100 %", "Dog 1 / 3 33 %", "Car 0 / 2 0 %"}, false,
          "4 choices in 1 session on " + nov(2) + "."},
-        {{},
-         {2026, 11, 3},
-         {2026, 11, 4},
-         {"Car 2 / 3 67 %", "Dog 1 / 2 50 %", "Ball 1 / 3 33 %"},
-         true,
+        {{}, {2026, 11, 3}, {2026, 11, 4}, {"Car 2 / 3 67 %", "Dog 1 / 2 50 %", "Ball 1 / 3 33 %"}, true,
          QString("4 choices in 1 of the 2 sessions from %1 to %2.").arg(nov(3), nov(4))},
-        {{0},
-         {2026, 11, 1},
-         {2026, 11, 4},
-         {},
-         false,
-         "The 1 session shown holds no choices. Choices are recorded when the learner plays in \"Choose "
-         "One of Two\"."},
-        {{1, 2},
-         {2026, 11, 5},
-         {2026, 11, 9},
-         {},
-         false,
-         "No session is in these dates. Choices are recorded when the learner plays in \"Choose One of "
-         "Two\"."},
+        {{0}, {2026, 11, 1}, {2026, 11, 4}, {}, false, "The 1 session shown holds no choices. " + NoChoices},
+        {{1, 2}, {2026, 11, 5}, {2026, 11, 9}, {}, false, "No session is in these dates. " + NoChoices},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.summary.toStdString());

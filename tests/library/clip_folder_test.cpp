@@ -34,12 +34,6 @@ TEST(ClipFolder, AccountFolderGetsItsOwnListBeforeTheFirstChange)
     EXPECT_TRUE(copied.permissions() & QFile::WriteOwner);
 }
 
-QByteArray read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
 // As the program finds folders at start-up: a list set aside whose
 // replacement never arrived comes back; one replaced stays new; a change
 // its journal shows unfinished is undone whole.
@@ -52,8 +46,8 @@ TEST(UnfinishedChange, ListsLeftHalfChangedArePutBack)
     write_test_file(folder.filePath("aobj_sqc.seq.replaced"), "old c");
     write_test_file(folder.filePath("aobj_sqa.seq"), "old a");
     undo_unfinished_changes({scratch.path() + '/'});
-    EXPECT_EQ(read(folder.filePath("aobj_sqr.seq")), "old r");
-    EXPECT_EQ(read(folder.filePath("aobj_sqc.seq")), "new c");
+    EXPECT_EQ(read_test_file(folder.filePath("aobj_sqr.seq")), "old r");
+    EXPECT_EQ(read_test_file(folder.filePath("aobj_sqc.seq")), "new c");
     EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden).join(' '),
               "aobj_sqa.seq aobj_sqc.seq aobj_sqr.seq");
 
@@ -61,7 +55,7 @@ TEST(UnfinishedChange, ListsLeftHalfChangedArePutBack)
     write_test_file(folder.filePath("dog.mpg"), "clip");
     write_test_file(change_journal(folder.path()), "+ dog.mpg\n= aobj_sqc.seq\n= aobj_sqa.seq\n");
     undo_unfinished_changes({scratch.path() + '/'});
-    EXPECT_EQ(read(folder.filePath("aobj_sqc.seq")), "old c");
+    EXPECT_EQ(read_test_file(folder.filePath("aobj_sqc.seq")), "old c");
     EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden).join(' '),
               "aobj_sqa.seq aobj_sqc.seq aobj_sqr.seq");
 }

@@ -6,6 +6,7 @@
 #include "media/picture_difference.h"
 #include "media/picture.h"
 #include "state/sequence_file.h"
+#include "support/test_file.h"
 #include "support/wait_until.h"
 #include "test_videos.h"
 
@@ -109,10 +110,7 @@ TEST(ClipLibrary, SilentVideoStartsANewFolderThatChecksSoundAndEachDamageIsFound
     QFile::remove(folder.filePath("bus_first.jpg"));
     QFile mpg(folder.filePath("bus.mpg"));
     mpg.resize(mpg.size() / 2);
-    QFile alphabetical(folder.filePath("aobj_sqa.seq"));
-    alphabetical.open(QIODevice::Append);
-    alphabetical.write("ghost,animals,\"Ghost\",1,\"\"\r\n");
-    alphabetical.close();
+    write_test_file(folder.filePath("aobj_sqa.seq"), "ghost,animals,\"Ghost\",1,\"\"\r\n", QIODevice::Append);
     ASSERT_TRUE(folder.mkdir(".adding-clip-Xy12ab"));  // an add cut off by a crash
 
     const QString problems = check_library(folder.path()).join("\n");
@@ -136,11 +134,8 @@ TEST(ClipLibrary, CheckNamesAClipCutShortFilesNoListNamesAndMissingProgramFiles)
     for (const QString& suffix : clip_file_suffixes())
         ASSERT_TRUE(QFile::copy(demo.filePath("bus_road" + suffix), folder.filePath("bus_road" + suffix)));
     ASSERT_TRUE(QFile::copy(demo.filePath("cat_sofa.mpg"), folder.filePath("cat_sofa.mpg")));
-    for (const QString& list : sequence_file_names()) {
-        QFile file(folder.filePath(list));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("bus_road,vehicles,\"Bus on the road\",6,\"\"\r\n");
-    }
+    for (const QString& list : sequence_file_names())
+        write_test_file(folder.filePath(list), "bus_road,vehicles,\"Bus on the road\",6,\"\"\r\n");
     EXPECT_EQ(check_library(folder.path()).join("\n").toStdString(),
               "No clip list names the clip files "
               "cat_sofa.mpg in \""
@@ -164,10 +159,7 @@ TEST(ClipLibrary, BadInputGetsAPlainMessageAndChangesNothing)
     const QMap<QString, QByteArray>& before = demo.before;
     const QDir work(demo.dir.path());
     const QString video = make_phone_video(work, "fine.mp4", 25, true, 1);
-    QFile text(work.filePath("notes.mp4"));
-    text.open(QIODevice::WriteOnly);
-    text.write("Shopping list: milk, bread\n");
-    text.close();
+    write_test_file(work.filePath("notes.mp4"), "Shopping list: milk, bread\n");
     QProcess::execute(
         "ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", "sine", "-t", "1", work.filePath("tone.wav")});
 
@@ -182,9 +174,9 @@ TEST(ClipLibrary, BadInputGetsAPlainMessageAndChangesNothing)
         {"empty title", {video, "  ", "food", {}, {}, {}}, "title"},
         {"punctuation title", {video, "?!...", "food", {}, {}, {}}, "title"},
         {"unknown category", {video, "Dog", "Animals", {}, {}, {}}, "not one of the categories"},
-        {"label not a picture",
-         {video, "Dog", "animals", work.filePath("notes.mp4"), {}, {}},
-         "not a picture"},
+        // clang-format off
+        {"label not a picture", {video, "Dog", "animals", work.filePath("notes.mp4"), {}, {}}, "not a picture"},
+        // clang-format on
         {"voice not a sound", {video, "Dog", "animals", {}, work.filePath("notes.mp4"), {}}, "recording"},
         {"trim past the end", {video, "Dog", "animals", {}, {}, {5, 6}}, "The clip cannot start at 0:05"},
     };

@@ -24,6 +24,8 @@ QStringList clips(int count)
     return names;
 }
 
+using S = ChoiceSide;
+
 QString unordered(const ClipPair& pair)
 {
     return pair.left < pair.right ? pair.left + '|' + pair.right : pair.right + '|' + pair.left;
@@ -91,7 +93,6 @@ TEST(ChoicePairs, ClipsLeftOutAreNoMoreOfferedAndTooFewEndTheOffers)
 
 TEST(Preferences, RanksByShareChosenWithCountsAndFlagsASideTakenAlmostAlways)
 {
-    using S = ChoiceSide;
     const QList<ChoiceMade> choices = {
         {"dog", "bus", S::Left}, {"bus", "dog", S::Right}, {"cup", "dog", S::Right},
         {"bus", "cup", S::Left}, {"dog", "cup", S::Left},
@@ -123,7 +124,6 @@ TEST(Preferences, RanksByShareChosenWithCountsAndFlagsASideTakenAlmostAlways)
 
 TEST(Preferences, EqualSharesRankTheMoreChosenFirstThenByName)
 {
-    using S = ChoiceSide;
     const Preferences made = preferences({{"b", "a", S::Left},
                                           {"c", "d", S::Left},
                                           {"c", "d", S::Left},
@@ -138,7 +138,6 @@ TEST(Preferences, EqualSharesRankTheMoreChosenFirstThenByName)
 
 TEST(PreferencesReport, TheSideSentenceSaysWhichWayItIsFlaggedAndDatesMayBeLeftOpen)
 {
-    using S = ChoiceSide;
     const struct {
         int left, right;
         const char* text;

@@ -1,4 +1,5 @@
 #include "state/clip_list.h"
+#include "support/test_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,9 +18,7 @@ protected:
 
     void write_sequence(const QString& name, const QByteArray& content) const
     {
-        QFile file(g.MediaFolder + name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        write_test_file(g.MediaFolder + name, content);
     }
 
     // `count` records "<prefix>1".."<prefix>count" of the given category.
@@ -29,6 +28,15 @@ protected:
         for (int i = 1; i <= count; ++i)
             text += prefix + QByteArray::number(i) + ',' + category + ",Title,,\r\n";
         return text;
+    }
+
+    // "<prefix>1".."<prefix>count", as records() names them.
+    static QStringList numbered(int count, const char* prefix = "clip")
+    {
+        QStringList names;
+        for (int i = 1; i <= count; ++i)
+            names << prefix + QString::number(i);
+        return names;
     }
 
     QStringList clips() const
@@ -102,60 +110,60 @@ TEST_F(ClipList, BuildsFromTheFileOfTheChosenOrder)
     }
 }
 
-TEST_F(ClipList, KeepsFileOrderOfEnabledCategories)
+// Each row: the clip list file, the categories on, and the list built; the
+// message names each of `told` (none when nothing is to be told).
+TEST_F(ClipList, KeepsTheQualifyingRecordsInFileOrderAndTellsWhatWasLeftOut)
 {
-    write_sequence("aobj_sqc.seq",
-                   "dog,animals,,,\r\ncar,vehicles,,,\r\ncat,Animals,,,\r\n"
-                   "\"ant\",\"animals\",\"Ant, small\",,\r\nbus,vehicles,,,\r\n");
-    g.CategoryEnabled.fill(0);
-    g.CategoryEnabled[size_t(ClipCategory::animals)] = 1;
-    EXPECT_EQ(build_clip_list(g).message, "");
-    EXPECT_EQ(clips(), (QStringList{"dog", "ant"}));
-
-    g.CategoryEnabled.fill(0);
-    EXPECT_EQ(build_clip_list(g).message, "");
-    EXPECT_EQ(g.ClipCount, 0);
-}
-
-TEST_F(ClipList, ExactlyOneHundredFiftyQualifyingRecordsFit)
-{
-    write_sequence("aobj_sqc.seq", records(150, "food") + records(20, "jobs", "job"));
-    g.CategoryEnabled[size_t(ClipCategory::jobs)] = 0;
-    const ClipListBuild build = build_clip_list(g);
-    EXPECT_EQ(build.message, "");
-    EXPECT_EQ(g.ClipCount, 150);
-    EXPECT_EQ(g.ClipList[1], "clip1");
-    EXPECT_EQ(g.ClipList[150], "clip150");
-}
-
-TEST_F(ClipList, RecordsBeyondTheHundredFiftiethAreCountedInTheMessage)
-{
-    write_sequence("aobj_sqc.seq", records(151, "food"));
-    ClipListBuild build = build_clip_list(g);
-    EXPECT_EQ(g.ClipCount, 150);
-    EXPECT_EQ(g.ClipList[150], "clip150");
-    EXPECT_TRUE(build.message.contains("1 more clip ")) << build.message.toStdString();
-
-    // Records of disabled categories do not count as left out.
-    write_sequence("aobj_sqc.seq", records(160, "food") + records(30, "jobs", "job"));
-    g.CategoryEnabled[size_t(ClipCategory::jobs)] = 0;
-    build = build_clip_list(g);
-    EXPECT_TRUE(build.message.contains("10 more clips")) << build.message.toStdString();
-    EXPECT_TRUE(build.message.contains(g.MediaFolder + "aobj_sqc.seq"));
-}
-
-TEST_F(ClipList, UnsafeNamesAreRefusedAndNamed)
-{
-    write_sequence("aobj_sqc.seq",
-                   "dog,animals,,,\r\n../../secret,animals,,,\r\n"
-                   "/etc/passwd,food,,,\r\n,food,,,\r\nbad/one,jobs,,,\r\ncat,animals,,,\r\n");
-    g.CategoryEnabled[size_t(ClipCategory::jobs)] = 0;
-    const ClipListBuild build = build_clip_list(g);
-    EXPECT_TRUE(build.fileRead);
-    EXPECT_EQ(clips(), (QStringList{"dog", "cat"}));
-    EXPECT_TRUE(build.message.contains("\"../../secret\"")) << build.message.toStdString();
-    EXPECT_TRUE(build.message.contains("\"/etc/passwd\""));
-    EXPECT_FALSE(build.message.contains("bad/one"));  // its category is off: never a candidate
+    using Flags = std::array<int16_t, CategoryCount>;
+    Flags all, noJobs, animals{};
+    all.fill(1);
+    noJobs = all;
+    noJobs[size_t(ClipCategory::jobs)] = 0;
+    animals[size_t(ClipCategory::animals)] = 1;
+    const QByteArray mixed = "dog,animals,,,\r\ncar,vehicles,,,\r\ncat,Animals,,,\r\n"
+                             "\"ant\",\"animals\",\"Ant, small\",,\r\nbus,vehicles,,,\r\n";
+    const struct {
+        const char* name;
+        QByteArray sequence;
+        Flags enabled;
+        QStringList clips;
+        QStringList told = {};
+        const char* notTold = nullptr;
+    } rows[] = {
+        // clang-format off
+        {"exact keys of the enabled categories, in file order", mixed, animals, {"dog", "ant"}},
+        {"no category enabled", mixed, Flags{}, {}},
+        {"exactly 150 qualifying records fit", records(150, "food") + records(20, "jobs", "job"), noJobs,
+         numbered(150)},
+        {"one beyond the 150th is counted", records(151, "food"), all, numbered(150), {"1 more clip "}},
+        {"records of disabled categories are not counted as left out",
+         records(160, "food") + records(30, "jobs", "job"), noJobs, numbered(150),
+         {"10 more clips", g.MediaFolder + "aobj_sqc.seq"}},
+        // bad/one's category is off: it is never a candidate.
+        {"unsafe names are refused and named",
+         "dog,animals,,,\r\n../../secret,animals,,,\r\n/etc/passwd,food,,,\r\n,food,,,\r\nbad/one,jobs,,,\r\n"
+         "cat,animals,,,\r\n",
+         noJobs, {"dog", "cat"}, {"\"../../secret\"", "\"/etc/passwd\""}, "bad/one"},
+        {"everything to tell goes into one message", records(151, "food") + "../x,food,,,\r\nlast,food", all,
+         numbered(150), {"fewer than five", "\"../x\"", "1 more clip "}},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        write_sequence("aobj_sqc.seq", row.sequence);
+        g.CategoryEnabled = row.enabled;
+        const ClipListBuild build = build_clip_list(g);
+        EXPECT_TRUE(build.fileRead);
+        EXPECT_EQ(clips(), row.clips);
+        if (row.told.isEmpty()) {
+            EXPECT_EQ(build.message, "");
+        }
+        for (const QString& part : row.told)
+            EXPECT_TRUE(build.message.contains(part)) << build.message.toStdString();
+        if (row.notTold) {
+            EXPECT_FALSE(build.message.contains(row.notTold)) << build.message.toStdString();
+        }
+    }
 }
 
 TEST_F(ClipList, MissingFileLeavesAnEmptyListAndSaysSo)
@@ -169,17 +177,6 @@ TEST_F(ClipList, MissingFileLeavesAnEmptyListAndSaysSo)
     EXPECT_FALSE(build.fileRead);
     EXPECT_EQ(g.ClipCount, 0);
     EXPECT_TRUE(build.message.contains(g.MediaFolder + "aobj_sqr.seq")) << build.message.toStdString();
-}
-
-TEST_F(ClipList, EverythingToTellGoesIntoOneMessage)
-{
-    write_sequence("aobj_sqc.seq", records(151, "food") + "../x,food,,,\r\nlast,food");
-    const ClipListBuild build = build_clip_list(g);
-    EXPECT_TRUE(build.fileRead);
-    EXPECT_EQ(g.ClipCount, 150);
-    EXPECT_TRUE(build.message.contains("fewer than five")) << build.message.toStdString();
-    EXPECT_TRUE(build.message.contains("\"../x\""));
-    EXPECT_TRUE(build.message.contains("1 more clip "));
 }
 
 TEST(ClipFiles, EachFileIsTakenFromTheFirstFolderHoldingIt)

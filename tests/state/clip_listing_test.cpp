@@ -4,6 +4,7 @@
 #include "state/clip_listing.h"
 #include "app/list_panel.h"
 #include "state/users_guide.h"
+#include "support/test_file.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -23,62 +24,47 @@ const QStringList TitleBlock = {" ", "    Movie Clips by Category", Rule34, " ",
 class ListingTest : public ::testing::Test {
 protected:
     QString folder() const { return dir.path() + u'/'; }
-    void write(const QString& name, const QByteArray& content)
-    {
-        QFile file(folder() + name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
+    void write(const QString& name, const QByteArray& content) { write_test_file(folder() + name, content); }
     QTemporaryDir dir;
 };
 
-TEST_F(ListingTest, WorkedLayoutOfTwoCategories)
+// Each row: the clip list, or none, and the lines that follow the title block.
+TEST_F(ListingTest, EachCategoryIsABlockHeadedByItsNameUnderTheTitle)
 {
-    write("aobj_sqc.seq",
-          "dog,animals,\"Dog barks\",,\r\n"
-          "cat,animals,\"Cat, asleep\",x,y\r\n"
-          "mixer,appliances,Mixer runs,,\r\n");
-    const QStringList lines = clip_listing_lines(folder());
-    ASSERT_EQ(lines.size(), 17);
-    EXPECT_EQ(lines.mid(0, 6), TitleBlock);
-    EXPECT_EQ(lines.mid(6),
-              QStringList({" ", " ", "Animals", Rule32, "Dog barks", "Cat, asleep", " ", " ", "Appliances",
-                           Rule32, "Mixer runs"}));
-}
-
-TEST_F(ListingTest, EmptyFileShowsOnlyTheTitleBlock)
-{
-    write("aobj_sqc.seq", "");
-    EXPECT_EQ(clip_listing_lines(folder()), TitleBlock);
-}
-
-TEST_F(ListingTest, KeysOutsideTheTenAndReturningKeys)
-{
-    write("aobj_sqc.seq",
-          "a,,Untitled first,,\r\n"
-          "b,food,Bread,,\r\n"
-          "c,Animals,Capital key,,\r\n"
-          "d,pets,Hamster,,\r\n"
-          "e,,No key,,\r\n"
-          "f,food,Soup,,\r\n");
-    const QStringList lines = clip_listing_lines(folder());
-    // An empty key before any other gets no block; every later change of key
-    // starts one, headed by the key itself when it is not one of the ten.
-    EXPECT_EQ(
-        lines.mid(6),
-        QStringList({"Untitled first", " ", " ", "Food", Rule32, "Bread",   " ", " ", "Animals",       Rule32,
-                     "Capital key",    " ", " ", "pets", Rule32, "Hamster", " ", " ", "(no category)", Rule32,
-                     "No key",         " ", " ", "Food", Rule32, "Soup"}));
-}
-
-TEST_F(ListingTest, MissingOrShortSequenceFileIsExplained)
-{
-    EXPECT_EQ(clip_listing_lines(folder()), TitleBlock + QStringList{"Cannot read aobj_sqc.seq"});
-
-    write("aobj_sqc.seq", "dog,animals,Dog,,\r\ncat,animals\r\n");
-    const QStringList lines = clip_listing_lines(folder());
-    EXPECT_EQ(lines.mid(6),
-              QStringList({" ", " ", "Animals", Rule32, "Dog", " ", "aobj_sqc.seq: last entry cut"}));
+    const struct {
+        const char* name;
+        std::optional<QByteArray> sequence;
+        QStringList lines;
+    } rows[] = {
+        // clang-format off
+        {"a worked layout of two categories",
+         "dog,animals,\"Dog barks\",,\r\ncat,animals,\"Cat, asleep\",x,y\r\n"
+         "mixer,appliances,Mixer runs,,\r\n",
+         {" ", " ", "Animals", Rule32, "Dog barks", "Cat, asleep",
+          " ", " ", "Appliances", Rule32, "Mixer runs"}},
+        {"an empty file shows only the title block", "", {}},
+        // An empty key before any other gets no block; every later change of key
+        // starts one, headed by the key itself when it is not one of the ten.
+        {"keys outside the ten and keys that return",
+         "a,,Untitled first,,\r\nb,food,Bread,,\r\nc,Animals,Capital key,,\r\nd,pets,Hamster,,\r\n"
+         "e,,No key,,\r\nf,food,Soup,,\r\n",
+         {"Untitled first", " ", " ", "Food", Rule32, "Bread", " ", " ", "Animals", Rule32, "Capital key",
+          " ", " ", "pets", Rule32, "Hamster", " ", " ", "(no category)", Rule32, "No key",
+          " ", " ", "Food", Rule32, "Soup"}},
+        {"a missing file", std::nullopt, {"Cannot read aobj_sqc.seq"}},
+        {"a short last entry", "dog,animals,Dog,,\r\ncat,animals\r\n",
+         {" ", " ", "Animals", Rule32, "Dog", " ", "aobj_sqc.seq: last entry cut"}},
+        {"UTF-8 titles", "cafe,food,\"Caf\xC3\xA9 au lait\",,\r\n",
+         {" ", " ", "Food", Rule32, QString::fromUtf8("Caf\u00E9 au lait")}},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QFile::remove(folder() + "aobj_sqc.seq");
+        if (row.sequence)
+            write("aobj_sqc.seq", *row.sequence);
+        EXPECT_EQ(clip_listing_lines(folder()), TitleBlock + row.lines);
+    }
 }
 
 TEST_F(ListingTest, GuideLinesAreKeptAsTheyStand)
@@ -90,13 +76,11 @@ TEST_F(ListingTest, GuideLinesAreKeptAsTheyStand)
                            QString::fromUtf8("Th\u00E9rapie (8-bit)"), "last line without end"}));
 }
 
-TEST_F(ListingTest, TextSavedAsUtf8ReadsAsUtf8)
+TEST_F(ListingTest, GuideSavedAsUtf8ReadsAsUtf8)
 {
     write("aobj_gid.txt", "\xEF\xBB\xBFTh\xC3\xA9rapie\r\nCaf\xC3\xA9\r\n");
     EXPECT_EQ(users_guide_lines(folder()),
               QStringList({QString::fromUtf8("Th\u00E9rapie"), QString::fromUtf8("Caf\u00E9")}));
-    write("aobj_sqc.seq", "cafe,food,\"Caf\xC3\xA9 au lait\",,\r\n");
-    EXPECT_EQ(clip_listing_lines(folder()).last(), QString::fromUtf8("Caf\u00E9 au lait"));
 }
 
 // Before fields were bounded, "Show Clips by Category" took 12 s and 465 MB

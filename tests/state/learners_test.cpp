@@ -16,12 +16,6 @@
 
 namespace {
 
-QByteArray read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 class LearnersTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -91,8 +85,8 @@ TEST_F(LearnersTest, FirstLearnerStartsFromTheCurrentOptionsInTheSameFileFormat)
     g.ScreenSize = 3;
     const Learner anna = make(learners, "Anna Björk");
     EXPECT_EQ(anna.folder, account.writable + "learners/Anna_Björk/");
-    EXPECT_EQ(read(anna.folder + SettingsFileName), format_settings(g));
-    EXPECT_EQ(read(anna.folder + LearnerNameFile), "Anna Björk\n");
+    EXPECT_EQ(read_test_file(anna.folder + SettingsFileName), format_settings(g));
+    EXPECT_EQ(read_test_file(anna.folder + LearnerNameFile), "Anna Björk\n");
     EXPECT_EQ(learners.find("anna björk"), anna);
     EXPECT_EQ(learners.find("Anna_Björk"), anna);
 }
@@ -101,7 +95,7 @@ TEST_F(LearnersTest, SwitchingKeepsEachLearnersOptionsInTheirOwnFile)
 {
     Learners learners(account);
     const Learner anna = make(learners, "Anna"), ben = make(learners, "Ben");
-    const QByteArray bensFile = read(ben.folder + SettingsFileName);
+    const QByteArray bensFile = read_test_file(ben.folder + SettingsFileName);
     ASSERT_TRUE(learners.switch_to(g, anna).switched);
     EXPECT_EQ(g.ProgramFolder, anna.folder);
     EXPECT_EQ(g.ClipFolders.first(), anna.folder);
@@ -113,7 +107,7 @@ TEST_F(LearnersTest, SwitchingKeepsEachLearnersOptionsInTheirOwnFile)
     EXPECT_EQ(g.ScreenSize, 1);
     EXPECT_EQ(g.AcceptanceTime, 0);
     EXPECT_EQ(play_mode(g), PlayModeChoice());
-    EXPECT_EQ(read(ben.folder + SettingsFileName), bensFile);
+    EXPECT_EQ(read_test_file(ben.folder + SettingsFileName), bensFile);
     ASSERT_TRUE(learners.switch_to(g, anna).switched);
     EXPECT_EQ(g.ScreenSize, 3);
     EXPECT_EQ(g.AcceptanceTime, 500);
@@ -150,7 +144,7 @@ TEST_F(LearnersTest, FolderDeletedWhileRunningIsMadeAgainOnSaving)
     const Learners::Saved saved = learners.save(g);
     EXPECT_EQ(saved.failure, "");
     EXPECT_TRUE(saved.notice.contains("made again")) << saved.notice.toStdString();
-    EXPECT_EQ(read(anna.folder + SettingsFileName), format_settings(g));
+    EXPECT_EQ(read_test_file(anna.folder + SettingsFileName), format_settings(g));
     EXPECT_EQ(learners.find("Anna"), anna);
 }
 
@@ -158,10 +152,7 @@ TEST_F(LearnersTest, DamagedLearnerFileLoadsDefaultsAndSaysSo)
 {
     Learners learners(account);
     const Learner anna = make(learners, "Anna");
-    QFile file(anna.folder + SettingsFileName);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("\x01\x02garbage");
-    file.close();
+    write_test_file(anna.folder + SettingsFileName, "\x01\x02garbage");
     const Learners::Switch result = learners.switch_to(g, anna);
     EXPECT_TRUE(result.switched);
     EXPECT_TRUE(result.message.contains(anna.folder + SettingsFileName)) << result.message.toStdString();
@@ -212,9 +203,8 @@ TEST_F(LearnersTest, LearnerInUseOnAnotherComputerIsTakenOverOnlyWhenAsked)
     Learners learners(account);
     const Learner anna = make(learners, "Anna");
     auto lockBy = [&](const QByteArray& host, qint64 process) {
-        QFile file(anna.folder + LearnerLockFile);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(host + "\n" + QByteArray::number(process) + "\n2026-12-08T09:12:00Z\n");
+        write_test_file(anna.folder + LearnerLockFile,
+                        host + "\n" + QByteArray::number(process) + "\n2026-12-08T09:12:00Z\n");
     };
     lockBy("laptop-3", 4242);
     const Learners::Switch refused = learners.switch_to(g, anna);
@@ -227,7 +217,8 @@ TEST_F(LearnersTest, LearnerInUseOnAnotherComputerIsTakenOverOnlyWhenAsked)
     EXPECT_FALSE(elsewhere.current());
 
     EXPECT_TRUE(learners.switch_to(g, anna, true).switched);
-    EXPECT_TRUE(read(anna.folder + LearnerLockFile).startsWith(QSysInfo::machineHostName().toUtf8() + "\n"));
+    EXPECT_TRUE(read_test_file(anna.folder + LearnerLockFile)
+                    .startsWith(QSysInfo::machineHostName().toUtf8() + "\n"));
     // Left by a program on this computer that has ended: no question.
     lockBy(QSysInfo::machineHostName().toUtf8(), 999999999);
     Learners restarted(account);
@@ -290,7 +281,7 @@ TEST_F(LearnersTest, ALearnerTakenOverElsewhereIsNeverWrittenToAgainAndTheUnsave
     // Laptop 2 takes her over and saves her options.
     const QDateTime now = QDateTime::currentDateTimeUtc();
     write_lock(anna.folder, "laptop-2", 77, "c0ffee", now, now);
-    const QByteArray lock = read(anna.folder + LearnerLockFile);
+    const QByteArray lock = read_test_file(anna.folder + LearnerLockFile);
     const QByteArray theirs = "saved by laptop 2";
     write_test_file(anna.folder + SettingsFileName, theirs);
 
@@ -305,7 +296,7 @@ TEST_F(LearnersTest, ALearnerTakenOverElsewhereIsNeverWrittenToAgainAndTheUnsave
     const QString aside = learners.taken_over()->keptAside;
     EXPECT_TRUE(saved.notice.contains(QDir::toNativeSeparators(aside)));
     EXPECT_TRUE(aside.startsWith(anna.folder + "Not saved here - taken over "));
-    EXPECT_EQ(read(anna.folder + SettingsFileName), theirs);
+    EXPECT_EQ(read_test_file(anna.folder + SettingsFileName), theirs);
     EXPECT_TRUE(QFileInfo::exists(aside + SettingsFileName));
 
     Session session;
@@ -314,19 +305,20 @@ TEST_F(LearnersTest, ALearnerTakenOverElsewhereIsNeverWrittenToAgainAndTheUnsave
     const QString kept = append_session(records, session);
     EXPECT_TRUE(kept.contains("not added to the learner's records")) << kept.toStdString();
     EXPECT_FALSE(QFileInfo::exists(records + SessionsFileName));
-    EXPECT_EQ(read_sessions(read(aside + RecordsFolderName + SessionsFileName)).sessions, QList{session});
+    EXPECT_EQ(read_sessions(read_test_file(aside + RecordsFolderName + SessionsFileName)).sessions,
+              QList{session});
     EXPECT_TRUE(QFileInfo::exists(aside + RecordsFolderName + session.eventFile)) << "the events go with it";
     EXPECT_NE(change_sessions(records, [](QList<Session>&) {}), "");
     EXPECT_NE(save_records_options(records, {}), "");
     QFile another;
     EXPECT_NE(start_event_file(another, records, session.start), "");
     EXPECT_TRUE(refresh_lock(anna.folder));
-    EXPECT_EQ(read(anna.folder + LearnerLockFile), lock);
+    EXPECT_EQ(read_test_file(anna.folder + LearnerLockFile), lock);
 
     // Going on with no learner leaves her lock and files to laptop 2.
     EXPECT_TRUE(learners.switch_to(g, std::nullopt).switched);
-    EXPECT_EQ(read(anna.folder + LearnerLockFile), lock);
-    EXPECT_EQ(read(anna.folder + SettingsFileName), theirs);
+    EXPECT_EQ(read_test_file(anna.folder + LearnerLockFile), lock);
+    EXPECT_EQ(read_test_file(anna.folder + SettingsFileName), theirs);
 }
 
 }  // namespace

@@ -64,80 +64,28 @@ TEST(SessionTally, CountsEachFigureFromTheEventsAsTheyCame)
         int pressesNeeded = 0;
         std::optional<int64_t> toLastPress = {};
     } cases[] = {
+        // clang-format off
+        // Each: the events, then responses, within goal, after prompt, during clips, left out; median,
+        // fastest and slowest (ms); presses needed and median to the last press, where several are.
         {"no response: no times", {cue, session_event(K::Skip)}, 0, 0, 0, 0, 0, {}, {}, {}},
-        {"odd count: the middle one",
-         {cue, response(900), cue, response(4000), cue, response(2000)},
-         3,
-         3,
-         0,
-         0,
-         0,
-         2000,
-         900,
-         4000},
-        {"even count: the mean of the middle two",
-         {cue, response(1000), cue, response(2001)},
-         2,
-         2,
-         0,
-         0,
-         0,
-         1501,
-         1000,
-         2001},
-        {"the goal itself counts, a millisecond more does not",
-         {cue, response(5000), cue, response(5001)},
-         2,
-         1,
-         0,
-         0,
-         0,
-         5001,
-         5000,
-         5001},
-        {"a prompt counts for its own wait only",
-         {cue, prompt, prompt, response(7000), cue, response(100)},
-         2,
-         1,
-         1,
-         0,
-         0,
-         3550,
-         100,
-         7000},
-        {"presses in a wait are not presses during the clip",
-         {ignored(0), ignored(1), ignored(0)},
-         0,
-         0,
-         0,
-         2,
-         0,
-         {},
-         {},
-         {}},
+        {"odd count: the middle one", {cue, response(900), cue, response(4000), cue, response(2000)},
+         3, 3, 0, 0, 0, 2000, 900, 4000},
+        {"even count: the mean of the middle two", {cue, response(1000), cue, response(2001)},
+         2, 2, 0, 0, 0, 1501, 1000, 2001},
+        {"the goal itself counts, a millisecond more does not", {cue, response(5000), cue, response(5001)},
+         2, 1, 0, 0, 0, 5001, 5000, 5001},
+        {"a prompt counts for its own wait only", {cue, prompt, prompt, response(7000), cue, response(100)},
+         2, 1, 1, 0, 0, 3550, 100, 7000},
+        {"presses in a wait are not presses during the clip", {ignored(0), ignored(1), ignored(0)},
+         0, 0, 0, 2, 0, {}, {}, {}},
         {"a clip lacking three files is one clip left out",
          {leftOut("a"), leftOut("a"), leftOut("a"), leftOut("b"), cue, leftOut("b")},
-         0,
-         0,
-         0,
-         0,
-         3,
-         {},
-         {},
-         {}},
+         0, 0, 0, 0, 3, {}, {}, {}},
         {"several presses: each clip's first press is its response, the count a figure of its own",
          {cue, first_of(3, 6000), count_press(3, 6400, false), count_press(3, 7000, true), cue, prompt,
           first_of(3, 800), count_press(3, 1200, false), count_press(3, 2000, true)},
-         2,
-         1,
-         1,
-         0,
-         0,
-         3400,
-         800,
-         6000,
-         3,
-         4500},
+         2, 1, 1, 0, 0, 3400, 800, 6000, 3, 4500},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SessionTally tally(5000);
@@ -234,12 +182,6 @@ TEST(SessionsFile, ShowsWhatCanBeReadAndNamesTheDamage)
     }
 }
 
-QByteArray file_bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST(SessionsFile, AppendsToItsOwnFileAndLeavesADamagedOneAsItIs)
 {
     QTemporaryDir dir;
@@ -248,7 +190,7 @@ TEST(SessionsFile, AppendsToItsOwnFileAndLeavesADamagedOneAsItIs)
 
     EXPECT_EQ(append_session(folder, sample(2)), "");
     EXPECT_EQ(append_session(folder, sample(3)), "");
-    EXPECT_EQ(file_bytes(path), sessions_file_bytes({sample(2), sample(3)}));
+    EXPECT_EQ(read_test_file(path), sessions_file_bytes({sample(2), sample(3)}));
 
     const QByteArray cutInANote = sessions_file_bytes({sample(2), sample(3)}).chopped(30);
     const QByteArray semicolons = QByteArray(sessions_file_bytes({sample(2)})).replace(",", ";");
@@ -259,7 +201,7 @@ TEST(SessionsFile, AppendsToItsOwnFileAndLeavesADamagedOneAsItIs)
         bool changed = false;
         EXPECT_NE(change_sessions(folder, [&](QList<Session>&) { changed = true; }), "");
         EXPECT_FALSE(changed);
-        EXPECT_EQ(file_bytes(path), damaged);
+        EXPECT_EQ(read_test_file(path), damaged);
     }
 }
 
@@ -271,11 +213,11 @@ TEST(SessionsFile, AnEarlierVersionsFileReadsWholeAndTakesTheNewHeaderWithTheNex
     write_test_file(folder + SessionsFileName,
                     "\xEF\xBB\xBF" + csv_line(session_columns().mid(0, earlier)).toUtf8() + "\r\n"
                         + csv_line(session_fields(sample(2)).mid(0, earlier)).toUtf8() + "\r\n");
-    EXPECT_EQ(read_sessions(file_bytes(folder + SessionsFileName)).damage, QStringList());
+    EXPECT_EQ(read_sessions(read_test_file(folder + SessionsFileName)).damage, QStringList());
     Session next = sample(3);
     next.eventFile = "2026-11-03_093005-2.csv";
     EXPECT_EQ(append_session(folder, next), "");
-    EXPECT_EQ(file_bytes(folder + SessionsFileName), sessions_file_bytes({sample(2), next}));
+    EXPECT_EQ(read_test_file(folder + SessionsFileName), sessions_file_bytes({sample(2), next}));
 }
 
 // A session's events as the recorder writes them into a file of its own.
@@ -317,7 +259,7 @@ TEST(EventFiles, SessionsOfOneSecondGetFilesOfTheirOwnAndAStoppedSessionGetsItsL
     EXPECT_EQ(made.medianMs, 4100);
     EXPECT_EQ(made.durationMs, 10000);
     EXPECT_FALSE(recovered.sessions[1].endedUnexpectedly) << "its end was recorded, its line was not";
-    const QList<Session> lines = read_sessions(file_bytes(folder + SessionsFileName)).sessions;
+    const QList<Session> lines = read_sessions(read_test_file(folder + SessionsFileName)).sessions;
     EXPECT_EQ(lines, (QList<Session>{kept, recovered.sessions[0], recovered.sessions[1]}));
     EXPECT_TRUE(recover_unfinished_sessions(folder, 5000).sessions.isEmpty()) << "told once";
 }

@@ -15,27 +15,53 @@ std::array<QString, 5> fields(const char* a, const char* b, const char* c, const
 
 }  // namespace
 
-TEST(SequenceParse, ReadsFiveFieldsPerRecordInFileOrder)
+// Each row: the text, the records it gives, field by field, in file order,
+// and whether a short last record was left out.
+TEST(SequenceParse, FieldsAreTakenFiveAtATimeAndAShortLastRecordIsLeftOut)
 {
-    const SequenceFile file = parse_sequence("dog,animals,Dog barking,x,y\r\n"
-                                             "toaster,appliances,Toaster,,\r\n");
-    EXPECT_FALSE(file.truncated);
-    ASSERT_EQ(file.records.size(), 2u);
-    EXPECT_EQ(file.records[0].fields, fields("dog", "animals", "Dog barking", "x", "y"));
-    EXPECT_EQ(file.records[1].fields, fields("toaster", "appliances", "Toaster", "", ""));
-}
-
-TEST(SequenceParse, QuotedFieldsKeepCommasAndDropWhatFollowsTheQuote)
-{
-    const SequenceFile file = parse_sequence("\"cat\",\"animals\",\"Cat, sleeping\",\"a\" junk ,5\r\n"
-                                             "  \"  spaced  \"  ,food,t,4,5\r\n"
-                                             "\"unclosed,food\r\nA,4,5,6\r\n");
-    ASSERT_EQ(file.records.size(), 3u);
-    EXPECT_EQ(file.records[0].fields, fields("cat", "animals", "Cat, sleeping", "a", "5"));
-    EXPECT_EQ(file.records[1].fields[0], "  spaced  ");
-    // An unclosed quote ends at its line end instead of swallowing the rest of the file.
-    EXPECT_EQ(file.records[2].fields, fields("unclosed,food", "A", "4", "5", "6"));
-    EXPECT_FALSE(file.truncated);
+    using Record = std::array<QString, 5>;
+    const Record a = fields("a", "food", "A", "4", "5"), b = fields("b", "food", "B", "4", "5");
+    const struct {
+        const char* name;
+        QByteArray text;
+        std::vector<Record> records;
+        bool truncated = false;
+    } rows[] = {
+        // clang-format off
+        {"five fields per record", "dog,animals,Dog barking,x,y\r\ntoaster,appliances,Toaster,,\r\n",
+         {fields("dog", "animals", "Dog barking", "x", "y"),
+          fields("toaster", "appliances", "Toaster", "", "")}},
+        // An unclosed quote ends at its line end instead of swallowing the rest of the file.
+        {"quoted fields keep commas and drop what follows the quote",
+         "\"cat\",\"animals\",\"Cat, sleeping\",\"a\" junk ,5\r\n  \"  spaced  \"  ,food,t,4,5\r\n"
+         "\"unclosed,food\r\nA,4,5,6\r\n",
+         {fields("cat", "animals", "Cat, sleeping", "a", "5"), fields("  spaced  ", "food", "t", "4", "5"),
+          fields("unclosed,food", "A", "4", "5", "6")}},
+        {"a doubled quote that ends the line closes nothing", "\"a\"\"\r\nb,c,d,e\r\n",
+         {fields("a\"", "b", "c", "d", "e")}},
+        {"unquoted fields drop surrounding blanks", "   dog ,\tanimals\t,  Big \"dog\" ,4 , 5  \r\n",
+         {fields("dog", "animals", "Big \"dog\"", "4", "5")}},
+        {"a bare line feed ends a line too", "a,food,A,4,5\nb,food,B,4,5\n", {a, b}},
+        {"a record may span lines", "a,food\r\nA,4,5\r\n", {a}},
+        {"a blank line between records shifts no field", "a,food,A,4,5\r\n\r\nb,food,B,4,5\r\n", {a, b}},
+        {"eight-bit text is Latin-1", "caf\xE9,food,Caf\xE9 au lait,4,5\r\n",
+         {fields("caf\u00e9", "food", "Caf\u00e9 au lait", "4", "5")}},
+        {"an empty file", "", {}},
+        {"only blank lines", "  \r\n\r\n", {}},
+        {"a final comma announces the last, empty field", "a,food,A,4,", {fields("a", "food", "A", "4", "")}},
+        {"three fields last", "a,food,A,4,5\r\nb,food,B\r\n", {a}, true},
+        {"four fields at the end of the file", "a,food,A,4,5\r\nb,food,B,4", {a}, true},
+        {"one field and blank lines", "a,food,A,4,5\r\nb\r\n\r\n", {a}, true},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const SequenceFile file = parse_sequence(row.text);
+        EXPECT_EQ(file.truncated, row.truncated);
+        ASSERT_EQ(file.records.size(), row.records.size());
+        for (size_t i = 0; i < row.records.size(); ++i)
+            EXPECT_EQ(file.records[i].fields, row.records[i]) << i;
+    }
 }
 
 // A spreadsheet quotes every field and doubles a quote inside one; no field
@@ -59,68 +85,16 @@ TEST(SequenceParse, SpreadsheetExportReadsLikeTheOriginal)
     ASSERT_EQ(file.records.size(), original.size());
     for (size_t i = 0; i < original.size(); ++i)
         EXPECT_EQ(file.records[i].fields, original[i]) << i;
-
-    // A doubled quote that ends the line closes nothing: the line end still does.
-    EXPECT_EQ(parse_sequence("\"a\"\"\r\nb,c,d,e\r\n").records.at(0).fields[0], "a\"");
-}
-
-TEST(SequenceParse, UnquotedFieldsDropSurroundingBlanks)
-{
-    const SequenceFile file = parse_sequence("   dog ,\tanimals\t,  Big \"dog\" ,4 , 5  \r\n");
-    ASSERT_EQ(file.records.size(), 1u);
-    EXPECT_EQ(file.records[0].fields, fields("dog", "animals", "Big \"dog\"", "4", "5"));
-}
-
-TEST(SequenceParse, LineEndsSeparateFieldsWhateverTheirKind)
-{
-    const SequenceFile lf = parse_sequence("a,food,A,4,5\nb,food,B,4,5\n");
-    ASSERT_EQ(lf.records.size(), 2u);
-    EXPECT_EQ(lf.records[1].fields[0], "b");
-
-    // Fields are taken five at a time, so a record may span lines.
-    const SequenceFile spanning = parse_sequence("a,food\r\nA,4,5\r\n");
-    ASSERT_EQ(spanning.records.size(), 1u);
-    EXPECT_EQ(spanning.records[0].fields, fields("a", "food", "A", "4", "5"));
-}
-
-TEST(SequenceParse, EightBitTextIsLatin1)
-{
-    const SequenceFile file = parse_sequence("caf\xE9,food,Caf\xE9 au lait,4,5\r\n");
-    ASSERT_EQ(file.records.size(), 1u);
-    EXPECT_EQ(file.records[0].fields[0], QString::fromUtf8("caf\u00e9"));
 }
 
 TEST(SequenceParse, BlankEndOfFileIsNoRecord)
 {
-    EXPECT_TRUE(parse_sequence("").records.empty());
-    EXPECT_FALSE(parse_sequence("").truncated);
-    EXPECT_FALSE(parse_sequence("  \r\n\r\n").truncated);
-
     for (const QByteArray& ending : {QByteArray("\r\n"), QByteArray("\r\n\r\n"), QByteArray("\r\n   "),
                                      QByteArray("\n \t\n\n"), QByteArray("")}) {
         const SequenceFile file = parse_sequence("a,food,A,4,5" + ending);
         EXPECT_EQ(file.records.size(), 1u) << ending.toStdString();
         EXPECT_FALSE(file.truncated) << ending.toStdString();
     }
-    // A blank line between records does not shift the fields of the next one.
-    EXPECT_EQ(parse_sequence("a,food,A,4,5\r\n\r\nb,food,B,4,5\r\n").records.size(), 2u);
-}
-
-TEST(SequenceParse, ShortLastRecordIsReportedAndLeftOut)
-{
-    for (const QByteArray& text :
-         {QByteArray("a,food,A,4,5\r\nb,food,B\r\n"), QByteArray("a,food,A,4,5\r\nb,food,B,4"),
-          QByteArray("a,food,A,4,5\r\nb\r\n\r\n")}) {
-        const SequenceFile file = parse_sequence(text);
-        EXPECT_TRUE(file.truncated) << text.toStdString();
-        ASSERT_EQ(file.records.size(), 1u);
-        EXPECT_EQ(file.records[0].fields[0], "a");
-    }
-    // A final comma announces the last, empty field.
-    const SequenceFile trailingComma = parse_sequence("a,food,A,4,");
-    EXPECT_FALSE(trailingComma.truncated);
-    ASSERT_EQ(trailingComma.records.size(), 1u);
-    EXPECT_EQ(trailingComma.records[0].fields[4], "");
 }
 
 TEST(SequenceFileRead, ReportsAMissingOrUnopenableFile)

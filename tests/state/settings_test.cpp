@@ -2,6 +2,7 @@
 #include "state/input_device.h"
 #include "state/play_mode.h"
 #include "state/settings.h"
+#include "support/test_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,18 +40,8 @@ protected:
     QString folder() const { return dir.path() + '/'; }
     QString path() const { return folder() + SettingsFileName; }
 
-    void write_file(const QByteArray& content) const
-    {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-
-    QByteArray read_file() const
-    {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void write_file(const QByteArray& content) const { write_test_file(path(), content); }
+    QByteArray read_file() const { return read_test_file(path()); }
 
     // A sound file of sample_settings() with line `line` (0-based) replaced.
     QByteArray with_line(int line, const QByteArray& text) const
@@ -140,14 +131,28 @@ TEST(DisplayNumber, ParsesOnlyWholeNumbers)
         EXPECT_FALSE(parse_number(bad).has_value()) << bad;
 }
 
-TEST_F(SettingsFile, SavesTheExactBytesOfAKnownRecord)
+TEST_F(SettingsFile, SavesTheExactBytesOfAKnownRecordAndANonFiniteCalibrationAsNotCalibrated)
 {
-    GlobVars g = sample_settings();
-    g.ProgramFolder = folder();
-    ASSERT_EQ(SaveSettings(g), "");
-    EXPECT_EQ(read_file(),
-              QByteArray(" 7 \r\n 3 \r\n 15 \r\n 1 \r\n-3 \r\n 1234 \r\n 56789 \r\n 2 \r\n"
-                         " 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n"));
+    constexpr double Infinity = std::numeric_limits<double>::infinity();
+    const struct {
+        const char* name;
+        double press, wipe;
+        QByteArray calibrationLines;
+    } rows[] = {
+        {"a known record", 1234, 56789, " 1234 \r\n 56789 \r\n"},
+        {"infinity and not-a-number", Infinity, std::numeric_limits<double>::quiet_NaN(), " 0 \r\n 0 \r\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        GlobVars g = sample_settings();
+        g.ProgramFolder = folder();
+        g.PressCalibration = row.press;
+        g.WipeCalibration = row.wipe;
+        ASSERT_EQ(SaveSettings(g), "");
+        EXPECT_EQ(read_file(),
+                  " 7 \r\n 3 \r\n 15 \r\n 1 \r\n-3 \r\n" + row.calibrationLines
+                      + " 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n");
+    }
 }
 
 TEST_F(SettingsFile, SaveThenLoadReproducesEveryField)
@@ -190,22 +195,25 @@ TEST_F(SettingsFile, ReadsValuesWhateverTheBlanksAndLineEnds)
 
 TEST_F(SettingsFile, IntegerFieldsRoundHalfToEven)
 {
-    GlobVars g;
-    write_file(with_line(4, "2.5"));
-    load(g);
-    EXPECT_EQ(g.CurrentClip, 2);
-    write_file(with_line(4, "3.5"));
-    load(g);
-    EXPECT_EQ(g.CurrentClip, 4);
-    write_file(with_line(4, "-0.6"));
-    load(g);
-    EXPECT_EQ(g.CurrentClip, -1);
-    write_file(with_line(4, "32767.4"));
-    EXPECT_EQ(load(g).message, "");
-    EXPECT_EQ(g.CurrentClip, 32767);
-    write_file(with_line(9, "0.6"));  // a category flag that rounds to 1
-    EXPECT_EQ(load(g).message, "");
-    EXPECT_EQ(g.CategoryEnabled[1], 1);
+    const struct {
+        const char* name;
+        int line;
+        QByteArray text;
+        int16_t loaded;
+    } rows[] = {
+        {"half down to even", 4, "2.5", 2},
+        {"half up to even", 4, "3.5", 4},
+        {"negative away from zero", 4, "-0.6", -1},
+        {"just below the largest", 4, "32767.4", 32767},
+        {"a category flag that rounds to 1", 9, "0.6", 1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        write_file(with_line(row.line, row.text));
+        GlobVars g;
+        EXPECT_EQ(load(g).message, "");
+        EXPECT_EQ(persisted_integer(g, row.line), row.loaded);
+    }
 }
 
 TEST_F(SettingsFile, KeepsValuesTheProgramGivesAMeaningTo)
@@ -340,17 +348,6 @@ TEST_F(SettingsFile, UnusableCalibrationResetsBothValues)
     EXPECT_EQ(g.WipeCalibration, 0);
 }
 
-TEST_F(SettingsFile, NonFiniteCalibrationIsSavedAsNotCalibrated)
-{
-    GlobVars g = sample_settings();
-    g.ProgramFolder = folder();
-    g.PressCalibration = std::numeric_limits<double>::infinity();
-    g.WipeCalibration = std::numeric_limits<double>::quiet_NaN();
-    ASSERT_EQ(SaveSettings(g), "");
-    EXPECT_EQ(read_file().split('\n')[5], " 0 \r");
-    EXPECT_EQ(read_file().split('\n')[6], " 0 \r");
-}
-
 TEST_F(SettingsFile, InterruptedSaveLeavesTheOldFileIntact)
 {
     const QByteArray old = format_settings(sample_settings());
@@ -414,42 +411,16 @@ TEST_F(SettingsFile, ReadOnlyFolderStillSavesIntoAWritableFile)
 }
 namespace {
 
-TEST_F(SettingsFile, SwitchTimingTakesTwoLinesAfterTheEighteenOnlyWhenSet)
+// Switch timing, play mode, how to choose and the kind of device each follow
+// the eighteen lines an older copy knows, and only when not the default.
+TEST_F(SettingsFile, LinesAfterTheEighteenAreWrittenOnlyWhenNotTheDefault)
 {
     GlobVars g = sample_settings();
     const QByteArray eighteen = format_settings(g);
     ASSERT_EQ(eighteen.count('\n'), 18);
     g.AcceptanceTime = 300;
     EXPECT_EQ(format_settings(g), eighteen + " 300 \r\n 0 \r\n");
-
-    struct Case {
-        QByteArray extra;
-        int16_t acceptance, postAcceptance;
-        bool told;
-    };
-    const Case cases[] = {
-        {" 300 \r\n 1500 \r\n", 300, 1500, false},
-        {"", 0, 0, false},  // a file from before the timings
-        {" 250\r\n", 250, 0, false},
-        {" -5 \r\n 700 \r\n", 0, 0, true},
-        {" 300 \r\n 99999 \r\n", 0, 0, true},
-    };
-    for (const Case& c : cases) {
-        write_file(eighteen + c.extra);
-        GlobVars loaded;
-        loaded.AcceptanceTime = loaded.PostAcceptanceDelay = 1;
-        const QString message = load(loaded).message;
-        EXPECT_EQ(loaded.AcceptanceTime, c.acceptance) << c.extra.constData();
-        EXPECT_EQ(loaded.PostAcceptanceDelay, c.postAcceptance) << c.extra.constData();
-        EXPECT_EQ(message.contains("switch timing"), c.told) << message.toStdString();
-        EXPECT_EQ(loaded.CategoryEnabled, g.CategoryEnabled) << "the eighteen load as before";
-    }
-}
-
-TEST_F(SettingsFile, PlayModeFollowsTheTimingLinesOnlyWhenNotTheDefault)
-{
-    GlobVars g = sample_settings();
-    const QByteArray eighteen = format_settings(g);
+    g.AcceptanceTime = 0;
     g.PlayMode = PressAndLetGo;
     g.PlayModeNumber = 7;  // not the default mode's: still 18 lines
     EXPECT_EQ(format_settings(g), eighteen);
@@ -457,87 +428,22 @@ TEST_F(SettingsFile, PlayModeFollowsTheTimingLinesOnlyWhenNotTheDefault)
     g.PlayModeNumber = 5;
     EXPECT_EQ(format_settings(g), eighteen + " 0 \r\n 0 \r\n 3 \r\n 5 \r\n");
 
-    struct Case {
-        QByteArray extra;
-        PlayModeChoice loaded;
-        bool told;
-    };
-    const Case cases[] = {
-        {" 0 \r\n 0 \r\n 4 \r\n 3 \r\n", {SeveralPresses, 3}, false},
-        {" 0 \r\n 0 \r\n 2 \r\n", {PressAndHold, 0}, false},
-        {" 0 \r\n 0 \r\n 2 \r\n 9 \r\n", {PressAndHold, 0}, false},  // a number it takes none of
-        {" 0 \r\n 0 \r\n 3 \r\n 4 \r\n", {TimedPlay, 4}, false},  // not offered, but sound
-        {" 300 \r\n 0 \r\n", {PressAndLetGo, 0}, false},  // timing only
-        {" 0 \r\n 0 \r\n 3 \r\n", {PressAndLetGo, 0}, true},  // seconds missing
-        {" 0 \r\n 0 \r\n 3 \r\n 61 \r\n", {PressAndLetGo, 0}, true},
-        {" 0 \r\n 0 \r\n 4 \r\n 1 \r\n", {PressAndLetGo, 0}, true},  // one press is not several
-        {" 0 \r\n 0 \r\n 5 \r\n 2 \r\n", {PressAndLetGo, 0}, true},
-        {" 0 \r\n 0 \r\n hold \r\n 3 \r\n", {PressAndLetGo, 0}, false},  // no number: as if absent
-    };
-    for (const Case& c : cases) {
-        write_file(eighteen + c.extra);
-        GlobVars loaded;
-        loaded.PlayMode = SeveralPresses;
-        loaded.PlayModeNumber = 2;
-        const QString message = load(loaded).message;
-        EXPECT_EQ(play_mode(loaded), c.loaded) << c.extra.constData();
-        EXPECT_EQ(message.contains("play mode"), c.told) << c.extra.constData() << message.toStdString();
-        EXPECT_EQ(loaded.CategoryEnabled, g.CategoryEnabled) << "the eighteen load as before";
-    }
-}
-
-TEST_F(SettingsFile, ChoosingOneOfTwoIsStoredAfterTheDwellTimeAndLeavesAnOlderCopyAModeItKnows)
-{
-    GlobVars g = sample_settings();
-    const QByteArray eighteen = format_settings(g);
+    g = sample_settings();
     g.ChoiceMethod = ChooseByTwoSwitches;
     g.ScanTime = DefaultScanTime;
     EXPECT_EQ(format_settings(g), eighteen);
-    const QByteArray before = " 0 \r\n 0 \r\n 1 \r\n 0 \r\n 4 \r\n 1000 \r\n";
     g.PlayMode = ChooseOneOfTwo;
     g.ChoiceMethod = ChooseByScanning;
     g.ScanTime = 1500;
     const QByteArray choosing = format_settings(g);
-    EXPECT_EQ(choosing, eighteen + before + " 5 \r\n 2 \r\n 1500 \r\n") << "line 21 says press and let go";
-
+    EXPECT_EQ(choosing, eighteen + " 0 \r\n 0 \r\n 1 \r\n 0 \r\n 4 \r\n 1000 \r\n 5 \r\n 2 \r\n 1500 \r\n")
+        << "line 21 says press and let go";
     GlobVars older;  // what a copy that knows only lines 1 to 24 makes of it
     write_file(choosing.left(choosing.indexOf(" 5 \r\n 2 ")));
     EXPECT_TRUE(load(older).message.isEmpty());
     EXPECT_EQ(play_mode(older), (PlayModeChoice{PressAndLetGo, 0}));
 
-    struct Case {
-        QByteArray extra;
-        int16_t mode, method, scanTime;
-        const char* told;
-    };
-    const Case cases[] = {
-        {" 5 \r\n 2 \r\n 1500 \r\n", ChooseOneOfTwo, ChooseByScanning, 1500, nullptr},
-        {" 0 \r\n 3 \r\n", PressAndLetGo, ChooseByStepScanning, DefaultScanTime, nullptr},
-        {" 5 \r\n", ChooseOneOfTwo, ChooseByTwoSwitches, DefaultScanTime, nullptr},
-        {" 7 \r\n 2 \r\n", PressAndLetGo, ChooseByScanning, DefaultScanTime, "play mode"},
-        {" 5 \r\n 4 \r\n 8000 \r\n", ChooseOneOfTwo, ChooseByTwoSwitches, 8000, "how to choose"},
-        {" 5 \r\n 3 \r\n 100 \r\n", ChooseOneOfTwo, ChooseByStepScanning, DefaultScanTime, "scan time"},
-    };
-    for (const Case& c : cases) {
-        write_file(eighteen + before + c.extra);
-        GlobVars loaded;
-        const QString message = load(loaded).message;
-        EXPECT_EQ(loaded.PlayMode, c.mode) << c.extra.constData();
-        EXPECT_EQ(loaded.ChoiceMethod, c.method) << c.extra.constData();
-        EXPECT_EQ(loaded.ScanTime, c.scanTime) << c.extra.constData();
-        EXPECT_EQ(message.isEmpty(), !c.told) << c.extra.constData() << message.toStdString();
-        if (c.told)
-            EXPECT_TRUE(message.contains(c.told)) << message.toStdString();
-    }
-    write_file(choosing);
-    GlobVars loaded;
-    load(loaded);
-    EXPECT_EQ(format_settings(loaded), choosing) << "read back as written";
-}
-
-TEST_F(SettingsFile, DeviceKindAndDwellTimeFollowThePlayModeOnlyWhenNotTheDefault)
-{
-    GlobVars g = sample_settings();
+    g = sample_settings();
     g.InputDevice = MouseDevice;
     const QByteArray mouse = format_settings(g);
     g.DwellTime = DefaultDwellTime;
@@ -549,42 +455,117 @@ TEST_F(SettingsFile, DeviceKindAndDwellTimeFollowThePlayModeOnlyWhenNotTheDefaul
     g.DwellTime = 2000;
     EXPECT_EQ(format_settings(g), mouse + " 0 \r\n 0 \r\n 1 \r\n 0 \r\n 3 \r\n 2000 \r\n");
 
-    const QByteArray keyboard = format_settings(sample_settings());
-    struct Case {
-        const QByteArray& eighteen;
-        QByteArray extra;
-        InputKind kind;
-        int16_t dwellTime;
-        const char* told;  // the option named in the message, or nullptr
-    };
-    const QByteArray modeLines = " 0 \r\n 0 \r\n 1 \r\n 0 \r\n";
-    const Case cases[] = {
-        {mouse, "", InputKind::Mouse, 1000, nullptr},
-        {mouse, modeLines + " 5 \r\n 1500 \r\n", InputKind::PointerDwell, 1500, nullptr},
-        {mouse, modeLines + " 5 \r\n", InputKind::PointerDwell, 1000, nullptr},
-        {mouse, modeLines + " 5 \r\n 50 \r\n", InputKind::PointerDwell, 1000, "dwell time"},
-        {mouse, modeLines + " 5 \r\n 20000 \r\n", InputKind::PointerDwell, 1000, "dwell time"},
-        {mouse, modeLines + " 9 \r\n 500 \r\n", InputKind::Mouse, 500, "kind of input device"},
-        {mouse, modeLines + " 4 \r\n", InputKind::Mouse, 1000, "kind of input device"},
-        {keyboard, modeLines + " 5 \r\n", InputKind::Keyboard, 1000, "kind of input device"},
-        {keyboard, modeLines + " 4 \r\n 3000 \r\n", InputKind::Keyboard, 3000, nullptr},
-    };
-    for (const Case& c : cases) {
-        write_file(c.eighteen + c.extra);
+    for (const QByteArray& written : {choosing, dwell}) {
+        write_file(written);
         GlobVars loaded;
+        load(loaded);
+        EXPECT_EQ(format_settings(loaded), written) << "read back as written";
+    }
+}
+
+// Each row: the lines after the eighteen, over a keyboard's or a mouse's
+// eighteen, and every option they load into options set otherwise; `told`
+// names the option the message names, when there is one.
+TEST_F(SettingsFile, LinesAfterTheEighteenLoadOnlyWhatIsSound)
+{
+    const QByteArray keyboard = format_settings(sample_settings());
+    GlobVars mouseSettings = sample_settings();
+    mouseSettings.InputDevice = MouseDevice;
+    const QByteArray mouse = format_settings(mouseSettings);
+    const QByteArray modeLines = " 0 \r\n 0 \r\n 1 \r\n 0 \r\n";
+    const QByteArray choiceLines = modeLines + " 4 \r\n 1000 \r\n";
+    const struct {
+        const char* name;
+        bool mouse = false;
+        QByteArray extra;
+        int16_t acceptance = 0, postAcceptance = 0;
+        PlayModeChoice mode = {};
+        int16_t method = ChooseByTwoSwitches, scanTime = DefaultScanTime;
+        InputKind kind = InputKind::Keyboard;
+        int16_t dwellTime = DefaultDwellTime;
+        const char* told = nullptr;
+    } rows[] = {
+        // clang-format off
+        {.name = "switch timing", .extra = " 300 \r\n 1500 \r\n", .acceptance = 300, .postAcceptance = 1500},
+        {.name = "a file from before the timings", .extra = ""},
+        {.name = "only the acceptance time", .extra = " 250\r\n", .acceptance = 250},
+        {.name = "a negative acceptance time", .extra = " -5 \r\n 700 \r\n", .told = "switch timing"},
+        {.name = "a delay too long", .extra = " 300 \r\n 99999 \r\n", .told = "switch timing"},
+        {.name = "several presses", .extra = " 0 \r\n 0 \r\n 4 \r\n 3 \r\n", .mode = {SeveralPresses, 3}},
+        {.name = "press and hold", .extra = " 0 \r\n 0 \r\n 2 \r\n", .mode = {PressAndHold, 0}},
+        {.name = "a number press and hold takes none of", .extra = " 0 \r\n 0 \r\n 2 \r\n 9 \r\n",
+         .mode = {PressAndHold, 0}},
+        {.name = "timed play not offered, but sound", .extra = " 0 \r\n 0 \r\n 3 \r\n 4 \r\n",
+         .mode = {TimedPlay, 4}},
+        {.name = "timing only", .extra = " 300 \r\n 0 \r\n", .acceptance = 300},
+        {.name = "the seconds of timed play missing", .extra = " 0 \r\n 0 \r\n 3 \r\n", .told = "play mode"},
+        {.name = "timed play too long", .extra = " 0 \r\n 0 \r\n 3 \r\n 61 \r\n", .told = "play mode"},
+        {.name = "one press is not several", .extra = " 0 \r\n 0 \r\n 4 \r\n 1 \r\n", .told = "play mode"},
+        {.name = "no such play mode", .extra = " 0 \r\n 0 \r\n 5 \r\n 2 \r\n", .told = "play mode"},
+        {.name = "no number: as if absent", .extra = " 0 \r\n 0 \r\n hold \r\n 3 \r\n"},
+        {.name = "choosing by scanning", .extra = choiceLines + " 5 \r\n 2 \r\n 1500 \r\n",
+         .mode = {ChooseOneOfTwo, 0},
+         .method = ChooseByScanning, .scanTime = 1500},
+        {.name = "a way to choose kept while not choosing", .extra = choiceLines + " 0 \r\n 3 \r\n",
+         .method = ChooseByStepScanning},
+        {.name = "choosing with no way given", .extra = choiceLines + " 5 \r\n", .mode = {ChooseOneOfTwo, 0}},
+        {.name = "no such mode after the dwell time", .extra = choiceLines + " 7 \r\n 2 \r\n",
+         .method = ChooseByScanning,
+         .told = "play mode"},
+        {.name = "no such way to choose", .extra = choiceLines + " 5 \r\n 4 \r\n 8000 \r\n",
+         .mode = {ChooseOneOfTwo, 0},
+         .scanTime = 8000, .told = "how to choose"},
+        {.name = "a scan time too short", .extra = choiceLines + " 5 \r\n 3 \r\n 100 \r\n",
+         .mode = {ChooseOneOfTwo, 0},
+         .method = ChooseByStepScanning, .told = "scan time"},
+        {.name = "a mouse from before the device kinds", .mouse = true, .extra = "",
+         .kind = InputKind::Mouse},
+        {.name = "pointer dwell", .mouse = true, .extra = modeLines + " 5 \r\n 1500 \r\n",
+         .kind = InputKind::PointerDwell, .dwellTime = 1500},
+        {.name = "pointer dwell with no time", .mouse = true, .extra = modeLines + " 5 \r\n",
+         .kind = InputKind::PointerDwell},
+        {.name = "a dwell too short", .mouse = true, .extra = modeLines + " 5 \r\n 50 \r\n",
+         .kind = InputKind::PointerDwell,
+         .told = "dwell time"},
+        {.name = "a dwell too long", .mouse = true, .extra = modeLines + " 5 \r\n 20000 \r\n",
+         .kind = InputKind::PointerDwell,
+         .told = "dwell time"},
+        {.name = "no such device kind", .mouse = true, .extra = modeLines + " 9 \r\n 500 \r\n",
+         .kind = InputKind::Mouse, .dwellTime = 500,
+         .told = "kind of input device"},
+        {.name = "a keyboard kind for a mouse", .mouse = true, .extra = modeLines + " 4 \r\n",
+         .kind = InputKind::Mouse,
+         .told = "kind of input device"},
+        {.name = "a dwell kind for a keyboard", .extra = modeLines + " 5 \r\n",
+         .told = "kind of input device"},
+        {.name = "a keyboard keeps a dwell time", .extra = modeLines + " 4 \r\n 3000 \r\n",
+         .dwellTime = 3000},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        write_file((row.mouse ? mouse : keyboard) + row.extra);
+        GlobVars loaded;
+        loaded.AcceptanceTime = loaded.PostAcceptanceDelay = 1;
+        loaded.PlayMode = SeveralPresses;
+        loaded.PlayModeNumber = 2;
         loaded.PointerDwell = 1;
         loaded.DwellTime = 2;
         const QString message = load(loaded).message;
-        EXPECT_EQ(input_kind(loaded), c.kind) << c.extra.constData();
-        EXPECT_EQ(loaded.DwellTime, c.dwellTime) << c.extra.constData();
-        EXPECT_EQ(message.isEmpty(), !c.told) << c.extra.constData() << message.toStdString();
-        if (c.told)
-            EXPECT_TRUE(message.contains(c.told)) << message.toStdString();
+        EXPECT_EQ(loaded.AcceptanceTime, row.acceptance);
+        EXPECT_EQ(loaded.PostAcceptanceDelay, row.postAcceptance);
+        EXPECT_EQ(play_mode(loaded), row.mode);
+        EXPECT_EQ(loaded.PlayMode, row.mode.mode);
+        EXPECT_EQ(loaded.ChoiceMethod, row.method);
+        EXPECT_EQ(loaded.ScanTime, row.scanTime);
+        EXPECT_EQ(input_kind(loaded), row.kind);
+        EXPECT_EQ(loaded.DwellTime, row.dwellTime);
+        EXPECT_EQ(message.isEmpty(), !row.told) << message.toStdString();
+        if (row.told) {
+            EXPECT_TRUE(message.contains(row.told)) << message.toStdString();
+        }
+        EXPECT_EQ(loaded.CategoryEnabled, sample_settings().CategoryEnabled) << "the eighteen load as before";
     }
-    write_file(dwell);
-    GlobVars loaded;
-    load(loaded);
-    EXPECT_EQ(format_settings(loaded), dwell) << "read back as written";
 }
 
 }  // namespace

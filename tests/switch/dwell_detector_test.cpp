@@ -37,6 +37,7 @@ const QRect ExitLink(450, 100, 50, 30);
 TEST(DwellDetector, CompletesOnlyForAFreshRestOnTheTarget)
 {
     const Case cases[] = {
+        // clang-format off
         {"rest on the target", {move(0, 200, 200), tick(999), tick(1000, true), tick(5000)}},
         {"rest outside the target", {move(0, 50, 50), tick(5000), move(5000, 51, 50), tick(9000)}},
         {"jitter within the wobble",
@@ -60,28 +61,15 @@ TEST(DwellDetector, CompletesOnlyForAFreshRestOnTheTarget)
         {"the pointer left the window",
          {move(0, 200, 200), {Step::Leave, 500}, tick(2000), move(2100, 200, 200), tick(3100, true)}},
         {"held off at a clip's start",
-         {move(0, 200, 200),
-          {Step::HoldOff, 300},
-          tick(2000),
-          move(2100, 210, 200),
-          tick(4000),
-          move(4100, 300, 200),
-          tick(5100, true)}},
+         {move(0, 200, 200), {Step::HoldOff, 300}, tick(2000), move(2100, 210, 200), tick(4000),
+          move(4100, 300, 200), tick(5100, true)}},
         {"away and back while a clip plays",
-         {move(0, 200, 200),
-          tick(1000, true),
-          {Step::Passing, 1500, {50, 50}},
-          {Step::Passing, 1600, {200, 200}},
-          tick(3000),
-          move(3000, 200, 200),
-          tick(3999),
-          tick(4000, true)}},
+         {move(0, 200, 200), tick(1000, true), {Step::Passing, 1500, {50, 50}},
+          {Step::Passing, 1600, {200, 200}}, tick(3000), move(3000, 200, 200), tick(3999), tick(4000, true)}},
         {"no dwell while a clip plays, nor a fresh one without leaving",
-         {move(0, 200, 200),
-          tick(1000, true),
-          {Step::Passing, 1500, {210, 200}},
-          move(3000, 210, 200),
+         {move(0, 200, 200), tick(1000, true), {Step::Passing, 1500, {210, 200}}, move(3000, 210, 200),
           tick(5000)}},
+        // clang-format on
     };
     for (const Case& c : cases) {
         DwellDetector dwell(1000, 40);

@@ -11,59 +11,56 @@ namespace {
 
 using Writes = std::vector<std::pair<uint16_t, int16_t>>;
 
-TEST(SwitchAdapter, SerialSwitchIsPressedWhenCarrierDetectIsSet)
+// Each row: the status byte an adapter's port gives and the two switches it
+// means. Every read of it agrees, polled again and again while it stays.
+TEST(SwitchAdapter, EveryAdapterReadsItsTwoSwitchesFromItsStatusBits)
 {
+    struct Row {
+        const char* name;
+        int16_t byte;
+        SwitchLevels levels;
+    };
+    // clang-format off
+    // Only the low byte counts: carrier detect (bit 7) is switch 1, clear to
+    // send (bit 4) switch 2; data set ready and ring are no switch.
+    const Row serial[] = {
+        {"carrier detect", 0x80, {true, false}},     {"carrier detect with others", 0xB0, {true, true}},
+        {"all but carrier detect", 0x7F, {false, true}}, {"nothing", 0x00, {false, false}},
+        {"high byte alone", 0x17F, {false, true}},   {"carrier detect, high byte", 0x180, {true, false}},
+        {"clear to send", 0x10, {false, true}},      {"both", 0x90, {true, true}},
+        {"data set ready and ring", 0x60, {false, false}}, {"clear to send, high byte", 0x110, {false, true}},
+        {"the high byte is no switch", 0x100, {false, false}},
+    };
+    // Active low: bit 4 is switch 1, bit 5 switch 2; the other buttons are no switch.
+    const Row game[] = {
+        {"bit 4 clear", 0xEF, {true, false}},        {"all clear", 0x00, {true, true}},
+        {"all set", 0xFF, {false, false}},           {"only bit 4 set", 0x10, {false, true}},
+        {"bit 4 clear, high byte", 0x1EF, {true, false}}, {"bit 5 clear", 0xDF, {false, true}},
+        {"bits 4 and 5 clear", 0xCF, {true, true}},  {"the other buttons", 0x3F, {false, false}},
+    };
+    // clang-format on
     FakeAdapterPorts io;
-    // Only bit 7 of the low byte counts, on every COM port's status register.
-    const std::pair<int16_t, int16_t> cases[] = {{0x80, 1}, {0xB0, 1},  {0x7F, 0},
-                                                 {0x00, 0}, {0x17F, 0}, {0x180, 1}};
-    for (auto [device, status] :
-         {std::pair<int16_t, uint16_t>{1, 0x3FE}, {2, 0x2FE}, {3, 0x1FE}, {4, 0x0FE}}) {
-        for (auto [byte, pressed] : cases) {
-            io.bytes[status] = byte;
-            EXPECT_EQ(read_com_switch(io, device), pressed) << device << " " << byte;
+    const std::pair<int16_t, uint16_t> comPorts[] = {{1, 0x3FE}, {2, 0x2FE}, {3, 0x1FE}, {4, 0x0FE}};
+    for (const auto& [device, status] : comPorts) {
+        for (const auto& row : serial) {
+            SCOPED_TRACE(testing::Message() << "COM " << device << ": " << row.name);
+            io.bytes[status] = row.byte;
+            EXPECT_EQ(read_com_switch(io, device), row.levels.first);
+            EXPECT_EQ(poll_switches(io, device), row.levels);
+            for (int poll = 0; poll < 3; ++poll)
+                EXPECT_EQ(poll_switch(io, device), row.levels.first);
         }
     }
     EXPECT_TRUE(io.writes.empty()) << "a serial read writes nothing";
-}
-
-TEST(SwitchAdapter, EveryAdapterCarriesASecondSwitch)
-{
-    FakeAdapterPorts io;
-    // Serial: carrier detect is switch 1, clear to send switch 2; data set
-    // ready and ring are no switch.
-    const std::pair<int16_t, SwitchLevels> serial[] = {{0x10, {false, true}},  {0x90, {true, true}},
-                                                       {0x80, {true, false}},  {0x60, {false, false}},
-                                                       {0x110, {false, true}}, {0x100, {false, false}}};
-    for (auto [byte, levels] : serial) {
-        io.bytes[0x2FE] = byte;
-        EXPECT_EQ(poll_switches(io, 2), levels) << byte;
-    }
-    // Game port, active low: bit 4 is switch 1, bit 5 switch 2; the other
-    // buttons are no switch.
-    const std::pair<int16_t, SwitchLevels> game[] = {{0xDF, {false, true}},
-                                                     {0xCF, {true, true}},
-                                                     {0xEF, {true, false}},
-                                                     {0x3F, {false, false}},
-                                                     {0xFF, {false, false}}};
-    for (auto [byte, levels] : game) {
-        io.bytes[0x201] = byte;
-        EXPECT_EQ(poll_switches(io, 5), levels) << byte;
-    }
-    const int reads = io.reads;
-    EXPECT_EQ(poll_switches(io, 6), SwitchLevels{});
-    EXPECT_EQ(io.reads, reads) << "the mouse is not read through a port";
-}
-
-TEST(SwitchAdapter, GamePortButtonIsPressedWhenBitFourIsClear)
-{
-    FakeAdapterPorts io;
-    const std::pair<int16_t, int16_t> cases[] = {{0xEF, 1}, {0x00, 1}, {0xFF, 0}, {0x10, 0}, {0x1EF, 1}};
-    for (auto [byte, pressed] : cases) {
-        io.bytes[0x201] = byte;
+    for (const auto& row : game) {
+        SCOPED_TRACE(row.name);
+        io.bytes[0x201] = row.byte;
         io.writes.clear();
-        EXPECT_EQ(read_game_switch(io), pressed) << byte;
+        EXPECT_EQ(read_game_switch(io), row.levels.first);
         EXPECT_EQ(io.writes, (Writes{{0x201, 0}})) << "every read is armed by a write";
+        EXPECT_EQ(poll_switches(io, 5), row.levels);
+        for (int poll = 0; poll < 3; ++poll)
+            EXPECT_EQ(poll_switch(io, 5), row.levels.first);
     }
 }
 
@@ -89,24 +86,10 @@ TEST(SwitchAdapter, PollLeavesMouseAndKeyboardToTheirEvents)
     for (int16_t device : {6, 7, 0}) {
         EXPECT_FALSE(is_adapter_device(device));
         EXPECT_EQ(poll_switch(io, device), 0);
+        EXPECT_EQ(poll_switches(io, device), SwitchLevels{});
     }
     EXPECT_EQ(io.reads, 0);
     EXPECT_TRUE(io.writes.empty());
-}
-
-TEST(SwitchAdapter, HeldSwitchReadsPressedAtEveryPollAndReleasedAtOnceAfter)
-{
-    FakeAdapterPorts io;
-    io.bytes[0x2FE] = 0x80;
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(poll_switch(io, 2), 1);
-    io.bytes[0x2FE] = 0x00;
-    EXPECT_EQ(poll_switch(io, 2), 0);
-
-    io.bytes[0x201] = 0xEF;
-    EXPECT_EQ(poll_switch(io, 5), 1);
-    io.bytes[0x201] = 0xFF;
-    EXPECT_EQ(poll_switch(io, 5), 0);
 }
 
 TEST(SwitchAdapter, OnlyAdaptersAndHeldPressesNeedSampling)
