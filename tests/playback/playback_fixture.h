@@ -72,7 +72,7 @@ protected:
 };
 
 // A turn's parts on a bare widget, with no window: the stage, the input and
-// the waits on the fakes, the backdrop drawn and the run begun.
+// the waits on the fakes, the backdrop drawn and the run begun (an adapter sampled).
 struct BareStage {
     BareStage(GlobVars& g, FakeServices& fakes)
         : services(fakes.services())
@@ -86,6 +86,7 @@ struct BareStage {
         stage.clear();
         stage.draw_backdrop();
         input.start_run();
+        waits.start_sampling();
     }
 
     Services services;
