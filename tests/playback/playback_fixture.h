@@ -109,12 +109,15 @@ struct ClipRow {
     PlayModeChoice mode;
     // "<when>:<what>[+<what>]" in order. when: a wait phase, "playing" (a clip's
     // start is the last thing told) or "cross", or either of two as "2|cross";
-    // "1+400": in wait 1 and 400 ms after the step before. what: press, down
-    // or up (the learner's switch on the row's device; an adapter is sampled,
-    // so it needs down and up in steps of their own), repeat (a held key's
-    // repeat, its press flagged and in the next read), pairs (two repeats as
-    // an X server sends them, each a release and a press with one timestamp),
-    // a, r, esc, time (a minute passes), or one of the test's moreActs.
+    // "1+400": in wait 1 and 400 ms after the step before; "later": 100 ms
+    // after it; a clip's name: heard in the first wait since the step before.
+    // what: press, down or up (switch 1 on the row's device; an adapter is
+    // sampled, so it needs down and up in steps of their own), press2 (the
+    // keyboard's switch 2), repeat (a held key's repeat, its press flagged
+    // and in the next read), pairs (two repeats as an X server sends them,
+    // each a release and a press with one timestamp), dwell0 or dwell1 (a
+    // dwell on the left or the right card), a, r, esc, time (a minute
+    // passes), tick (the scan's time passes), or one of the test's moreActs.
     const char* script;
     TurnEnd end;  // of the last turn
     const char* events;  // the turns' lines and the hand's clicks, joined by ", "
@@ -129,6 +132,9 @@ struct ClipRow {
 class ClipTurnRows : public PlaybackTest {
 protected:
     void play(const ClipRow& row);
+    // A script (as a row's) acted out while run plays turns on a bare stage
+    // with the steps still to come; then the lines the turns told.
+    void act_out(const char* script, const std::function<void(const TurnParts&, const QStringList&)>& run);
 
     QSize areaAfterTurn;  // the drawing area's, unless the turn left; unchecked when empty
     std::function<void(bool)> learnerSwitch;  // down and up, in place of the device's own
