@@ -25,13 +25,14 @@ struct FakeServices {
     Pacer pace = [](double) {};  // no pace: turns take milliseconds
     std::vector<TurnObserver*> observers;
 
-    Services services()
+    // others: adapter ports in place of the fake ones.
+    Services services(AdapterPorts* others = nullptr)
     {
         return {dialogs,
                 sound,
                 version,
                 clock,
-                ports,
+                others ? *others : ports,
                 files,
                 [this](QWidget* container) -> std::unique_ptr<VideoPlayer> {
                     auto player = std::make_unique<FakePlayer>(container);

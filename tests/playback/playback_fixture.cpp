@@ -1,5 +1,6 @@
 #include "playback/playback_fixture.h"
 
+#include "playback/turn/clip_turn.h"
 #include "support/wait_until.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QKeyEvent>
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
@@ -206,4 +208,150 @@ QWidget* PlaybackTest::frontmost() const
         if ((*it)->isVisible())
             return *it;
     return nullptr;
+}
+
+void ClipTurnRows::play(const ClipRow& row)
+{
+    SCOPED_TRACE(row.name);
+    playerCalls->clear();
+    g.PlayMode = row.mode.mode;
+    g.PlayModeNumber = row.mode.number;
+    g.InputDevice = row.device;
+    g.AcceptanceTime = row.acceptanceMs;
+    g.CurrentClip = 1;
+    TurnEnd end{};
+    act_out(row.script, [&](const TurnParts& parts, const QStringList& script) {
+        const auto first = row.stills ? ClipTurn::FirstFrame::Stills : ClipTurn::FirstFrame::PlayerFrames;
+        const char* const clips[] = {"alpha", "beta", "gamma"};
+        for (int clip = 0;; clip = end == TurnEnd::Replay ? clip : (clip + 1) % 3) {
+            end = ClipTurn(parts, first).play(QString(clips[clip]));
+            if (end != TurnEnd::Leave && !areaAfterTurn.isEmpty()) {
+                EXPECT_EQ(parts.stage.pictures().Background.picture().image().size(), areaAfterTurn)
+                    << "the normal layout is back for the next turn";
+            }
+            if (script.isEmpty() || (end != TurnEnd::Next && end != TurnEnd::Replay))
+                break;
+        }
+    });
+    EXPECT_EQ(int(end), int(row.end));
+    EXPECT_EQ(turn.lines.join(", ").toStdString(), row.events);
+    if (row.calls) {
+        EXPECT_EQ(playerCalls->join(", ").toStdString(), row.calls);
+    }
+}
+
+void ClipTurnRows::act_out(const char* steps,
+                           const std::function<void(const TurnParts&, const QStringList&)>& run)
+{
+    turn.lines.clear();
+    sound.played.clear();
+    ports.hold(1, false);  // a switch held at the end of one row is not held in the next
+    observers.insert(observers.begin(), {&turn, &protocol});
+    protocol.reset();
+    BareStage bare(g, *this, realPorts);
+    // The hand's clicks among the turn's lines.
+    sound.onPlay = [this] {
+        if (sound.played.last().endsWith("aobj_clk.wav"))
+            turn.lines << "click";
+    };
+    const auto restore = qScopeGuard([this] {
+        sound.onPlay = nullptr;
+        observers.erase(observers.begin(), observers.begin() + 2);
+    });
+    TurnInput& input = bare.input;
+
+    const auto key = [&](int code, bool down, bool repeat = false, ulong timestamp = 0) {
+        QKeyEvent event(down ? QEvent::KeyPress : QEvent::KeyRelease, code, Qt::NoModifier, QString(),
+                        repeat);
+        event.setTimestamp(timestamp);
+        down ? void(input.key_press(event)) : input.key_release(event);
+    };
+    const auto hold = [&](bool down) {
+        if (learnerSwitch)
+            learnerSwitch(down);
+        else if (g.InputDevice == 6)
+            down ? input.mouse_down(TurnInput::MouseTarget::OverForm)
+                 : input.mouse_up(TurnInput::MouseTarget::OverForm);
+        else if (g.InputDevice == 7)
+            key(Qt::Key_Space, down);
+        else
+            ports.hold(g.InputDevice, down);
+    };
+    const auto act = [&](const QString& what) {
+        if (what == "press" || what == "down")
+            hold(true);
+        if (what == "press" || what == "up")
+            hold(false);
+        if (what == "time")
+            clock.now += 60000;
+        if (what == "tick")
+            clock.now += g.ScanTime;
+        if (what.startsWith("dwell"))
+            input.dwell_completed(what.back().digitValue());
+        if (what == "repeat") {
+            key(Qt::Key_Space, false);
+            QTimer::singleShot(0, [&] { key(Qt::Key_Space, true, true); });
+        }
+        if (what == "pairs")
+            for (const ulong at : {400ul, 430ul})
+                key(Qt::Key_Space, false, false, at), key(Qt::Key_Space, true, false, at);
+        if (moreActs.count(what))
+            moreActs[what]();
+        if (what == "press2" || what == "a" || what == "r" || what == "esc") {
+            const int code = what == "press2" ? Qt::Key_Return
+                : what == "a"                 ? Qt::Key_A
+                : what == "r"                 ? Qt::Key_R
+                                              : Qt::Key_Escape;
+            key(code, true), key(code, false);
+        }
+    };
+    QStringList script = QString(steps).split(u' ', Qt::SkipEmptyParts);
+    // A step that never comes fails the row rather than hanging the test.
+    QTimer::singleShot(12000, &bare.host, [&] { input.request_leave(); });
+    QTimer driver;
+    bool seen = false;
+    QElapsedTimer sinceStep;
+    sinceStep.start();
+    qsizetype heard = 0;  // sounds played by the step before
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        if (script.isEmpty())
+            return;
+        const QString last = turn.lines.isEmpty() ? QString() : turn.lines.last();
+        bool now = false;
+        for (const QString& alternative : script.front().section(u':', 0, 0).split(u'|')) {
+            const QString when = alternative.section(u'+', 0, 0);
+            // A name counts only when heard in the first wait since the step before.
+            const bool named = turn.awaiting == 1 && sound.played.size() > heard
+                && sound.played.last().endsWith(when + ".wav");
+            now = now
+                || ((when == "playing"            ? last.startsWith("started")
+                         : when == "cross"        ? last == "cross"
+                         : when == "later"        ? sinceStep.elapsed() >= 100
+                         : when.front().isDigit() ? turn.awaiting == when.toInt()
+                                                  : named)
+                    && sinceStep.elapsed() >= alternative.section(u'+', 1).toInt());
+        }
+        // A step acts on the second tick to find its moment: the turn has
+        // read its input in that moment at least once (an acceptance time
+        // runs from there).
+        if (!now || !std::exchange(seen, true)) {
+            seen = now;
+            return;
+        }
+        seen = false;
+        sinceStep.start();
+        heard = sound.played.size();
+        if (turn.awaiting == 3) {
+            EXPECT_EQ(bare.stage.player().play_state(), VideoPlayer::Held)
+                << "the clip waits for a press, held";
+        }
+        for (const QString& what : script.takeFirst().section(u':', 1).split(u'+'))
+            act(what);
+    });
+    driver.start(2);
+    run(TurnParts{g, bare.stage, bare.waits, input, bare.events, bare.leftOut, clock, sound}, script);
+    bare.events.left();
+    protocol.finish();
+    turn.lines.removeLast();  // the run's end, with its time
+    EXPECT_TRUE(script.isEmpty()) << "never came: " << script.join(u' ').toStdString();
 }

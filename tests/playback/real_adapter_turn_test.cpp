@@ -9,7 +9,6 @@
 #include "switch/modem_line_double.h"
 #include "switch/virtual_joystick.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <SDL.h>
 #include <array>
@@ -17,7 +16,7 @@
 
 namespace {
 
-class RealAdapterTurn : public PlaybackTest {
+class RealAdapterTurn : public ClipTurnRows {
 protected:
     void SetUp() override
     {
@@ -50,28 +49,13 @@ void RealAdapterTurn::expect_turn_through_unplugging(const std::function<void(bo
                                                   const std::function<void()>& unplug,
                                                   const std::function<void()>& replug)
 {
-    // Longer than the second the adapter code waits before it looks again.
-    constexpr int BackInMs = 1300;
     playerClipMs = 1500;
-    QElapsedTimer since;
-    const auto after = [&](int ms) { return since.isValid() && since.elapsed() >= ms; };
-    int wait1Calls = -1;
-    QStringList clipCalls;
-    int16_t clipAtLeaving = 0;
-    ASSERT_TRUE(run({
-        {[&] { return in_wait(1); }, [&] { unplug(); hold(true); since.start(); }},
-        {[&] { return after(400); }, [&] { wait1Calls = int(playerCalls->size()); hold(false); replug(); since.start(); }},
-        {[&] { return after(BackInMs); }, [&] { EXPECT_TRUE(in_wait(1)); hold(true); }},
-        {[&] { return turn.saw("started alpha") && player && player->play_state() == VideoPlayer::Playing; },
-         [&] { hold(false); unplug(); }},
-        {[&] { return in_wait(2); }, [&] { clipCalls = *playerCalls; replug(); since.start(); }},
-        {[&] { return after(BackInMs); }, [&] { EXPECT_TRUE(in_wait(2)); hold(true); }},
-        {[&] { return turn.lines.endsWith("cross"); }, [&] { hold(false); }},
-        {[&] { return in_wait(1); }, [&] { clipAtLeaving = g.CurrentClip; key(Qt::Key_Escape); }},
-    }, 12000));
-    EXPECT_EQ(wait1Calls, 0) << "a press while the adapter was out was taken";
-    EXPECT_EQ(clipCalls, QStringList({"open alpha.mpg"})) << "the clip was not left to play to its end";
-    EXPECT_EQ(clipAtLeaving, 2) << "the press after plugging back in did not take the learner on";
+    learnerSwitch = hold;
+    moreActs = {{"unplug", unplug}, {"replug", replug}};
+    // Back in for 1300 ms, longer than the second the adapter code waits before it looks again.
+    play({"out and back in each wait", true, {PressAndLetGo, 0},
+          "1:unplug+down 1+400:up+replug 1+1300:down playing:up+unplug 2:replug 2+1300:down cross:up 1:esc", TurnEnd::Leave,
+          "wait 1, press, click, started alpha, ended alpha, wait 2, press, cross, wait 1, leave", g.InputDevice, "open alpha.mpg"});
     EXPECT_FALSE(ports.take_problems().isEmpty()) << "the adult is told when the menu comes back";
 }
 

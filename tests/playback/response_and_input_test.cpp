@@ -64,39 +64,6 @@ TEST_F(PlaybackTest, KeyboardDeviceTakesSpaceAndTwoFromTheMainRowOnly)
     EXPECT_EQ((*playerCalls), QStringList({"open alpha.mpg"}));
 }
 
-TEST_F(PlaybackTest, AHeldKeyCountsOnceEvenWhenTheServerSendsRepeatsAsReleasePressPairs)
-{
-    g.InputDevice = 7;
-    ASSERT_TRUE(run({
-        {[&] { return in_wait(1); },
-         [&] {
-             QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
-             press.setTimestamp(100);
-             QApplication::sendEvent(window.data(), &press);
-         }},
-        {[&] { return in_wait(2); },
-         [&] {
-             // The server's repeat: a release and a press with one timestamp.
-             for (ulong t : {400ul, 430ul}) {
-                 QKeyEvent up(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier);
-                 up.setTimestamp(t);
-                 QApplication::sendEvent(window.data(), &up);
-                 QKeyEvent again(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
-                 again.setTimestamp(t);
-                 QApplication::sendEvent(window.data(), &again);
-             }
-         }},
-        {[&] { return in_wait(2); },
-         [&] {
-             QKeyEvent up(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier);
-             up.setTimestamp(500);
-             QApplication::sendEvent(window.data(), &up);
-             key(Qt::Key_Escape);
-         }},
-    }));
-    EXPECT_EQ(g.CurrentClip, 1) << "the repeats must not start the next clip";
-}
-
 TEST_F(PlaybackTest, ExitLinkIgnoresSinglePressesAndLeavesOnADoubleClick)
 {
     QRect link;
