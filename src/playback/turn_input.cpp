@@ -98,9 +98,20 @@ void TurnInput::after_yield()
         down.first = pressed == FirstSwitch;
         down.second = pressed == SecondSwitch;
     }
+    // A key let go may be the first half of a repeat whose press is still to
+    // come (the two can reach the program in different reads): until that is
+    // known, a press neither counts on nor ends, so a held key is not lost.
+    const bool letGoUnsure = ms_until_let_go_confirmed() > 0;
     // Without timing a mouse or key press stays a one-poll event; only an
     // acceptance time needs to know it is still held.
-    if (timed_) {
+    if (timed_ && letGoUnsure) {
+        pressed = 0;
+        timingMissedLetGo_ = true;
+    } else if (timed_) {
+        // Pressed afresh since a let go the timing did not see: it must see
+        // the gap, or the new press would carry on the old one's time.
+        if (std::exchange(timingMissedLetGo_, false) && pressed != 0)
+            timing_.filter(SwitchLevels{});
         if (holdCounts_ && !device_.sampled) {
             down.first = down.first || (timedDown_.first && held(FirstSwitch));
             down.second = down.second || (timedDown_.second && held(SecondSwitch));
@@ -117,20 +128,22 @@ void TurnInput::after_yield()
             continue;
         if (pressed == s && awaiting_ && !press->taken)
             take_press(s);
-        if (held(s))
-            continue;
-        if (!press->taken) {
-            events_.press_ignored(press->phase, s, press->beganMs);
-            press.reset();
-        } else if (s == DwellSwitch) {
-            press.reset();  // nothing was held, so nothing is let go
-        } else if (ms_until_let_go_confirmed() == 0) {
-            // A key let go may be the first half of a repeat: the response is
-            // told as let go only once it is known.
-            events_.press_let_go(s, std::max<int64_t>(letGoMs_[size_t(s - 1)] - press->beganMs, 0));
-            press.reset();
-        }
+        if (!held(s) && !(letGoUnsure && s != DwellSwitch))
+            end_press(s);
     }
+}
+
+void TurnInput::end_press(int switchNumber)
+{
+    std::optional<Press>& press = presses_[size_t(switchNumber - 1)];
+    if (!press)
+        return;
+    if (!press->taken)
+        events_.press_ignored(press->phase, switchNumber, press->beganMs);
+    else if (switchNumber != DwellSwitch)  // a dwell was never held, so nothing is let go
+        events_.press_let_go(switchNumber,
+                             std::max<int64_t>(letGoMs_[size_t(switchNumber - 1)] - press->beganMs, 0));
+    press.reset();
 }
 
 void TurnInput::take_press(int switchNumber)
@@ -204,6 +217,9 @@ int64_t TurnInput::event_ms(quint64 timestamp) const
 void TurnInput::press_began(int switchNumber, int64_t atMs)
 {
     const size_t i = size_t(switchNumber - 1);
+    // A key let go while it was unsure whether that was half a repeat.
+    if (device_.releaseNeedsConfirming)
+        end_press(switchNumber);
     lastDownMs_[i] = atMs;
     // Outside a wait's response step a press can never become the response:
     // told at once, with the time it was made.

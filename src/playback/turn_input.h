@@ -95,6 +95,7 @@ private:
     // atMs: when the press was made, on the run's clock.
     void press_began(int switchNumber, int64_t atMs);
     void take_press(int switchNumber);
+    void end_press(int switchNumber);  // told as ignored or as let go
     bool held(int switchNumber) const;
     // An input event's time on the run's clock.
     int64_t event_ms(quint64 timestamp) const;
@@ -136,4 +137,5 @@ private:
     std::array<int64_t, 2> letGoMs_{};
     int64_t keyDownMs_ = 0;  // when the key being handled went down
     QElapsedTimer keyLetGo_;  // since the learner's key was last let go
+    bool timingMissedLetGo_ = false;  // the timing was not fed while a let go was unsure
 };
