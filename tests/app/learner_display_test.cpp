@@ -26,8 +26,9 @@ TEST(LearnerDisplay, ChosenWhenPresentElseTheMenuWindowsWithAWord)
         const DisplayPick pick = pick_display(QString::fromUtf8(row.chosen), present, row.menu);
         EXPECT_EQ(pick.index, row.picked) << row.chosen;
         EXPECT_EQ(!pick.problem.isEmpty(), row.told) << row.chosen;
-        if (row.told)
+        if (row.told) {
             EXPECT_TRUE(pick.problem.contains(QString::fromUtf8(row.chosen))) << pick.problem.toStdString();
+        }
     }
     EXPECT_EQ(display_caption(QStringLiteral("HDMI-1"), {1920, 1080}),
               QStringLiteral("HDMI-1 (1920 \u00D7 1080)"));

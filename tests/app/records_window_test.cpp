@@ -53,7 +53,12 @@ protected:
         for (int day = 1; day <= 12; ++day) {
             Session s;
             s.start = QDateTime(QDate(2026, 11, day), QTime(9, 0, 0));
-            s.options = {"mouse", "random", "normal", day > 6 ? 5 : 0, "none"};
+            s.options = {.device = "mouse",
+                         .order = "random",
+                         .screenSize = "normal",
+                         .promptSeconds = day > 6 ? 5 : 0,
+                         .switchTiming = "none",
+                         .playMode = {}};
             s.responses = day;
             s.withinGoal = day / 2;
             s.medianMs = 6000 - 300 * day;

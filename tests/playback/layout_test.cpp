@@ -204,8 +204,9 @@ TEST(StageLayout, FitsWholeAtEveryScalingWithTheExitLinkClear)
                 for (const QRect& r : kept)
                     EXPECT_FALSE(layout.view(r).translated(layout.area.topLeft()).intersects(layout.exitLink))
                         << "the link covers " << r.x() << "," << r.y();
-                if (size == 2)  // the mid-size clip covers the area as it shows
+                if (size == 2) {  // the mid-size clip covers the area as it shows
                     EXPECT_EQ(layout.playerWhilePlaying, QRect(QPoint(0, 0), layout.area.size()));
+                }
             }
     // At 200 % on the laptop the area fills the screen's height, centred.
     EXPECT_EQ(stage_layout({683, 384}, 1, 1, two, link).area, QRect(86, 0, 512, 384));

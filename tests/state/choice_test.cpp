@@ -43,8 +43,9 @@ TEST(ChoicePairs, OffersEveryPairOnceThenSwapsSidesSoEachClipIsLeftAsOftenAsRigh
             const auto pair = pairs.next();
             ASSERT_TRUE(pair);
             ASSERT_NE(pair->left, pair->right);
-            if (i < distinct)
+            if (i < distinct) {
                 EXPECT_FALSE(seen.contains(unordered(*pair))) << "repeated before all were offered";
+            }
             seen.insert(unordered(*pair));
             ++leftMinusRight[pair->left];
             --leftMinusRight[pair->right];
@@ -226,8 +227,9 @@ TEST(SessionChoices, NewColumnsOnlyFollowTheOlderOnes)
     firstSwitchColumns.last() = "chosen by";
     EXPECT_EQ(read_session_events(csv_file_start(firstSwitchColumns) + "0,session end,,,,,,\r\n").damage, "");
 
-    QStringList olderLine =
-        session_fields(Session{QDateTime::fromString("2026-03-02T10:00:00", Qt::ISODate)});
+    Session older;
+    older.start = QDateTime::fromString("2026-03-02T10:00:00", Qt::ISODate);
+    QStringList olderLine = session_fields(older);
     olderLine = olderLine.mid(0, 25);
     const SessionsRead sessions =
         read_sessions(csv_file_start(olderSessionColumns) + csv_line(olderLine).toUtf8() + "\r\n");
