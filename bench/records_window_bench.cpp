@@ -84,8 +84,12 @@ void generate(const QString& folder)
         add(session_event(SessionEventKind::SessionEnd));
         Session session = tally.figures();
         session.start = start;
-        session.options = {QStringLiteral("space bar"), QStringLiteral("random"), QStringLiteral("normal"),
-                           i % 100 < 50 ? 5 : 0, QStringLiteral("none")};
+        session.options = {.device = QStringLiteral("space bar"),
+                           .order = QStringLiteral("random"),
+                           .screenSize = QStringLiteral("normal"),
+                           .promptSeconds = i % 100 < 50 ? 5 : 0,
+                           .switchTiming = QStringLiteral("none"),
+                           .playMode = {}};
         sessions << session;
         QFile file(folder + session_event_file_name(start));
         if (file.open(QIODevice::WriteOnly))
