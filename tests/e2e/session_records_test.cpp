@@ -33,6 +33,21 @@ QList<SessionEvent> events_of(const QString& path, SessionEventKind kind)
     return found;
 }
 
+QList<Session> sessions_in(const QString& records)
+{
+    QFile file(records + SessionsFileName);
+    return file.open(QIODevice::ReadOnly) ? read_sessions(file.readAll()).sessions : QList<Session>();
+}
+
+// The sessions' file is there a moment before its line is: the sessions once
+// there is one, or none after 10 s.
+QList<Session> sessions_once_written(const QString& records)
+{
+    QList<Session> sessions;
+    wait_until([&] { return !(sessions = sessions_in(records)).isEmpty(); }, 10000);
+    return sessions;
+}
+
 // Reads the file as often as it can: the moment a cue is seen is the moment
 // the delay is counted from, so the time it is seen late adds to the recorded time.
 bool wait_for(const QString& path, SessionEventKind kind, qsizetype count, int timeoutMs)
@@ -83,16 +98,7 @@ TEST_F(SessionRecords, ResponseTimesAreThoseOfRealPressesWithin50Ms)
     }
     ASSERT_TRUE(wait_for(path, SessionEventKind::Response, 3, 10000));
     d.tap("Escape");
-    // The file is there a moment before its line is: wait for the line.
-    QList<Session> sessions;
-    wait_until(
-        [&] {
-            QFile file(records + SessionsFileName);
-            sessions =
-                file.open(QIODevice::ReadOnly) ? read_sessions(file.readAll()).sessions : QList<Session>();
-            return !sessions.isEmpty();
-        },
-        10000);
+    const QList<Session> sessions = sessions_once_written(records);
 
     const QList<SessionEvent> responses = events_of(path, SessionEventKind::Response);
     ASSERT_EQ(responses.size(), 3);
@@ -120,9 +126,7 @@ TEST_F(SessionRecords, ResponseTimesAreThoseOfRealPressesWithin50Ms)
     QString note;
     wait_until(
         [&] {
-            QFile again(records + SessionsFileName);
-            const QList<Session> read =
-                again.open(QIODevice::ReadOnly) ? read_sessions(again.readAll()).sessions : QList<Session>();
+            const QList<Session> read = sessions_in(records);
             note = read.isEmpty() ? QString() : read.first().note;
             return !note.isEmpty();
         },
@@ -191,7 +195,7 @@ TEST_F(SessionRecords, SeveralPressesTimeTheFirstPressAsTheResponseAndTheCountAp
     }
     ASSERT_TRUE(wait_for(path, SessionEventKind::Cue, 2, 20000)) << "no wait after the clip";
     d.tap("Escape");
-    ASSERT_TRUE(wait_until([&] { return QFile::exists(records + SessionsFileName); }, 10000));
+    const QList<Session> sessions = sessions_once_written(records);
 
     for (const SessionEvent& e : events_of(path, SessionEventKind::PressIgnored))
         EXPECT_NE(e.phase, 1) << "a press at " << e.ms << " ms fell between the presses' waits";
@@ -209,11 +213,8 @@ TEST_F(SessionRecords, SeveralPressesTimeTheFirstPressAsTheResponseAndTheCountAp
     EXPECT_NEAR(double(*counted[1].toLastPressMs), delays[2], 50);
     EXPECT_EQ(counted[1].pressesNeeded, 3);
 
-    QFile file(records + SessionsFileName);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const SessionsRead sessions = read_sessions(file.readAll());
-    ASSERT_EQ(sessions.sessions.size(), 1);
-    const Session& s = sessions.sessions.first();
+    ASSERT_EQ(sessions.size(), 1);
+    const Session& s = sessions.first();
     EXPECT_EQ(s.cues, 2) << "one cue before the clip, one after";
     EXPECT_EQ(s.responses, 1);
     EXPECT_EQ(s.medianMs, responses[0].fromCueMs);
@@ -278,13 +279,11 @@ TEST_F(SessionRecords, ASessionKilledMidWayGetsItsLineAtTheNextStart)
 
     ASSERT_TRUE(d.start());
     d.grab(QStringLiteral("records_line_after_a_killed_session"));
-    QFile file(records + SessionsFileName);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const SessionsRead read = read_sessions(file.readAll());
-    ASSERT_EQ(read.sessions.size(), 1);
-    EXPECT_TRUE(read.sessions.first().endedUnexpectedly);
-    EXPECT_EQ(read.sessions.first().responses, 2);
-    EXPECT_EQ(read.sessions.first().eventFile, QFileInfo(path).fileName());
+    const QList<Session> read = sessions_once_written(records);
+    ASSERT_EQ(read.size(), 1);
+    EXPECT_TRUE(read.first().endedUnexpectedly);
+    EXPECT_EQ(read.first().responses, 2);
+    EXPECT_EQ(read.first().eventFile, QFileInfo(path).fileName());
 }
 
 }  // namespace
