@@ -59,13 +59,16 @@ TEST_F(ClipTurnRows, HoldModeHoldsTheClipOnLettingGoAndAFreshPressPlaysItOnWithT
     const char* const script = "1:down playing:up 3:down 2|cross:up 2:esc";
     const char* const stillsCalls = "open alpha.mpg, hold here, play";
     const char* const framesCalls = "open alpha.mpg, play, pause, play, hold here, play";
+    // An adapter shows the cross at the clip's end; a key or button is let go in the wait.
+    const char* const letGo = "wait 1, press, click, started alpha, paused alpha, wait 3, press, click, ended alpha, wait 2, leave";
+    const char* const crossed = "wait 1, press, click, started alpha, paused alpha, wait 3, press, click, ended alpha, cross, wait 2, leave";
     const Row rows[] = {
-        {"stills, mouse",   true,  hold, script, TurnEnd::Leave, "wait 1, press, click, started alpha, paused alpha, wait 3, press, click, ended alpha, wait 2, leave", 6, stillsCalls},
-        {"stills, keys",    true,  hold, script, TurnEnd::Leave, "wait 1, press, click, started alpha, paused alpha, wait 3, press, click, ended alpha, wait 2, leave", 7, stillsCalls},
-        {"stills, adapter", true,  hold, script, TurnEnd::Leave, "wait 1, press, click, started alpha, paused alpha, wait 3, press, click, ended alpha, cross, wait 2, leave", 2, stillsCalls},
-        {"player, mouse",   false, hold, script, TurnEnd::Leave, "wait 1, press, click, started alpha, paused alpha, wait 3, press, click, ended alpha, wait 2, leave", 6, framesCalls},
-        {"player, keys",    false, hold, script, TurnEnd::Leave, "wait 1, press, click, started alpha, paused alpha, wait 3, press, click, ended alpha, wait 2, leave", 7, framesCalls},
-        {"player, adapter", false, hold, script, TurnEnd::Leave, "wait 1, press, click, started alpha, paused alpha, wait 3, press, click, ended alpha, cross, wait 2, leave", 2, framesCalls},
+        {"stills, mouse",   true,  hold, script, TurnEnd::Leave, letGo,   6, stillsCalls},
+        {"stills, keys",    true,  hold, script, TurnEnd::Leave, letGo,   7, stillsCalls},
+        {"stills, adapter", true,  hold, script, TurnEnd::Leave, crossed, 2, stillsCalls},
+        {"player, mouse",   false, hold, script, TurnEnd::Leave, letGo,   6, framesCalls},
+        {"player, keys",    false, hold, script, TurnEnd::Leave, letGo,   7, framesCalls},
+        {"player, adapter", false, hold, script, TurnEnd::Leave, crossed, 2, framesCalls},
     };
     for (const Row& row : rows)
         play(row);
@@ -94,11 +97,13 @@ TEST_F(ClipTurnRows, HoldModeASwitchHeldWhenTheWaitBeginsStartsTheClip)
     const PlayModeChoice hold{PressAndHold, 0};
     const char* const at0 = "1:down playing:up 3:down 2|cross:up 2:down playing:up 3:esc";
     const char* const at150 = "1:down 1:time playing:up 3:down 3:time 2|cross:up 2:down 2:time 1:time playing:up 3:esc";
+    const char* const letGo = "wait 1, press, click, started alpha, paused alpha, wait 3, press, click, ended alpha, wait 2, press, wait 1, press held from before the cue, click, started beta, paused beta, wait 3, leave";
+    const char* const crossed = "wait 1, press, click, started alpha, paused alpha, wait 3, press, click, ended alpha, cross, wait 2, press, wait 1, press held from before the cue, click, started beta, paused beta, wait 3, leave";
     const Row rows[] = {
-        {"keys",            true, hold, at0,   TurnEnd::Leave, "wait 1, press, click, started alpha, paused alpha, wait 3, press, click, ended alpha, wait 2, press, wait 1, press held from before the cue, click, started beta, paused beta, wait 3, leave", 7},
-        {"adapter",         true, hold, at0,   TurnEnd::Leave, "wait 1, press, click, started alpha, paused alpha, wait 3, press, click, ended alpha, cross, wait 2, press, wait 1, press held from before the cue, click, started beta, paused beta, wait 3, leave", 2},
-        {"keys, timed",     true, hold, at150, TurnEnd::Leave, "wait 1, press, click, started alpha, paused alpha, wait 3, press, click, ended alpha, cross, wait 2, press, wait 1, press held from before the cue, click, started beta, paused beta, wait 3, leave", 7, nullptr, 150},
-        {"adapter, timed",  true, hold, at150, TurnEnd::Leave, "wait 1, press, click, started alpha, paused alpha, wait 3, press, click, ended alpha, cross, wait 2, press, wait 1, press held from before the cue, click, started beta, paused beta, wait 3, leave", 2, nullptr, 150},
+        {"keys",            true, hold, at0,   TurnEnd::Leave, letGo, 7},
+        {"adapter",         true, hold, at0,   TurnEnd::Leave, crossed, 2},
+        {"keys, timed",     true, hold, at150, TurnEnd::Leave, crossed, 7, nullptr, 150},
+        {"adapter, timed",  true, hold, at150, TurnEnd::Leave, crossed, 2, nullptr, 150},
     };
     for (const Row& row : rows)
         play(row);
