@@ -9,9 +9,20 @@
 #include <malloc.h>
 #endif
 
+// The C library's allocator is the one in use: AddressSanitizer brings its
+// own (GCC tells with __SANITIZE_ADDRESS__, clang with __has_feature).
+#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__)
+#define GLIBC_ALLOCATOR 1
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#undef GLIBC_ALLOCATOR
+#endif
+#endif
+#endif
+
 namespace {
 
-#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__)
+#ifdef GLIBC_ALLOCATOR
 // Bytes the C library holds in mappings of their own while a buffer of
 // `bytes` is allocated.
 size_t mapped_while_holding(size_t bytes)
@@ -26,7 +37,7 @@ size_t mapped_while_holding(size_t bytes)
 
 TEST(MemoryUse, LargeBuffersKeepTheirOwnMappingAfterOneIsFreed)
 {
-#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__)
+#ifdef GLIBC_ALLOCATOR
     return_large_buffers_to_the_system();
     constexpr size_t ScreenPicture = 1920 * 1080 * 4;
     for (int round = 0; round < 3; ++round)
